@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the calculators needs on Debian 12.
+set -euo pipefail
+pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
+      xvfb xauth imagemagick locales xdotool)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+fi
+# German locale for the decimal-separator tests.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $SUDO sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
+fi

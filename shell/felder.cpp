@@ -1,0 +1,57 @@
+// Numeric input fields: the recompute question, the digit check, the
+// read-check-convert loop and writing the results back.
+#include "shell.h"
+#include "zahlen.h"
+
+int kv_gtk_neu_rechnen()
+{
+    if (gerechnet != 1)
+        return 0;
+    dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO,
+                          "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
+    if (dret != GTK_RESPONSE_YES)
+        return -1;
+    gerechnet = 0;
+    return 0;
+}
+
+int kv_gtk_isdigit(const char* text)
+{
+    const int stelle = kv_erste_fehlstelle(text);
+    if (stelle == 0)
+        return 0;
+    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
+                   "Stelle " + std::to_string(stelle) + ": keine Zahl\n");
+    return -1;
+}
+
+int kv_gtk_fehler_eingabe(int code)
+{
+    const char* text = code == 4712
+        ? "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!"
+        : "Fehler in einem Eingabefeld\nMindestens ein Feld enthaelt keine gueltige Zahl!";
+    kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, text);
+    return 0;
+}
+
+int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
+                        double* d_box, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        c_box[i] = gtk_entry_get_text(GTK_ENTRY(felder[i]));
+        iret = kv_gtk_isdigit(c_box[i]);
+        if (iret == -1) {
+            kv_gtk_fehler_eingabe();
+            return -1;
+        }
+        d_box[i] = kv_zahl_lesen(c_box[i]);
+    }
+    return 0;
+}
+
+void kv_gtk_ergebnisse_schreiben(GtkWidget* const* felder, const double* werte,
+                                 int n, const char* format)
+{
+    for (int j = 0; j < n; ++j)
+        gtk_entry_set_text(GTK_ENTRY(felder[j]), kv_format(format, werte[j]).c_str());
+}

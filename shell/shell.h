@@ -1,0 +1,95 @@
+// The calculator shell shared by all five programs: start-up, window frame,
+// action bar, numeric fields, message dialogs and the save-as-report flow.
+// Each program describes itself in one KvProgramm and hands it to kv_main.
+#pragma once
+#include <gtk/gtk.h>
+#include <string>
+
+// Orientation of a layout box.
+enum KvBoxArt { KV_HORIZONTAL, KV_VERTIKAL };
+
+// What a calculator supplies to the shell.
+struct KvProgramm {
+    const char* name;      // one lower-case word; forms every picture name
+    const char* titel;     // window title
+    const char* info_text; // shown by "Info"
+    // Six-box window with the input frame: orientation of boxes 0 to 2 and
+    // which boxes get a border of 5.  Seven-box window (disc springs): no
+    // input frame, box 3 horizontal, the rest vertical.
+    int anzahl_boxen;
+    KvBoxArt box_art[3];
+    bool rand[7];
+    // Panel builders called before the action bar (input and option panels).
+    void (*eingabe_panels[5])();
+    int (*ergebnisse)();         // result panel
+    void (*nach_ergebnissen)();  // seven-box window: builders after the results
+    void (*eigene_signale)();    // the calculator's own "clicked" connections
+    int (*berechen)();           // kv_c_berechen
+    std::string (*bericht)();    // report text of the last computation
+    bool beenden_tooltip;        // every program but the disc springs
+    int action_bar_box;          // slot of the action bar
+    void (*vor_fenster)();       // before the window frame is built
+    int (*nach_fenster)();       // after it, before the main loop
+};
+
+// Program-wide state of the shell.
+extern GtkWidget* window_main;
+extern GtkWidget* Pack_Box[7];
+extern GtkWidget* pButton_rechnen;
+extern GtkWidget* pButton_speichern;
+extern GtkWidget* pButton_info;
+extern GtkWidget* pButton_ende;
+extern GtkTooltips* TT_pButton_rechnen;
+extern GtkTooltips* TT_pButton_speichern;
+extern GtkTooltips* TT_pButton_info;
+extern GtkTooltips* TT_pButton_ende;
+extern int gerechnet;
+extern int iret;
+extern int dret;
+extern std::string kompl_name;
+extern const char* std_verzeichnis;
+
+// Start-up: initialise the toolkit, build the window, run the main loop.
+int kv_main(const KvProgramm& programm, int argc, char** argv);
+// The window without toolkit initialisation and main loop (for tests too).
+int kv_gtk_fenster_erzeugen(const KvProgramm& programm);
+
+int kv_gtk_fenster_aufbauen();
+int kv_gtk_pButtons();
+GtkWidget* xpm_label_box(const char* bild_datei, const char* text);
+GtkWidget* kv_gtk_knopf(const char* bild_datei, const char* text,
+                        GtkTooltips** tooltip, const char* tip);
+int kv_gtk_signale_verbinden();
+// Connects "clicked" of a button to a handler that takes no arguments.
+void kv_gtk_klick(GtkWidget* knopf, int (*handler)());
+void kv_gtk_klick(GtkWidget* knopf, void (*handler)());
+
+// Packing used throughout: expand and fill off, padding 3.
+void kv_gtk_packen(GtkWidget* box, GtkWidget* kind);
+GtkWidget* kv_gtk_rahmen(const char* titel);
+GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
+GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry
+GtkWidget* kv_gtk_ergebnisfeld(const char* text); // read-only entry
+
+// Numeric fields.
+int kv_gtk_neu_rechnen();            // recompute question; 0 go on, -1 stop
+int kv_gtk_isdigit(const char* text);
+int kv_gtk_fehler_eingabe(int code = 4711);
+// Reads, checks and converts n fields; -1 after a rejected field.
+int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
+                        double* d_box, int n);
+// Writes n results with the given format into the result fields.
+void kv_gtk_ergebnisse_schreiben(GtkWidget* const* felder, const double* werte,
+                                 int n, const char* format);
+
+// Message dialogs on window_main; each returns the response.
+int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text);
+int kv_gtk_dlg_info();
+int kv_gtk_dlg_keine_ergebnisse();
+int kv_gtk_dlg_speichern_unter();
+int kv_gtk_dlg_dateien_vorhanden();
+inline int kv_gtk_dlg_datein_vorhanden() { return kv_gtk_dlg_dateien_vorhanden(); }
+// The save flow around the calculator's report text.
+int kv_c_speichern();
+// Writes a report text to a file; false when any step fails.
+bool kv_bericht_schreiben(const std::string& pfad, const std::string& text);

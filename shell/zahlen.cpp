@@ -1,0 +1,53 @@
+#include "zahlen.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+locale_t c_locale()
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+// Switches the calling thread to the "C" locale while it lives.
+class CLocale {
+public:
+    CLocale() : alt_(uselocale(c_locale())) {}
+    ~CLocale() { uselocale(alt_); }
+    CLocale(const CLocale&) = delete;
+    CLocale& operator=(const CLocale&) = delete;
+private:
+    locale_t alt_;
+};
+
+} // namespace
+
+int kv_erste_fehlstelle(const char* text)
+{
+    for (int p = 0; text[p] != '\0'; ++p) {
+        const unsigned char c = static_cast<unsigned char>(text[p]);
+        if (!((c >= '0' && c <= '9') || c == '.'))
+            return p + 1;
+    }
+    return 0;
+}
+
+double kv_zahl_lesen(const char* text)
+{
+    return strtod_l(text, nullptr, c_locale());
+}
+
+std::string kv_format(const char* format, double wert)
+{
+    CLocale c;
+    const int n = std::snprintf(nullptr, 0, format, wert);
+    if (n <= 0)
+        return std::string();
+    std::string s(static_cast<size_t>(n), '\0');
+    std::snprintf(s.data(), s.size() + 1, format, wert);
+    return s;
+}

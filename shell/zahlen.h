@@ -1,0 +1,17 @@
+// Reading and printing numbers with the point as decimal separator,
+// whatever locale the desktop has switched the C library to.
+// Knows nothing of GTK, so the calculators' cores and their tests can use it.
+#pragma once
+#include <string>
+
+// 0 when every byte of the text is a digit 0-9 or a point (also the empty
+// text); otherwise the 1-based position of the first other byte.  Bytes of
+// 0x80 and above (any non-ASCII character) are rejected.
+int kv_erste_fehlstelle(const char* text);
+
+// The value of the longest valid prefix, as atof reads it in the "C" locale:
+// "1.2.3" gives 1.2, "." and "" give 0.
+double kv_zahl_lesen(const char* text);
+
+// printf-style formatting of one value in the "C" locale, of any length.
+std::string kv_format(const char* format, double wert);

@@ -1,0 +1,72 @@
+#include "knickung.h"
+
+#include "zahlen.h"
+
+#include <cmath>
+
+namespace {
+
+// This program's value of pi: eight decimals, every result depends on it.
+const double pi = 3.14159265;
+
+double freie_knicklaenge(int stat_knickfall, double l1)
+{
+    switch (stat_knickfall) {
+    case KNICKFALL_1: return l1 + l1;
+    case KNICKFALL_2: return l1;
+    case KNICKFALL_3: return l1 * 0.7071067811865476;
+    case KNICKFALL_4: return l1 * 0.5;
+    }
+    return 0.0;
+}
+
+} // namespace
+
+KnickErgebnis knickung_berechnen(const KnickEingabe& e)
+{
+    KnickErgebnis r{};
+    r.fkl = freie_knicklaenge(e.stat_knickfall, e.l1);
+    r.thr = std::sqrt(e.I / e.A);
+    r.lambda = r.fkl / r.thr;
+    r.lambda_grenz = pi * std::sqrt(e.E / e.Re);
+    r.sig_druck = e.F / e.A;
+    r.sig_druck_zul = ((pi * pi) * e.E) / (e.S * (r.lambda * r.lambda));
+    r.F_max_zul = e.A * r.sig_druck_zul;
+    r.knickung = r.lambda_grenz > r.lambda ? "unelastische Knickung nach Tetmajer"
+                                           : "elastische Knickung nach Euler";
+    return r;
+}
+
+std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall,
+                             const double d_box_ergebnisse[7], const std::string& knickung)
+{
+    static const char* const eingaben[7] = {
+        "Kraft F / N:                             %7.5lf\n",
+        "Knicklaenge l1 / mm:                     %7.5lf\n",
+        "Flaeche A / mm^2:                        %7.5lf\n",
+        "Flaechentraegheitsmoment I / mm^4:       %7.5lf\n",
+        "E-Modul E / (N/mm^2):                    %7.5lf\n",
+        "Streckgrenze Re / (N/mm^2):              %7.5lf\n",
+        "Sicherheit S / 1:                        %7.5lf\n",
+    };
+    static const char* const ergebnisse[7] = {
+        "freie Knicklaenge / mm:                  %7.5lf\n",
+        "Traegheitsradius / mm:                   %7.5lf\n",
+        "Schlankheitsgrad / 1:                    %7.5lf\n",
+        "Grenzschlankheitsgrad / 1:               %7.5lf\n",
+        "Druckspannung / (N/mm^2):                %7.5lf\n",
+        "zul. Druckspannung (N/mm^2):             %7.5lf\n",
+        "zul. Maximalkraft / N:                   %7.5lf\n",
+    };
+    std::string t = "Ergebnisse der Berechnung:\n\n\nEingabedaten:\n\nGeometriedaten:\n";
+    for (int i = 0; i < 7; ++i)
+        t += kv_format(eingaben[i], d_box_geometrie[i]);
+    t += "\nAuswahl:\n";
+    if (stat_knickfall >= KNICKFALL_1 && stat_knickfall <= KNICKFALL_4)
+        t += "Knickfall: " + std::to_string(stat_knickfall - 879) + "\n";
+    t += "\n\n\nErgebnisse:\n\n";
+    for (int i = 0; i < 7; ++i)
+        t += kv_format(ergebnisse[i], d_box_ergebnisse[i]);
+    t += "Knickung:                                " + knickung + "\n";
+    return t;
+}

@@ -1,0 +1,25 @@
+// Buckling of a straight strut under axial compression: the four Euler
+// cases, slenderness against the limit slenderness, admissible stress and
+// force.  Plain C++, no GTK.
+#pragma once
+#include <string>
+
+// Codes of the four buckling cases, as the case buttons set them.
+enum { KNICKFALL_1 = 880, KNICKFALL_2, KNICKFALL_3, KNICKFALL_4 };
+
+struct KnickEingabe {
+    double F, l1, A, I, E, Re, S; // N, mm, mm^2, mm^4, N/mm^2, N/mm^2, 1
+    int stat_knickfall;           // 880 to 883
+};
+
+struct KnickErgebnis {
+    double fkl, thr, lambda, lambda_grenz, sig_druck, sig_druck_zul, F_max_zul;
+    const char* knickung; // regime text
+};
+
+KnickErgebnis knickung_berechnen(const KnickEingabe& e);
+
+// The report text: the seven inputs as converted, the chosen case, the seven
+// results and the regime text of the last computation.
+std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall,
+                             const double d_box_ergebnisse[7], const std::string& knickung);
