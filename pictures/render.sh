@@ -1,0 +1,24 @@
+#!/bin/bash
+# Erzeugt alle Bilder (PNG) der Rechenprogramme aus den SVG-Quellen in src/.
+# Benötigt rsvg-convert (Debian-Paket librsvg2-bin). Die PNGs liegen im Repository,
+# das Übersetzen der Programme braucht dieses Werkzeug also nicht.
+set -e
+cd "$(dirname "$0")"
+
+png() { # Quelle, Ziel, Breite, Höhe
+    rsvg-convert -w "$3" -h "$4" -o "$2" "src/$1"
+}
+
+for p in tarvex lupran kopdra wendis stalor; do
+    png "icon_$p.svg"   "$p.png"           48 48
+    png rechnen.svg     "${p}_rechnen.png"   24 24
+    png speichern.svg   "${p}_speichern.png" 24 24
+    png info.svg        "${p}_info.png"      24 24
+    png ende.svg        "${p}_ende.png"      24 24
+done
+
+png zeichnen.svg wendis_zeichnen.png 24 24
+
+for n in 1 2 3 4; do
+    png "knickfall$n.svg" "Knickfall$n.png" 100 160
+done

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: core and
+# report tests, window tests under Xvfb (also under a German locale), then
+# everything once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+lauf() {
+  local ordner=$1; shift
+  cmake -S . -B "$ordner" -DBUILD_TESTING=ON "$@" >/dev/null
+  cmake --build "$ordner" -j"$(nproc)"
+  (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure)
+}
+
+lauf build
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON

@@ -1,0 +1,24 @@
+// Answers the modal dialogs that a click opens, as a user would: each
+// scripted answer is given to the next dialog that appears, and the texts of
+// the dialogs are recorded in the order they came.
+#pragma once
+#include <gtk/gtk.h>
+#include <string>
+#include <vector>
+
+struct Antwort {
+    int response;          // GTK_RESPONSE_* to give, or close the window (DELETE_EVENT)
+    std::string dateiname; // file chooser: the path to type in
+};
+
+struct Dialog {
+    std::string art;  // "info", "error", "question", "datei"
+    std::string text; // message text, or the file chooser's title
+};
+
+// Clicks the button and answers the dialogs it opens with the answers in
+// order.  Returns every dialog that was shown.
+std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten);
+
+// Lets the toolkit handle pending events.
+void ereignisse_abarbeiten();

@@ -1,0 +1,300 @@
+// The buckling calculator's window with real widgets under X: structure,
+// "Rechnen" with its questions and input errors, and the save flow.
+#include "dialog_antworten.h"
+#include "stalor.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <glib/gstdio.h>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+
+const Antwort JA{GTK_RESPONSE_YES, ""};
+const Antwort NEIN{GTK_RESPONSE_NO, ""};
+const Antwort OK{GTK_RESPONSE_OK, ""};
+const Antwort ABBRECHEN{GTK_RESPONSE_CANCEL, ""};
+const Antwort SCHLIESSEN{GTK_RESPONSE_DELETE_EVENT, ""};
+Antwort datei(const std::string& pfad) { return {GTK_RESPONSE_OK, pfad}; }
+
+std::string text(GtkWidget* feld) { return gtk_entry_get_text(GTK_ENTRY(feld)); }
+std::string label(GtkWidget* l) { return gtk_label_get_text(GTK_LABEL(l)); }
+
+std::string lesen(const std::string& pfad)
+{
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void schreiben(const std::string& pfad, const std::string& inhalt)
+{
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+// Text of the label in the table cell at (spalte, zeile) of a table.
+GtkWidget* zelle(GtkWidget* tabelle, guint spalte, guint zeile)
+{
+    GList* kinder = gtk_container_get_children(GTK_CONTAINER(tabelle));
+    GtkWidget* gefunden = nullptr;
+    for (GList* l = kinder; l; l = l->next) {
+        guint links, oben;
+        gtk_container_child_get(GTK_CONTAINER(tabelle), GTK_WIDGET(l->data),
+                                "left-attach", &links, "top-attach", &oben, nullptr);
+        if (links == spalte && oben == zeile)
+            gefunden = GTK_WIDGET(l->data);
+    }
+    g_list_free(kinder);
+    return gefunden;
+}
+
+std::string knopf_text(GtkWidget* knopf)
+{
+    GtkWidget* box = gtk_bin_get_child(GTK_BIN(knopf));
+    GList* kinder = gtk_container_get_children(GTK_CONTAINER(box));
+    std::string t = label(GTK_WIDGET(g_list_nth_data(kinder, 1)));
+    g_list_free(kinder);
+    return t;
+}
+
+class StalorFenster : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        kv_gtk_fenster_erzeugen(stalor_programm);
+        ereignisse_abarbeiten();
+    }
+    void SetUp() override
+    {
+        // Each test starts from the defaults, case 1, nothing computed.
+        static const char* vorgaben[7] = {"3500", "229", "78.54", "490.87", "206000", "500", "7"};
+        for (int i = 0; i < 7; ++i)
+            gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[i]), vorgaben[i]);
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButtons_Knickfall[0]), TRUE);
+        gerechnet = 0;
+        ordner = g_dir_make_tmp("stalor-XXXXXX", nullptr);
+    }
+    void TearDown() override
+    {
+        const std::string aufraeumen = "rm -rf '" + ordner + "'";
+        EXPECT_EQ(std::system(aufraeumen.c_str()), 0);
+    }
+    std::string ordner;
+};
+
+TEST_F(StalorFenster, AufbauWieBeimStart)
+{
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), "Knickung von Bauteilen");
+    // Geometrie: labels in columns 0 and 2, entries beside them, defaults.
+    GtkWidget* rahmen = gtk_widget_get_parent(gtk_widget_get_parent(INPUT_Geometrie[0]));
+    EXPECT_STREQ(gtk_frame_get_label(GTK_FRAME(rahmen)), "Geometrie");
+    GtkWidget* tabelle = gtk_widget_get_parent(INPUT_Geometrie[0]);
+    EXPECT_EQ(label(zelle(tabelle, 0, 0)), "Kraft F / N");
+    EXPECT_EQ(zelle(tabelle, 1, 0), INPUT_Geometrie[0]);
+    EXPECT_EQ(label(zelle(tabelle, 2, 0)), "Flaechentraegheitsmoment I / mm^4");
+    EXPECT_EQ(zelle(tabelle, 3, 2), INPUT_Geometrie[5]);
+    EXPECT_EQ(label(zelle(tabelle, 0, 3)), "Sicherheit / 1");
+    EXPECT_EQ(zelle(tabelle, 1, 3), INPUT_Geometrie[6]);
+    EXPECT_EQ(text(INPUT_Geometrie[3]), "490.87");
+    // Auswahl: pictures above their radio buttons, case 1 active.
+    GtkWidget* auswahl = gtk_widget_get_parent(rButtons_Knickfall[0]);
+    EXPECT_STREQ(gtk_frame_get_label(GTK_FRAME(gtk_widget_get_parent(auswahl))), "Auswahl");
+    for (guint k = 0; k < 4; ++k) {
+        EXPECT_TRUE(GTK_IS_IMAGE(zelle(auswahl, k, 0)));
+        EXPECT_EQ(gtk_image_get_storage_type(GTK_IMAGE(zelle(auswahl, k, 0))), GTK_IMAGE_PIXBUF)
+            << "Knickfall" << k + 1 << ".png not loaded";
+        EXPECT_EQ(zelle(auswahl, k, 1), rButtons_Knickfall[k]);
+    }
+    EXPECT_EQ(gtk_button_get_label(GTK_BUTTON(rButtons_Knickfall[2])),
+              std::string("Knickfall 3 (eingespannt/gelenkig)"));
+    EXPECT_TRUE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(rButtons_Knickfall[0])));
+    // Results empty and read-only, regime label spanning two columns.
+    for (GtkWidget* f : OUTPUT_Ergebnisse) {
+        EXPECT_EQ(text(f), "");
+        EXPECT_FALSE(gtk_editable_get_editable(GTK_EDITABLE(f)));
+    }
+    GtkWidget* ergebnisse = gtk_widget_get_parent(OUTPUT_Ergebnisse[0]);
+    EXPECT_EQ(label(zelle(ergebnisse, 2, 0)), "Druckspannung / (N/mm^2)");
+    EXPECT_EQ(zelle(ergebnisse, 3, 2), OUTPUT_Ergebnisse[6]);
+    EXPECT_EQ(zelle(ergebnisse, 2, 3), LABEL_res[7]);
+    EXPECT_EQ(label(LABEL_res[7]), "Knickung?");
+    // Action bar: four buttons in order, each with its tooltip.
+    GtkWidget* leiste = gtk_widget_get_parent(pButton_rechnen);
+    EXPECT_STREQ(gtk_frame_get_label(GTK_FRAME(gtk_widget_get_parent(leiste))), "Aktionen");
+    GList* knoepfe = gtk_container_get_children(GTK_CONTAINER(leiste));
+    const char* namen[4] = {"Rechnen", "Speichern", "Info", "Beenden"};
+    const char* tips[4] = {"Berechnung starten", "Speichern der Ergebnisse",
+                           "Informationen anzeigen", "Programm beenden"};
+    ASSERT_EQ(g_list_length(knoepfe), 4u);
+    for (int i = 0; i < 4; ++i) {
+        GtkWidget* k = GTK_WIDGET(g_list_nth_data(knoepfe, i));
+        EXPECT_EQ(knopf_text(k), namen[i]);
+        G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+        GtkTooltipsData* tip = gtk_tooltips_data_get(k);
+        G_GNUC_END_IGNORE_DEPRECATIONS
+        ASSERT_NE(tip, nullptr);
+        EXPECT_STREQ(tip->tip_text, tips[i]);
+    }
+    g_list_free(knoepfe);
+    // Top to bottom: input frame, action bar, results.
+    GList* oben = gtk_container_get_children(GTK_CONTAINER(Pack_Box[5]));
+    EXPECT_STREQ(gtk_frame_get_label(GTK_FRAME(g_list_nth_data(oben, 0))), "Eingabedaten");
+    EXPECT_EQ(g_list_nth_data(oben, 1), Pack_Box[3]);
+    EXPECT_EQ(g_list_nth_data(oben, 2), Pack_Box[4]);
+    g_list_free(oben);
+}
+
+TEST_F(StalorFenster, RechnenZeigtErgebnisseUndFragtBeimZweitenMal)
+{
+    EXPECT_TRUE(klicken(pButton_rechnen, {}).empty());
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "679.67995");
+    EXPECT_EQ(label(LABEL_res[7]), "elastische Knickung nach Euler");
+    EXPECT_EQ(gerechnet, 1);
+
+    // No: nothing read, nothing changed.
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButtons_Knickfall[3]), TRUE);
+    gerechnet = 1;
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[0]), "abc");
+    auto d = klicken(pButton_rechnen, {NEIN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
+    EXPECT_EQ(gerechnet, 1);
+
+    // Yes: computes case 4.
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[0]), "3500");
+    d = klicken(pButton_rechnen, {JA});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "10874.87921");
+    EXPECT_EQ(label(LABEL_res[7]), "unelastische Knickung nach Tetmajer");
+}
+
+TEST_F(StalorFenster, FalschesFeldGibtZweiMeldungenInDieserFolge)
+{
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[2]), "78,54");
+    auto d = klicken(pButton_rechnen, {OK, OK});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0].art, "info");
+    EXPECT_EQ(d[0].text, "Stelle 3: keine Zahl\n");
+    EXPECT_EQ(d[1].art, "error");
+    EXPECT_EQ(d[1].text, "Fehler in einem Eingabefeld\nMindestens ein Feld enthaelt keine gueltige Zahl!");
+    EXPECT_EQ(gerechnet, 0);
+    EXPECT_EQ(text(INPUT_Geometrie[2]), "78,54");
+    d = klicken(pButton_speichern, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+}
+
+TEST_F(StalorFenster, DezimalpunktUnterJedemLocale)
+{
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[6]), "1.75");
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(d_box_geometrie[6], 1.75);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
+    const std::string pfad = ordner + "/bericht.txt";
+    klicken(pButton_speichern, {datei(pfad)});
+    EXPECT_NE(lesen(pfad).find("Sicherheit S / 1:                        1.75000\n"), std::string::npos);
+}
+
+TEST_F(StalorFenster, SpeichernNeueDateiUndUeberschreiben)
+{
+    auto d = klicken(pButton_speichern, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+
+    klicken(pButton_rechnen, {});
+    d = klicken(pButton_speichern, {ABBRECHEN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].art, "datei");
+    EXPECT_EQ(d[0].text, "Ergebnisse speichern");
+
+    // A name without extension is used as typed.
+    const std::string pfad = ordner + "/bericht";
+    EXPECT_EQ(klicken(pButton_speichern, {datei(pfad)}).size(), 1u);
+    const std::string bericht = lesen(pfad);
+    EXPECT_EQ(std::count(bericht.begin(), bericht.end(), '\n'), 29);
+    EXPECT_FALSE(g_file_test((pfad + ".txt").c_str(), G_FILE_TEST_EXISTS));
+
+    // Overwrite: No and closing keep the file byte for byte, Yes replaces it.
+    schreiben(pfad, "alt\n");
+    d = klicken(pButton_speichern, {datei(pfad), NEIN});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[1].text, "Es ist schon eine Ergebnissdatei vorhanden!\nSoll diese ueberschrieben werden?");
+    EXPECT_EQ(lesen(pfad), "alt\n");
+    klicken(pButton_speichern, {datei(pfad), SCHLIESSEN});
+    EXPECT_EQ(lesen(pfad), "alt\n");
+    klicken(pButton_speichern, {datei(pfad), JA});
+    EXPECT_EQ(lesen(pfad), bericht);
+}
+
+TEST_F(StalorFenster, UnlesbareDateiWirdTrotzdemErfragt)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    klicken(pButton_rechnen, {});
+    const std::string pfad = ordner + "/gesperrt.txt";
+    schreiben(pfad, "alt\n");
+    chmod(pfad.c_str(), 0200);
+    auto d = klicken(pButton_speichern, {datei(pfad), NEIN});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[1].art, "info");
+}
+
+TEST_F(StalorFenster, NichtSchreibbarGibtFehlermeldung)
+{
+    klicken(pButton_rechnen, {});
+    const std::string pfad = ordner + "/fehlt/bericht.txt";
+    auto d = klicken(pButton_speichern, {datei(pfad), OK});
+    // The chooser may refuse a missing folder itself; otherwise the error shows.
+    if (d.size() == 2u) {
+        EXPECT_EQ(d[1].art, "error");
+        EXPECT_EQ(d[1].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n" + pfad);
+    }
+    // /dev/full takes the open but fails the write.
+    kompl_name.clear();
+    d = klicken(pButton_speichern, {datei("/dev/full"), JA, OK});
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(d[2].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n/dev/full");
+}
+
+TEST_F(StalorFenster, KnickfallKlickVerwirftErgebnisse)
+{
+    klicken(pButton_rechnen, {});
+    klicken(rButtons_Knickfall[1], {});
+    EXPECT_EQ(gerechnet, 0);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
+    auto d = klicken(pButton_speichern, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+    // The next press computes without asking.
+    EXPECT_TRUE(klicken(pButton_rechnen, {}).empty());
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "229.00000");
+}
+
+TEST_F(StalorFenster, InfoZeigtBeschreibung)
+{
+    auto d = klicken(pButton_info, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text.rfind("Ein Rechenprogramm fuer Knickung", 0), 0u);
+}
+
+TEST_F(StalorFenster, SehrGrosseKraftWirdVollGezeigt)
+{
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[0]), ("1" + std::string(300, '0')).c_str());
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[4]).size() > 300u, true);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    gtk_init(&argc, &argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
