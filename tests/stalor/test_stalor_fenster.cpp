@@ -166,6 +166,11 @@ TEST_F(StalorFenster, RechnenZeigtErgebnisseUndFragtBeimZweitenMal)
     EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
     EXPECT_EQ(gerechnet, 1);
 
+    // Escape or closing the question counts as No.
+    EXPECT_EQ(klicken(pButton_rechnen, {SCHLIESSEN}).size(), 1u);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000");
+    EXPECT_EQ(gerechnet, 1);
+
     // Yes: computes case 4.
     gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[0]), "3500");
     d = klicken(pButton_rechnen, {JA});
@@ -188,6 +193,18 @@ TEST_F(StalorFenster, FalschesFeldGibtZweiMeldungenInDieserFolge)
     d = klicken(pButton_speichern, {OK});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+}
+
+TEST_F(StalorFenster, ZweiBytezeichenVerschiebtDieStelle)
+{
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[1]), "2\xc3\xa4" "9");
+    auto d = klicken(pButton_rechnen, {OK, OK});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0].text, "Stelle 2: keine Zahl\n");
+    // Fields before the rejected one are converted, the rest keep their values.
+    gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[1]), "1.2.3");
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(d_box_geometrie[1], 1.2);
 }
 
 TEST_F(StalorFenster, DezimalpunktUnterJedemLocale)
