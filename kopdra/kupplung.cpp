@@ -1,0 +1,78 @@
+#include "kupplung.h"
+
+#include "zahlen.h"
+
+namespace {
+
+// This program's value of pi: five decimals, every result depends on it.
+const double pi = 3.14159;
+
+std::string zeile(const char* format, double wert) { return kv_format(format, wert); }
+
+} // namespace
+
+KupplungGegeben kupplung_tk_gegeben(const KupplungEingabe& e)
+{
+    KupplungGegeben r{};
+    const double omega = 2 * pi * (e.n10 - e.n20) / 60;
+    r.tb = omega / ((e.TK - e.TL) / e.JL - (e.TA - e.TK) / e.JAN);
+    r.wr = (e.TK / 2) * omega * r.tb;
+    r.pv = r.wr * e.Z;
+    const double omega12 = 2 * pi * e.n20 / 60 + r.tb * (e.TK - e.TL) / e.JL;
+    r.n12 = omega12 / (2 * pi) * 60;
+    r.tctb = (2 * pi * (e.nL - r.n12) / 60) * (e.JAN + e.JL) / (e.TA - e.TL);
+    r.tct0 = r.tb + r.tctb;
+    return r;
+}
+
+double kupplung_tk_gesucht(const KupplungEingabe& e)
+{
+    const double omega10 = 2 * pi * e.n10 / 60;
+    const double omega20 = 2 * pi * e.n20 / 60;
+    return (e.TA / e.JAN + e.TL / e.JL + omega10 / e.tb - omega20 / e.tb)
+         / (1 / e.JL + 1 / e.JAN);
+}
+
+std::string kupplung_bericht(int window_status, const double d_box_drehmomente[3],
+                             const double d_box_drehzahlen[4], const double d_box_drehmassen[2],
+                             const double d_box_beschleunigung[1],
+                             const double d_box_ergebnisse[7])
+{
+    std::string t;
+    const std::string ta = zeile("Antriebsmoment TA / Nm:                      %7.5lf\n", d_box_drehmomente[0]);
+    const std::string tl = zeile("Lastmoment TL / Nm:                          %7.5lf\n", d_box_drehmomente[1]);
+    if (window_status == TK_GEGEBEN) {
+        t += "Ergebnisse, wenn das Kupplungsmoment gegeben ist:\n\n\n";
+        t += "Eingabedaten:\n\nDrehmomente:\n" + ta + tl;
+        t += zeile("Kupplungsmoment TK / Nm:                     %7.5lf\n", d_box_drehmomente[2]);
+        t += "\nDrehzahlen:\n";
+        t += zeile("Drehzahl Antrieb n10 / (1/min):              %7.5lf\n", d_box_drehzahlen[0]);
+        t += zeile("Lastdrehzahl vor dem Kuppeln n20 / (1/min):  %7.5lf\n", d_box_drehzahlen[1]);
+        t += zeile("Lastdrehzahl nach dem Kuppeln nL / (1/min):  %7.5lf\n", d_box_drehzahlen[2]);
+        t += zeile("Anzahl der Schaltungen Z / (1/h):            %7.5lf\n", d_box_drehzahlen[3]);
+        t += "\nDrehmassen:\n";
+        t += zeile("Drehmasse des Antriebs JA / kgm^2:           %7.5lf\n", d_box_drehmassen[0]);
+        t += zeile("Drehmasse der Last JL / kgm^2:               %7.5lf\n", d_box_drehmassen[1]);
+        t += "\n\n\nErgebnisse:\n\n";
+        t += zeile("Beschleunigungszeit tB / s:                  %7.5lf\n", d_box_ergebnisse[0]);
+        t += zeile("Synchrondrehzahl n12 / (1/min):              %7.5lf\n", d_box_ergebnisse[1]);
+        t += zeile("Zeit von tB bis tC / s:                      %7.5lf\n", d_box_ergebnisse[2]);
+        t += zeile("Reibarbeit WR / J:                           %7.5lf\n", d_box_ergebnisse[3]);
+        t += zeile("Verlustleistung PV / (J/h):                  %7.5lf\n", d_box_ergebnisse[4]);
+        t += zeile("Hochlaufzeit tCt0 / s:                       %7.5lf\n", d_box_ergebnisse[5]);
+    } else if (window_status == TK_GESUCHT) {
+        t += "Ergebnisse, wenn das Kupplungsmoment gesucht ist:\n\n\n";
+        t += "Eingabedaten:\n\nDrehmomente:\n" + ta + tl;
+        t += "\nDrehzahlen:\n";
+        t += zeile("Drehzahl Antrieb n10 / (1/min):               %7.5lf\n", d_box_drehzahlen[0]);
+        t += zeile("Lastdrehzahl vor dem Kuppeln n20 / (1/min):   %7.5lf\n", d_box_drehzahlen[1]);
+        t += "\nDrehmassen:\n";
+        t += zeile("Drehmasse des Antriebs JA / kgm^2:            %7.5lf\n", d_box_drehmassen[0]);
+        t += zeile("Drehmasse der Last JL / kgm^2:                %7.5lf\n", d_box_drehmassen[1]);
+        t += "\nBeschleunigungszeit:\n";
+        t += zeile("Beschleunigungszeit tB / s:                   %7.5lf\n", d_box_beschleunigung[0]);
+        t += "\n\n\nErgebnisse:\n\n";
+        t += zeile("Kupplungsmoment TK / Nm:                      %7.5lf\n", d_box_ergebnisse[6]);
+    }
+    return t;
+}
