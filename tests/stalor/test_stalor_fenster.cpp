@@ -1,56 +1,12 @@
 // The buckling calculator's window with real widgets under X: structure,
 // "Rechnen" with its questions and input errors, and the save flow.
-#include "dialog_antworten.h"
+#include "fenster_test.h"
 #include "stalor.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <glib/gstdio.h>
-#include <gtest/gtest.h>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
-
-const Antwort JA{GTK_RESPONSE_YES, ""};
-const Antwort NEIN{GTK_RESPONSE_NO, ""};
-const Antwort OK{GTK_RESPONSE_OK, ""};
-const Antwort ABBRECHEN{GTK_RESPONSE_CANCEL, ""};
-const Antwort SCHLIESSEN{GTK_RESPONSE_DELETE_EVENT, ""};
-Antwort datei(const std::string& pfad) { return {GTK_RESPONSE_OK, pfad}; }
-
-std::string text(GtkWidget* feld) { return gtk_entry_get_text(GTK_ENTRY(feld)); }
-std::string label(GtkWidget* l) { return gtk_label_get_text(GTK_LABEL(l)); }
-
-std::string lesen(const std::string& pfad)
-{
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void schreiben(const std::string& pfad, const std::string& inhalt)
-{
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-}
-
-// Text of the label in the table cell at (spalte, zeile) of a table.
-GtkWidget* zelle(GtkWidget* tabelle, guint spalte, guint zeile)
-{
-    GList* kinder = gtk_container_get_children(GTK_CONTAINER(tabelle));
-    GtkWidget* gefunden = nullptr;
-    for (GList* l = kinder; l; l = l->next) {
-        guint links, oben;
-        gtk_container_child_get(GTK_CONTAINER(tabelle), GTK_WIDGET(l->data),
-                                "left-attach", &links, "top-attach", &oben, nullptr);
-        if (links == spalte && oben == zeile)
-            gefunden = GTK_WIDGET(l->data);
-    }
-    g_list_free(kinder);
-    return gefunden;
-}
 
 std::string knopf_text(GtkWidget* knopf)
 {
@@ -61,7 +17,7 @@ std::string knopf_text(GtkWidget* knopf)
     return t;
 }
 
-class StalorFenster : public ::testing::Test {
+class StalorFenster : public MitOrdner {
 protected:
     static void SetUpTestSuite()
     {
@@ -76,14 +32,8 @@ protected:
             gtk_entry_set_text(GTK_ENTRY(INPUT_Geometrie[i]), vorgaben[i]);
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButtons_Knickfall[0]), TRUE);
         gerechnet = 0;
-        ordner = g_dir_make_tmp("stalor-XXXXXX", nullptr);
+        MitOrdner::SetUp();
     }
-    void TearDown() override
-    {
-        const std::string aufraeumen = "rm -rf '" + ordner + "'";
-        EXPECT_EQ(std::system(aufraeumen.c_str()), 0);
-    }
-    std::string ordner;
 };
 
 TEST_F(StalorFenster, AufbauWieBeimStart)
@@ -308,10 +258,3 @@ TEST_F(StalorFenster, SehrGrosseKraftWirdVollGezeigt)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    gtk_init(&argc, &argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

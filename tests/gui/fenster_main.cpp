@@ -1,0 +1,10 @@
+// Entry point of the window tests: the toolkit first, then GoogleTest.
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+int main(int argc, char** argv)
+{
+    gtk_init(&argc, &argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,99 @@
+// The clutch calculator's window under X: first screen, mode changes,
+// fields read per mode, and the report of each mode through the save flow.
+#include "fenster_test.h"
+#include "kopdra.h"
+
+namespace {
+
+class KopdraFenster : public MitOrdner {
+protected:
+    static void SetUpTestSuite()
+    {
+        kv_gtk_fenster_erzeugen(kopdra_programm);
+        ereignisse_abarbeiten();
+    }
+    void modus(int i) { klicken(rButtons[i], {}); }
+};
+
+bool aktiv(GtkWidget* w) { return gtk_widget_is_sensitive(w); }
+
+TEST_F(KopdraFenster, ErsterBildschirmUndModuswechsel)
+{
+    // First screen: TK given, tB greyed, result 6 "--", the rest empty.
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), "Berechung von Schaltgetrieben");
+    EXPECT_EQ(window_status, 200);
+    EXPECT_FALSE(aktiv(INPUT_Beschleunigungszeit[0]));
+    EXPECT_TRUE(aktiv(INPUT_Drehmomente[2]));
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "--");
+    EXPECT_FALSE(aktiv(OUTPUT_Ergebnisse[6]));
+    for (int j = 0; j < 6; ++j)
+        EXPECT_EQ(text(OUTPUT_Ergebnisse[j]), "");
+    GtkWidget* tabelle = gtk_widget_get_parent(INPUT_Drehzahlen[0]);
+    EXPECT_EQ(label(zelle(tabelle, 0, 1)), "Lastdrehzahl vor dem Kuppeln n20 / (1/min)");
+    EXPECT_EQ(label(zelle(gtk_widget_get_parent(INPUT_Drehmomente[0]), 0, 1)), "Lastmomet TL / Nm");
+    GtkWidget* ergebnisse = gtk_widget_get_parent(OUTPUT_Ergebnisse[0]);
+    EXPECT_EQ(zelle(ergebnisse, 3, 0), OUTPUT_Ergebnisse[1]);
+    EXPECT_EQ(zelle(ergebnisse, 1, 3), OUTPUT_Ergebnisse[6]);
+
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "0.23069");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[4]), "13528169.20154");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "--");
+
+    // TK sought: its inputs greyed, results 0-5 "--", saving refused.
+    modus(1);
+    EXPECT_EQ(window_status, 300);
+    EXPECT_EQ(gerechnet, 0);
+    EXPECT_FALSE(aktiv(INPUT_Drehmomente[2]));
+    EXPECT_FALSE(aktiv(INPUT_Drehzahlen[3]));
+    EXPECT_TRUE(aktiv(INPUT_Beschleunigungszeit[0]));
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "--");
+    EXPECT_FALSE(aktiv(OUTPUT_Ergebnisse[0]));
+    auto d = klicken(pButton_speichern, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+
+    // An invalid nL or Z is not read in this mode.
+    setzen(INPUT_Drehzahlen[2], "x");
+    setzen(INPUT_Drehzahlen[3], "-1");
+    EXPECT_TRUE(klicken(pButton_rechnen, {}).empty());
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "15999.91416");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "--");
+
+    // Back to TK given: "--" stays until the next computation.
+    modus(0);
+    EXPECT_EQ(window_status, 200);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "--");
+    EXPECT_TRUE(aktiv(OUTPUT_Ergebnisse[0]));
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[6]), "--");
+    d = klicken(pButton_rechnen, {OK, OK});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0].text, "Stelle 1: keine Zahl\n");
+    setzen(INPUT_Drehzahlen[2], "350");
+    setzen(INPUT_Drehzahlen[3], "200");
+}
+
+TEST_F(KopdraFenster, BerichtJeModusUeberDenSpeicherablauf)
+{
+    modus(0);
+    klicken(pButton_rechnen, {});
+    const std::string gegeben = ordner + "/gegeben.txt";
+    klicken(pButton_speichern, {datei(gegeben)});
+    const std::string t = lesen(gegeben);
+    EXPECT_EQ(t.rfind("Ergebnisse, wenn das Kupplungsmoment gegeben ist:\n\n\n", 0), 0u);
+    EXPECT_NE(t.find("Hochlaufzeit tCt0 / s:                       0.25891\n"), std::string::npos);
+
+    modus(1);
+    klicken(pButton_rechnen, {});
+    setzen(INPUT_Drehmomente[0], "1"); // edited after computing: not in the report
+    const std::string gesucht = ordner + "/gesucht.txt";
+    klicken(pButton_speichern, {datei(gesucht)});
+    const std::string u = lesen(gesucht);
+    EXPECT_EQ(u.rfind("Ergebnisse, wenn das Kupplungsmoment gesucht ist:\n\n\n", 0), 0u);
+    EXPECT_NE(u.find("Antriebsmoment TA / Nm:                      15325.00000\n"), std::string::npos);
+    EXPECT_NE(u.find("Kupplungsmoment TK / Nm:                      15999.91416\n"), std::string::npos);
+    EXPECT_EQ(u.find("nL"), std::string::npos);
+    setzen(INPUT_Drehmomente[0], "15325");
+}
+
+} // namespace
