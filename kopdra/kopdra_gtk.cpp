@@ -213,24 +213,21 @@ int kv_c_berechen()
 }
 
 const KvProgramm kopdra_programm = {
-    "kopdra",
-    "Berechung von Schaltgetrieben",
-    "Rechenprogramm fuer Schaltkupplungen\n\n"
-    "Rutschzeit, Synchrondrehzahl, Reibarbeit, Verlustleistung und Hochlaufzeit,\n"
-    "oder das noetige Kupplungsmoment fuer eine gegebene Rutschzeit.\n\n"
-    "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
-    6,
-    {KV_VERTIKAL, KV_VERTIKAL, KV_HORIZONTAL},
-    {false, false, false, true, true, true, false},
-    {kv_gtk_drehmomente, kv_gtk_drehzahlen, kv_gtk_drehmassen, kv_gtk_beschleunigungszeit,
-     kv_gtk_rButtons},
-    kv_gtk_ergebnisse,
-    nullptr,
-    signale,
-    kv_c_berechen,
-    bericht,
-    true,
-    3,
-    vor_fenster,
-    kv_gtk_set_window_style,
+    .name = "kopdra",
+    .titel = "Berechung von Schaltgetrieben",
+    .info_text =
+        "Rechenprogramm fuer Schaltkupplungen\n\n"
+        "Rutschzeit, Synchrondrehzahl, Reibarbeit, Verlustleistung und Hochlaufzeit,\n"
+        "oder das noetige Kupplungsmoment fuer eine gegebene Rutschzeit.\n\n"
+        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+    // Two input columns side by side.
+    .box_art = {KV_VERTIKAL, KV_VERTIKAL, KV_HORIZONTAL},
+    .eingabe_panels = {kv_gtk_drehmomente, kv_gtk_drehzahlen, kv_gtk_drehmassen,
+                       kv_gtk_beschleunigungszeit, kv_gtk_rButtons},
+    .ergebnisse = kv_gtk_ergebnisse,
+    .eigene_signale = signale,
+    .berechen = kv_c_berechen,
+    .bericht = bericht,
+    .vor_fenster = vor_fenster,
+    .nach_fenster = kv_gtk_set_window_style,
 };

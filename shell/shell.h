@@ -16,20 +16,20 @@ struct KvProgramm {
     // Six-box window with the input frame: orientation of boxes 0 to 2 and
     // which boxes get a border of 5.  Seven-box window (disc springs): no
     // input frame, box 3 horizontal, the rest vertical.
-    int anzahl_boxen;
-    KvBoxArt box_art[3];
-    bool rand[7];
+    int anzahl_boxen = 6;
+    KvBoxArt box_art[3] = {KV_HORIZONTAL, KV_HORIZONTAL, KV_VERTIKAL};
+    bool rand[7] = {false, false, false, true, true, true, false};
     // Panel builders called before the action bar (input and option panels).
-    void (*eingabe_panels[5])();
-    int (*ergebnisse)();         // result panel
-    void (*nach_ergebnissen)();  // seven-box window: builders after the results
-    void (*eigene_signale)();    // the calculator's own "clicked" connections
-    int (*berechen)();           // kv_c_berechen
-    std::string (*bericht)();    // report text of the last computation
-    bool beenden_tooltip;        // every program but the disc springs
-    int action_bar_box;          // slot of the action bar
-    void (*vor_fenster)();       // before the window frame is built
-    int (*nach_fenster)();       // after it, before the main loop
+    void (*eingabe_panels[5])() = {};
+    int (*ergebnisse)() = nullptr;         // result panel
+    void (*nach_ergebnissen)() = nullptr;  // seven-box window: builders after the results
+    void (*eigene_signale)() = nullptr;    // the calculator's own "clicked" connections
+    int (*berechen)() = nullptr;           // kv_c_berechen
+    std::string (*bericht)() = nullptr;    // report text of the last computation
+    bool beenden_tooltip = true;           // every program but the disc springs
+    int action_bar_box = 3;                // slot of the action bar
+    void (*vor_fenster)() = nullptr;       // before the window frame is built
+    int (*nach_fenster)() = nullptr;       // after it, before the main loop
 };
 
 // Program-wide state of the shell.

@@ -141,23 +141,16 @@ int kv_c_berechen()
 }
 
 const KvProgramm stalor_programm = {
-    "stalor",
-    "Knickung von Bauteilen",
-    "Ein Rechenprogramm fuer Knickung\n\n"
-    "Eulersche Knickfaelle 1 bis 4, Schlankheitsgrad und Grenzschlankheitsgrad,\n"
-    "zulaessige Druckspannung und Maximalkraft.\n\n"
-    "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
-    6,
-    {KV_HORIZONTAL, KV_HORIZONTAL, KV_VERTIKAL},
-    {false, false, false, true, true, true, false},
-    {[] { kv_gtk_geometrie(); }, [] { kv_gtk_rButtons(); }, nullptr, nullptr, nullptr},
-    kv_gtk_ergebnisse,
-    nullptr,
-    signale,
-    kv_c_berechen,
-    bericht,
-    true,
-    3,
-    nullptr,
-    nullptr,
+    .name = "stalor",
+    .titel = "Knickung von Bauteilen",
+    .info_text =
+        "Ein Rechenprogramm fuer Knickung\n\n"
+        "Eulersche Knickfaelle 1 bis 4, Schlankheitsgrad und Grenzschlankheitsgrad,\n"
+        "zulaessige Druckspannung und Maximalkraft.\n\n"
+        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+    .eingabe_panels = {[] { kv_gtk_geometrie(); }, [] { kv_gtk_rButtons(); }},
+    .ergebnisse = kv_gtk_ergebnisse,
+    .eigene_signale = signale,
+    .berechen = kv_c_berechen,
+    .bericht = bericht,
 };
