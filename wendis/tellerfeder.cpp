@@ -1,0 +1,126 @@
+#include "tellerfeder.h"
+
+#include "zahlen.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// This program's value of pi: five decimals, every result depends on it.
+const double pi = 3.14159;
+
+// A pixel coordinate: truncated toward zero; values beyond the int range
+// are held at its ends so that the conversion is always defined.
+int pixel(double v)
+{
+    if (std::isnan(v)) return 0;
+    if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(v);
+}
+
+} // namespace
+
+TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e)
+{
+    TellerErgebnis r{};
+    r.k = e.E * 4 / (1 - e.nue * e.nue);
+    r.delta = e.De / e.Di;
+    const double d = r.delta, ln = std::log(d);
+    const double q = (d - 1) / d;
+    r.K1 = (1 / pi) * (q * q) / ((d + 1) / (d - 1) - 2 / ln);
+    r.K2 = ((6 / pi) / ln) * ((d - 1) / ln - 1);
+    r.K3 = ((3 / pi) / ln) * (d - 1);
+    const double t = e.t, s = e.s, h0 = e.h0;
+    r.F = tellerfeder_kraft(e, r, s);
+    r.W = (r.k / 2) * std::pow(t, 5) / (r.K1 * std::pow(e.De, 2)) * std::pow(s / t, 2)
+        * (1 + std::pow(h0 / t - s / (2 * t), 2));
+    const double c = -r.k * t * s / r.K1 / std::pow(e.De, 2);
+    const double u = h0 / t - s / (2 * t);
+    r.sig1 = c * (r.K3 + r.K2 * u);
+    r.sig2 = c * (r.K2 * u - r.K3);
+    r.sig3 = (c / d) * ((r.K2 - 2 * r.K3) * u - r.K3);
+    r.sigom = c * 3 / pi;
+    return r;
+}
+
+double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double s)
+{
+    const double t = e.t, h0 = e.h0;
+    return r.k * std::pow(t, 4) / (r.K1 * std::pow(e.De, 2)) * (s / t)
+         * (1 + (h0 / t - s / t) * (h0 / t - s / (2 * t)));
+}
+
+Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis& r,
+                                   double s1, double s2)
+{
+    const double x_l = Abstand_Rand, x_r = Z_BREITE_X - Abstand_Rand;
+    const double y_o = Abstand_Rand, y_u = Z_HOEHE_Y - Abstand_Rand;
+    Kennlinienbild bild;
+
+    const double g_x = x_r / 10, g_y = y_u / 10;
+    for (int i = 0; i <= 10; ++i) {
+        bild.gitter.push_back({0, pixel(i * g_y), pixel(x_r), pixel(i * g_y)});
+        bild.gitter.push_back({pixel(i * g_x), 0, pixel(i * g_x), pixel(y_u)});
+    }
+
+    const int n = 30;
+    const double ds = (s2 - s1) / n;
+    double s_i[n + 1], F_i[n + 1];
+    double F_max = -1e100, F_min = 1e100;
+    for (int i = 0; i <= n; ++i) {
+        s_i[i] = i * ds + s1;
+        F_i[i] = tellerfeder_kraft(e, r, s_i[i]);
+        if (!std::isfinite(F_i[i]))
+            bild.endlich = false;
+        if (F_i[i] > F_max) F_max = F_i[i];
+        if (F_i[i] < F_min) F_min = F_i[i];
+    }
+    if (!bild.endlich)
+        return bild;
+
+    const double m_x = (x_r - x_l) / (s2 - s1);
+    const double b_x = x_l - m_x * s1;
+    // Equal forces: the characteristic is a horizontal line across the middle.
+    const bool flach = !(F_max > F_min);
+    const double m_y = flach ? 0.0 : -(y_u - y_o) / (F_max - F_min);
+    const double b_y = flach ? Z_HOEHE_Y / 2.0 : y_o - m_y * F_max;
+    for (int i = 0; i < n; ++i)
+        bild.kurve.push_back({pixel(s_i[i] * m_x + b_x), pixel(F_i[i] * m_y + b_y),
+                              pixel(s_i[i + 1] * m_x + b_x), pixel(F_i[i + 1] * m_y + b_y)});
+    return bild;
+}
+
+std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
+                                const double d_box_ergebnisse[6])
+{
+    struct Zeile { const char* format; double wert; };
+    const double* w = d_box_werkstoffdaten;
+    const double* r = d_box_ergebnisse;
+    const Zeile eingaben[7] = {
+        {"Aussendurchmesser De / mm:            %.5lf\n", w[0]},
+        {"Innendurchmesser Di / mm:             %.5lf\n", w[2]},
+        {"E-Modul E / (N/mm^2):                 %.5lf\n", w[1]},
+        {"Querkontraktionszahl nue / 1:         %.5lf\n", w[3]},
+        {"Dicke t / mm:                         %.5lf\n", w[4]},
+        {"Stuelphoehe h0 / mm:                  %.5lf\n", w[5]},
+        {"Federweg s / mm:                      %.5lf\n", w[6]},
+    };
+    const Zeile ergebnisse[6] = {
+        {"Federkraft F / N:                     %.5lf\n", r[0]},
+        {"Arbeit W / mJ:                        %.5lf\n", r[2]},
+        {"Spannung OM / (N/mm^2):               %.5lf\n", r[4]},
+        {"Spannung 1 / (N/mm^2):                %.5lf\n", r[1]},
+        {"Spannung 2 / (N/mm^2):                %.5lf\n", r[3]},
+        {"Spannung 3 / (N/mm^2):                %.5lf\n", r[5]},
+    };
+    std::string t = "Ergebnisse der Berechnung von WENDIS:\n\n\nEingabedaten:\n\n";
+    for (const Zeile& z : eingaben)
+        t += kv_format(z.format, z.wert);
+    t += "\n\n\nErgebnisse:\n\n";
+    for (const Zeile& z : ergebnisse)
+        t += kv_format(z.format, z.wert);
+    t += "\n";
+    return t;
+}

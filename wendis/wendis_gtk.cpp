@@ -1,0 +1,198 @@
+#include "wendis.h"
+
+#include <optional>
+
+GtkWidget* INPUT_Werkstoffdaten[7];
+const char* c_box_Werkstoffdaten[7];
+double d_box_werkstoffdaten[7];
+GtkWidget* INPUT_Kennlinie[2];
+const char* c_box_Kennlinie[2];
+double d_box_Kennlinie[2];
+GtkWidget* OUTPUT_Ergebnisse[6];
+double d_box_ergebnisse[6];
+GtkWidget* Drawa = nullptr;
+GtkWidget* pButton_kennlinie = nullptr;
+GtkTooltips* TT_pButton_kennlinie = nullptr;
+
+namespace {
+
+TellerEingabe feder{};         // inputs of the last completed computation
+TellerErgebnis feder_werte{};  // its coefficients and results
+std::optional<Kennlinienbild> bild; // what the area shows, for repaints
+
+void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile)
+{
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + 1, zeile, zeile + 1);
+}
+
+// Label/field pairs two to a row, the odd one out alone in the last row.
+GtkWidget* paar_tabelle(int zeilen, const char* const* labels, GtkWidget** felder, int n)
+{
+    GtkWidget* tabelle = kv_gtk_tabelle(zeilen, 4);
+    for (int i = 0; i < n; ++i) {
+        zelle(tabelle, gtk_label_new(labels[i]), (i % 2) * 2, i / 2);
+        zelle(tabelle, felder[i], (i % 2) * 2 + 1, i / 2);
+    }
+    return tabelle;
+}
+
+void kv_gtk_werkstoffdaten()
+{
+    static const char* const labels[7] = {
+        "Aussendurchmesser De / mm", "E-Modul E / (N/mm^2)", "Innendurchmesser Di / mm",
+        "Querkontraktionszahl nue", "Dicke t / mm", "Stuelphoehe h0 / mm", "Federweg s / mm",
+    };
+    static const char* const vorgaben[7] = {"100", "206000", "50", "0.3", "1", "1", "1"};
+    for (int i = 0; i < 7; ++i)
+        INPUT_Werkstoffdaten[i] = kv_gtk_feld(vorgaben[i]);
+    GtkWidget* rahmen = kv_gtk_rahmen("Geometrie und Werkstoffdaten");
+    kv_gtk_packen(Pack_Box[0], rahmen);
+    gtk_container_add(GTK_CONTAINER(rahmen), paar_tabelle(4, labels, INPUT_Werkstoffdaten, 7));
+}
+
+int kv_gtk_ergebnisse()
+{
+    static const char* const labels[6] = {
+        "Federkraft F / N", "Spannung 1 / (N/mm^2)", "Arbeit W / mJ",
+        "Spannung 2 / (N/mm^2)", "Spannung OM / (N/mm^2)", "Spannung 3 / (N/mm^2)",
+    };
+    for (int i = 0; i < 6; ++i)
+        OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("--");
+    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
+    gtk_container_add(GTK_CONTAINER(rahmen), paar_tabelle(3, labels, OUTPUT_Ergebnisse, 6));
+    kv_gtk_packen(Pack_Box[2], rahmen);
+    return 0;
+}
+
+void kv_gtk_federkenlinie()
+{
+    pButton_kennlinie = kv_gtk_knopf("wendis_zeichnen.png", "Kennlinie zeichnen",
+                                     &TT_pButton_kennlinie, "Federkennline zeichnen");
+    GtkWidget* rahmen = kv_gtk_rahmen("Federkennlinie zeichnen von - bis");
+    GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
+    INPUT_Kennlinie[0] = kv_gtk_feld("0");
+    INPUT_Kennlinie[1] = kv_gtk_feld("1");
+    zelle(tabelle, gtk_label_new("Federweg von s1 / mm"), 0, 0);
+    zelle(tabelle, INPUT_Kennlinie[0], 1, 0);
+    zelle(tabelle, gtk_label_new("Federweg bis s2 / mm"), 2, 0);
+    zelle(tabelle, INPUT_Kennlinie[1], 3, 0);
+    kv_gtk_packen(Pack_Box[3], tabelle);
+    kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
+    kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
+    kv_gtk_packen(Pack_Box[4], Drawa);
+    kv_gtk_packen(Pack_Box[5], rahmen);
+    gtk_container_add(GTK_CONTAINER(rahmen), Pack_Box[4]);
+}
+
+void zeichnen(const Kennlinienbild& b)
+{
+    GdkWindow* fenster = gtk_widget_get_window(Drawa);
+    if (!fenster)
+        return;
+    GdkGC* schwarz = gtk_widget_get_style(Drawa)->black_gc;
+    for (const auto* linien : {&b.gitter, &b.kurve})
+        for (const Linie& l : *linien)
+            gdk_draw_line(fenster, schwarz, l.x1, l.y1, l.x2, l.y2);
+}
+
+void flaeche_leeren()
+{
+    bild.reset();
+    if (GdkWindow* fenster = gtk_widget_get_window(Drawa))
+        gdk_window_clear(fenster);
+}
+
+gboolean neu_zeichnen(GtkWidget*, GdkEventExpose*, gpointer)
+{
+    if (bild)
+        zeichnen(*bild);
+    return FALSE;
+}
+
+void vor_fenster()
+{
+    Drawa = gtk_drawing_area_new();
+    gtk_widget_set_size_request(Drawa, Z_BREITE_X, Z_HOEHE_Y);
+}
+
+void signale()
+{
+    kv_gtk_klick(pButton_kennlinie, kv_gtk_kennlinie_zeichnen);
+    // The plot is kept and drawn again when the area is exposed.
+    g_signal_connect(Drawa, "expose-event", G_CALLBACK(neu_zeichnen), nullptr);
+}
+
+std::string bericht()
+{
+    return tellerfeder_bericht(d_box_werkstoffdaten, d_box_ergebnisse);
+}
+
+} // namespace
+
+const Kennlinienbild* kv_gtk_gezeichnetes_bild()
+{
+    return bild ? &*bild : nullptr;
+}
+
+int kv_c_berechen()
+{
+    if (kv_gtk_neu_rechnen() == -1)
+        return 0;
+    flaeche_leeren();
+    if (kv_gtk_felder_lesen(INPUT_Werkstoffdaten, c_box_Werkstoffdaten, d_box_werkstoffdaten, 7) == -1)
+        return -1;
+    const double* v = d_box_werkstoffdaten;
+    feder = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    feder_werte = tellerfeder_berechnen(feder);
+    const TellerErgebnis& r = feder_werte;
+    const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
+    for (int j = 0; j < 6; ++j)
+        d_box_ergebnisse[j] = werte[j];
+    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 6, "%10.6lf");
+    gerechnet = 1;
+    return 0;
+}
+
+int kv_gtk_kennlinie_zeichnen()
+{
+    if (gerechnet == 0) {
+        kv_gtk_dlg_keine_ergebnisse();
+        return 0;
+    }
+    flaeche_leeren();
+    if (kv_gtk_felder_lesen(INPUT_Kennlinie, c_box_Kennlinie, d_box_Kennlinie, 2) == -1)
+        return -1;
+    const double s1 = d_box_Kennlinie[0], s2 = d_box_Kennlinie[1];
+    if (!(s1 < s2)) {
+        kv_gtk_fehler_eingabe(4712);
+        return -1;
+    }
+    bild = kennlinie_berechnen(feder, feder_werte, s1, s2);
+    zeichnen(*bild);
+    if (!bild->endlich)
+        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
+                       "Kennlinie kann nicht gezeichnet werden!\n"
+                       "Die Federkraft ist im gewaehlten Bereich nicht endlich.");
+    return 0;
+}
+
+const KvProgramm wendis_programm = {
+    .name = "wendis",
+    .titel = "Berechung von Tellerfedern nach DIN 2093",
+    .info_text =
+        "Ein Rechenprogramm fuer Tellerfedern nach DIN 2093\n\n"
+        "Federkraft, Federarbeit und Spannungen bei einem Federweg,\n"
+        "Federkennlinie fuer einen waehlbaren Bereich.\n\n"
+        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+    .anzahl_boxen = 7,
+    .rand = {true, true, true, true, false, true, true},
+    .eingabe_panels = {kv_gtk_werkstoffdaten},
+    .ergebnisse = kv_gtk_ergebnisse,
+    .nach_ergebnissen = kv_gtk_federkenlinie,
+    .eigene_signale = signale,
+    .berechen = kv_c_berechen,
+    .bericht = bericht,
+    .beenden_tooltip = false,
+    .action_bar_box = 1,
+    .vor_fenster = vor_fenster,
+};
