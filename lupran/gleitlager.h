@@ -1,0 +1,37 @@
+// Hydrodynamic radial plain bearing after DIN 31652: Sommerfeld number,
+// relative eccentricity (bisection or direct curve fit), friction, oil flows
+// for three kinds of oil feed, outlet temperature, attitude angle, film
+// thickness, Reynolds check and transition values.  Plain C++, no GTK.
+#pragma once
+#include <string>
+
+// Oil feed and eccentricity method, as the option buttons set them.
+enum { SCHMIERLOCH_GEGENUEBER = 1001, SCHMIERLOCH_90_GRAD, RINGNUT,
+       EPS_DIREKT, EPS_ITERATIV };
+
+struct LagerEingabe {
+    double f, rn, d, b, s, h0lim, dh, eta, pe, tein, taus, a1s, a1b;
+    int radio_status; // oil feed
+    int check_status; // eccentricity method
+};
+
+// Why a press computes nothing.
+enum class LagerAbbruch { keiner, breite, iteration, direkt };
+
+struct LagerErgebnis {
+    LagerAbbruch abbruch = LagerAbbruch::keiner;
+    double bd, u, pq, brz, pf, t2, psi, so, eps, Q1, Q2, Q, beta, h0, re, epsue, soue;
+    int iter;  // bisection steps, 0 after the direct formula
+    double rs; // limit of the Reynolds number
+};
+
+LagerErgebnis gleitlager_berechnen(const LagerEingabe& e);
+
+// The message shown when a press is refused.
+const char* gleitlager_abbruch_text(LagerAbbruch a);
+
+// Report of the last computation: the inputs as read, the options the
+// results were computed with, and the 17 results.
+std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_status,
+                               int check_status, int iter, const double d_box_ergebnisse[17],
+                               bool reynolds_erfuellt);

@@ -1,0 +1,183 @@
+#include "lupran.h"
+
+#include "gleitlager.h"
+
+GtkWidget* INPUT_Geom_Werkstoff[13];
+const char* c_box_geom_werkstoff[13];
+double d_box_geom_werkstoff[13];
+GtkWidget* rButton[3];
+GSList* rButtons_Gruppe = nullptr;
+GtkWidget* cButton = nullptr;
+int radio_status = SCHMIERLOCH_GEGENUEBER;
+int check_status = EPS_ITERATIV;
+GtkWidget* OUTPUT_Ergebnisse[17];
+double d_box_ergebnisse[17];
+GtkWidget* Label_eps = nullptr;
+GtkWidget* Label_Reynolds = nullptr;
+
+namespace {
+
+// What the shown results were computed with, for the report.
+LagerErgebnis gerechnet_mit{};
+int gerechnet_radio = SCHMIERLOCH_GEGENUEBER;
+int gerechnet_check = EPS_ITERATIV;
+
+void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1)
+{
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + breite, zeile, zeile + 1);
+}
+
+void kv_gtk_geom_werkstoff()
+{
+    static const char* const labels[13] = {
+        "Kraft F / N", "Drehzahl / (1/min)", "Durchmesser / mm", "Breite / mm",
+        "Lagerspiel / mm", "h0 Limit / mm", "dh bzw. dG / mm",
+        "dynamische Viskositaet / mPa s", "Oeldruck / bar", "Oeleintrittstemperatur / Grad C",
+        "Oelaustrittstemperatur / Grad C", "alpha Welle / (1/K)", "alpha Lager / (1/K)",
+    };
+    static const char* const vorgaben[13] = {"36000", "2000", "120", "60", "0.12", "0.005", "5",
+                                             "27", "5", "58", "78", "0.000011", "0.000023"};
+    GtkWidget* rahmen = kv_gtk_rahmen("Geometrie und Werkstoffdaten");
+    GtkWidget* tabelle = kv_gtk_tabelle(4, 7);
+    GtkWidget* label[13];
+    for (int i = 0; i < 13; ++i)
+        label[i] = gtk_label_new(labels[i]);
+    for (int i = 0; i < 13; ++i) {
+        INPUT_Geom_Werkstoff[i] = kv_gtk_feld(vorgaben[i]);
+        // Inputs 0-6 down columns 0 and 1, inputs 7-12 down columns 2 and 3.
+        const int zeile = i < 7 ? i : i - 7, spalte = i < 7 ? 0 : 2;
+        zelle(tabelle, label[i], spalte, zeile);
+        zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
+    }
+    kv_gtk_packen(Pack_Box[0], rahmen);
+    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+}
+
+void kv_gtk_toggle_Buttons()
+{
+    static const char* const labels[3] = {"Schmierloch gegenueber der Last",
+                                          "Schmierloch 90 Grad zur Last", "Ringnut"};
+    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
+    GtkWidget* tabelle = kv_gtk_tabelle(4, 1);
+    gtk_table_set_col_spacings(GTK_TABLE(tabelle), 50);
+    rButtons_Gruppe = nullptr;
+    for (int i = 0; i < 3; ++i) {
+        rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, labels[i]);
+        rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButton[i]));
+        zelle(tabelle, rButton[i], i, 0);
+    }
+    cButton = gtk_check_button_new_with_label("Eps direkt berechnen");
+    zelle(tabelle, cButton, 3, 0);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButton[0]), TRUE);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
+    radio_status = SCHMIERLOCH_GEGENUEBER;
+    check_status = EPS_ITERATIV;
+    kv_gtk_packen(Pack_Box[1], rahmen);
+    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+}
+
+int kv_gtk_ergebnisse()
+{
+    static const char* const labels[17] = {
+        "Breite/Durchmesser BD / 1", "Geschwindigkeit u / (m/s)", "Flaechenpressung p / (N/mm^2)",
+        "my/psi / 1", "Po / W", "Oelaustrittstemperatur / Grad C", "psi / 1",
+        "Sommerfeld-Zahl So / 1", "eps / 1", "Oelmenge Q1 / (cm^3/s)", "Oelmenge Q2 / (cm^3/s)",
+        "Oelmenge Q / (cm^3/s)", "beta / Grad", "h0 / mm", "Reynolds-Zahl / 1",
+        "eps (Uebergang) / 1", "Sommerfeld-Zahl (Uebergang) / 1",
+    };
+    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
+    GtkWidget* tabelle = kv_gtk_tabelle(6, 6);
+    GtkWidget* label[17];
+    for (int i = 0; i < 17; ++i)
+        label[i] = gtk_label_new(labels[i]);
+    Label_eps = label[8];
+    Label_Reynolds = gtk_label_new("");
+    for (int i = 0; i < 17; ++i) {
+        OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
+        // Three caption/field pairs of columns, six results to a column pair.
+        const int zeile = i % 6, spalte = (i / 6) * 2;
+        zelle(tabelle, label[i], spalte, zeile);
+        zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
+    }
+    zelle(tabelle, Label_Reynolds, 4, 5, 2);
+    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+    kv_gtk_packen(Pack_Box[4], rahmen);
+    return 0;
+}
+
+void signale()
+{
+    for (GtkWidget* b : rButton)
+        kv_gtk_klick(b, kv_gtk_check_toggle_Buttons);
+    kv_gtk_klick(cButton, kv_gtk_check_toggle_Buttons);
+}
+
+std::string bericht()
+{
+    return gleitlager_bericht(d_box_geom_werkstoff, gerechnet_radio, gerechnet_check,
+                              gerechnet_mit.iter, d_box_ergebnisse,
+                              gerechnet_mit.re <= gerechnet_mit.rs);
+}
+
+bool aktiv(GtkWidget* b) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(b)); }
+
+} // namespace
+
+int kv_gtk_check_toggle_Buttons()
+{
+    for (int i = 0; i < 3; ++i)
+        if (aktiv(rButton[i]) && radio_status != SCHMIERLOCH_GEGENUEBER + i) {
+            radio_status = SCHMIERLOCH_GEGENUEBER + i;
+            gerechnet = 0;
+        }
+    // A change of the method keeps the results: the report names the
+    // method they were computed with.
+    check_status = aktiv(cButton) ? EPS_DIREKT : EPS_ITERATIV;
+    return 0;
+}
+
+int kv_c_berechen()
+{
+    if (kv_gtk_neu_rechnen() == -1)
+        return 0;
+    if (kv_gtk_felder_lesen(INPUT_Geom_Werkstoff, c_box_geom_werkstoff, d_box_geom_werkstoff, 13) == -1)
+        return -1;
+    const double* v = d_box_geom_werkstoff;
+    const LagerErgebnis r = gleitlager_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7],
+                                                  v[8], v[9], v[10], v[11], v[12],
+                                                  radio_status, check_status});
+    if (r.abbruch != LagerAbbruch::keiner) {
+        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, gleitlager_abbruch_text(r.abbruch));
+        return 0;
+    }
+    const double werte[17] = {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
+                              r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
+    for (int j = 0; j < 17; ++j)
+        d_box_ergebnisse[j] = werte[j];
+    gerechnet_mit = r;
+    gerechnet_radio = radio_status;
+    gerechnet_check = check_status;
+    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 17, "%7.5lf");
+    gtk_label_set_text(GTK_LABEL(Label_eps), ("eps (" + std::to_string(r.iter) + ") / 1").c_str());
+    gtk_label_set_text(GTK_LABEL(Label_Reynolds), r.re <= r.rs ? "Reynolds-Bedingung erfuellt\n"
+                                                               : "Reynolds-Bedingung nicht erfuellt\n");
+    gerechnet = 1;
+    return 0;
+}
+
+const KvProgramm lupran_programm = {
+    .name = "lupran",
+    .titel = "Radial-Gleitlager-Berechnung nach DIN 31652",
+    .info_text =
+        "Ein Rechenprogramm fuer hydrodynamische Radial-Gleitlager nach DIN 31652\n\n"
+        "Sommerfeld-Zahl, relative Exzentrizitaet, Reibung, Oelmengen,\n"
+        "Oelaustrittstemperatur, Schmierfilmdicke und Reynolds-Bedingung.\n\n"
+        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+    .box_art = {KV_VERTIKAL, KV_HORIZONTAL, KV_VERTIKAL},
+    .rand = {true, false, true, false, false, true, false},
+    .eingabe_panels = {kv_gtk_geom_werkstoff, kv_gtk_toggle_Buttons},
+    .ergebnisse = kv_gtk_ergebnisse,
+    .eigene_signale = signale,
+    .berechen = kv_c_berechen,
+    .bericht = bericht,
+};
