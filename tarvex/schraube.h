@@ -1,0 +1,36 @@
+// Bolted joint after VDI 2230 in a single pass: thread, resiliences of bolt
+// and plates, load factor, embedding, forces, tightening torque, stresses,
+// surface pressure and the strength values of the class.  Plain C++, no GTK.
+#pragma once
+#include <string>
+
+struct SchraubeEingabe {
+    double d, P, FK, FAo, FAu, fZ, alfaA, myG, myK;
+    double di[10], li[10]; // sections 1 to 9 (slot 0 unused)
+    double Es;
+    double Epi[5], lpi[5]; // plates 1 to 4 (slot 0 unused)
+    double DB, DK, DF, DA, n;
+    int iqu;   // strength class 1 to 8
+    int idehn; // 1: reduced-shank bolt
+    int isr;   // 1: thread rolled after heat treatment
+};
+
+struct SchraubeErgebnis {
+    double PhiK, deltas, deltap, Siga, SigA, Sigsa, FSmax, Sigmax, pP, Rp, Rm, Fp02, FBruch,
+        FZ, FSA, FPA, FMmax, MA, Fm, Fa;
+    double d2, d3, lk, AB, rm;
+    int is, ip;
+};
+
+// Class index 1 to 8 of "4.6" ... "12.9" contained in the text (the last
+// one found in that order), 0 when it holds none.
+int festigkeitsklasse(const char* text);
+// The class as a number: 4.6, 4.8, ... 12.9.
+double klassen_zahl(int iqu);
+
+SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e);
+
+std::string schraube_bericht(const double d_box_geometrie_werkstoff[10],
+                             const double d_box_nachgiebigkeit_schraube[19],
+                             const double d_box_nachgiebigkeit_platte[13], int stat_dehns,
+                             int stat_schgs, const double d_box_ergebnisse[20]);
