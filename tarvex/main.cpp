@@ -1,0 +1,6 @@
+#include "tarvex.h"
+
+int main(int argc, char** argv)
+{
+    return kv_main(tarvex_programm, argc, argv);
+}

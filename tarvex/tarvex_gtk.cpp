@@ -1,0 +1,250 @@
+#include "tarvex.h"
+
+#include "schraube.h"
+#include "zahlen.h"
+
+GtkWidget* INPUT_Geometrie_Werkstoff[9];
+const char* c_box_geometrie_werkstoff[9];
+double d_box_geometrie_werkstoff[10];
+GtkWidget* INPUT_Nachgiebigkeit_Schraube[19];
+const char* c_box_nachgiebigkeit_schraube[19];
+double d_box_nachgiebigkeit_schraube[19];
+GtkWidget* INPUT_Nachgiebigkeit_Platte[13];
+const char* c_box_nachgiebigkeit_platte[13];
+double d_box_nachgiebigkeit_platte[13];
+GtkWidget* Combo = nullptr;
+GtkWidget* cButtons_Schraubenart[2];
+int stat_dehns = 0;
+int stat_schgs = 0;
+GtkWidget* LABEL_res[20];
+GtkWidget* OUTPUT_Ergebnisse[20];
+double d_box_ergebnisse[20];
+
+namespace {
+
+void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile)
+{
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + 1, zeile, zeile + 1);
+}
+
+GtkWidget* gruppe(const char* titel, GtkWidget* tabelle)
+{
+    GtkWidget* rahmen = kv_gtk_rahmen(titel);
+    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+    kv_gtk_packen(Pack_Box[0], rahmen);
+    return rahmen;
+}
+
+GtkWidget* combo_eintrag()
+{
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    return GTK_COMBO(Combo)->entry;
+    G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+void kv_gtk_geometrie_werkstoff()
+{
+    static const char* const labels[9] = {
+        "Nenndurchmesser d / mm", "Steigung P / mm", "Min. Klemmkraft FK / N",
+        "max. Betriebskraft FAo / N", "min. Betriebskraft FAu / N", "Setzbetrag fZ / ym",
+        "Anziehfaktor alphaA / 1", "Reibwert Gewinde yG / 1", "Reibwert Kopf yK / 1",
+    };
+    static const char* const vorgaben[9] = {"12", "1.75", "2870", "24948", "0", "5", "1.6", "0.12", "0.12"};
+    GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
+    for (int r = 0; r < 9; ++r) {
+        INPUT_Geometrie_Werkstoff[r] = kv_gtk_feld(vorgaben[r]);
+        zelle(tabelle, gtk_label_new(labels[r]), 0, r);
+        zelle(tabelle, INPUT_Geometrie_Werkstoff[r], 1, r);
+    }
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    Combo = gtk_combo_new();
+    GList* liste = nullptr;
+    for (const char* k : {"4.6", "4.8", "5.6", "5.8", "6.8", "8.8", "10.9", "12.9"})
+        liste = g_list_append(liste, const_cast<char*>(k));
+    gtk_combo_set_popdown_strings(GTK_COMBO(Combo), liste);
+    g_list_free(liste);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), "12.9");
+    zelle(tabelle, gtk_label_new("Qualitaet"), 0, 9);
+    zelle(tabelle, Combo, 1, 9);
+    gruppe("Geometrie und Werkstoffdaten", tabelle);
+}
+
+void kv_gtk_nachgiebigkeit_schraube()
+{
+    GtkWidget* tabelle = kv_gtk_tabelle(11, 2);
+    zelle(tabelle, gtk_label_new("di / mm"), 0, 0);
+    zelle(tabelle, gtk_label_new("li / mm"), 1, 0);
+    for (int i = 0; i < 19; ++i) {
+        static const char* const vorgaben[4] = {"12", "30", "9.853", "12"};
+        INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(i < 4 ? vorgaben[i] : i == 18 ? "210000" : "0");
+    }
+    for (int k = 1; k <= 9; ++k) {
+        zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 2], 0, k);
+        zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 1], 1, k);
+    }
+    zelle(tabelle, gtk_label_new("E-Modul / (N/mm^2)"), 0, 10);
+    zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
+    gruppe("Nachgiebigkeit der Schraube", tabelle);
+}
+
+void kv_gtk_nachgiebigkeit_platte()
+{
+    static const char* const vorgaben[13] = {"210000", "42", "210000", "0", "210000", "0",
+                                             "210000", "0", "13.5", "18", "14.5", "80", "0.3"};
+    static const char* const labels[5] = {"Bohrung DB / mm", "Kopfauflaged. DK / mm",
+                                          "Fasendurchmessser DF / mm", "Aussend. DA / mm",
+                                          "Krafteinleitungsfaktor n / 1"};
+    GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
+    zelle(tabelle, gtk_label_new("Epi / (N/mm^2)"), 0, 0);
+    zelle(tabelle, gtk_label_new("lpi / mm"), 1, 0);
+    for (int i = 0; i < 13; ++i)
+        INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(vorgaben[i]);
+    for (int k = 1; k <= 4; ++k) {
+        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 2], 0, k);
+        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 1], 1, k);
+    }
+    for (int i = 0; i < 5; ++i) {
+        zelle(tabelle, gtk_label_new(labels[i]), 0, 5 + i);
+        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
+    }
+    gruppe("Nachgiebigkeit der Platte", tabelle);
+}
+
+void kv_gtk_cButtons()
+{
+    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
+    GtkWidget* box = gtk_vbox_new(FALSE, 0);
+    cButtons_Schraubenart[0] = gtk_check_button_new_with_label("Dehnschraube");
+    cButtons_Schraubenart[1] = gtk_check_button_new_with_label("Schraube schlussgerollt");
+    for (GtkWidget* b : cButtons_Schraubenart)
+        kv_gtk_packen(box, b);
+    gtk_container_add(GTK_CONTAINER(rahmen), box);
+    kv_gtk_packen(Pack_Box[1], rahmen);
+}
+
+int kv_gtk_ergebnisse()
+{
+    static const char* const labels[20] = {
+        "Kraftverhaeltnis PhiK", "Nachgiebigkeit der Schraube / (mm/N)",
+        "Nachgiebigkeit der Platte / (mm/N)", "Ausschl. Sp. / (N/mm^2)",
+        "zul. Ausschlag. / (N/mm^2)", "Sp. Diff / (N/mm^2)", "FS max / N",
+        "Sig max / (N/mm^2)", "pP / (N/mm^2)", "Rp0.2 / (N/mm^2)", "Rm / (N/mm^2)",
+        "Fp0.2 / N", "F Bruch / N", "Kraftv. Setz. FZ / N", "S-Zusatzkraft FSA / N",
+        "F. Entl. Kraft FPA / N", "Montagek. FM max / N", "Anziehm. MA / Nm",
+        "Mittelkraft / N", "Ausschlagkraft / N",
+    };
+    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
+    GtkWidget* box = gtk_vbox_new(FALSE, 0);
+    GtkWidget* a = kv_gtk_tabelle(2, 3);
+    GtkWidget* b = kv_gtk_tabelle(6, 6);
+    for (int i = 0; i < 20; ++i) {
+        LABEL_res[i] = gtk_label_new(labels[i]);
+        OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
+        if (i < 3) {
+            // Resiliences and load factor: captions above their fields.
+            zelle(a, LABEL_res[i], i, 0);
+            zelle(a, OUTPUT_Ergebnisse[i], i, 1);
+        } else {
+            const int j = i - 3, spalte = (j / 6) * 2, zeile = j % 6;
+            zelle(b, LABEL_res[i], spalte, zeile);
+            zelle(b, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
+        }
+    }
+    kv_gtk_packen(box, a);
+    kv_gtk_packen(box, b);
+    gtk_container_add(GTK_CONTAINER(rahmen), box);
+    kv_gtk_packen(Pack_Box[4], rahmen);
+    return 0;
+}
+
+void signale()
+{
+    for (GtkWidget* b : cButtons_Schraubenart)
+        kv_gtk_klick(b, kv_gtk_check_cButtons);
+}
+
+std::string bericht()
+{
+    return schraube_bericht(d_box_geometrie_werkstoff, d_box_nachgiebigkeit_schraube,
+                            d_box_nachgiebigkeit_platte, stat_dehns, stat_schgs, d_box_ergebnisse);
+}
+
+} // namespace
+
+int kv_gtk_check_cButtons()
+{
+    gerechnet = 0;
+    auto aktiv = [](GtkWidget* b) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(b)); };
+    stat_dehns = aktiv(cButtons_Schraubenart[0]) ? 900 : 902;
+    stat_schgs = aktiv(cButtons_Schraubenart[1]) ? 901 : 902;
+    return 0;
+}
+
+int kv_c_berechen()
+{
+    if (kv_gtk_neu_rechnen() == -1)
+        return 0;
+    kv_gtk_check_cButtons();
+    if (kv_gtk_felder_lesen(INPUT_Geometrie_Werkstoff, c_box_geometrie_werkstoff,
+                            d_box_geometrie_werkstoff, 9) == -1
+        || kv_gtk_felder_lesen(INPUT_Nachgiebigkeit_Schraube, c_box_nachgiebigkeit_schraube,
+                               d_box_nachgiebigkeit_schraube, 19) == -1
+        || kv_gtk_felder_lesen(INPUT_Nachgiebigkeit_Platte, c_box_nachgiebigkeit_platte,
+                               d_box_nachgiebigkeit_platte, 13) == -1)
+        return -1;
+    // The strength class must be one of the eight; never a leftover one.
+    const int iqu = festigkeitsklasse(gtk_entry_get_text(GTK_ENTRY(combo_eintrag())));
+    if (iqu == 0) {
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
+                       "Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
+                       "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!");
+        return -1;
+    }
+    d_box_geometrie_werkstoff[9] = klassen_zahl(iqu);
+
+    SchraubeEingabe e{};
+    const double* g = d_box_geometrie_werkstoff;
+    e.d = g[0]; e.P = g[1]; e.FK = g[2]; e.FAo = g[3]; e.FAu = g[4];
+    e.fZ = g[5]; e.alfaA = g[6]; e.myG = g[7]; e.myK = g[8];
+    for (int k = 1; k <= 9; ++k) {
+        e.di[k] = d_box_nachgiebigkeit_schraube[2 * k - 2];
+        e.li[k] = d_box_nachgiebigkeit_schraube[2 * k - 1];
+    }
+    e.Es = d_box_nachgiebigkeit_schraube[18];
+    const double* p = d_box_nachgiebigkeit_platte;
+    for (int k = 1; k <= 4; ++k) {
+        e.Epi[k] = p[2 * k - 2];
+        e.lpi[k] = p[2 * k - 1];
+    }
+    e.DB = p[8]; e.DK = p[9]; e.DF = p[10]; e.DA = p[11]; e.n = p[12];
+    e.iqu = iqu;
+    e.idehn = stat_dehns == 900 ? 1 : 0;
+    e.isr = stat_schgs == 901 ? 1 : 0;
+
+    const SchraubeErgebnis r = schraube_berechnen(e);
+    const double w[20] = {r.PhiK, r.deltas, r.deltap, r.Siga, r.SigA, r.Sigsa, r.FSmax, r.Sigmax,
+                          r.pP, r.Rp, r.Rm, r.Fp02, r.FBruch, r.FZ, r.FSA, r.FPA, r.FMmax, r.MA,
+                          r.Fm, r.Fa};
+    for (int j = 0; j < 20; ++j)
+        d_box_ergebnisse[j] = w[j];
+    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 3, "%7.5g");
+    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse + 3, d_box_ergebnisse + 3, 17, "%7.5lf");
+    gerechnet = 1;
+    return 0;
+}
+
+const KvProgramm tarvex_programm = {
+    .name = "tarvex",
+    .titel = "Schraubenberechnung nach VDI 2230",
+    .info_text =
+        "Ein Rechenprogramm zur Schraubenberechnung nach VDI 2230\n\n"
+        "Nachgiebigkeiten, Kraftverhaeltnis, Vorspannkraefte, Anziehmoment und Spannungen.\n\n"
+        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+    .eingabe_panels = {kv_gtk_geometrie_werkstoff, kv_gtk_nachgiebigkeit_schraube,
+                       kv_gtk_nachgiebigkeit_platte, kv_gtk_cButtons},
+    .ergebnisse = kv_gtk_ergebnisse,
+    .eigene_signale = signale,
+    .berechen = kv_c_berechen,
+    .bericht = bericht,
+};

@@ -1,0 +1,89 @@
+// The bolted-joint window under X: first screen, options refusing saving,
+// a typed strength class, a text without class, and the report.
+#include "fenster_test.h"
+#include "tarvex.h"
+
+namespace {
+
+GtkWidget* klassenfeld()
+{
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    return GTK_COMBO(Combo)->entry;
+    G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+class TarvexFenster : public MitOrdner {
+protected:
+    static void SetUpTestSuite()
+    {
+        kv_gtk_fenster_erzeugen(tarvex_programm);
+        ereignisse_abarbeiten();
+    }
+    void SetUp() override
+    {
+        MitOrdner::SetUp();
+        gerechnet = 0;
+        setzen(klassenfeld(), "12.9");
+    }
+};
+
+TEST_F(TarvexFenster, ErsterBildschirm)
+{
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), "Schraubenberechnung nach VDI 2230");
+    EXPECT_EQ(text(klassenfeld()), "12.9");
+    EXPECT_EQ(text(INPUT_Nachgiebigkeit_Schraube[2]), "9.853");
+    EXPECT_EQ(text(INPUT_Nachgiebigkeit_Schraube[18]), "210000");
+    EXPECT_EQ(text(INPUT_Nachgiebigkeit_Platte[11]), "80");
+    for (GtkWidget* b : cButtons_Schraubenart)
+        EXPECT_FALSE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(b)));
+    for (GtkWidget* f : OUTPUT_Ergebnisse) {
+        EXPECT_EQ(text(f), "");
+        EXPECT_FALSE(gtk_editable_get_editable(GTK_EDITABLE(f)));
+    }
+    GtkWidget* schraube = gtk_widget_get_parent(INPUT_Nachgiebigkeit_Schraube[0]);
+    EXPECT_EQ(zelle(schraube, 1, 9), INPUT_Nachgiebigkeit_Schraube[17]);
+    GtkWidget* b = gtk_widget_get_parent(OUTPUT_Ergebnisse[3]);
+    EXPECT_EQ(zelle(b, 3, 5), OUTPUT_Ergebnisse[14]);
+    EXPECT_EQ(zelle(b, 5, 4), OUTPUT_Ergebnisse[19]);
+    EXPECT_EQ(zelle(gtk_widget_get_parent(OUTPUT_Ergebnisse[0]), 2, 1), OUTPUT_Ergebnisse[2]);
+}
+
+TEST_F(TarvexFenster, RechnenUndOptionKlick)
+{
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[1]), "2.7915e-06");
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[16]), "45715.30533");
+    klicken(cButtons_Schraubenart[0], {});
+    EXPECT_EQ(gerechnet, 0);
+    auto d = klicken(pButton_speichern, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[7]), "727.99500");
+    klicken(cButtons_Schraubenart[0], {});
+}
+
+TEST_F(TarvexFenster, KlasseAlsTextUndOhneKlasse)
+{
+    setzen(klassenfeld(), "Kl. 8.8");
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[9]), "640.00000");
+    const std::string pfad = ordner + "/schraube.txt";
+    klicken(pButton_speichern, {datei(pfad)});
+    const std::string t = lesen(pfad);
+    EXPECT_NE(t.find("Qualitaet / 1:                                   8.8\n"), std::string::npos);
+    EXPECT_EQ(t.rfind("Ergebnisse der Berechnung von TARVEX:\n\n\n", 0), 0u);
+    EXPECT_NE(t.find("Ausschlagskraft / N:                             418.41114\n"), std::string::npos);
+
+    // No class at all: refused, results and state as after an input error.
+    setzen(klassenfeld(), "9.9");
+    auto d = klicken(pButton_rechnen, {JA, OK});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[1].art, "error");
+    EXPECT_EQ(d[1].text, "Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
+                         "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!");
+    EXPECT_EQ(gerechnet, 0);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[9]), "640.00000");
+}
+
+} // namespace
