@@ -30,8 +30,8 @@ GtkWidget* eingabe_tabelle(const Zeile* zeilen, int n, GtkWidget** felder)
     GtkWidget* tabelle = kv_gtk_tabelle(n, 2);
     for (int i = 0; i < n; ++i) {
         felder[i] = kv_gtk_feld(zeilen[i].vorgabe);
-        gtk_table_attach_defaults(GTK_TABLE(tabelle), gtk_label_new(zeilen[i].label), 0, 1, i, i + 1);
-        gtk_table_attach_defaults(GTK_TABLE(tabelle), felder[i], 1, 2, i, i + 1);
+        kv_gtk_zelle(tabelle, gtk_label_new(zeilen[i].label), 0, i);
+        kv_gtk_zelle(tabelle, felder[i], 1, i);
     }
     return tabelle;
 }
@@ -105,10 +105,8 @@ int kv_gtk_ergebnisse()
     for (int i = 0; i < 7; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         const int zeile = i / 2, spalte = (i % 2) * 2;
-        gtk_table_attach_defaults(GTK_TABLE(tabelle), gtk_label_new(labels[i]),
-                                  spalte, spalte + 1, zeile, zeile + 1);
-        gtk_table_attach_defaults(GTK_TABLE(tabelle), OUTPUT_Ergebnisse[i],
-                                  spalte + 1, spalte + 2, zeile, zeile + 1);
+        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), spalte, zeile);
+        kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
     kv_gtk_packen(Pack_Box[4], rahmen);

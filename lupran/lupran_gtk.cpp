@@ -22,11 +22,6 @@ LagerErgebnis gerechnet_mit{};
 int gerechnet_radio = SCHMIERLOCH_GEGENUEBER;
 int gerechnet_check = EPS_ITERATIV;
 
-void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1)
-{
-    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + breite, zeile, zeile + 1);
-}
-
 void kv_gtk_geom_werkstoff()
 {
     static const char* const labels[13] = {
@@ -46,8 +41,8 @@ void kv_gtk_geom_werkstoff()
         INPUT_Geom_Werkstoff[i] = kv_gtk_feld(vorgaben[i]);
         // Inputs 0-6 down columns 0 and 1, inputs 7-12 down columns 2 and 3.
         const int zeile = i < 7 ? i : i - 7, spalte = i < 7 ? 0 : 2;
-        zelle(tabelle, label[i], spalte, zeile);
-        zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
+        kv_gtk_zelle(tabelle, label[i], spalte, zeile);
+        kv_gtk_zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
     }
     kv_gtk_packen(Pack_Box[0], rahmen);
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
@@ -64,10 +59,10 @@ void kv_gtk_toggle_Buttons()
     for (int i = 0; i < 3; ++i) {
         rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, labels[i]);
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButton[i]));
-        zelle(tabelle, rButton[i], i, 0);
+        kv_gtk_zelle(tabelle, rButton[i], i, 0);
     }
     cButton = gtk_check_button_new_with_label("Eps direkt berechnen");
-    zelle(tabelle, cButton, 3, 0);
+    kv_gtk_zelle(tabelle, cButton, 3, 0);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButton[0]), TRUE);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
     radio_status = SCHMIERLOCH_GEGENUEBER;
@@ -96,10 +91,10 @@ int kv_gtk_ergebnisse()
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         // Three caption/field pairs of columns, six results to a column pair.
         const int zeile = i % 6, spalte = (i / 6) * 2;
-        zelle(tabelle, label[i], spalte, zeile);
-        zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
+        kv_gtk_zelle(tabelle, label[i], spalte, zeile);
+        kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
-    zelle(tabelle, Label_Reynolds, 4, 5, 2);
+    kv_gtk_zelle(tabelle, Label_Reynolds, 4, 5, 2);
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
     kv_gtk_packen(Pack_Box[4], rahmen);
     return 0;

@@ -75,6 +75,11 @@ GtkWidget* kv_gtk_tabelle(int zeilen, int spalten)
     return tabelle;
 }
 
+void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite)
+{
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + breite, zeile, zeile + 1);
+}
+
 GtkWidget* kv_gtk_feld(const char* vorgabe)
 {
     GtkWidget* feld = gtk_entry_new();

@@ -68,6 +68,8 @@ void kv_gtk_klick(GtkWidget* knopf, void (*handler)());
 void kv_gtk_packen(GtkWidget* box, GtkWidget* kind);
 GtkWidget* kv_gtk_rahmen(const char* titel);
 GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
+// A widget in the table cell at (spalte, zeile), spanning breite columns.
+void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
 GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry
 GtkWidget* kv_gtk_ergebnisfeld(const char* text); // read-only entry
 

@@ -32,13 +32,6 @@ const char* const knickfall_labels[4] = {
     "Knickfall 3 (eingespannt/gelenkig)", "Knickfall 4 (eingespannt/eingespannt)",
 };
 
-// Places of the fields: indexes 0-2 in the left pair of columns, 3-5 in the
-// right pair, 6 alone in the last row.
-void zelle(GtkWidget* tabelle, GtkWidget* w, int zeile, int spalte)
-{
-    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + 1, zeile, zeile + 1);
-}
-
 int eingabe_zeile(int i) { return i == 6 ? 3 : i % 3; }
 int eingabe_spalte(int i) { return i >= 3 && i < 6 ? 2 : 0; }
 
@@ -62,8 +55,8 @@ int kv_gtk_geometrie()
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 7; ++i) {
         INPUT_Geometrie[i] = kv_gtk_feld(eingabe_vorgaben[i]);
-        zelle(tabelle, gtk_label_new(eingabe_labels[i]), eingabe_zeile(i), eingabe_spalte(i));
-        zelle(tabelle, INPUT_Geometrie[i], eingabe_zeile(i), eingabe_spalte(i) + 1);
+        kv_gtk_zelle(tabelle, gtk_label_new(eingabe_labels[i]), eingabe_spalte(i), eingabe_zeile(i));
+        kv_gtk_zelle(tabelle, INPUT_Geometrie[i], eingabe_spalte(i) + 1, eingabe_zeile(i));
     }
     kv_gtk_packen(Pack_Box[0], rahmen);
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
@@ -83,8 +76,8 @@ int kv_gtk_rButtons()
     GtkWidget* tabelle = kv_gtk_tabelle(4, 2);
     for (int k = 0; k < 4; ++k) {
         const std::string bild = "Knickfall" + std::to_string(k + 1) + ".png";
-        zelle(tabelle, gtk_image_new_from_file(bild.c_str()), 0, k);
-        zelle(tabelle, rButtons_Knickfall[k], 1, k);
+        kv_gtk_zelle(tabelle, gtk_image_new_from_file(bild.c_str()), k, 0);
+        kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
     kv_gtk_packen(Pack_Box[1], rahmen);
@@ -102,10 +95,10 @@ int kv_gtk_ergebnisse()
         // Results 0-3 down the left pair of columns, 4-6 down the right.
         const int zeile = i < 4 ? i : i - 4;
         const int spalte = i < 4 ? 0 : 2;
-        zelle(tabelle, LABEL_res[i], zeile, spalte);
-        zelle(tabelle, OUTPUT_Ergebnisse[i], zeile, spalte + 1);
+        kv_gtk_zelle(tabelle, LABEL_res[i], spalte, zeile);
+        kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
-    gtk_table_attach_defaults(GTK_TABLE(tabelle), LABEL_res[7], 2, 4, 3, 4);
+    kv_gtk_zelle(tabelle, LABEL_res[7], 2, 3, 2);
     gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
     kv_gtk_packen(Pack_Box[4], rahmen);
     return 0;

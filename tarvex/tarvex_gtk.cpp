@@ -22,11 +22,6 @@ double d_box_ergebnisse[20];
 
 namespace {
 
-void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile)
-{
-    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + 1, zeile, zeile + 1);
-}
-
 GtkWidget* gruppe(const char* titel, GtkWidget* tabelle)
 {
     GtkWidget* rahmen = kv_gtk_rahmen(titel);
@@ -53,8 +48,8 @@ void kv_gtk_geometrie_werkstoff()
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
     for (int r = 0; r < 9; ++r) {
         INPUT_Geometrie_Werkstoff[r] = kv_gtk_feld(vorgaben[r]);
-        zelle(tabelle, gtk_label_new(labels[r]), 0, r);
-        zelle(tabelle, INPUT_Geometrie_Werkstoff[r], 1, r);
+        kv_gtk_zelle(tabelle, gtk_label_new(labels[r]), 0, r);
+        kv_gtk_zelle(tabelle, INPUT_Geometrie_Werkstoff[r], 1, r);
     }
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     Combo = gtk_combo_new();
@@ -65,26 +60,26 @@ void kv_gtk_geometrie_werkstoff()
     g_list_free(liste);
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), "12.9");
-    zelle(tabelle, gtk_label_new("Qualitaet"), 0, 9);
-    zelle(tabelle, Combo, 1, 9);
+    kv_gtk_zelle(tabelle, gtk_label_new("Qualitaet"), 0, 9);
+    kv_gtk_zelle(tabelle, Combo, 1, 9);
     gruppe("Geometrie und Werkstoffdaten", tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_schraube()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(11, 2);
-    zelle(tabelle, gtk_label_new("di / mm"), 0, 0);
-    zelle(tabelle, gtk_label_new("li / mm"), 1, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("di / mm"), 0, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("li / mm"), 1, 0);
     for (int i = 0; i < 19; ++i) {
         static const char* const vorgaben[4] = {"12", "30", "9.853", "12"};
         INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(i < 4 ? vorgaben[i] : i == 18 ? "210000" : "0");
     }
     for (int k = 1; k <= 9; ++k) {
-        zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 2], 0, k);
-        zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 1], 1, k);
+        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 2], 0, k);
+        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 1], 1, k);
     }
-    zelle(tabelle, gtk_label_new("E-Modul / (N/mm^2)"), 0, 10);
-    zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
+    kv_gtk_zelle(tabelle, gtk_label_new("E-Modul / (N/mm^2)"), 0, 10);
+    kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
     gruppe("Nachgiebigkeit der Schraube", tabelle);
 }
 
@@ -96,17 +91,17 @@ void kv_gtk_nachgiebigkeit_platte()
                                           "Fasendurchmessser DF / mm", "Aussend. DA / mm",
                                           "Krafteinleitungsfaktor n / 1"};
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
-    zelle(tabelle, gtk_label_new("Epi / (N/mm^2)"), 0, 0);
-    zelle(tabelle, gtk_label_new("lpi / mm"), 1, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("Epi / (N/mm^2)"), 0, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("lpi / mm"), 1, 0);
     for (int i = 0; i < 13; ++i)
         INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(vorgaben[i]);
     for (int k = 1; k <= 4; ++k) {
-        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 2], 0, k);
-        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 1], 1, k);
+        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 2], 0, k);
+        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 1], 1, k);
     }
     for (int i = 0; i < 5; ++i) {
-        zelle(tabelle, gtk_label_new(labels[i]), 0, 5 + i);
-        zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
+        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), 0, 5 + i);
+        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
     }
     gruppe("Nachgiebigkeit der Platte", tabelle);
 }
@@ -143,12 +138,12 @@ int kv_gtk_ergebnisse()
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         if (i < 3) {
             // Resiliences and load factor: captions above their fields.
-            zelle(a, LABEL_res[i], i, 0);
-            zelle(a, OUTPUT_Ergebnisse[i], i, 1);
+            kv_gtk_zelle(a, LABEL_res[i], i, 0);
+            kv_gtk_zelle(a, OUTPUT_Ergebnisse[i], i, 1);
         } else {
             const int j = i - 3, spalte = (j / 6) * 2, zeile = j % 6;
-            zelle(b, LABEL_res[i], spalte, zeile);
-            zelle(b, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
+            kv_gtk_zelle(b, LABEL_res[i], spalte, zeile);
+            kv_gtk_zelle(b, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
         }
     }
     kv_gtk_packen(box, a);

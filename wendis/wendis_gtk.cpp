@@ -20,18 +20,13 @@ TellerEingabe feder{};         // inputs of the last completed computation
 TellerErgebnis feder_werte{};  // its coefficients and results
 std::optional<Kennlinienbild> bild; // what the area shows, for repaints
 
-void zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile)
-{
-    gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + 1, zeile, zeile + 1);
-}
-
 // Label/field pairs two to a row, the odd one out alone in the last row.
 GtkWidget* paar_tabelle(int zeilen, const char* const* labels, GtkWidget** felder, int n)
 {
     GtkWidget* tabelle = kv_gtk_tabelle(zeilen, 4);
     for (int i = 0; i < n; ++i) {
-        zelle(tabelle, gtk_label_new(labels[i]), (i % 2) * 2, i / 2);
-        zelle(tabelle, felder[i], (i % 2) * 2 + 1, i / 2);
+        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), (i % 2) * 2, i / 2);
+        kv_gtk_zelle(tabelle, felder[i], (i % 2) * 2 + 1, i / 2);
     }
     return tabelle;
 }
@@ -72,10 +67,10 @@ void kv_gtk_federkenlinie()
     GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
     INPUT_Kennlinie[0] = kv_gtk_feld("0");
     INPUT_Kennlinie[1] = kv_gtk_feld("1");
-    zelle(tabelle, gtk_label_new("Federweg von s1 / mm"), 0, 0);
-    zelle(tabelle, INPUT_Kennlinie[0], 1, 0);
-    zelle(tabelle, gtk_label_new("Federweg bis s2 / mm"), 2, 0);
-    zelle(tabelle, INPUT_Kennlinie[1], 3, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("Federweg von s1 / mm"), 0, 0);
+    kv_gtk_zelle(tabelle, INPUT_Kennlinie[0], 1, 0);
+    kv_gtk_zelle(tabelle, gtk_label_new("Federweg bis s2 / mm"), 2, 0);
+    kv_gtk_zelle(tabelle, INPUT_Kennlinie[1], 3, 0);
     kv_gtk_packen(Pack_Box[3], tabelle);
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
     kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
