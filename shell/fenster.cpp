@@ -204,6 +204,7 @@ int kv_gtk_fenster_aufbauen()
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
         gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[5]);
     }
+    kv_gtk_zugaenglich_machen(window_main);
     gtk_widget_show_all(window_main);
     return 0;
 }

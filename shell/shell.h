@@ -72,6 +72,10 @@ GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
 GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry
 GtkWidget* kv_gtk_ergebnisfeld(const char* text); // read-only entry
+// Ties every field below w to its caption (left of it, or above it) for
+// screen readers, and makes Tab follow reading order: row by row in each
+// table, box by box in packing order.
+void kv_gtk_zugaenglich_machen(GtkWidget* w);
 
 // Numeric fields.
 int kv_gtk_neu_rechnen();            // recompute question; 0 go on, -1 stop

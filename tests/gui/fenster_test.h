@@ -2,12 +2,15 @@
 #pragma once
 #include "dialog_antworten.h"
 
+#include <gdk/gdkkeysyms.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 inline const Antwort JA{GTK_RESPONSE_YES, ""};
 inline const Antwort NEIN{GTK_RESPONSE_NO, ""};
@@ -59,4 +62,70 @@ inline GtkWidget* zelle(GtkWidget* tabelle, guint spalte, guint zeile)
     }
     g_list_free(kinder);
     return gefunden;
+}
+
+// Presses a key in the window, as the keyboard would deliver it.
+inline void taste(GtkWidget* fenster, guint keyval, guint zustand = 0)
+{
+    GdkKeymapKey* keys = nullptr;
+    gint n = 0;
+    gdk_keymap_get_entries_for_keyval(gdk_keymap_get_default(), keyval, &keys, &n);
+    for (GdkEventType art : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+        GdkEvent* ev = gdk_event_new(art);
+        ev->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(fenster)));
+        ev->key.send_event = TRUE;
+        ev->key.time = GDK_CURRENT_TIME;
+        ev->key.keyval = keyval;
+        ev->key.state = zustand;
+        ev->key.hardware_keycode = n > 0 ? keys[0].keycode : 0;
+        gtk_main_do_event(ev);
+        gdk_event_free(ev);
+    }
+    g_free(keys);
+    ereignisse_abarbeiten();
+}
+
+// The widgets that get the focus, one Tab after another, starting with the
+// focus on `start`.
+inline std::vector<GtkWidget*> tab_folge(GtkWidget* fenster, GtkWidget* start, size_t n)
+{
+    gtk_widget_grab_focus(start);
+    std::vector<GtkWidget*> folge{start};
+    while (folge.size() < n) {
+        taste(fenster, GDK_Tab);
+        folge.push_back(gtk_window_get_focus(GTK_WINDOW(fenster)));
+    }
+    return folge;
+}
+
+// What a screen reader announces for a field: its accessible name, or else
+// the labels it is labelled by.
+inline std::string beschriftung(GtkWidget* feld)
+{
+    AtkObject* a = gtk_widget_get_accessible(feld);
+    if (const char* name = atk_object_get_name(a))
+        return name;
+    std::string s;
+    AtkRelationSet* rs = atk_object_ref_relation_set(a);
+    if (AtkRelation* r = atk_relation_set_get_relation_by_type(rs, ATK_RELATION_LABELLED_BY)) {
+        GPtrArray* ziele = atk_relation_get_target(r);
+        for (guint i = 0; i < ziele->len; ++i)
+            s += (s.empty() ? "" : " ")
+                 + std::string(atk_object_get_name(ATK_OBJECT(g_ptr_array_index(ziele, i))));
+    }
+    g_object_unref(rs);
+    return s;
+}
+
+// Every entry in the window, in no particular order.
+inline void alle_felder(GtkWidget* w, std::vector<GtkWidget*>& felder)
+{
+    if (GTK_IS_ENTRY(w))
+        felder.push_back(w);
+    if (GTK_IS_CONTAINER(w)) {
+        GList* kinder = gtk_container_get_children(GTK_CONTAINER(w));
+        for (GList* l = kinder; l; l = l->next)
+            alle_felder(GTK_WIDGET(l->data), felder);
+        g_list_free(kinder);
+    }
 }

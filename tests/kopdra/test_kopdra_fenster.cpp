@@ -96,4 +96,27 @@ TEST_F(KopdraFenster, BerichtJeModusUeberDenSpeicherablauf)
     setzen(INPUT_Drehmomente[0], "15325");
 }
 
+TEST_F(KopdraFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
+{
+    modus(0);
+    EXPECT_EQ(beschriftung(INPUT_Drehmomente[0]), "Antriebsmoment TA / Nm");
+    EXPECT_EQ(beschriftung(INPUT_Beschleunigungszeit[0]), "Beschleunigungszeit tB / s");
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[6]), "Kupplungsmoment TK / Nm");
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    EXPECT_EQ(felder.size(), 17u);
+    for (GtkWidget* f : felder)
+        EXPECT_FALSE(beschriftung(f).empty()) << text(f);
+    // Left column, then right column (tB is greyed in this mode), the mode,
+    // the action bar, the results row by row (the greyed TK result skipped).
+    const auto* m = INPUT_Drehmomente;
+    const auto* n = INPUT_Drehzahlen;
+    const auto* r = OUTPUT_Ergebnisse;
+    const std::vector<GtkWidget*> erwartet = {
+        m[0], m[1], m[2], n[0], n[1], n[2], n[3], INPUT_Drehmassen[0], INPUT_Drehmassen[1],
+        rButtons[0], pButton_rechnen, pButton_speichern, pButton_info, pButton_ende,
+        r[0], r[1], r[2], r[3], r[4], r[5], m[0]};
+    EXPECT_EQ(tab_folge(window_main, m[0], erwartet.size()), erwartet);
+}
+
 } // namespace

@@ -94,4 +94,28 @@ TEST_F(LupranFenster, BerichtNenntDieOptionenDerRechnung)
     EXPECT_NE(t.find("eps (13) / 1:                          0.82296"), std::string::npos);
 }
 
+TEST_F(LupranFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
+{
+    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[0]), "Kraft F / N");
+    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[12]), "alpha Lager / (1/K)");
+    // The eps caption changes with the computation; the field follows it.
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[8]), "eps (13) / 1");
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    EXPECT_EQ(felder.size(), 30u);
+    for (GtkWidget* f : felder)
+        EXPECT_FALSE(beschriftung(f).empty()) << text(f);
+    // Inputs row by row (0 and 7 share the first row), the active oil feed,
+    // the direct-fit option, the action bar, the results row by row.
+    const auto* e = INPUT_Geom_Werkstoff;
+    const auto* r = OUTPUT_Ergebnisse;
+    const std::vector<GtkWidget*> erwartet = {
+        e[0], e[7], e[1], e[8], e[2], e[9], e[3], e[10], e[4], e[11], e[5], e[12], e[6],
+        rButton[0], cButton, pButton_rechnen, pButton_speichern, pButton_info, pButton_ende,
+        r[0], r[6], r[12], r[1], r[7], r[13], r[2], r[8], r[14], r[3], r[9], r[15],
+        r[4], r[10], r[16], r[5], r[11], e[0]};
+    EXPECT_EQ(tab_folge(window_main, e[0], erwartet.size()), erwartet);
+}
+
 } // namespace

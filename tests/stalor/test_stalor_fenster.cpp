@@ -257,4 +257,67 @@ TEST_F(StalorFenster, SehrGrosseKraftWirdVollGezeigt)
     EXPECT_EQ(text(OUTPUT_Ergebnisse[4]).size() > 300u, true);
 }
 
+TEST_F(StalorFenster, FelderNennenIhreBeschriftung)
+{
+    EXPECT_EQ(beschriftung(INPUT_Geometrie[0]), "Kraft F / N");
+    EXPECT_EQ(beschriftung(INPUT_Geometrie[6]), "Sicherheit / 1");
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[6]), "zul. Maximalkraft / N");
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    EXPECT_EQ(felder.size(), 14u);
+    for (GtkWidget* f : felder)
+        EXPECT_FALSE(beschriftung(f).empty()) << text(f);
+    // Tying them to their captions shows no underlined letter.
+    EXPECT_EQ(label(zelle(gtk_widget_get_parent(INPUT_Geometrie[0]), 0, 0)), "Kraft F / N");
+}
+
+TEST_F(StalorFenster, TabGehtInLeserichtung)
+{
+    // Row by row through the inputs, then the chosen case, the action bar
+    // and the results, row by row; then round again.
+    const auto* e = INPUT_Geometrie;
+    const auto* r = OUTPUT_Ergebnisse;
+    const std::vector<GtkWidget*> erwartet = {
+        e[0], e[3], e[1], e[4], e[2], e[5], e[6], rButtons_Knickfall[0],
+        pButton_rechnen, pButton_speichern, pButton_info, pButton_ende,
+        r[0], r[4], r[1], r[5], r[2], r[6], r[3], e[0]};
+    EXPECT_EQ(tab_folge(window_main, e[0], erwartet.size()), erwartet);
+}
+
+TEST_F(StalorFenster, FeldMitZehntausendZeichen)
+{
+    // As many characters as a user may paste: read in full, not cut off.
+    setzen(INPUT_Geometrie[0], std::string(9996, '0') + "3500");
+    setzen(INPUT_Geometrie[1], "229." + std::string(9996, '0'));
+    EXPECT_TRUE(klicken(pButton_rechnen, {}).empty());
+    EXPECT_EQ(d_box_geometrie[0], 3500.0);
+    EXPECT_EQ(d_box_geometrie[1], 229.0);
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "458.00000"); // case 1: twice the length
+    // A bad byte at the very end is found and its place named.
+    setzen(INPUT_Geometrie[2], std::string(9999, '7') + "x");
+    auto d = klicken(pButton_rechnen, {JA, OK, OK});
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(d[1].text, "Stelle 10000: keine Zahl\n");
+}
+
+TEST_F(StalorFenster, BerichtUnterEinemPfadVonViertausendBytes)
+{
+    std::string ordnerpfad = ordner;
+    while (ordnerpfad.size() < 3800) {
+        ordnerpfad += "/" + std::string(200, 'v');
+        ASSERT_EQ(g_mkdir(ordnerpfad.c_str(), 0700), 0);
+    }
+    const std::string pfad = ordnerpfad + "/" + std::string(4000 - ordnerpfad.size() - 5, 'b') + ".txt";
+    ASSERT_EQ(pfad.size(), 4000u);
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(klicken(pButton_speichern, {datei(pfad)}).size(), 1u);
+    EXPECT_EQ(kompl_name, pfad);
+    const std::string bericht = lesen(pfad);
+    EXPECT_EQ(std::count(bericht.begin(), bericht.end(), '\n'), 29);
+    // The overwrite question and the file name reach the same file.
+    auto d = klicken(pButton_speichern, {datei(pfad), JA});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(lesen(pfad), bericht);
+}
+
 } // namespace

@@ -86,4 +86,39 @@ TEST_F(TarvexFenster, KlasseAlsTextUndOhneKlasse)
     EXPECT_EQ(text(OUTPUT_Ergebnisse[9]), "640.00000");
 }
 
+TEST_F(TarvexFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
+{
+    EXPECT_EQ(beschriftung(INPUT_Geometrie_Werkstoff[2]), "Min. Klemmkraft FK / N");
+    EXPECT_EQ(beschriftung(klassenfeld()), "Qualitaet");
+    // Sections and plates under their column captions, told apart by row.
+    EXPECT_EQ(beschriftung(INPUT_Nachgiebigkeit_Schraube[0]), "di / mm, Zeile 1");
+    EXPECT_EQ(beschriftung(INPUT_Nachgiebigkeit_Schraube[17]), "li / mm, Zeile 9");
+    EXPECT_EQ(beschriftung(INPUT_Nachgiebigkeit_Schraube[18]), "E-Modul / (N/mm^2)");
+    EXPECT_EQ(beschriftung(INPUT_Nachgiebigkeit_Platte[3]), "lpi / mm, Zeile 2");
+    EXPECT_EQ(beschriftung(INPUT_Nachgiebigkeit_Platte[12]), "Krafteinleitungsfaktor n / 1");
+    // Captions above: the load factor and the two resiliences.
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[0]), "Kraftverhaeltnis PhiK");
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[19]), "Ausschlagkraft / N");
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    EXPECT_EQ(felder.size(), 62u);
+    for (GtkWidget* f : felder)
+        EXPECT_FALSE(beschriftung(f).empty()) << text(f);
+
+    // The three groups one after the other, each row by row (the class box's
+    // arrow takes no focus), then the options and the action bar.
+    std::vector<GtkWidget*> erwartet;
+    for (GtkWidget* f : INPUT_Geometrie_Werkstoff)
+        erwartet.push_back(f);
+    erwartet.push_back(klassenfeld());
+    for (GtkWidget* f : INPUT_Nachgiebigkeit_Schraube)
+        erwartet.push_back(f);
+    for (GtkWidget* f : INPUT_Nachgiebigkeit_Platte)
+        erwartet.push_back(f);
+    erwartet.insert(erwartet.end(), {cButtons_Schraubenart[0], cButtons_Schraubenart[1],
+                                     pButton_rechnen, pButton_speichern, pButton_info, pButton_ende});
+    erwartet.push_back(OUTPUT_Ergebnisse[0]); // the results come last
+    EXPECT_EQ(tab_folge(window_main, INPUT_Geometrie_Werkstoff[0], erwartet.size()), erwartet);
+}
+
 } // namespace

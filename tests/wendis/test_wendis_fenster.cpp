@@ -143,4 +143,27 @@ TEST_F(WendisFenster, BerichtUeberDenSpeicherablauf)
     setzen(INPUT_Werkstoffdaten[0], "100");
 }
 
+TEST_F(WendisFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
+{
+    EXPECT_EQ(beschriftung(INPUT_Werkstoffdaten[0]), "Aussendurchmesser De / mm");
+    EXPECT_EQ(beschriftung(INPUT_Werkstoffdaten[6]), "Federweg s / mm");
+    EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[2]), "Arbeit W / mJ");
+    EXPECT_EQ(beschriftung(INPUT_Kennlinie[1]), "Federweg bis s2 / mm");
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    EXPECT_EQ(felder.size(), 15u);
+    for (GtkWidget* f : felder)
+        EXPECT_FALSE(beschriftung(f).empty()) << text(f);
+    // Inputs two to a row, the action bar, the results, the plot range and
+    // its button.
+    const auto* e = INPUT_Werkstoffdaten;
+    const auto* r = OUTPUT_Ergebnisse;
+    const std::vector<GtkWidget*> erwartet = {
+        e[0], e[1], e[2], e[3], e[4], e[5], e[6],
+        pButton_rechnen, pButton_speichern, pButton_info, pButton_ende,
+        r[0], r[1], r[2], r[3], r[4], r[5], INPUT_Kennlinie[0], INPUT_Kennlinie[1],
+        pButton_kennlinie, e[0]};
+    EXPECT_EQ(tab_folge(window_main, e[0], erwartet.size()), erwartet);
+}
+
 } // namespace
