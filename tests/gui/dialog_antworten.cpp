@@ -102,7 +102,7 @@ std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten_lis
 {
     Lauf lauf;
     lauf.antworten = std::move(antworten_liste);
-    const guint quelle = g_timeout_add(20, antworten, &lauf);
+    const guint quelle = g_timeout_add(5, antworten, &lauf);
     gtk_button_clicked(GTK_BUTTON(knopf));
     g_source_remove(quelle);
     ereignisse_abarbeiten();
