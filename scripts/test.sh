@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: core and
 # report tests, window tests under Xvfb (also under a German locale), then
-# everything once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# everything once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and last a short fixed run of every calculator's fuzz target (clang, libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -15,3 +16,9 @@ lauf() {
 
 lauf build
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON
+
+# The cores alone under libFuzzer, ASan and UBSan: each fuzz target runs a fixed
+# number of inputs over its committed seeds; needs no display.
+CXX=clang++ cmake -S . -B build-fuzz -DKV_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
+cmake --build build-fuzz -j"$(nproc)"
+(cd build-fuzz && ctest --output-on-failure)

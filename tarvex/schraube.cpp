@@ -58,6 +58,34 @@ int festigkeitsklasse(const char* text)
     return iqu;
 }
 
+SchraubeEingabe schraube_eingabe(const double g[9], const double s[19], const double p[13],
+                                 int iqu, int idehn, int isr)
+{
+    SchraubeEingabe e{};
+    e.d = g[0]; e.P = g[1]; e.FK = g[2]; e.FAo = g[3]; e.FAu = g[4];
+    e.fZ = g[5]; e.alfaA = g[6]; e.myG = g[7]; e.myK = g[8];
+    for (int k = 1; k <= 9; ++k) {
+        e.di[k] = s[2 * k - 2];
+        e.li[k] = s[2 * k - 1];
+    }
+    e.Es = s[18];
+    for (int k = 1; k <= 4; ++k) {
+        e.Epi[k] = p[2 * k - 2];
+        e.lpi[k] = p[2 * k - 1];
+    }
+    e.DB = p[8]; e.DK = p[9]; e.DF = p[10]; e.DA = p[11]; e.n = p[12];
+    e.iqu = iqu;
+    e.idehn = idehn;
+    e.isr = isr;
+    return e;
+}
+
+std::array<double, 20> schraube_ergebnisfelder(const SchraubeErgebnis& r)
+{
+    return {r.PhiK, r.deltas, r.deltap, r.Siga, r.SigA, r.Sigsa, r.FSmax, r.Sigmax, r.pP, r.Rp,
+            r.Rm, r.Fp02, r.FBruch, r.FZ, r.FSA, r.FPA, r.FMmax, r.MA, r.Fm, r.Fa};
+}
+
 double klassen_zahl(int iqu)
 {
     return iqu >= 1 && iqu <= 8 ? klassen_werte[iqu - 1] : 0.0;

@@ -2,6 +2,7 @@
 // and plates, load factor, embedding, forces, tightening torque, stresses,
 // surface pressure and the strength values of the class.  Plain C++, no GTK.
 #pragma once
+#include <array>
 #include <string>
 
 struct SchraubeEingabe {
@@ -28,7 +29,18 @@ int festigkeitsklasse(const char* text);
 // The class as a number: 4.6, 4.8, ... 12.9.
 double klassen_zahl(int iqu);
 
+// The inputs as the window's three groups hold them: geometry and material
+// (d ... myK), the bolt's sections in di/li pairs and Es, the plates in
+// Epi/lpi pairs and DB, DK, DF, DA, n; with the class and the two options.
+SchraubeEingabe schraube_eingabe(const double d_box_geometrie_werkstoff[9],
+                                 const double d_box_nachgiebigkeit_schraube[19],
+                                 const double d_box_nachgiebigkeit_platte[13], int iqu,
+                                 int idehn, int isr);
+
 SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e);
+
+// The twenty result fields in the window's order.
+std::array<double, 20> schraube_ergebnisfelder(const SchraubeErgebnis& r);
 
 std::string schraube_bericht(const double d_box_geometrie_werkstoff[10],
                              const double d_box_nachgiebigkeit_schraube[19],

@@ -198,29 +198,10 @@ int kv_c_berechen()
     }
     d_box_geometrie_werkstoff[9] = klassen_zahl(iqu);
 
-    SchraubeEingabe e{};
-    const double* g = d_box_geometrie_werkstoff;
-    e.d = g[0]; e.P = g[1]; e.FK = g[2]; e.FAo = g[3]; e.FAu = g[4];
-    e.fZ = g[5]; e.alfaA = g[6]; e.myG = g[7]; e.myK = g[8];
-    for (int k = 1; k <= 9; ++k) {
-        e.di[k] = d_box_nachgiebigkeit_schraube[2 * k - 2];
-        e.li[k] = d_box_nachgiebigkeit_schraube[2 * k - 1];
-    }
-    e.Es = d_box_nachgiebigkeit_schraube[18];
-    const double* p = d_box_nachgiebigkeit_platte;
-    for (int k = 1; k <= 4; ++k) {
-        e.Epi[k] = p[2 * k - 2];
-        e.lpi[k] = p[2 * k - 1];
-    }
-    e.DB = p[8]; e.DK = p[9]; e.DF = p[10]; e.DA = p[11]; e.n = p[12];
-    e.iqu = iqu;
-    e.idehn = stat_dehns == 900 ? 1 : 0;
-    e.isr = stat_schgs == 901 ? 1 : 0;
-
-    const SchraubeErgebnis r = schraube_berechnen(e);
-    const double w[20] = {r.PhiK, r.deltas, r.deltap, r.Siga, r.SigA, r.Sigsa, r.FSmax, r.Sigmax,
-                          r.pP, r.Rp, r.Rm, r.Fp02, r.FBruch, r.FZ, r.FSA, r.FPA, r.FMmax, r.MA,
-                          r.Fm, r.Fa};
+    const SchraubeErgebnis r = schraube_berechnen(schraube_eingabe(
+        d_box_geometrie_werkstoff, d_box_nachgiebigkeit_schraube, d_box_nachgiebigkeit_platte,
+        iqu, stat_dehns == 900 ? 1 : 0, stat_schgs == 901 ? 1 : 0));
+    const std::array<double, 20> w = schraube_ergebnisfelder(r);
     for (int j = 0; j < 20; ++j)
         d_box_ergebnisse[j] = w[j];
     kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 3, "%7.5g");
