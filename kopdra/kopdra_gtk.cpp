@@ -43,9 +43,7 @@ void eingabe_panel(int box, const char* titel, const Zeile* zeilen, int n, GtkWi
         kv_gtk_packen(Pack_Box[box], tabelle);
         return;
     }
-    GtkWidget* rahmen = kv_gtk_rahmen(titel);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[box], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[box], titel, tabelle);
 }
 
 void kv_gtk_drehmomente()
@@ -80,7 +78,6 @@ void kv_gtk_beschleunigungszeit()
 
 void kv_gtk_rButtons()
 {
-    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     const char* labels[2] = {"Kupplungsmoment gegeben", "Kupplungsmoment gesucht"};
     for (int i = 0; i < 2; ++i) {
@@ -88,8 +85,7 @@ void kv_gtk_rButtons()
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons[i]));
         kv_gtk_packen(box, rButtons[i]);
     }
-    gtk_container_add(GTK_CONTAINER(rahmen), box);
-    kv_gtk_packen(Pack_Box[1], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", box);
 }
 
 int kv_gtk_ergebnisse()
@@ -99,7 +95,6 @@ int kv_gtk_ergebnisse()
         "Zeit von tB bis tC / s", "Reibarbeit WR / J", "Verlustleistung PV / (J/h)",
         "Hochlaufzeit tCt0 / s", "Kupplungsmoment TK / Nm",
     };
-    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     // Two label/value pairs per row, filled row by row.
     for (int i = 0; i < 7; ++i) {
@@ -108,8 +103,7 @@ int kv_gtk_ergebnisse()
         kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), spalte, zeile);
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[4], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
     return 0;
 }
 

@@ -32,7 +32,6 @@ void kv_gtk_geom_werkstoff()
     };
     static const char* const vorgaben[13] = {"36000", "2000", "120", "60", "0.12", "0.005", "5",
                                              "27", "5", "58", "78", "0.000011", "0.000023"};
-    GtkWidget* rahmen = kv_gtk_rahmen("Geometrie und Werkstoffdaten");
     GtkWidget* tabelle = kv_gtk_tabelle(4, 7);
     GtkWidget* label[13];
     for (int i = 0; i < 13; ++i)
@@ -44,15 +43,13 @@ void kv_gtk_geom_werkstoff()
         kv_gtk_zelle(tabelle, label[i], spalte, zeile);
         kv_gtk_zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
     }
-    kv_gtk_packen(Pack_Box[0], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten", tabelle);
 }
 
 void kv_gtk_toggle_Buttons()
 {
     static const char* const labels[3] = {"Schmierloch gegenueber der Last",
                                           "Schmierloch 90 Grad zur Last", "Ringnut"};
-    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
     GtkWidget* tabelle = kv_gtk_tabelle(4, 1);
     gtk_table_set_col_spacings(GTK_TABLE(tabelle), 50);
     rButtons_Gruppe = nullptr;
@@ -67,8 +64,7 @@ void kv_gtk_toggle_Buttons()
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
     radio_status = SCHMIERLOCH_GEGENUEBER;
     check_status = EPS_ITERATIV;
-    kv_gtk_packen(Pack_Box[1], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
 }
 
 int kv_gtk_ergebnisse()
@@ -80,7 +76,6 @@ int kv_gtk_ergebnisse()
         "Oelmenge Q / (cm^3/s)", "beta / Grad", "h0 / mm", "Reynolds-Zahl / 1",
         "eps (Uebergang) / 1", "Sommerfeld-Zahl (Uebergang) / 1",
     };
-    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
     GtkWidget* tabelle = kv_gtk_tabelle(6, 6);
     GtkWidget* label[17];
     for (int i = 0; i < 17; ++i)
@@ -95,8 +90,7 @@ int kv_gtk_ergebnisse()
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     kv_gtk_zelle(tabelle, Label_Reynolds, 4, 5, 2);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[4], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
     return 0;
 }
 

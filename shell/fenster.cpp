@@ -61,9 +61,11 @@ void kv_gtk_packen(GtkWidget* box, GtkWidget* kind)
     gtk_box_pack_start(GTK_BOX(box), kind, FALSE, FALSE, 3);
 }
 
-GtkWidget* kv_gtk_rahmen(const char* titel)
+void kv_gtk_im_rahmen(GtkWidget* box, const char* titel, GtkWidget* inhalt)
 {
-    return gtk_frame_new(titel);
+    GtkWidget* rahmen = gtk_frame_new(titel);
+    kv_gtk_packen(box, rahmen);
+    gtk_container_add(GTK_CONTAINER(rahmen), inhalt);
 }
 
 GtkWidget* kv_gtk_tabelle(int zeilen, int spalten)
@@ -124,7 +126,6 @@ GtkWidget* kv_gtk_knopf(const char* bild_datei, const char* text,
 int kv_gtk_pButtons()
 {
     const std::string n = kv_programm->name;
-    GtkWidget* rahmen = kv_gtk_rahmen("Aktionen");
     GtkWidget* leiste = gtk_hbutton_box_new();
     gtk_button_box_set_layout(GTK_BUTTON_BOX(leiste), GTK_BUTTONBOX_SPREAD);
     gtk_box_set_spacing(GTK_BOX(leiste), 40);
@@ -145,8 +146,7 @@ int kv_gtk_pButtons()
     for (GtkWidget* k : {pButton_rechnen, pButton_speichern, pButton_info, pButton_ende})
         gtk_container_add(GTK_CONTAINER(leiste), k);
 
-    kv_gtk_packen(Pack_Box[kv_programm->action_bar_box], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), leiste);
+    kv_gtk_im_rahmen(Pack_Box[kv_programm->action_bar_box], "Aktionen", leiste);
     return 0;
 }
 
@@ -185,7 +185,6 @@ int kv_gtk_fenster_aufbauen()
             kv_gtk_packen(Pack_Box[6], Pack_Box[i]);
         gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[6]);
     } else {
-        GtkWidget* eingabe = kv_gtk_rahmen("Eingabedaten");
         for (int i = 0; i < 6; ++i)
             Pack_Box[i] = neue_box(i < 3 ? p.box_art[i] : KV_VERTIKAL);
         for (auto* panel : p.eingabe_panels)
@@ -198,8 +197,7 @@ int kv_gtk_fenster_aufbauen()
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
         kv_gtk_packen(Pack_Box[2], Pack_Box[0]);
         kv_gtk_packen(Pack_Box[2], Pack_Box[1]);
-        kv_gtk_packen(Pack_Box[5], eingabe);
-        gtk_container_add(GTK_CONTAINER(eingabe), Pack_Box[2]);
+        kv_gtk_im_rahmen(Pack_Box[5], "Eingabedaten", Pack_Box[2]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[3]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
         gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[5]);

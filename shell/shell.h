@@ -66,7 +66,8 @@ void kv_gtk_klick(GtkWidget* knopf, void (*handler)());
 
 // Packing used throughout: expand and fill off, padding 3.
 void kv_gtk_packen(GtkWidget* box, GtkWidget* kind);
-GtkWidget* kv_gtk_rahmen(const char* titel);
+// A frame with a caption around inhalt, packed into box.
+void kv_gtk_im_rahmen(GtkWidget* box, const char* titel, GtkWidget* inhalt);
 GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
 // A widget in the table cell at (spalte, zeile), spanning breite columns.
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);

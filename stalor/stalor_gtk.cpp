@@ -51,21 +51,18 @@ std::string bericht()
 
 int kv_gtk_geometrie()
 {
-    GtkWidget* rahmen = kv_gtk_rahmen("Geometrie");
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 7; ++i) {
         INPUT_Geometrie[i] = kv_gtk_feld(eingabe_vorgaben[i]);
         kv_gtk_zelle(tabelle, gtk_label_new(eingabe_labels[i]), eingabe_spalte(i), eingabe_zeile(i));
         kv_gtk_zelle(tabelle, INPUT_Geometrie[i], eingabe_spalte(i) + 1, eingabe_zeile(i));
     }
-    kv_gtk_packen(Pack_Box[0], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie", tabelle);
     return 0;
 }
 
 int kv_gtk_rButtons()
 {
-    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
     for (int k = 0; k < 4; ++k) {
         rButtons_Knickfall[k] = gtk_radio_button_new_with_label(rButtons_Gruppe_Knickfall,
                                                                 knickfall_labels[k]);
@@ -79,14 +76,12 @@ int kv_gtk_rButtons()
         kv_gtk_zelle(tabelle, gtk_image_new_from_file(bild.c_str()), k, 0);
         kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[1], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
     return 0;
 }
 
 int kv_gtk_ergebnisse()
 {
-    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 8; ++i)
         LABEL_res[i] = gtk_label_new(ergebnis_labels[i]);
@@ -99,8 +94,7 @@ int kv_gtk_ergebnisse()
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     kv_gtk_zelle(tabelle, LABEL_res[7], 2, 3, 2);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[4], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
     return 0;
 }
 

@@ -22,14 +22,6 @@ double d_box_ergebnisse[20];
 
 namespace {
 
-GtkWidget* gruppe(const char* titel, GtkWidget* tabelle)
-{
-    GtkWidget* rahmen = kv_gtk_rahmen(titel);
-    gtk_container_add(GTK_CONTAINER(rahmen), tabelle);
-    kv_gtk_packen(Pack_Box[0], rahmen);
-    return rahmen;
-}
-
 GtkWidget* combo_eintrag()
 {
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
@@ -62,7 +54,7 @@ void kv_gtk_geometrie_werkstoff()
     gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), "12.9");
     kv_gtk_zelle(tabelle, gtk_label_new("Qualitaet"), 0, 9);
     kv_gtk_zelle(tabelle, Combo, 1, 9);
-    gruppe("Geometrie und Werkstoffdaten", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten", tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_schraube()
@@ -80,7 +72,7 @@ void kv_gtk_nachgiebigkeit_schraube()
     }
     kv_gtk_zelle(tabelle, gtk_label_new("E-Modul / (N/mm^2)"), 0, 10);
     kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
-    gruppe("Nachgiebigkeit der Schraube", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Schraube", tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_platte()
@@ -103,19 +95,17 @@ void kv_gtk_nachgiebigkeit_platte()
         kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), 0, 5 + i);
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
     }
-    gruppe("Nachgiebigkeit der Platte", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Platte", tabelle);
 }
 
 void kv_gtk_cButtons()
 {
-    GtkWidget* rahmen = kv_gtk_rahmen("Auswahl");
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     cButtons_Schraubenart[0] = gtk_check_button_new_with_label("Dehnschraube");
     cButtons_Schraubenart[1] = gtk_check_button_new_with_label("Schraube schlussgerollt");
     for (GtkWidget* b : cButtons_Schraubenart)
         kv_gtk_packen(box, b);
-    gtk_container_add(GTK_CONTAINER(rahmen), box);
-    kv_gtk_packen(Pack_Box[1], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", box);
 }
 
 int kv_gtk_ergebnisse()
@@ -129,7 +119,6 @@ int kv_gtk_ergebnisse()
         "F. Entl. Kraft FPA / N", "Montagek. FM max / N", "Anziehm. MA / Nm",
         "Mittelkraft / N", "Ausschlagkraft / N",
     };
-    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     GtkWidget* a = kv_gtk_tabelle(2, 3);
     GtkWidget* b = kv_gtk_tabelle(6, 6);
@@ -148,8 +137,7 @@ int kv_gtk_ergebnisse()
     }
     kv_gtk_packen(box, a);
     kv_gtk_packen(box, b);
-    gtk_container_add(GTK_CONTAINER(rahmen), box);
-    kv_gtk_packen(Pack_Box[4], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", box);
     return 0;
 }
 

@@ -40,9 +40,8 @@ void kv_gtk_werkstoffdaten()
     static const char* const vorgaben[7] = {"100", "206000", "50", "0.3", "1", "1", "1"};
     for (int i = 0; i < 7; ++i)
         INPUT_Werkstoffdaten[i] = kv_gtk_feld(vorgaben[i]);
-    GtkWidget* rahmen = kv_gtk_rahmen("Geometrie und Werkstoffdaten");
-    kv_gtk_packen(Pack_Box[0], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), paar_tabelle(4, labels, INPUT_Werkstoffdaten, 7));
+    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten",
+                     paar_tabelle(4, labels, INPUT_Werkstoffdaten, 7));
 }
 
 int kv_gtk_ergebnisse()
@@ -53,9 +52,7 @@ int kv_gtk_ergebnisse()
     };
     for (int i = 0; i < 6; ++i)
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("--");
-    GtkWidget* rahmen = kv_gtk_rahmen("Ergebnisse");
-    gtk_container_add(GTK_CONTAINER(rahmen), paar_tabelle(3, labels, OUTPUT_Ergebnisse, 6));
-    kv_gtk_packen(Pack_Box[2], rahmen);
+    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", paar_tabelle(3, labels, OUTPUT_Ergebnisse, 6));
     return 0;
 }
 
@@ -63,7 +60,6 @@ void kv_gtk_federkenlinie()
 {
     pButton_kennlinie = kv_gtk_knopf("wendis_zeichnen.png", "Kennlinie zeichnen",
                                      &TT_pButton_kennlinie, "Federkennline zeichnen");
-    GtkWidget* rahmen = kv_gtk_rahmen("Federkennlinie zeichnen von - bis");
     GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
     INPUT_Kennlinie[0] = kv_gtk_feld("0");
     INPUT_Kennlinie[1] = kv_gtk_feld("1");
@@ -75,8 +71,7 @@ void kv_gtk_federkenlinie()
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
     kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
     kv_gtk_packen(Pack_Box[4], Drawa);
-    kv_gtk_packen(Pack_Box[5], rahmen);
-    gtk_container_add(GTK_CONTAINER(rahmen), Pack_Box[4]);
+    kv_gtk_im_rahmen(Pack_Box[5], "Federkennlinie zeichnen von - bis", Pack_Box[4]);
 }
 
 void zeichnen(const Kennlinienbild& b)
