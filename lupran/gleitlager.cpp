@@ -171,6 +171,16 @@ const char* gleitlager_abbruch_text(LagerAbbruch a)
     return "";
 }
 
+std::string gleitlager_eps_beschriftung(int iter)
+{
+    return "eps (" + std::to_string(iter) + ") / 1";
+}
+
+const char* gleitlager_reynolds_text(const LagerErgebnis& r)
+{
+    return r.re <= r.rs ? "Reynolds-Bedingung erfuellt\n" : "Reynolds-Bedingung nicht erfuellt\n";
+}
+
 std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_status,
                                int check_status, int iter, const double d_box_ergebnisse[17],
                                bool reynolds_erfuellt)
