@@ -54,6 +54,12 @@ double eps_direkt(double so, double bd)
 
 } // namespace
 
+LagerEingabe gleitlager_eingabe(const double v[13], int radio_status, int check_status)
+{
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12],
+            radio_status, check_status};
+}
+
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e)
 {
     LagerErgebnis r{};

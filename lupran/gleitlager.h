@@ -27,6 +27,10 @@ struct LagerErgebnis {
     double rs; // limit of the Reynolds number
 };
 
+// The inputs from the 13 fields in window order and the two options.
+LagerEingabe gleitlager_eingabe(const double d_box_geom_werkstoff[13], int radio_status,
+                                int check_status);
+
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e);
 
 // The message shown when a press is refused.

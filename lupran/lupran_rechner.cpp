@@ -6,10 +6,8 @@ namespace {
 
 LagerErgebnis lager(const KvStand& s)
 {
-    const double* v = s.werte;
-    return gleitlager_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                                 v[10], v[11], v[12], SCHMIERLOCH_GEGENUEBER + s.optionen[0],
-                                 s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV});
+    return gleitlager_berechnen(gleitlager_eingabe(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
+                                                   s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV));
 }
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
