@@ -2,6 +2,8 @@
 
 #include "kupplung.h"
 
+#include <algorithm>
+
 GtkWidget* INPUT_Drehmomente[3];
 GtkWidget* INPUT_Drehzahlen[4];
 GtkWidget* INPUT_Drehmassen[2];
@@ -22,23 +24,24 @@ int window_status = TK_GEGEBEN;
 
 namespace {
 
-struct Zeile { const char* label; const char* vorgabe; };
+const KvRechner& R = kopdra_rechner;
 
-// One row per quantity: label in column 0, entry in column 1.
-GtkWidget* eingabe_tabelle(const Zeile* zeilen, int n, GtkWidget** felder)
+// One row per quantity, fields von to von + n - 1 of the description: label
+// in column 0, entry in column 1.
+GtkWidget* eingabe_tabelle(int von, int n, GtkWidget** felder)
 {
     GtkWidget* tabelle = kv_gtk_tabelle(n, 2);
     for (int i = 0; i < n; ++i) {
-        felder[i] = kv_gtk_feld(zeilen[i].vorgabe);
-        kv_gtk_zelle(tabelle, gtk_label_new(zeilen[i].label), 0, i);
+        felder[i] = kv_gtk_feld(R.eingaben[von + i].vorgabe);
+        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[von + i].beschriftung), 0, i);
         kv_gtk_zelle(tabelle, felder[i], 1, i);
     }
     return tabelle;
 }
 
-void eingabe_panel(int box, const char* titel, const Zeile* zeilen, int n, GtkWidget** felder)
+void eingabe_panel(int box, const char* titel, int von, int n, GtkWidget** felder)
 {
-    GtkWidget* tabelle = eingabe_tabelle(zeilen, n, felder);
+    GtkWidget* tabelle = eingabe_tabelle(von, n, felder);
     if (!titel) {
         kv_gtk_packen(Pack_Box[box], tabelle);
         return;
@@ -46,42 +49,22 @@ void eingabe_panel(int box, const char* titel, const Zeile* zeilen, int n, GtkWi
     kv_gtk_im_rahmen(Pack_Box[box], titel, tabelle);
 }
 
-void kv_gtk_drehmomente()
-{
-    static const Zeile z[3] = {{"Antriebsmoment TA / Nm", "15325"},
-                               {"Lastmomet TL / Nm", "4000"},
-                               {"Kupplungsmoment TK / Nm", "16000"}};
-    eingabe_panel(0, "Drehmomente", z, 3, INPUT_Drehmomente);
-}
+// Where the window's groups start among the fields.
+enum { DREHMOMENTE = 0, DREHZAHLEN = 3, DREHMASSEN = 7, BESCHLEUNIGUNG = 9 };
 
-void kv_gtk_drehzahlen()
-{
-    static const Zeile z[4] = {{"Drehzahl Antrieb n10 / (1/min)", "350"},
-                               {"Lastdrehzahl vor dem Kuppeln n20 / (1/min)", "0"},
-                               {"Lastdrehzahl nach dem Kuppeln nL / (1/min)", "350"},
-                               {"Anzahl der Schaltungen Z / (1/h)", "200"}};
-    eingabe_panel(0, "Drehzahlen", z, 4, INPUT_Drehzahlen);
-}
-
-void kv_gtk_drehmassen()
-{
-    static const Zeile z[2] = {{"Drehmasse des Antriebs JA / kgm^2", "76"},
-                               {"Drehmasse der Last JL / kgm^2", "80"}};
-    eingabe_panel(1, "Drehmassen", z, 2, INPUT_Drehmassen);
-}
-
+void kv_gtk_drehmomente() { eingabe_panel(0, "Drehmomente", DREHMOMENTE, 3, INPUT_Drehmomente); }
+void kv_gtk_drehzahlen() { eingabe_panel(0, "Drehzahlen", DREHZAHLEN, 4, INPUT_Drehzahlen); }
+void kv_gtk_drehmassen() { eingabe_panel(1, "Drehmassen", DREHMASSEN, 2, INPUT_Drehmassen); }
 void kv_gtk_beschleunigungszeit()
 {
-    static const Zeile z[1] = {{"Beschleunigungszeit tB / s", "0.23069"}};
-    eingabe_panel(1, nullptr, z, 1, INPUT_Beschleunigungszeit);
+    eingabe_panel(1, nullptr, BESCHLEUNIGUNG, 1, INPUT_Beschleunigungszeit);
 }
 
 void kv_gtk_rButtons()
 {
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
-    const char* labels[2] = {"Kupplungsmoment gegeben", "Kupplungsmoment gesucht"};
     for (int i = 0; i < 2; ++i) {
-        rButtons[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, labels[i]);
+        rButtons[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, R.optionen[0].knoepfe[i]);
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons[i]));
         kv_gtk_packen(box, rButtons[i]);
     }
@@ -90,17 +73,12 @@ void kv_gtk_rButtons()
 
 int kv_gtk_ergebnisse()
 {
-    static const char* const labels[7] = {
-        "Beschleunigungszeit tB / s", "Synchrondrehzahl n12 / (1/min)",
-        "Zeit von tB bis tC / s", "Reibarbeit WR / J", "Verlustleistung PV / (J/h)",
-        "Hochlaufzeit tCt0 / s", "Kupplungsmoment TK / Nm",
-    };
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     // Two label/value pairs per row, filled row by row.
     for (int i = 0; i < 7; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         const int zeile = i / 2, spalte = (i % 2) * 2;
-        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), spalte, zeile);
+        kv_gtk_zelle(tabelle, gtk_label_new(R.ergebnisse[i].beschriftung), spalte, zeile);
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
@@ -124,20 +102,34 @@ std::string bericht()
                             d_box_drehmassen, d_box_beschleunigung, d_box_ergebnisse);
 }
 
+// The values as read, in the order of the description, and the mode.
+KvStand stand_des_fensters()
+{
+    KvStand s;
+    std::copy(d_box_drehmomente, d_box_drehmomente + 3, s.werte + DREHMOMENTE);
+    std::copy(d_box_drehzahlen, d_box_drehzahlen + 4, s.werte + DREHZAHLEN);
+    std::copy(d_box_drehmassen, d_box_drehmassen + 2, s.werte + DREHMASSEN);
+    s.werte[BESCHLEUNIGUNG] = d_box_beschleunigung[0];
+    s.optionen[0] = window_status == TK_GEGEBEN ? 0 : 1;
+    return s;
+}
+
+// Computes and shows the results of the mode, results von to bis - 1.
+void rechnen_und_zeigen(int von, int bis)
+{
+    KvRechnung r;
+    R.berechnen(stand_des_fensters(), r);
+    std::copy(r.ergebnisse + von, r.ergebnisse + bis, d_box_ergebnisse + von);
+    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, von, bis);
+}
+
 int tk_gegeben_rechnen()
 {
     if (kv_gtk_felder_lesen(INPUT_Drehmomente, c_box_drehmomente, d_box_drehmomente, 3) == -1
         || kv_gtk_felder_lesen(INPUT_Drehzahlen, c_box_drehzahlen, d_box_drehzahlen, 4) == -1
         || kv_gtk_felder_lesen(INPUT_Drehmassen, c_box_drehmassen, d_box_drehmassen, 2) == -1)
         return -1;
-    const double* m = d_box_drehmomente;
-    const double* n = d_box_drehzahlen;
-    const KupplungGegeben r = kupplung_tk_gegeben(
-        {m[0], m[1], m[2], n[0], n[1], n[2], n[3], d_box_drehmassen[0], d_box_drehmassen[1], 0});
-    const double werte[6] = {r.tb, r.n12, r.tctb, r.wr, r.pv, r.tct0};
-    for (int j = 0; j < 6; ++j)
-        d_box_ergebnisse[j] = werte[j];
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 6, "%7.5lf");
+    rechnen_und_zeigen(0, 6);
     return 0;
 }
 
@@ -150,12 +142,7 @@ int tk_gesucht_rechnen()
         || kv_gtk_felder_lesen(INPUT_Beschleunigungszeit, c_box_beschleunigung,
                                d_box_beschleunigung, 1) == -1)
         return -1;
-    const double* m = d_box_drehmomente;
-    const double* n = d_box_drehzahlen;
-    d_box_ergebnisse[6] = kupplung_tk_gesucht(
-        {m[0], m[1], 0, n[0], n[1], 0, 0, d_box_drehmassen[0], d_box_drehmassen[1],
-         d_box_beschleunigung[0]});
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse + 6, d_box_ergebnisse + 6, 1, "%7.5lf");
+    rechnen_und_zeigen(6, 7);
     return 0;
 }
 
@@ -205,8 +192,7 @@ int kv_c_berechen()
 }
 
 const KvProgramm kopdra_programm = {
-    .name = "kopdra",
-    .titel = "Berechung von Schaltgetrieben",
+    .rechner = &kopdra_rechner,
     .info_text =
         "Rechenprogramm fuer Schaltkupplungen\n\n"
         "Rutschzeit, Synchrondrehzahl, Reibarbeit, Verlustleistung und Hochlaufzeit,\n"

@@ -1,6 +1,8 @@
 // Engagement of a shiftable friction clutch between a driving inertia and a
 // load inertia, coupled by a constant slipping torque.  Plain C++, no GTK.
 #pragma once
+#include "rechner.h"
+
 #include <string>
 
 // Modes: clutch torque given, or clutch torque sought for a slip time.
@@ -30,3 +32,6 @@ std::string kupplung_bericht(int window_status, const double d_box_drehmomente[3
                              const double d_box_drehzahlen[4], const double d_box_drehmassen[2],
                              const double d_box_beschleunigung[1],
                              const double d_box_ergebnisse[7]);
+
+// Fields, mode, results and computation of the clutch calculator.
+extern const KvRechner kopdra_rechner;

@@ -54,6 +54,12 @@ double eps_direkt(double so, double bd)
 
 } // namespace
 
+LagerEingabe gleitlager_eingabe(const double v[13], int radio_status, int check_status)
+{
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12],
+            radio_status, check_status};
+}
+
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e)
 {
     LagerErgebnis r{};
@@ -169,6 +175,16 @@ const char* gleitlager_abbruch_text(LagerAbbruch a)
         break;
     }
     return "";
+}
+
+std::string gleitlager_eps_beschriftung(int iter)
+{
+    return "eps (" + std::to_string(iter) + ") / 1";
+}
+
+const char* gleitlager_reynolds_text(const LagerErgebnis& r)
+{
+    return r.re <= r.rs ? "Reynolds-Bedingung erfuellt\n" : "Reynolds-Bedingung nicht erfuellt\n";
 }
 
 std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_status,

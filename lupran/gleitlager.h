@@ -3,6 +3,8 @@
 // for three kinds of oil feed, outlet temperature, attitude angle, film
 // thickness, Reynolds check and transition values.  Plain C++, no GTK.
 #pragma once
+#include "rechner.h"
+
 #include <string>
 
 // Oil feed and eccentricity method, as the option buttons set them.
@@ -25,13 +27,25 @@ struct LagerErgebnis {
     double rs; // limit of the Reynolds number
 };
 
+// The inputs from the 13 fields in window order and the two options.
+LagerEingabe gleitlager_eingabe(const double d_box_geom_werkstoff[13], int radio_status,
+                                int check_status);
+
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e);
 
 // The message shown when a press is refused.
 const char* gleitlager_abbruch_text(LagerAbbruch a);
+
+// The eps caption after a computation, with its bisection count, and the
+// verdict of the Reynolds check.
+std::string gleitlager_eps_beschriftung(int iter);
+const char* gleitlager_reynolds_text(const LagerErgebnis& r);
 
 // Report of the last computation: the inputs as read, the options the
 // results were computed with, and the 17 results.
 std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_status,
                                int check_status, int iter, const double d_box_ergebnisse[17],
                                bool reynolds_erfuellt);
+
+// Fields, options, results and computation of the plain-bearing calculator.
+extern const KvRechner lupran_rechner;

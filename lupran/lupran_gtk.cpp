@@ -17,6 +17,8 @@ GtkWidget* Label_Reynolds = nullptr;
 
 namespace {
 
+const KvRechner& R = lupran_rechner;
+
 // What the shown results were computed with, for the report.
 LagerErgebnis gerechnet_mit{};
 int gerechnet_radio = SCHMIERLOCH_GEGENUEBER;
@@ -24,20 +26,12 @@ int gerechnet_check = EPS_ITERATIV;
 
 void kv_gtk_geom_werkstoff()
 {
-    static const char* const labels[13] = {
-        "Kraft F / N", "Drehzahl / (1/min)", "Durchmesser / mm", "Breite / mm",
-        "Lagerspiel / mm", "h0 Limit / mm", "dh bzw. dG / mm",
-        "dynamische Viskositaet / mPa s", "Oeldruck / bar", "Oeleintrittstemperatur / Grad C",
-        "Oelaustrittstemperatur / Grad C", "alpha Welle / (1/K)", "alpha Lager / (1/K)",
-    };
-    static const char* const vorgaben[13] = {"36000", "2000", "120", "60", "0.12", "0.005", "5",
-                                             "27", "5", "58", "78", "0.000011", "0.000023"};
     GtkWidget* tabelle = kv_gtk_tabelle(4, 7);
     GtkWidget* label[13];
     for (int i = 0; i < 13; ++i)
-        label[i] = gtk_label_new(labels[i]);
+        label[i] = gtk_label_new(R.eingaben[i].beschriftung);
     for (int i = 0; i < 13; ++i) {
-        INPUT_Geom_Werkstoff[i] = kv_gtk_feld(vorgaben[i]);
+        INPUT_Geom_Werkstoff[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
         // Inputs 0-6 down columns 0 and 1, inputs 7-12 down columns 2 and 3.
         const int zeile = i < 7 ? i : i - 7, spalte = i < 7 ? 0 : 2;
         kv_gtk_zelle(tabelle, label[i], spalte, zeile);
@@ -48,17 +42,15 @@ void kv_gtk_geom_werkstoff()
 
 void kv_gtk_toggle_Buttons()
 {
-    static const char* const labels[3] = {"Schmierloch gegenueber der Last",
-                                          "Schmierloch 90 Grad zur Last", "Ringnut"};
     GtkWidget* tabelle = kv_gtk_tabelle(4, 1);
     gtk_table_set_col_spacings(GTK_TABLE(tabelle), 50);
     rButtons_Gruppe = nullptr;
     for (int i = 0; i < 3; ++i) {
-        rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, labels[i]);
+        rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, R.optionen[0].knoepfe[i]);
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButton[i]));
         kv_gtk_zelle(tabelle, rButton[i], i, 0);
     }
-    cButton = gtk_check_button_new_with_label("Eps direkt berechnen");
+    cButton = gtk_check_button_new_with_label(R.optionen[1].beschriftung);
     kv_gtk_zelle(tabelle, cButton, 3, 0);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButton[0]), TRUE);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
@@ -69,17 +61,10 @@ void kv_gtk_toggle_Buttons()
 
 int kv_gtk_ergebnisse()
 {
-    static const char* const labels[17] = {
-        "Breite/Durchmesser BD / 1", "Geschwindigkeit u / (m/s)", "Flaechenpressung p / (N/mm^2)",
-        "my/psi / 1", "Po / W", "Oelaustrittstemperatur / Grad C", "psi / 1",
-        "Sommerfeld-Zahl So / 1", "eps / 1", "Oelmenge Q1 / (cm^3/s)", "Oelmenge Q2 / (cm^3/s)",
-        "Oelmenge Q / (cm^3/s)", "beta / Grad", "h0 / mm", "Reynolds-Zahl / 1",
-        "eps (Uebergang) / 1", "Sommerfeld-Zahl (Uebergang) / 1",
-    };
     GtkWidget* tabelle = kv_gtk_tabelle(6, 6);
     GtkWidget* label[17];
     for (int i = 0; i < 17; ++i)
-        label[i] = gtk_label_new(labels[i]);
+        label[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
     Label_eps = label[8];
     Label_Reynolds = gtk_label_new("");
     for (int i = 0; i < 17; ++i) {
@@ -131,10 +116,8 @@ int kv_c_berechen()
         return 0;
     if (kv_gtk_felder_lesen(INPUT_Geom_Werkstoff, c_box_geom_werkstoff, d_box_geom_werkstoff, 13) == -1)
         return -1;
-    const double* v = d_box_geom_werkstoff;
-    const LagerErgebnis r = gleitlager_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7],
-                                                  v[8], v[9], v[10], v[11], v[12],
-                                                  radio_status, check_status});
+    const LagerErgebnis r = gleitlager_berechnen(
+        gleitlager_eingabe(d_box_geom_werkstoff, radio_status, check_status));
     if (r.abbruch != LagerAbbruch::keiner) {
         kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, gleitlager_abbruch_text(r.abbruch));
         return 0;
@@ -146,17 +129,15 @@ int kv_c_berechen()
     gerechnet_mit = r;
     gerechnet_radio = radio_status;
     gerechnet_check = check_status;
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 17, "%7.5lf");
-    gtk_label_set_text(GTK_LABEL(Label_eps), ("eps (" + std::to_string(r.iter) + ") / 1").c_str());
-    gtk_label_set_text(GTK_LABEL(Label_Reynolds), r.re <= r.rs ? "Reynolds-Bedingung erfuellt\n"
-                                                               : "Reynolds-Bedingung nicht erfuellt\n");
+    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 17);
+    gtk_label_set_text(GTK_LABEL(Label_eps), gleitlager_eps_beschriftung(r.iter).c_str());
+    gtk_label_set_text(GTK_LABEL(Label_Reynolds), gleitlager_reynolds_text(r));
     gerechnet = 1;
     return 0;
 }
 
 const KvProgramm lupran_programm = {
-    .name = "lupran",
-    .titel = "Radial-Gleitlager-Berechnung nach DIN 31652",
+    .rechner = &lupran_rechner,
     .info_text =
         "Ein Rechenprogramm fuer hydrodynamische Radial-Gleitlager nach DIN 31652\n\n"
         "Sommerfeld-Zahl, relative Exzentrizitaet, Reibung, Oelmengen,\n"

@@ -41,7 +41,7 @@ int kv_gtk_dlg_speichern_unter()
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), std_verzeichnis);
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(dialog), filter);
-    const std::string bild = std::string(kv_programm->name) + "_speichern.png";
+    const std::string bild = std::string(kv_programm->rechner->name) + "_speichern.png";
     gtk_window_set_icon_from_file(GTK_WINDOW(dialog), bild.c_str(), nullptr);
 
     dret = gtk_dialog_run(GTK_DIALOG(dialog));

@@ -49,9 +49,9 @@ int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
     return 0;
 }
 
-void kv_gtk_ergebnisse_schreiben(GtkWidget* const* felder, const double* werte,
-                                 int n, const char* format)
+void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
+                              const double* werte, int von, int bis)
 {
-    for (int j = 0; j < n; ++j)
-        gtk_entry_set_text(GTK_ENTRY(felder[j]), kv_format(format, werte[j]).c_str());
+    for (int j = von; j < bis; ++j)
+        gtk_entry_set_text(GTK_ENTRY(felder[j]), kv_format(r.ergebnisse[j].format, werte[j]).c_str());
 }

@@ -125,7 +125,7 @@ GtkWidget* kv_gtk_knopf(const char* bild_datei, const char* text,
 
 int kv_gtk_pButtons()
 {
-    const std::string n = kv_programm->name;
+    const std::string n = kv_programm->rechner->name;
     GtkWidget* leiste = gtk_hbutton_box_new();
     gtk_button_box_set_layout(GTK_BUTTON_BOX(leiste), GTK_BUTTONBOX_SPREAD);
     gtk_box_set_spacing(GTK_BOX(leiste), 40);
@@ -211,9 +211,9 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
 {
     kv_programm = &programm;
     window_main = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_window_set_title(GTK_WINDOW(window_main), programm.titel);
+    gtk_window_set_title(GTK_WINDOW(window_main), programm.rechner->titel);
     gtk_window_set_position(GTK_WINDOW(window_main), GTK_WIN_POS_CENTER);
-    const std::string icon = std::string(programm.name) + ".png";
+    const std::string icon = std::string(programm.rechner->name) + ".png";
     gtk_window_set_icon_from_file(GTK_WINDOW(window_main), icon.c_str(), nullptr);
     g_signal_connect(window_main, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS

@@ -2,6 +2,8 @@
 // action bar, numeric fields, message dialogs and the save-as-report flow.
 // Each program describes itself in one KvProgramm and hands it to kv_main.
 #pragma once
+#include "rechner.h"
+
 #include <gtk/gtk.h>
 #include <string>
 
@@ -10,8 +12,9 @@ enum KvBoxArt { KV_HORIZONTAL, KV_VERTIKAL };
 
 // What a calculator supplies to the shell.
 struct KvProgramm {
-    const char* name;      // one lower-case word; forms every picture name
-    const char* titel;     // window title
+    // Its fields, options and results; its name (one lower-case word) forms
+    // every picture name, its title is the window's.
+    const KvRechner* rechner;
     const char* info_text; // shown by "Info"
     // Six-box window with the input frame: orientation of boxes 0 to 2 and
     // which boxes get a border of 5.  Seven-box window (disc springs): no
@@ -85,9 +88,9 @@ int kv_gtk_fehler_eingabe(int code = 4711);
 // Reads, checks and converts n fields; -1 after a rejected field.
 int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
                         double* d_box, int n);
-// Writes n results with the given format into the result fields.
-void kv_gtk_ergebnisse_schreiben(GtkWidget* const* felder, const double* werte,
-                                 int n, const char* format);
+// Writes results von to bis - 1 into their fields, each in its own format.
+void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
+                              const double* werte, int von, int bis);
 
 // Message dialogs on window_main; each returns the response.
 int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text);

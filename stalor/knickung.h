@@ -2,6 +2,8 @@
 // cases, slenderness against the limit slenderness, admissible stress and
 // force.  Plain C++, no GTK.
 #pragma once
+#include "rechner.h"
+
 #include <string>
 
 // Codes of the four buckling cases, as the case buttons set them.
@@ -23,3 +25,6 @@ KnickErgebnis knickung_berechnen(const KnickEingabe& e);
 // results and the regime text of the last computation.
 std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall,
                              const double d_box_ergebnisse[7], const std::string& knickung);
+
+// Fields, case selection, results and labels of the buckling calculator.
+extern const KvRechner stalor_rechner;

@@ -2,6 +2,8 @@
 
 #include "knickung.h"
 
+#include <algorithm>
+
 GtkWidget* INPUT_Geometrie[7];
 const char* c_box_geometrie[7];
 double d_box_geometrie[7];
@@ -14,23 +16,7 @@ double d_box_ergebnisse[7];
 
 namespace {
 
-const char* const eingabe_labels[7] = {
-    "Kraft F / N", "Knicklaenge L1 / mm", "Flaeche A / mm^2",
-    "Flaechentraegheitsmoment I / mm^4", "E-Modul E / (N/mm^2)",
-    "Streckgrenze Re / (N/mm^2)", "Sicherheit / 1",
-};
-const char* const eingabe_vorgaben[7] = {"3500", "229", "78.54", "490.87", "206000", "500", "7"};
-
-const char* const ergebnis_labels[8] = {
-    "freie Knicklaenge / mm", "Traegheitsradius / mm", "Schlankheitsgrad / 1",
-    "Grenzschlankheitsgrad / 1", "Druckspannung / (N/mm^2)",
-    "zul. Druckspannung / (N/mm^2)", "zul. Maximalkraft / N", "Knickung?",
-};
-
-const char* const knickfall_labels[4] = {
-    "Knickfall 1 (eingespannt/frei)", "Knickfall 2 (gelenkig/gelenkig)",
-    "Knickfall 3 (eingespannt/gelenkig)", "Knickfall 4 (eingespannt/eingespannt)",
-};
+const KvRechner& R = stalor_rechner;
 
 int eingabe_zeile(int i) { return i == 6 ? 3 : i % 3; }
 int eingabe_spalte(int i) { return i >= 3 && i < 6 ? 2 : 0; }
@@ -53,8 +39,9 @@ int kv_gtk_geometrie()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 7; ++i) {
-        INPUT_Geometrie[i] = kv_gtk_feld(eingabe_vorgaben[i]);
-        kv_gtk_zelle(tabelle, gtk_label_new(eingabe_labels[i]), eingabe_spalte(i), eingabe_zeile(i));
+        INPUT_Geometrie[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
+        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[i].beschriftung), eingabe_spalte(i),
+                     eingabe_zeile(i));
         kv_gtk_zelle(tabelle, INPUT_Geometrie[i], eingabe_spalte(i) + 1, eingabe_zeile(i));
     }
     kv_gtk_im_rahmen(Pack_Box[0], "Geometrie", tabelle);
@@ -65,7 +52,7 @@ int kv_gtk_rButtons()
 {
     for (int k = 0; k < 4; ++k) {
         rButtons_Knickfall[k] = gtk_radio_button_new_with_label(rButtons_Gruppe_Knickfall,
-                                                                knickfall_labels[k]);
+                                                                R.optionen[0].knoepfe[k]);
         rButtons_Gruppe_Knickfall =
             gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons_Knickfall[k]));
     }
@@ -83,8 +70,9 @@ int kv_gtk_rButtons()
 int kv_gtk_ergebnisse()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
-    for (int i = 0; i < 8; ++i)
-        LABEL_res[i] = gtk_label_new(ergebnis_labels[i]);
+    for (int i = 0; i < 7; ++i)
+        LABEL_res[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
+    LABEL_res[7] = gtk_label_new(R.hinweise[0].beschriftung);
     for (int i = 0; i < 7; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         // Results 0-3 down the left pair of columns, 4-6 down the right.
@@ -114,22 +102,20 @@ int kv_c_berechen()
     kv_gtk_check_rButtons();
     if (kv_gtk_felder_lesen(INPUT_Geometrie, c_box_geometrie, d_box_geometrie, 7) == -1)
         return -1;
-    const double* v = d_box_geometrie;
-    const KnickErgebnis r = knickung_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6],
-                                                stat_knickfall});
-    const double werte[7] = {r.fkl, r.thr, r.lambda, r.lambda_grenz,
-                             r.sig_druck, r.sig_druck_zul, r.F_max_zul};
-    for (int j = 0; j < 7; ++j)
-        d_box_ergebnisse[j] = werte[j];
-    gtk_label_set_text(GTK_LABEL(LABEL_res[7]), r.knickung);
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 7, "%7.5lf");
+    KvStand stand;
+    std::copy(d_box_geometrie, d_box_geometrie + 7, stand.werte);
+    stand.optionen[0] = stat_knickfall - KNICKFALL_1;
+    KvRechnung r;
+    R.berechnen(stand, r);
+    std::copy(r.ergebnisse, r.ergebnisse + 7, d_box_ergebnisse);
+    gtk_label_set_text(GTK_LABEL(LABEL_res[7]), r.hinweise[0].c_str());
+    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 7);
     gerechnet = 1;
     return 0;
 }
 
 const KvProgramm stalor_programm = {
-    .name = "stalor",
-    .titel = "Knickung von Bauteilen",
+    .rechner = &stalor_rechner,
     .info_text =
         "Ein Rechenprogramm fuer Knickung\n\n"
         "Eulersche Knickfaelle 1 bis 4, Schlankheitsgrad und Grenzschlankheitsgrad,\n"

@@ -49,6 +49,10 @@ double uSA(double d, int iqu, int isr)
 
 } // namespace
 
+const char* const schraube_klassen_meldung =
+    "Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
+    "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!";
+
 int festigkeitsklasse(const char* text)
 {
     int iqu = 0;

@@ -2,6 +2,8 @@
 // and plates, load factor, embedding, forces, tightening torque, stresses,
 // surface pressure and the strength values of the class.  Plain C++, no GTK.
 #pragma once
+#include "rechner.h"
+
 #include <array>
 #include <string>
 
@@ -26,6 +28,8 @@ struct SchraubeErgebnis {
 // Class index 1 to 8 of "4.6" ... "12.9" contained in the text (the last
 // one found in that order), 0 when it holds none.
 int festigkeitsklasse(const char* text);
+// The message when the class text holds no class.
+extern const char* const schraube_klassen_meldung;
 // The class as a number: 4.6, 4.8, ... 12.9.
 double klassen_zahl(int iqu);
 
@@ -46,3 +50,6 @@ std::string schraube_bericht(const double d_box_geometrie_werkstoff[10],
                              const double d_box_nachgiebigkeit_schraube[19],
                              const double d_box_nachgiebigkeit_platte[13], int stat_dehns,
                              int stat_schgs, const double d_box_ergebnisse[20]);
+
+// Fields, options, results and computation of the bolted-joint calculator.
+extern const KvRechner tarvex_rechner;

@@ -22,6 +22,12 @@ double d_box_ergebnisse[20];
 
 namespace {
 
+const KvRechner& R = tarvex_rechner;
+// Where the window's groups start among the fields.
+enum { QUALITAET = 9, SCHRAUBE = 10, PLATTE = 29 };
+
+GtkWidget* beschriftung(int i) { return gtk_label_new(R.eingaben[i].beschriftung); }
+
 GtkWidget* combo_eintrag()
 {
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
@@ -31,28 +37,22 @@ GtkWidget* combo_eintrag()
 
 void kv_gtk_geometrie_werkstoff()
 {
-    static const char* const labels[9] = {
-        "Nenndurchmesser d / mm", "Steigung P / mm", "Min. Klemmkraft FK / N",
-        "max. Betriebskraft FAo / N", "min. Betriebskraft FAu / N", "Setzbetrag fZ / ym",
-        "Anziehfaktor alphaA / 1", "Reibwert Gewinde yG / 1", "Reibwert Kopf yK / 1",
-    };
-    static const char* const vorgaben[9] = {"12", "1.75", "2870", "24948", "0", "5", "1.6", "0.12", "0.12"};
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
     for (int r = 0; r < 9; ++r) {
-        INPUT_Geometrie_Werkstoff[r] = kv_gtk_feld(vorgaben[r]);
-        kv_gtk_zelle(tabelle, gtk_label_new(labels[r]), 0, r);
+        INPUT_Geometrie_Werkstoff[r] = kv_gtk_feld(R.eingaben[r].vorgabe);
+        kv_gtk_zelle(tabelle, beschriftung(r), 0, r);
         kv_gtk_zelle(tabelle, INPUT_Geometrie_Werkstoff[r], 1, r);
     }
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     Combo = gtk_combo_new();
     GList* liste = nullptr;
-    for (const char* k : {"4.6", "4.8", "5.6", "5.8", "6.8", "8.8", "10.9", "12.9"})
+    for (const char* k : R.eingaben[QUALITAET].auswahl)
         liste = g_list_append(liste, const_cast<char*>(k));
     gtk_combo_set_popdown_strings(GTK_COMBO(Combo), liste);
     g_list_free(liste);
     G_GNUC_END_IGNORE_DEPRECATIONS
-    gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), "12.9");
-    kv_gtk_zelle(tabelle, gtk_label_new("Qualitaet"), 0, 9);
+    gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), R.eingaben[QUALITAET].vorgabe);
+    kv_gtk_zelle(tabelle, beschriftung(QUALITAET), 0, 9);
     kv_gtk_zelle(tabelle, Combo, 1, 9);
     kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten", tabelle);
 }
@@ -60,39 +60,32 @@ void kv_gtk_geometrie_werkstoff()
 void kv_gtk_nachgiebigkeit_schraube()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(11, 2);
-    kv_gtk_zelle(tabelle, gtk_label_new("di / mm"), 0, 0);
-    kv_gtk_zelle(tabelle, gtk_label_new("li / mm"), 1, 0);
-    for (int i = 0; i < 19; ++i) {
-        static const char* const vorgaben[4] = {"12", "30", "9.853", "12"};
-        INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(i < 4 ? vorgaben[i] : i == 18 ? "210000" : "0");
-    }
+    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE), 0, 0);
+    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE + 1), 1, 0);
+    for (int i = 0; i < 19; ++i)
+        INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(R.eingaben[SCHRAUBE + i].vorgabe);
     for (int k = 1; k <= 9; ++k) {
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 2], 0, k);
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 1], 1, k);
     }
-    kv_gtk_zelle(tabelle, gtk_label_new("E-Modul / (N/mm^2)"), 0, 10);
+    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE + 18), 0, 10);
     kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
     kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Schraube", tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_platte()
 {
-    static const char* const vorgaben[13] = {"210000", "42", "210000", "0", "210000", "0",
-                                             "210000", "0", "13.5", "18", "14.5", "80", "0.3"};
-    static const char* const labels[5] = {"Bohrung DB / mm", "Kopfauflaged. DK / mm",
-                                          "Fasendurchmessser DF / mm", "Aussend. DA / mm",
-                                          "Krafteinleitungsfaktor n / 1"};
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
-    kv_gtk_zelle(tabelle, gtk_label_new("Epi / (N/mm^2)"), 0, 0);
-    kv_gtk_zelle(tabelle, gtk_label_new("lpi / mm"), 1, 0);
+    kv_gtk_zelle(tabelle, beschriftung(PLATTE), 0, 0);
+    kv_gtk_zelle(tabelle, beschriftung(PLATTE + 1), 1, 0);
     for (int i = 0; i < 13; ++i)
-        INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(vorgaben[i]);
+        INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(R.eingaben[PLATTE + i].vorgabe);
     for (int k = 1; k <= 4; ++k) {
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 2], 0, k);
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 1], 1, k);
     }
     for (int i = 0; i < 5; ++i) {
-        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), 0, 5 + i);
+        kv_gtk_zelle(tabelle, beschriftung(PLATTE + 8 + i), 0, 5 + i);
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
     }
     kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Platte", tabelle);
@@ -101,8 +94,8 @@ void kv_gtk_nachgiebigkeit_platte()
 void kv_gtk_cButtons()
 {
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
-    cButtons_Schraubenart[0] = gtk_check_button_new_with_label("Dehnschraube");
-    cButtons_Schraubenart[1] = gtk_check_button_new_with_label("Schraube schlussgerollt");
+    for (int k = 0; k < 2; ++k)
+        cButtons_Schraubenart[k] = gtk_check_button_new_with_label(R.optionen[k].beschriftung);
     for (GtkWidget* b : cButtons_Schraubenart)
         kv_gtk_packen(box, b);
     kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", box);
@@ -110,20 +103,11 @@ void kv_gtk_cButtons()
 
 int kv_gtk_ergebnisse()
 {
-    static const char* const labels[20] = {
-        "Kraftverhaeltnis PhiK", "Nachgiebigkeit der Schraube / (mm/N)",
-        "Nachgiebigkeit der Platte / (mm/N)", "Ausschl. Sp. / (N/mm^2)",
-        "zul. Ausschlag. / (N/mm^2)", "Sp. Diff / (N/mm^2)", "FS max / N",
-        "Sig max / (N/mm^2)", "pP / (N/mm^2)", "Rp0.2 / (N/mm^2)", "Rm / (N/mm^2)",
-        "Fp0.2 / N", "F Bruch / N", "Kraftv. Setz. FZ / N", "S-Zusatzkraft FSA / N",
-        "F. Entl. Kraft FPA / N", "Montagek. FM max / N", "Anziehm. MA / Nm",
-        "Mittelkraft / N", "Ausschlagkraft / N",
-    };
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     GtkWidget* a = kv_gtk_tabelle(2, 3);
     GtkWidget* b = kv_gtk_tabelle(6, 6);
     for (int i = 0; i < 20; ++i) {
-        LABEL_res[i] = gtk_label_new(labels[i]);
+        LABEL_res[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         if (i < 3) {
             // Resiliences and load factor: captions above their fields.
@@ -179,9 +163,7 @@ int kv_c_berechen()
     // The strength class must be one of the eight; never a leftover one.
     const int iqu = festigkeitsklasse(gtk_entry_get_text(GTK_ENTRY(combo_eintrag())));
     if (iqu == 0) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
-                       "Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
-                       "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!");
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, schraube_klassen_meldung);
         return -1;
     }
     d_box_geometrie_werkstoff[9] = klassen_zahl(iqu);
@@ -192,15 +174,13 @@ int kv_c_berechen()
     const std::array<double, 20> w = schraube_ergebnisfelder(r);
     for (int j = 0; j < 20; ++j)
         d_box_ergebnisse[j] = w[j];
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 3, "%7.5g");
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse + 3, d_box_ergebnisse + 3, 17, "%7.5lf");
+    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 20);
     gerechnet = 1;
     return 0;
 }
 
 const KvProgramm tarvex_programm = {
-    .name = "tarvex",
-    .titel = "Schraubenberechnung nach VDI 2230",
+    .rechner = &tarvex_rechner,
     .info_text =
         "Ein Rechenprogramm zur Schraubenberechnung nach VDI 2230\n\n"
         "Nachgiebigkeiten, Kraftverhaeltnis, Vorspannkraefte, Anziehmoment und Spannungen.\n\n"

@@ -2,6 +2,8 @@
 // K1, K2, K3, spring force, spring work and four stresses; and the spring
 // characteristic plot as lines in the 800 x 300 drawing area.  Plain C++.
 #pragma once
+#include "rechner.h"
+
 #include <string>
 #include <vector>
 
@@ -40,3 +42,6 @@ Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis&
 
 std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
                                 const double d_box_ergebnisse[6]);
+
+// Fields, plot range, results and computation of the disc-spring calculator.
+extern const KvRechner wendis_rechner;

@@ -20,12 +20,17 @@ TellerEingabe feder{};         // inputs of the last completed computation
 TellerErgebnis feder_werte{};  // its coefficients and results
 std::optional<Kennlinienbild> bild; // what the area shows, for repaints
 
+const KvRechner& R = wendis_rechner;
+// Where the plot range starts among the fields.
+constexpr int KENNLINIE = 7;
+
 // Label/field pairs two to a row, the odd one out alone in the last row.
-GtkWidget* paar_tabelle(int zeilen, const char* const* labels, GtkWidget** felder, int n)
+template <typename Beschreibung>
+GtkWidget* paar_tabelle(int zeilen, const Beschreibung* b, GtkWidget** felder, int n)
 {
     GtkWidget* tabelle = kv_gtk_tabelle(zeilen, 4);
     for (int i = 0; i < n; ++i) {
-        kv_gtk_zelle(tabelle, gtk_label_new(labels[i]), (i % 2) * 2, i / 2);
+        kv_gtk_zelle(tabelle, gtk_label_new(b[i].beschriftung), (i % 2) * 2, i / 2);
         kv_gtk_zelle(tabelle, felder[i], (i % 2) * 2 + 1, i / 2);
     }
     return tabelle;
@@ -33,26 +38,17 @@ GtkWidget* paar_tabelle(int zeilen, const char* const* labels, GtkWidget** felde
 
 void kv_gtk_werkstoffdaten()
 {
-    static const char* const labels[7] = {
-        "Aussendurchmesser De / mm", "E-Modul E / (N/mm^2)", "Innendurchmesser Di / mm",
-        "Querkontraktionszahl nue", "Dicke t / mm", "Stuelphoehe h0 / mm", "Federweg s / mm",
-    };
-    static const char* const vorgaben[7] = {"100", "206000", "50", "0.3", "1", "1", "1"};
     for (int i = 0; i < 7; ++i)
-        INPUT_Werkstoffdaten[i] = kv_gtk_feld(vorgaben[i]);
+        INPUT_Werkstoffdaten[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
     kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten",
-                     paar_tabelle(4, labels, INPUT_Werkstoffdaten, 7));
+                     paar_tabelle(4, R.eingaben.data(), INPUT_Werkstoffdaten, 7));
 }
 
 int kv_gtk_ergebnisse()
 {
-    static const char* const labels[6] = {
-        "Federkraft F / N", "Spannung 1 / (N/mm^2)", "Arbeit W / mJ",
-        "Spannung 2 / (N/mm^2)", "Spannung OM / (N/mm^2)", "Spannung 3 / (N/mm^2)",
-    };
     for (int i = 0; i < 6; ++i)
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("--");
-    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", paar_tabelle(3, labels, OUTPUT_Ergebnisse, 6));
+    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", paar_tabelle(3, R.ergebnisse.data(), OUTPUT_Ergebnisse, 6));
     return 0;
 }
 
@@ -61,12 +57,11 @@ void kv_gtk_federkenlinie()
     pButton_kennlinie = kv_gtk_knopf("wendis_zeichnen.png", "Kennlinie zeichnen",
                                      &TT_pButton_kennlinie, "Federkennline zeichnen");
     GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
-    INPUT_Kennlinie[0] = kv_gtk_feld("0");
-    INPUT_Kennlinie[1] = kv_gtk_feld("1");
-    kv_gtk_zelle(tabelle, gtk_label_new("Federweg von s1 / mm"), 0, 0);
-    kv_gtk_zelle(tabelle, INPUT_Kennlinie[0], 1, 0);
-    kv_gtk_zelle(tabelle, gtk_label_new("Federweg bis s2 / mm"), 2, 0);
-    kv_gtk_zelle(tabelle, INPUT_Kennlinie[1], 3, 0);
+    for (int i = 0; i < 2; ++i) {
+        INPUT_Kennlinie[i] = kv_gtk_feld(R.eingaben[KENNLINIE + i].vorgabe);
+        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[KENNLINIE + i].beschriftung), 2 * i, 0);
+        kv_gtk_zelle(tabelle, INPUT_Kennlinie[i], 2 * i + 1, 0);
+    }
     kv_gtk_packen(Pack_Box[3], tabelle);
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
     kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
@@ -138,7 +133,7 @@ int kv_c_berechen()
     const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
     for (int j = 0; j < 6; ++j)
         d_box_ergebnisse[j] = werte[j];
-    kv_gtk_ergebnisse_schreiben(OUTPUT_Ergebnisse, d_box_ergebnisse, 6, "%10.6lf");
+    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 6);
     gerechnet = 1;
     return 0;
 }
@@ -167,8 +162,7 @@ int kv_gtk_kennlinie_zeichnen()
 }
 
 const KvProgramm wendis_programm = {
-    .name = "wendis",
-    .titel = "Berechung von Tellerfedern nach DIN 2093",
+    .rechner = &wendis_rechner,
     .info_text =
         "Ein Rechenprogramm fuer Tellerfedern nach DIN 2093\n\n"
         "Federkraft, Federarbeit und Spannungen bei einem Federweg,\n"

@@ -74,6 +74,14 @@ erwarte "maschinenelemente stalor Knickfall=3" "3"
 erwarte "maschinenelemente stalor Knickfall=5" ""
 erwarte "maschinenelemente stalor Knickfall=2 Knickfall=" "1 2 3 4"
 
+# A name already given is not offered again (the program refuses it twice),
+# neither as NAME=WERT nor through --variiere.
+erwarte "maschinenelemente stalor Knickfall=2 K" ""
+erwarte "maschinenelemente stalor F=1 Re=2 --format csv --variiere=l1=1:2:3 --variiere " "A= E= I= S="
+erwarte "maschinenelemente stalor --variiere l1=1:2:3 l" ""
+erwarte "maschinenelemente stalor Knickfall=2 Kn" ""
+erwarte "maschinenelemente stalor Knickfall=2 F" "F="
+
 # Every program: the names offered are exactly those the program lists, each
 # once; the choices offer their values, a number offers nothing.
 for p in stalor tarvex lupran kopdra wendis; do
@@ -82,7 +90,7 @@ for p in stalor tarvex lupran kopdra wendis; do
   soll=$(cut -f1 <<<"$namen" | sed 's/$/=/')
   erwarte "maschinenelemente $p " "$soll"
   [ "$(sort <<<"$ergebnis" | uniq -d)" = "" ] || falsch "$p: a name is offered twice"
-  zahlen=() 
+  zahlen=()
   while IFS= read -r z; do
     name=${z%%$'\t'*} werte=${z##*$'\t'}
     if [ -n "$werte" ]; then
@@ -96,11 +104,23 @@ for p in stalor tarvex lupran kopdra wendis; do
   erwarte "maschinenelemente $p --variiere " "${zahlen[*]}"
 done
 
-# Options and their values.
-erwarte "maschinenelemente stalor --for" "--format"
-erwarte "maschinenelemente stalor --eingaben" "--eingaben --eingaben-schreiben"
+# Options: exactly the long ones --help lists, one with a value as --NAME=
+# with no blank after it; their values both after a blank and after "=".
+hilfe=$(maschinenelemente --help | sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]*=\{0,1\}\).*/\2/p')
+[ -n "$hilfe" ] || falsch "maschinenelemente --help lists no options"
+erwarte "maschinenelemente stalor --" "$hilfe"
+erwarte "maschinenelemente stalor --for" "--format="
+[ "$nospace" = 1 ] || falsch "'--for' completes to --format= but a blank would follow"
+erwarte "maschinenelemente stalor --na" "--namen"
+[ "$nospace" = 0 ] || falsch "'--na' completes to --namen but no blank would follow"
+erwarte "maschinenelemente stalor --eingaben" "--eingaben= --eingaben-schreiben="
 erwarte "maschinenelemente stalor --format " "bericht csv json"
 erwarte "maschinenelemente stalor --format j" "json"
+erwarte "maschinenelemente stalor --format=" "bericht csv json"
+erwarte "maschinenelemente stalor --format=c" "csv"
+erwarte "maschinenelemente stalor --variiere=Kni" ""
+erwarte "maschinenelemente stalor --variiere=l" "l1="
+erwarte "maschinenelemente stalor --variiere l1=1" ""
 erwarte "maschinenelemente stalor --groesse " ""
 
 # Files: an input set of that program (and folders), a diagram by its kind.
@@ -110,6 +130,7 @@ mkdir "$ordner/unter"
 touch "$ordner/a.stalor" "$ordner/b.tarvex" "$ordner/c.txt" "$ordner/d.png" "$ordner/e.svg"
 cd "$ordner"
 erwarte "maschinenelemente stalor --eingaben " "a.stalor unter"
+erwarte "maschinenelemente stalor --eingaben=" "a.stalor unter"
 erwarte "maschinenelemente tarvex --eingaben-schreiben " "b.tarvex unter"
 erwarte "maschinenelemente stalor --diagramm " "d.png e.svg unter"
 

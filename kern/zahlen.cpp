@@ -1,6 +1,8 @@
 #include "zahlen.h"
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
@@ -49,5 +51,25 @@ std::string kv_format(const char* format, double wert)
         return std::string();
     std::string s(static_cast<size_t>(n), '\0');
     std::snprintf(s.data(), s.size() + 1, format, wert);
+    return s;
+}
+
+void kv_kurz_anhaengen(std::string& s, double wert)
+{
+    if (std::isnan(wert)) {
+        s += "nan";
+        return;
+    }
+    // The shortest round-trip form of a double has at most 24 characters.
+    const size_t alt = s.size();
+    s.resize(alt + 32);
+    const std::to_chars_result r = std::to_chars(s.data() + alt, s.data() + s.size(), wert);
+    s.resize(static_cast<size_t>(r.ptr - s.data()));
+}
+
+std::string kv_kurz(double wert)
+{
+    std::string s;
+    kv_kurz_anhaengen(s, wert);
     return s;
 }

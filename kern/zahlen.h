@@ -15,3 +15,8 @@ double kv_zahl_lesen(const char* text);
 
 // printf-style formatting of one value in the "C" locale, of any length.
 std::string kv_format(const char* format, double wert);
+
+// Appends the shortest text that reads back as the same double, with a
+// point ("0.1", "3500", "1e-05"); non-finite values as "inf", "-inf", "nan".
+void kv_kurz_anhaengen(std::string& s, double wert);
+std::string kv_kurz(double wert);

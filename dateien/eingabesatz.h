@@ -1,0 +1,44 @@
+// Input sets: everything a calculator's window holds (the text of every
+// field and the value of every option) in a GLib key file, one group named
+// after the program:
+//
+//   # Eingabesatz von stalor: Knickung von Bauteilen
+//   [stalor]
+//   Formatversion=1
+//   # Kraft F / N
+//   F=3500
+//   ...
+//   Knickfall=1
+//
+// Keys are the calculators' variable names; a key that is missing keeps the
+// field's default.  The file ends in "." plus the program's name
+// (mein.stalor).  The windows and the command line read and write this one
+// format.
+#pragma once
+#include "rechner.h"
+
+#include <string>
+
+// The version this program writes and reads.
+constexpr int KV_EINGABESATZ_FORMAT = 1;
+
+// ".stalor" and the like.
+std::string kv_eingabesatz_endung(const KvRechner& r);
+
+// The complete set: every field and option, defaults included.
+std::string kv_eingabesatz_text(const KvRechner& r, const KvEingaben& e);
+
+// Reads a set onto e (fields and options not in it get their defaults).
+// Checks the whole text first: on any fault e stays as it was and fehler
+// says what is wrong, in German.
+bool kv_eingabesatz_aus_text(const KvRechner& r, const std::string& text, KvEingaben& e,
+                             std::string& fehler);
+
+// The same for files; the error text names the file.
+bool kv_eingabesatz_lesen(const KvRechner& r, const std::string& pfad, KvEingaben& e,
+                          std::string& fehler);
+bool kv_eingabesatz_schreiben(const KvRechner& r, const KvEingaben& e, const std::string& pfad,
+                              std::string& fehler);
+
+// The text of the allowed values of an option: "1, 2, 3, 4".
+std::string kv_optionswerte(const KvOption& o);

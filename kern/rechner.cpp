@@ -1,0 +1,87 @@
+#include "rechner.h"
+
+#include "zahlen.h"
+
+int kv_eingabe_index(const KvRechner& r, std::string_view name)
+{
+    for (size_t i = 0; i < r.eingaben.size(); ++i)
+        if (name == r.eingaben[i].name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int kv_option_index(const KvRechner& r, std::string_view name)
+{
+    for (size_t i = 0; i < r.optionen.size(); ++i)
+        if (name == r.optionen[i].name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int kv_optionswert_index(const KvOption& o, std::string_view wert)
+{
+    for (size_t i = 0; i < o.werte.size(); ++i)
+        if (wert == o.werte[i])
+            return static_cast<int>(i);
+    return -1;
+}
+
+KvEingaben kv_vorgaben(const KvRechner& r)
+{
+    KvEingaben e;
+    for (const KvEingabe& f : r.eingaben)
+        e.texte.emplace_back(f.vorgabe);
+    for (const KvOption& o : r.optionen)
+        e.optionen.push_back(o.vorgabe);
+    return e;
+}
+
+bool kv_gilt(const KvNurBei& b, const int* optionen)
+{
+    return b.option < 0 || optionen[b.option] == b.wert;
+}
+
+bool kv_gelesen(const KvRechner& r, int i, const int* optionen)
+{
+    const KvEingabe& f = r.eingaben[i];
+    return !f.text && f.beim_rechnen && kv_gilt(f.nur_bei, optionen);
+}
+
+bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung)
+{
+    for (size_t k = 0; k < r.optionen.size(); ++k)
+        stand.optionen[k] = e.optionen[k];
+    stand.texte = e.texte.data();
+    for (size_t i = 0; i < r.eingaben.size(); ++i) {
+        stand.werte[i] = 0;
+        if (!kv_gelesen(r, static_cast<int>(i), stand.optionen))
+            continue;
+        const char* text = e.texte[i].c_str();
+        const int stelle = kv_erste_fehlstelle(text);
+        if (stelle != 0) {
+            rechnung.status = KvStatus::abgelehnt;
+            rechnung.feld = static_cast<int>(i);
+            rechnung.stelle = stelle;
+            return false;
+        }
+        stand.werte[i] = kv_zahl_lesen(text);
+    }
+    return true;
+}
+
+KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand)
+{
+    KvRechnung rechnung;
+    if (kv_lesen(r, e, stand, rechnung))
+        r.berechnen(stand, rechnung);
+    return rechnung;
+}
+
+std::string kv_ergebnistext(const KvRechner& r, const KvRechnung& rechnung,
+                            const int* optionen, int j)
+{
+    const KvAusgabe& a = r.ergebnisse[j];
+    if (!kv_gilt(a.nur_bei, optionen))
+        return "--";
+    return kv_format(a.format, rechnung.ergebnisse[j]);
+}

@@ -1,0 +1,124 @@
+// What a calculator tells about itself: the names, captions, units and
+// defaults of its input fields and options in window order, its result
+// fields with their display formats, and how it computes and reports from
+// the values as read.  One description per calculator serves the window, the
+// command line, the input sets and the tests, so nothing is named or
+// defaulted twice.  Plain C++, no GTK.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Room for the largest calculator (the bolted joint: 42 inputs, 20 results).
+constexpr int KV_MAX_EINGABEN = 48;
+constexpr int KV_MAX_OPTIONEN = 4;
+constexpr int KV_MAX_ERGEBNISSE = 20;
+constexpr int KV_MAX_HINWEISE = 2;
+
+// Which option value a field or result belongs to; option -1: always.
+struct KvNurBei {
+    int option = -1;
+    int wert = 0;
+};
+
+// An input field.  A number field passes the digit check when it is read; a
+// text field (the strength class) is read as it stands.
+struct KvEingabe {
+    const char* name;         // variable name, e.g. "l1"
+    const char* beschriftung; // the caption in the window
+    const char* einheit;      // "1" for dimensionless quantities
+    const char* vorgabe;      // default text
+    bool text = false;
+    std::vector<const char*> auswahl = {}; // offered texts (the class box's list)
+    KvNurBei nur_bei = {};                 // read only in this mode
+    bool beim_rechnen = true;              // false: read only for the plot
+};
+
+// An option: a group of radio buttons or one check button.
+struct KvOption {
+    const char* name;                  // e.g. "Knickfall"
+    const char* beschriftung;          // check button caption, or what the group chooses
+    std::vector<const char*> werte;    // value names, e.g. "1" ... "4", "nein", "ja"
+    std::vector<const char*> knoepfe;  // radio button caption of each value
+    int vorgabe = 0;                   // index of the default value
+};
+
+// A result field.
+struct KvAusgabe {
+    const char* name;         // variable name, e.g. "lambda"
+    const char* beschriftung; // the caption in the window
+    const char* einheit;
+    const char* format;       // how the window shows it, e.g. "%7.5lf"
+    KvNurBei nur_bei = {};    // computed only in this mode; "--" otherwise
+};
+
+// A label whose text a computation sets (a verdict, a caption).
+struct KvHinweis {
+    const char* name;
+    const char* beschriftung; // its text before the first computation
+};
+
+// The inputs as a window holds them: the text of every field and the chosen
+// value of every option.
+struct KvEingaben {
+    std::vector<std::string> texte;
+    std::vector<int> optionen;
+};
+
+// The inputs as read and converted, what a computation starts from.
+struct KvStand {
+    double werte[KV_MAX_EINGABEN] = {};       // fields not read stay 0
+    const std::string* texte = nullptr;       // every field's text
+    int optionen[KV_MAX_OPTIONEN] = {};
+};
+
+enum class KvStatus { berechnet, abgelehnt, verweigert };
+
+// Outcome of one press of "Rechnen".
+struct KvRechnung {
+    KvStatus status = KvStatus::berechnet;
+    int feld = -1;               // abgelehnt: the field, and the 1-based
+    int stelle = 0;              // position of its first bad byte
+    const char* meldung = "";    // verweigert: the text of the calculator's dialog
+    double ergebnisse[KV_MAX_ERGEBNISSE] = {};
+    std::string hinweise[KV_MAX_HINWEISE];
+};
+
+struct KvRechner {
+    const char* name;  // the program
+    const char* titel; // its window title
+    std::vector<KvEingabe> eingaben;
+    std::vector<KvOption> optionen;
+    std::vector<KvAusgabe> ergebnisse;
+    std::vector<KvHinweis> hinweise;
+    // Computes from the values as read; sets ergebnisse and hinweise, or
+    // status verweigert with the dialog's text.
+    void (*berechnen)(const KvStand& stand, KvRechnung& rechnung);
+    // The report text "Speichern" writes after a successful computation.
+    std::string (*bericht)(const KvStand& stand, const KvRechnung& rechnung);
+};
+
+// Index of the input field, option or result of that name; -1 when none.
+int kv_eingabe_index(const KvRechner& r, std::string_view name);
+int kv_option_index(const KvRechner& r, std::string_view name);
+int kv_optionswert_index(const KvOption& o, std::string_view wert);
+
+// Every field at its default text, every option at its default value.
+KvEingaben kv_vorgaben(const KvRechner& r);
+
+bool kv_gilt(const KvNurBei& b, const int* optionen);
+// Whether "Rechnen" reads field i with these options.
+bool kv_gelesen(const KvRechner& r, int i, const int* optionen);
+
+// Reads, checks and converts the fields "Rechnen" reads, in window order, as
+// the window does; false at the first field with a bad byte (rechnung then
+// says which field and where).
+bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung);
+
+// One press of "Rechnen": read, then compute.
+KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand);
+
+// What result field j shows after the computation: "--" for a result of the
+// other mode.
+std::string kv_ergebnistext(const KvRechner& r, const KvRechnung& rechnung,
+                            const int* optionen, int j);

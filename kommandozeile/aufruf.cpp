@@ -1,0 +1,145 @@
+#include "aufruf.h"
+
+#include <glib.h>
+
+#include <cstring>
+#include <memory>
+
+const char* const kv_hilfe_text =
+    "Aufruf: maschinenelemente PROGRAMM [NAME=WERT ...] [OPTIONEN]\n"
+    "\n"
+    "Rechnet wie die Fenster der fuenf Rechenprogramme, ohne Fenster.\n"
+    "PROGRAMM: stalor (Knickung), tarvex (Schraubenverbindungen), lupran (Radial-Gleitlager),\n"
+    "          kopdra (Schaltkupplungen), wendis (Tellerfedern)\n"
+    "NAME=WERT setzt ein Eingabefeld wie getippt oder eine Auswahl wie geklickt;\n"
+    "nicht genannte Felder behalten ihre Vorgabe.\n"
+    "\n"
+    "Optionen:\n"
+    "  --format=bericht|json|csv        Ausgabe; Vorgabe: bericht (wie \"Speichern\")\n"
+    "  --variiere=NAME=VON:BIS:ANZAHL   Studie: ANZAHL gleichmaessig verteilte Werte von VON\n"
+    "                                   bis BIS; mehrfach fuer ein Raster aller Kombinationen\n"
+    "                                   (die letzte aendert sich am schnellsten); csv oder json\n"
+    "  --eingaben=DATEI                 Eingabesatz lesen; NAME=WERT gilt danach\n"
+    "  --eingaben-schreiben=DATEI       vollstaendigen Eingabesatz schreiben, nicht rechnen\n"
+    "                                   (DATEI \"-\": auf die Standardausgabe)\n"
+    "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
+    "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
+    "  -h, --help                       diese Hilfe\n"
+    "  -V, --version                    Version\n"
+    "\n"
+    "Rueckgabewert: 0 berechnet; 1 vom Rechenprogramm abgelehnt oder Ausgabe nicht\n"
+    "schreibbar; 2 falscher Aufruf, unbekannter Name oder ungueltiges Feld.\n"
+    "\n"
+    "Beispiele:\n"
+    "  maschinenelemente stalor F=5000 Knickfall=2\n"
+    "  maschinenelemente lupran --format json\n"
+    "  maschinenelemente stalor --variiere l1=100:400:31 --format csv\n"
+    "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
+    "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n";
+
+namespace {
+
+// Options that take a value, by long and short name.
+const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben"};
+const char* const OHNE_WERT[] = {"--namen", "--help", "-h", "--version", "-V"};
+
+bool bekannt(const std::string& a, bool& mit_wert)
+{
+    const std::string name = a.substr(0, a.find('='));
+    for (const char* o : MIT_WERT)
+        if (name == o) {
+            mit_wert = a.find('=') == std::string::npos;
+            return true;
+        }
+    for (const char* o : OHNE_WERT)
+        if (a == o) {
+            mit_wert = false;
+            return true;
+        }
+    return false;
+}
+
+// Which argument the parser stumbled over, in this program's words.
+std::string fehler_text(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--")
+            break;
+        if (a.size() < 2 || a[0] != '-')
+            continue;
+        bool mit_wert = false;
+        if (!bekannt(a, mit_wert))
+            return "unbekannte Option " + a + " (--help zeigt die Optionen)";
+        if (mit_wert) {
+            if (i + 1 >= argc)
+                return "Option " + a + " braucht einen Wert";
+            ++i;
+        }
+    }
+    return "fehlerhafte Optionen (--help zeigt die Optionen)";
+}
+
+std::vector<std::string> liste(gchar** l)
+{
+    std::vector<std::string> v;
+    for (gchar** p = l; p && *p; ++p)
+        v.emplace_back(*p);
+    return v;
+}
+
+} // namespace
+
+bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
+{
+    // Filenames are taken as bytes: no conversion through the locale's
+    // character set, so every argument reads the same under any LANG.
+    gchar* format = nullptr;
+    gchar** variiere = nullptr;
+    gchar* eingaben = nullptr;
+    gchar* schreiben = nullptr;
+    gchar** rest = nullptr;
+    gboolean namen = FALSE, hilfe = FALSE, version = FALSE;
+    const GOptionEntry eintraege[] = {
+        {"format", 0, 0, G_OPTION_ARG_FILENAME, &format, nullptr, nullptr},
+        {"variiere", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &variiere, nullptr, nullptr},
+        {"eingaben", 0, 0, G_OPTION_ARG_FILENAME, &eingaben, nullptr, nullptr},
+        {"eingaben-schreiben", 0, 0, G_OPTION_ARG_FILENAME, &schreiben, nullptr, nullptr},
+        {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
+        {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
+        {"version", 'V', 0, G_OPTION_ARG_NONE, &version, nullptr, nullptr},
+        {G_OPTION_REMAINING, 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &rest, nullptr, nullptr},
+        {},
+    };
+    GOptionContext* kontext = g_option_context_new(nullptr);
+    g_option_context_set_help_enabled(kontext, FALSE);
+    g_option_context_add_main_entries(kontext, eintraege, nullptr);
+
+    // The parser takes the arguments out of the list it is given: a copy.
+    gchar** kopie = g_new0(gchar*, argc + 1);
+    for (int i = 0; i < argc; ++i)
+        kopie[i] = g_strdup(argv[i]);
+    GError* e = nullptr;
+    const bool ok = g_option_context_parse_strv(kontext, &kopie, &e);
+    g_strfreev(kopie);
+    g_option_context_free(kontext);
+    if (!ok) {
+        g_error_free(e);
+        fehler = fehler_text(argc, argv);
+    } else {
+        if (format) a.format = format;
+        a.variiere = liste(variiere);
+        if (eingaben) a.eingaben = eingaben;
+        if (schreiben) a.eingaben_schreiben = schreiben;
+        a.namen = namen;
+        a.hilfe = hilfe;
+        a.version = version;
+        a.rest = liste(rest);
+    }
+    g_free(format);
+    g_strfreev(variiere);
+    g_free(eingaben);
+    g_free(schreiben);
+    g_strfreev(rest);
+    return ok;
+}

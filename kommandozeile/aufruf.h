@@ -1,0 +1,20 @@
+// The options of the command line, read with GLib's option parser.
+#pragma once
+#include <string>
+#include <vector>
+
+struct KvAufruf {
+    std::string format = "bericht";
+    std::vector<std::string> variiere;
+    std::string eingaben;
+    std::string eingaben_schreiben;
+    bool namen = false;
+    bool hilfe = false;
+    bool version = false;
+    std::vector<std::string> rest; // PROGRAMM and NAME=WERT
+};
+
+// False with a German message when the options cannot be read.
+bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler);
+
+extern const char* const kv_hilfe_text;

@@ -1,0 +1,30 @@
+// Computations as JSON objects or CSV lines: numbers with the shortest
+// digits that read back as the same double, texts escaped as JSON and
+// RFC 4180 want them.
+#pragma once
+#include "rechner.h"
+
+#include <string>
+#include <vector>
+
+// The text of a status: "berechnet", "verweigert".
+const char* kv_status_text(KvStatus s);
+
+// One computation as a JSON object, its lines indented by einzug.
+void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
+                       const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug);
+
+// CSV lines of computations that differ only in the values of the fields
+// listed in variiert: everything else is formatted once.
+class KvCsv {
+public:
+    KvCsv(const KvRechner& r, const KvEingaben& eingaben, const KvStand& stand,
+          std::vector<int> variiert);
+    void kopf_anhaengen(std::string& aus) const;
+    void zeile_anhaengen(std::string& aus, const KvStand& stand, const KvRechnung& rechnung) const;
+
+private:
+    const KvRechner& r_;
+    std::vector<std::string> zellen_; // the inputs' and options' cells, "," before each
+    std::vector<bool> variiert_;
+};

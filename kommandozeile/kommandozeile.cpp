@@ -1,0 +1,271 @@
+#include "kommandozeile.h"
+
+#include "aufruf.h"
+#include "ausgabe.h"
+#include "eingabesatz.h"
+#include "rechnerliste.h"
+#include "studie.h"
+#include "zahlen.h"
+
+#include <set>
+#include <string>
+
+#ifndef KV_VERSION
+#define KV_VERSION "unbekannt"
+#endif
+
+namespace {
+
+const char* const PROGRAMM = "maschinenelemente";
+
+// A failure of the call: exit status and message.
+struct Abbruch {
+    int status;
+    std::string text;
+};
+
+Abbruch falsch(const std::string& text) { return {2, text}; }
+
+std::string programmliste()
+{
+    std::string t;
+    for (const KvRechner* r : kv_alle_rechner())
+        t += (t.empty() ? "" : ", ") + std::string(r->name);
+    return t;
+}
+
+std::string feld_text(const KvEingabe& f)
+{
+    return std::string("Feld ") + f.name + " (" + f.beschriftung + ")";
+}
+
+// Writes everything at once, so that stdout holds the whole result or, when
+// the call fails before, nothing.
+bool schreiben(std::FILE* aus, const std::string& t)
+{
+    return std::fwrite(t.data(), 1, t.size(), aus) == t.size();
+}
+
+std::string namensliste(const KvRechner& r)
+{
+    std::string t;
+    auto zeile = [&t](const char* name, const char* beschriftung, const char* einheit,
+                      const char* vorgabe, const std::vector<const char*>& werte) {
+        t += std::string(name) + "\t" + beschriftung + "\t" + einheit + "\t" + vorgabe + "\t";
+        for (size_t i = 0; i < werte.size(); ++i)
+            t += (i ? "|" : "") + std::string(werte[i]);
+        t += "\n";
+    };
+    for (const KvEingabe& f : r.eingaben)
+        zeile(f.name, f.beschriftung, f.einheit, f.vorgabe, f.auswahl);
+    for (const KvOption& o : r.optionen)
+        zeile(o.name, o.beschriftung, "", o.werte[o.vorgabe], o.werte);
+    return t;
+}
+
+class Lauf {
+public:
+    Lauf(std::FILE* aus) : aus_(aus) {}
+    int ausfuehren(const KvAufruf& a);
+
+private:
+    void zuweisungen(const KvAufruf& a);
+    void variationen(const KvAufruf& a);
+    int einzeln(const std::string& format);
+    int studie(const std::string& format);
+    int ausgeben(const std::string& t);
+
+    std::FILE* aus_;
+    const KvRechner* r_ = nullptr;
+    KvEingaben eingaben_;
+    std::vector<KvVariation> variationen_;
+    std::set<std::string> genannt_;
+};
+
+void Lauf::zuweisungen(const KvAufruf& a)
+{
+    for (size_t j = 1; j < a.rest.size(); ++j) {
+        const std::string& z = a.rest[j];
+        const size_t gleich = z.find('=');
+        if (gleich == std::string::npos)
+            throw falsch("\"" + z + "\" ist keine Zuweisung NAME=WERT");
+        const std::string name = z.substr(0, gleich), wert = z.substr(gleich + 1);
+        if (!genannt_.insert(name).second)
+            throw falsch(name + " ist zweimal angegeben");
+        if (const int i = kv_eingabe_index(*r_, name); i >= 0) {
+            eingaben_.texte[i] = wert;
+        } else if (const int k = kv_option_index(*r_, name); k >= 0) {
+            const int w = kv_optionswert_index(r_->optionen[k], wert);
+            if (w < 0)
+                throw falsch(z + ": erlaubt sind " + kv_optionswerte(r_->optionen[k]));
+            eingaben_.optionen[k] = w;
+        } else {
+            throw falsch(std::string("unbekannter Name \"") + name + "\" fuer " + r_->name
+                         + " (--namen zeigt die Namen)");
+        }
+    }
+}
+
+void Lauf::variationen(const KvAufruf& a)
+{
+    for (const std::string& t : a.variiere) {
+        KvVariation v;
+        if (!kv_variation_zerlegen(t, v))
+            throw falsch("--variiere " + t + ": erwartet NAME=VON:BIS:ANZAHL (ANZAHL ganz, mindestens 1)");
+        v.feld = kv_eingabe_index(*r_, v.name);
+        if (v.feld < 0) {
+            if (kv_option_index(*r_, v.name) >= 0)
+                throw falsch("--variiere " + v.name + ": eine Auswahl laesst sich nicht variieren");
+            throw falsch(std::string("unbekannter Name \"") + v.name + "\" fuer " + r_->name
+                         + " (--namen zeigt die Namen)");
+        }
+        const KvEingabe& f = r_->eingaben[v.feld];
+        if (!kv_gelesen(*r_, v.feld, eingaben_.optionen.data()))
+            throw falsch("--variiere " + v.name + ": " + feld_text(f)
+                         + " wird bei dieser Auswahl nicht gelesen");
+        if (!genannt_.insert(v.name).second)
+            throw falsch(v.name + " ist zweimal angegeben");
+        for (const std::string* grenze : {&v.von_text, &v.bis_text})
+            if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
+                throw falsch("--variiere " + t + ": Stelle " + std::to_string(stelle)
+                             + ": keine Zahl");
+        // The field reads as its first value; every point then sets its own.
+        eingaben_.texte[v.feld] = v.von_text;
+        variationen_.push_back(std::move(v));
+    }
+    if (!variationen_.empty() && kv_studie_punkte(variationen_) == 0)
+        throw falsch("--variiere: zu viele Punkte");
+}
+
+int Lauf::ausgeben(const std::string& t)
+{
+    if (!schreiben(aus_, t) || std::fflush(aus_) != 0)
+        throw Abbruch{1, "Die Ausgabe konnte nicht geschrieben werden."};
+    return 0;
+}
+
+int Lauf::einzeln(const std::string& format)
+{
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand);
+    if (rechnung.status == KvStatus::abgelehnt)
+        throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
+                     + std::to_string(rechnung.stelle) + ": keine Zahl");
+    if (rechnung.status == KvStatus::verweigert)
+        throw Abbruch{1, rechnung.meldung};
+    std::string t;
+    if (format == "bericht") {
+        t = r_->bericht(stand, rechnung);
+    } else if (format == "json") {
+        kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "");
+        t += "\n";
+    } else {
+        const KvCsv csv(*r_, eingaben_, stand, {});
+        csv.kopf_anhaengen(t);
+        csv.zeile_anhaengen(t, stand, rechnung);
+    }
+    return ausgeben(t);
+}
+
+int Lauf::studie(const std::string& format)
+{
+    KvStand stand;
+    KvRechnung rechnung;
+    if (!kv_lesen(*r_, eingaben_, stand, rechnung))
+        throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
+                     + std::to_string(rechnung.stelle) + ": keine Zahl");
+    std::vector<int> felder;
+    for (const KvVariation& v : variationen_)
+        felder.push_back(v.feld);
+    const KvCsv csv(*r_, eingaben_, stand, felder);
+
+    // Written in pieces: a study of a million points needs no more memory
+    // than one of ten.
+    std::string t;
+    t.reserve(1 << 17);
+    const bool json = format == "json";
+    bool erster = true;
+    if (json) t += "[\n"; else csv.kopf_anhaengen(t);
+    kv_studie_durchlaufen(variationen_, [&](const std::vector<double>& werte) {
+        for (size_t j = 0; j < felder.size(); ++j)
+            stand.werte[felder[j]] = werte[j];
+        rechnung.status = KvStatus::berechnet;
+        rechnung.meldung = "";
+        r_->berechnen(stand, rechnung);
+        if (json) {
+            for (size_t j = 0; j < felder.size(); ++j)
+                eingaben_.texte[felder[j]] = kv_kurz(werte[j]);
+            stand.texte = eingaben_.texte.data();
+            t += erster ? "  " : ",\n  ";
+            kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "  ");
+        } else {
+            csv.zeile_anhaengen(t, stand, rechnung);
+        }
+        erster = false;
+        if (t.size() >= (1 << 16)) {
+            if (!schreiben(aus_, t))
+                throw Abbruch{1, "Die Ausgabe konnte nicht geschrieben werden."};
+            t.clear();
+        }
+    });
+    if (json) t += "\n]\n";
+    return ausgeben(t);
+}
+
+int Lauf::ausfuehren(const KvAufruf& a)
+{
+    if (a.hilfe)
+        return ausgeben(kv_hilfe_text);
+    if (a.version)
+        return ausgeben(std::string(PROGRAMM) + " " + KV_VERSION + "\n");
+    if (a.rest.empty())
+        throw falsch("kein Programm angegeben (" + programmliste() + "); --help zeigt die Bedienung");
+    r_ = kv_rechner_finden(a.rest[0]);
+    if (!r_)
+        throw falsch("unbekanntes Programm \"" + a.rest[0] + "\" (" + programmliste() + ")");
+    if (a.namen)
+        return ausgeben(namensliste(*r_));
+    if (a.format != "bericht" && a.format != "json" && a.format != "csv")
+        throw falsch("--format " + a.format + ": erlaubt sind bericht, json, csv");
+
+    eingaben_ = kv_vorgaben(*r_);
+    std::string fehler;
+    if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
+        throw falsch(fehler);
+    zuweisungen(a);
+    variationen(a);
+
+    if (!a.eingaben_schreiben.empty()) {
+        if (!variationen_.empty())
+            throw falsch("--eingaben-schreiben schreibt einen Eingabesatz, keine Studie");
+        if (a.eingaben_schreiben == "-")
+            return ausgeben(kv_eingabesatz_text(*r_, eingaben_));
+        if (!kv_eingabesatz_schreiben(*r_, eingaben_, a.eingaben_schreiben, fehler))
+            throw Abbruch{1, fehler};
+        return 0;
+    }
+    if (variationen_.empty())
+        return einzeln(a.format);
+    if (a.format == "bericht")
+        throw falsch("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
+                     "--format csv oder --format json");
+    return studie(a.format);
+}
+
+} // namespace
+
+int kv_kommandozeile(int argc, char** argv, std::FILE* aus, std::FILE* fehler)
+{
+    KvAufruf a;
+    std::string text;
+    if (!kv_aufruf_lesen(argc, argv, a, text)) {
+        std::fprintf(fehler, "%s: %s\n", PROGRAMM, text.c_str());
+        return 2;
+    }
+    try {
+        return Lauf(aus).ausfuehren(a);
+    } catch (const Abbruch& x) {
+        std::fprintf(fehler, "%s: %s\n", PROGRAMM, x.text.c_str());
+        return x.status;
+    }
+}

@@ -1,0 +1,67 @@
+// The clutch calculator's fields, mode and results, and its computation and
+// report from the values as read.
+#include "kupplung.h"
+
+namespace {
+
+enum { GEGEBEN = 0, GESUCHT = 1 }; // values of the option Modus
+
+int window_status(const KvStand& s) { return s.optionen[0] == GEGEBEN ? TK_GEGEBEN : TK_GESUCHT; }
+
+void berechnen(const KvStand& s, KvRechnung& rechnung)
+{
+    const double* v = s.werte;
+    const KupplungEingabe e{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
+    if (s.optionen[0] == GESUCHT) {
+        rechnung.ergebnisse[6] = kupplung_tk_gesucht(e);
+        return;
+    }
+    const KupplungGegeben r = kupplung_tk_gegeben(e);
+    const double werte[6] = {r.tb, r.n12, r.tctb, r.wr, r.pv, r.tct0};
+    for (int j = 0; j < 6; ++j)
+        rechnung.ergebnisse[j] = werte[j];
+}
+
+std::string bericht(const KvStand& s, const KvRechnung& rechnung)
+{
+    return kupplung_bericht(window_status(s), s.werte, s.werte + 3, s.werte + 7, s.werte + 9,
+                            rechnung.ergebnisse);
+}
+
+constexpr KvNurBei nur_gegeben{0, GEGEBEN};
+constexpr KvNurBei nur_gesucht{0, GESUCHT};
+
+} // namespace
+
+const KvRechner kopdra_rechner = {
+    .name = "kopdra",
+    .titel = "Berechung von Schaltgetrieben",
+    .eingaben = {
+        {"TA", "Antriebsmoment TA / Nm", "Nm", "15325"},
+        {"TL", "Lastmomet TL / Nm", "Nm", "4000"},
+        {"TK", "Kupplungsmoment TK / Nm", "Nm", "16000", false, {}, nur_gegeben},
+        {"n10", "Drehzahl Antrieb n10 / (1/min)", "1/min", "350"},
+        {"n20", "Lastdrehzahl vor dem Kuppeln n20 / (1/min)", "1/min", "0"},
+        {"nL", "Lastdrehzahl nach dem Kuppeln nL / (1/min)", "1/min", "350", false, {}, nur_gegeben},
+        {"Z", "Anzahl der Schaltungen Z / (1/h)", "1/h", "200", false, {}, nur_gegeben},
+        {"JA", "Drehmasse des Antriebs JA / kgm^2", "kgm^2", "76"},
+        {"JL", "Drehmasse der Last JL / kgm^2", "kgm^2", "80"},
+        {"tB", "Beschleunigungszeit tB / s", "s", "0.23069", false, {}, nur_gesucht},
+    },
+    .optionen = {
+        {"Modus", "Kupplungsmoment", {"gegeben", "gesucht"},
+         {"Kupplungsmoment gegeben", "Kupplungsmoment gesucht"}},
+    },
+    .ergebnisse = {
+        {"tb", "Beschleunigungszeit tB / s", "s", "%7.5lf", nur_gegeben},
+        {"n12", "Synchrondrehzahl n12 / (1/min)", "1/min", "%7.5lf", nur_gegeben},
+        {"tctb", "Zeit von tB bis tC / s", "s", "%7.5lf", nur_gegeben},
+        {"wr", "Reibarbeit WR / J", "J", "%7.5lf", nur_gegeben},
+        {"pv", "Verlustleistung PV / (J/h)", "J/h", "%7.5lf", nur_gegeben},
+        {"tct0", "Hochlaufzeit tCt0 / s", "s", "%7.5lf", nur_gegeben},
+        {"TK_gesucht", "Kupplungsmoment TK / Nm", "Nm", "%7.5lf", nur_gesucht},
+    },
+    .hinweise = {},
+    .berechnen = berechnen,
+    .bericht = bericht,
+};

@@ -1,0 +1,87 @@
+// The plain-bearing calculator's fields, options and results, and its
+// computation and report from the values as read.
+#include "gleitlager.h"
+
+namespace {
+
+LagerErgebnis lager(const KvStand& s)
+{
+    return gleitlager_berechnen(gleitlager_eingabe(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
+                                                   s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV));
+}
+
+void berechnen(const KvStand& s, KvRechnung& rechnung)
+{
+    const LagerErgebnis r = lager(s);
+    if (r.abbruch != LagerAbbruch::keiner) {
+        rechnung.status = KvStatus::verweigert;
+        rechnung.meldung = gleitlager_abbruch_text(r.abbruch);
+        return;
+    }
+    const double werte[17] = {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
+                              r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
+    for (int j = 0; j < 17; ++j)
+        rechnung.ergebnisse[j] = werte[j];
+    rechnung.hinweise[0] = gleitlager_eps_beschriftung(r.iter);
+    rechnung.hinweise[1] = gleitlager_reynolds_text(r);
+}
+
+std::string bericht(const KvStand& s, const KvRechnung& rechnung)
+{
+    // The bisection count and the Reynolds verdict of this computation.
+    const LagerErgebnis r = lager(s);
+    return gleitlager_bericht(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
+                              s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV, r.iter,
+                              rechnung.ergebnisse, r.re <= r.rs);
+}
+
+} // namespace
+
+const KvRechner lupran_rechner = {
+    .name = "lupran",
+    .titel = "Radial-Gleitlager-Berechnung nach DIN 31652",
+    .eingaben = {
+        {"f", "Kraft F / N", "N", "36000"},
+        {"rn", "Drehzahl / (1/min)", "1/min", "2000"},
+        {"d", "Durchmesser / mm", "mm", "120"},
+        {"b", "Breite / mm", "mm", "60"},
+        {"s", "Lagerspiel / mm", "mm", "0.12"},
+        {"h0lim", "h0 Limit / mm", "mm", "0.005"},
+        {"dh", "dh bzw. dG / mm", "mm", "5"},
+        {"eta", "dynamische Viskositaet / mPa s", "mPa s", "27"},
+        {"pe", "Oeldruck / bar", "bar", "5"},
+        {"tein", "Oeleintrittstemperatur / Grad C", "Grad C", "58"},
+        {"taus", "Oelaustrittstemperatur / Grad C", "Grad C", "78"},
+        {"a1s", "alpha Welle / (1/K)", "1/K", "0.000011"},
+        {"a1b", "alpha Lager / (1/K)", "1/K", "0.000023"},
+    },
+    .optionen = {
+        {"Oelzufuhr", "Oelzufuhr", {"1", "2", "3"},
+         {"Schmierloch gegenueber der Last", "Schmierloch 90 Grad zur Last", "Ringnut"}},
+        {"eps_direkt", "Eps direkt berechnen", {"nein", "ja"}, {}},
+    },
+    .ergebnisse = {
+        {"bd", "Breite/Durchmesser BD / 1", "1", "%7.5lf"},
+        {"u", "Geschwindigkeit u / (m/s)", "m/s", "%7.5lf"},
+        {"pq", "Flaechenpressung p / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"brz", "my/psi / 1", "1", "%7.5lf"},
+        {"pf", "Po / W", "W", "%7.5lf"},
+        {"t2", "Oelaustrittstemperatur / Grad C", "Grad C", "%7.5lf"},
+        {"psi", "psi / 1", "1", "%7.5lf"},
+        {"so", "Sommerfeld-Zahl So / 1", "1", "%7.5lf"},
+        {"eps", "eps / 1", "1", "%7.5lf"},
+        {"Q1", "Oelmenge Q1 / (cm^3/s)", "cm^3/s", "%7.5lf"},
+        {"Q2", "Oelmenge Q2 / (cm^3/s)", "cm^3/s", "%7.5lf"},
+        {"Q", "Oelmenge Q / (cm^3/s)", "cm^3/s", "%7.5lf"},
+        {"beta", "beta / Grad", "Grad", "%7.5lf"},
+        {"h0", "h0 / mm", "mm", "%7.5lf"},
+        {"re", "Reynolds-Zahl / 1", "1", "%7.5lf"},
+        {"epsue", "eps (Uebergang) / 1", "1", "%7.5lf"},
+        {"soue", "Sommerfeld-Zahl (Uebergang) / 1", "1", "%7.5lf"},
+    },
+    // The eps caption shows the bisection count; the verdict stands beside
+    // the last result.
+    .hinweise = {{"eps_beschriftung", "eps / 1"}, {"Reynolds", ""}},
+    .berechnen = berechnen,
+    .bericht = bericht,
+};

@@ -1,0 +1,56 @@
+// The buckling calculator's fields, case selection and results, and its
+// computation and report from the values as read.
+#include "knickung.h"
+
+namespace {
+
+void berechnen(const KvStand& s, KvRechnung& rechnung)
+{
+    const double* v = s.werte;
+    const KnickErgebnis r = knickung_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6],
+                                                KNICKFALL_1 + s.optionen[0]});
+    const double werte[7] = {r.fkl, r.thr, r.lambda, r.lambda_grenz,
+                             r.sig_druck, r.sig_druck_zul, r.F_max_zul};
+    for (int j = 0; j < 7; ++j)
+        rechnung.ergebnisse[j] = werte[j];
+    rechnung.hinweise[0] = r.knickung;
+}
+
+std::string bericht(const KvStand& s, const KvRechnung& rechnung)
+{
+    return knickung_bericht(s.werte, KNICKFALL_1 + s.optionen[0], rechnung.ergebnisse,
+                            rechnung.hinweise[0]);
+}
+
+} // namespace
+
+const KvRechner stalor_rechner = {
+    .name = "stalor",
+    .titel = "Knickung von Bauteilen",
+    .eingaben = {
+        {"F", "Kraft F / N", "N", "3500"},
+        {"l1", "Knicklaenge L1 / mm", "mm", "229"},
+        {"A", "Flaeche A / mm^2", "mm^2", "78.54"},
+        {"I", "Flaechentraegheitsmoment I / mm^4", "mm^4", "490.87"},
+        {"E", "E-Modul E / (N/mm^2)", "N/mm^2", "206000"},
+        {"Re", "Streckgrenze Re / (N/mm^2)", "N/mm^2", "500"},
+        {"S", "Sicherheit / 1", "1", "7"},
+    },
+    .optionen = {
+        {"Knickfall", "Knickfall", {"1", "2", "3", "4"},
+         {"Knickfall 1 (eingespannt/frei)", "Knickfall 2 (gelenkig/gelenkig)",
+          "Knickfall 3 (eingespannt/gelenkig)", "Knickfall 4 (eingespannt/eingespannt)"}},
+    },
+    .ergebnisse = {
+        {"fkl", "freie Knicklaenge / mm", "mm", "%7.5lf"},
+        {"thr", "Traegheitsradius / mm", "mm", "%7.5lf"},
+        {"lambda", "Schlankheitsgrad / 1", "1", "%7.5lf"},
+        {"lambda_grenz", "Grenzschlankheitsgrad / 1", "1", "%7.5lf"},
+        {"sig_druck", "Druckspannung / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"sig_druck_zul", "zul. Druckspannung / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"F_max_zul", "zul. Maximalkraft / N", "N", "%7.5lf"},
+    },
+    .hinweise = {{"Knickung", "Knickung?"}},
+    .berechnen = berechnen,
+    .bericht = bericht,
+};

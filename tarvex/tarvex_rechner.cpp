@@ -1,0 +1,114 @@
+// The bolted-joint calculator's fields, options and results, and its
+// computation and report from the values as read.
+#include "schraube.h"
+
+#include <algorithm>
+
+namespace {
+
+// Where the window's three groups start among the fields.
+constexpr int QUALITAET = 9, SCHRAUBE = 10, PLATTE = 29;
+
+int stat_dehns(const KvStand& s) { return s.optionen[0] == 1 ? 900 : 902; }
+int stat_schgs(const KvStand& s) { return s.optionen[1] == 1 ? 901 : 902; }
+
+void berechnen(const KvStand& s, KvRechnung& rechnung)
+{
+    const int iqu = festigkeitsklasse(s.texte[QUALITAET].c_str());
+    if (iqu == 0) {
+        rechnung.status = KvStatus::verweigert;
+        rechnung.meldung = schraube_klassen_meldung;
+        return;
+    }
+    const SchraubeErgebnis r = schraube_berechnen(schraube_eingabe(
+        s.werte, s.werte + SCHRAUBE, s.werte + PLATTE, iqu, s.optionen[0], s.optionen[1]));
+    const std::array<double, 20> w = schraube_ergebnisfelder(r);
+    std::copy(w.begin(), w.end(), rechnung.ergebnisse);
+}
+
+std::string bericht(const KvStand& s, const KvRechnung& rechnung)
+{
+    double g[10];
+    std::copy(s.werte, s.werte + 9, g);
+    g[9] = klassen_zahl(festigkeitsklasse(s.texte[QUALITAET].c_str()));
+    return schraube_bericht(g, s.werte + SCHRAUBE, s.werte + PLATTE, stat_dehns(s),
+                            stat_schgs(s), rechnung.ergebnisse);
+}
+
+std::vector<KvEingabe> eingaben()
+{
+    std::vector<KvEingabe> e = {
+        {"d", "Nenndurchmesser d / mm", "mm", "12"},
+        {"P", "Steigung P / mm", "mm", "1.75"},
+        {"FK", "Min. Klemmkraft FK / N", "N", "2870"},
+        {"FAo", "max. Betriebskraft FAo / N", "N", "24948"},
+        {"FAu", "min. Betriebskraft FAu / N", "N", "0"},
+        {"fZ", "Setzbetrag fZ / ym", "ym", "5"},
+        {"alfaA", "Anziehfaktor alphaA / 1", "1", "1.6"},
+        {"myG", "Reibwert Gewinde yG / 1", "1", "0.12"},
+        {"myK", "Reibwert Kopf yK / 1", "1", "0.12"},
+        {"Qualitaet", "Qualitaet", "", "12.9", true,
+         {"4.6", "4.8", "5.6", "5.8", "6.8", "8.8", "10.9", "12.9"}},
+    };
+    // The bolt's sections, row by row: diameter and length.
+    static const char* const di[9] = {"di1", "di2", "di3", "di4", "di5", "di6", "di7", "di8", "di9"};
+    static const char* const li[9] = {"li1", "li2", "li3", "li4", "li5", "li6", "li7", "li8", "li9"};
+    static const char* const schaft[4] = {"12", "30", "9.853", "12"};
+    for (int k = 0; k < 9; ++k) {
+        e.push_back({di[k], "di / mm", "mm", k < 2 ? schaft[2 * k] : "0"});
+        e.push_back({li[k], "li / mm", "mm", k < 2 ? schaft[2 * k + 1] : "0"});
+    }
+    e.push_back({"Es", "E-Modul / (N/mm^2)", "N/mm^2", "210000"});
+    // The plates, row by row: modulus and thickness.
+    static const char* const Epi[4] = {"Epi1", "Epi2", "Epi3", "Epi4"};
+    static const char* const lpi[4] = {"lpi1", "lpi2", "lpi3", "lpi4"};
+    for (int k = 0; k < 4; ++k) {
+        e.push_back({Epi[k], "Epi / (N/mm^2)", "N/mm^2", "210000"});
+        e.push_back({lpi[k], "lpi / mm", "mm", k == 0 ? "42" : "0"});
+    }
+    e.insert(e.end(), {
+        {"DB", "Bohrung DB / mm", "mm", "13.5"},
+        {"DK", "Kopfauflaged. DK / mm", "mm", "18"},
+        {"DF", "Fasendurchmessser DF / mm", "mm", "14.5"},
+        {"DA", "Aussend. DA / mm", "mm", "80"},
+        {"n", "Krafteinleitungsfaktor n / 1", "1", "0.3"},
+    });
+    return e;
+}
+
+} // namespace
+
+const KvRechner tarvex_rechner = {
+    .name = "tarvex",
+    .titel = "Schraubenberechnung nach VDI 2230",
+    .eingaben = eingaben(),
+    .optionen = {
+        {"Dehnschraube", "Dehnschraube", {"nein", "ja"}, {}},
+        {"schlussgerollt", "Schraube schlussgerollt", {"nein", "ja"}, {}},
+    },
+    .ergebnisse = {
+        {"PhiK", "Kraftverhaeltnis PhiK", "1", "%7.5g"},
+        {"deltas", "Nachgiebigkeit der Schraube / (mm/N)", "mm/N", "%7.5g"},
+        {"deltap", "Nachgiebigkeit der Platte / (mm/N)", "mm/N", "%7.5g"},
+        {"Siga", "Ausschl. Sp. / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"SigA", "zul. Ausschlag. / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"Sigsa", "Sp. Diff / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"FSmax", "FS max / N", "N", "%7.5lf"},
+        {"Sigmax", "Sig max / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"pP", "pP / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"Rp", "Rp0.2 / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"Rm", "Rm / (N/mm^2)", "N/mm^2", "%7.5lf"},
+        {"Fp02", "Fp0.2 / N", "N", "%7.5lf"},
+        {"FBruch", "F Bruch / N", "N", "%7.5lf"},
+        {"FZ", "Kraftv. Setz. FZ / N", "N", "%7.5lf"},
+        {"FSA", "S-Zusatzkraft FSA / N", "N", "%7.5lf"},
+        {"FPA", "F. Entl. Kraft FPA / N", "N", "%7.5lf"},
+        {"FMmax", "Montagek. FM max / N", "N", "%7.5lf"},
+        {"MA", "Anziehm. MA / Nm", "Nm", "%7.5lf"},
+        {"Fm", "Mittelkraft / N", "N", "%7.5lf"},
+        {"Fa", "Ausschlagkraft / N", "N", "%7.5lf"},
+    },
+    .hinweise = {},
+    .berechnen = berechnen,
+    .bericht = bericht,
+};

@@ -1,0 +1,50 @@
+// The disc-spring calculator's fields, plot range and results, and its
+// computation and report from the values as read.
+#include "tellerfeder.h"
+
+namespace {
+
+void berechnen(const KvStand& s, KvRechnung& rechnung)
+{
+    const double* v = s.werte;
+    const TellerErgebnis r = tellerfeder_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+    const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
+    for (int j = 0; j < 6; ++j)
+        rechnung.ergebnisse[j] = werte[j];
+}
+
+std::string bericht(const KvStand& s, const KvRechnung& rechnung)
+{
+    return tellerfeder_bericht(s.werte, rechnung.ergebnisse);
+}
+
+} // namespace
+
+const KvRechner wendis_rechner = {
+    .name = "wendis",
+    .titel = "Berechung von Tellerfedern nach DIN 2093",
+    .eingaben = {
+        {"De", "Aussendurchmesser De / mm", "mm", "100"},
+        {"E", "E-Modul E / (N/mm^2)", "N/mm^2", "206000"},
+        {"Di", "Innendurchmesser Di / mm", "mm", "50"},
+        {"nue", "Querkontraktionszahl nue", "1", "0.3"},
+        {"t", "Dicke t / mm", "mm", "1"},
+        {"h0", "Stuelphoehe h0 / mm", "mm", "1"},
+        {"s", "Federweg s / mm", "mm", "1"},
+        // The plot range, read only by "Kennlinie zeichnen".
+        {"s1", "Federweg von s1 / mm", "mm", "0", false, {}, {}, false},
+        {"s2", "Federweg bis s2 / mm", "mm", "1", false, {}, {}, false},
+    },
+    .optionen = {},
+    .ergebnisse = {
+        {"F", "Federkraft F / N", "N", "%10.6lf"},
+        {"sig1", "Spannung 1 / (N/mm^2)", "N/mm^2", "%10.6lf"},
+        {"W", "Arbeit W / mJ", "mJ", "%10.6lf"},
+        {"sig2", "Spannung 2 / (N/mm^2)", "N/mm^2", "%10.6lf"},
+        {"sigom", "Spannung OM / (N/mm^2)", "N/mm^2", "%10.6lf"},
+        {"sig3", "Spannung 3 / (N/mm^2)", "N/mm^2", "%10.6lf"},
+    },
+    .hinweise = {},
+    .berechnen = berechnen,
+    .bericht = bericht,
+};
