@@ -67,8 +67,10 @@ bool version_pruefen(const KvRechner& r, GKeyFile* kf, std::string& fehler)
 std::string kv_optionswerte(const KvOption& o)
 {
     std::string t;
-    for (const char* w : o.werte)
-        t += (t.empty() ? "" : ", ") + std::string(w);
+    for (const char* w : o.werte) {
+        if (!t.empty()) t += ", ";
+        t += w;
+    }
     return t;
 }
 

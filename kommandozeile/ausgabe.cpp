@@ -40,9 +40,14 @@ void json_zahl(std::string& aus, double w)
     if (!endlich) aus += '"';
 }
 
+bool csv_sonderzeichen(char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }
+
 void csv_text(std::string& aus, std::string_view t)
 {
-    if (t.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool zitieren = false;
+    for (const char c : t)
+        zitieren |= csv_sonderzeichen(c);
+    if (!zitieren) {
         aus += t;
         return;
     }

@@ -29,8 +29,10 @@ Abbruch falsch(const std::string& text) { return {2, text}; }
 std::string programmliste()
 {
     std::string t;
-    for (const KvRechner* r : kv_alle_rechner())
-        t += (t.empty() ? "" : ", ") + std::string(r->name);
+    for (const KvRechner* r : kv_alle_rechner()) {
+        if (!t.empty()) t += ", ";
+        t += r->name;
+    }
     return t;
 }
 
@@ -52,8 +54,10 @@ std::string namensliste(const KvRechner& r)
     auto zeile = [&t](const char* name, const char* beschriftung, const char* einheit,
                       const char* vorgabe, const std::vector<const char*>& werte) {
         t += std::string(name) + "\t" + beschriftung + "\t" + einheit + "\t" + vorgabe + "\t";
-        for (size_t i = 0; i < werte.size(); ++i)
-            t += (i ? "|" : "") + std::string(werte[i]);
+        for (size_t i = 0; i < werte.size(); ++i) {
+            if (i) t += '|';
+            t += werte[i];
+        }
         t += "\n";
     };
     for (const KvEingabe& f : r.eingaben)
