@@ -64,10 +64,11 @@ if ! diff "$tmp/cmake.liste" "$tmp/paket.liste" >"$tmp/diff"; then
   falsch "package and cmake --install differ (< only installed by cmake, > only in the package)"
 fi
 
-# lintian: no error; the whole report is shown.
-lintian --info --display-experimental --pedantic "$deb" >"$tmp/lintian" 2>&1
+# lintian, down to its pedantic notes: no error and no warning (one that is
+# wrong for this package is overridden in debian/, with the reason).
+lintian --display-info --display-experimental --pedantic "$deb" >"$tmp/lintian" 2>&1
 grep -v '^running with root privileges' "$tmp/lintian"
-grep -q '^E: ' "$tmp/lintian" && falsch "lintian reports errors"
+grep -q -E '^[EW]: ' "$tmp/lintian" && falsch "lintian reports errors or warnings"
 
 # The files at work, taken out of the package.
 wurzel=$tmp/wurzel
