@@ -71,10 +71,28 @@ struct Objekt {
         aus += ": ";
     }
     void text(const char* k, std::string_view t) { schluessel(k); json_text(aus, t); }
-    void zahl(const char* k, double w) { schluessel(k); json_zahl(aus, w); }
-    void null(const char* k) { schluessel(k); aus += "null"; }
+    void zahl_oder_null(const char* k, bool zahl, double w)
+    {
+        schluessel(k);
+        if (zahl) json_zahl(aus, w); else aus += "null";
+    }
     void ende() { aus += "}"; }
 };
+
+// "name": [ one object per element, on a line each ]
+template <typename Element>
+void json_liste(std::string& aus, const char* name, size_t n, const std::string& einzug,
+                Element element)
+{
+    aus += ",\n" + einzug + "\"" + name + "\": [";
+    for (size_t i = 0; i < n; ++i) {
+        aus += (i ? ",\n" : "\n") + einzug + "  ";
+        Objekt o{aus};
+        element(o, i);
+        o.ende();
+    }
+    aus += std::string(n ? "\n" + einzug : "") + "]";
+}
 
 } // namespace
 
@@ -91,7 +109,7 @@ const char* kv_status_text(KvStatus s)
 void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
                        const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug)
 {
-    const std::string e1 = einzug + "  ", e2 = einzug + "    ";
+    const std::string e1 = einzug + "  ";
     const bool berechnet = rechnung.status == KvStatus::berechnet;
     aus += "{\n" + e1 + "\"programm\": ";
     json_text(aus, r.name);
@@ -102,57 +120,32 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
         json_text(aus, rechnung.meldung);
     }
 
-    aus += ",\n" + e1 + "\"eingaben\": [";
-    for (size_t i = 0; i < r.eingaben.size(); ++i) {
+    json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
         const KvEingabe& f = r.eingaben[i];
-        aus += (i ? ",\n" : "\n") + e2;
-        Objekt o{aus};
         o.text("name", f.name);
         o.text("beschriftung", f.beschriftung);
         o.text("einheit", f.einheit);
         o.text("text", eingaben.texte[i]);
-        if (kv_gelesen(r, static_cast<int>(i), stand.optionen))
-            o.zahl("wert", stand.werte[i]);
-        else
-            o.null("wert");
-        o.ende();
-    }
-    aus += "\n" + e1 + "],\n" + e1 + "\"optionen\": [";
-    for (size_t k = 0; k < r.optionen.size(); ++k) {
-        aus += (k ? ",\n" : "\n") + e2;
-        Objekt o{aus};
+        o.zahl_oder_null("wert", kv_gelesen(r, static_cast<int>(i), stand.optionen), stand.werte[i]);
+    });
+    json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
         o.text("name", r.optionen[k].name);
         o.text("beschriftung", r.optionen[k].beschriftung);
         o.text("wert", r.optionen[k].werte[stand.optionen[k]]);
-        o.ende();
-    }
-    aus += std::string(r.optionen.empty() ? "" : "\n" + e1) + "]";
-
+    });
     if (berechnet) {
-        aus += ",\n" + e1 + "\"ergebnisse\": [";
-        for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
+        json_liste(aus, "ergebnisse", r.ergebnisse.size(), e1, [&](Objekt& o, size_t j) {
             const KvAusgabe& a = r.ergebnisse[j];
-            aus += (j ? ",\n" : "\n") + e2;
-            Objekt o{aus};
             o.text("name", a.name);
             o.text("beschriftung", a.beschriftung);
             o.text("einheit", a.einheit);
-            if (kv_gilt(a.nur_bei, stand.optionen))
-                o.zahl("wert", rechnung.ergebnisse[j]);
-            else
-                o.null("wert");
+            o.zahl_oder_null("wert", kv_gilt(a.nur_bei, stand.optionen), rechnung.ergebnisse[j]);
             o.text("text", kv_ergebnistext(r, rechnung, stand.optionen, static_cast<int>(j)));
-            o.ende();
-        }
-        aus += "\n" + e1 + "],\n" + e1 + "\"hinweise\": [";
-        for (size_t h = 0; h < r.hinweise.size(); ++h) {
-            aus += (h ? ",\n" : "\n") + e2;
-            Objekt o{aus};
+        });
+        json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
             o.text("name", r.hinweise[h].name);
             o.text("text", rechnung.hinweise[h]);
-            o.ende();
-        }
-        aus += std::string(r.hinweise.empty() ? "" : "\n" + e1) + "]";
+        });
     }
     aus += "\n" + einzug + "}";
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
-      clang libclang-rt-dev desktop-file-utils strace
+      clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
       dpkg-dev debhelper fakeroot lintian man-db groff-base appstream bash-completion)
 missing=()
 for p in "${pkgs[@]}"; do
