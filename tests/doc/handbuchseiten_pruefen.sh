@@ -3,6 +3,8 @@
 # locale) and fails on any warning of groff or man; checks the NAME line that
 # whatis and apropos read, the German sections, and the version in the footer.
 #   handbuchseiten_pruefen.sh <folder with PROG.1 or PROG.1.gz> <version> <program>...
+# With KV_KOMMANDOZEILE set to the command-line program, its page must also
+# describe every option its --help lists.
 set -uo pipefail
 ordner=$1 version=$2
 shift 2
@@ -37,6 +39,13 @@ for p in "$@"; do
     [ "$q" = "$p" ] && continue
     sed -n '/^SIEHE AUCH$/,$p' "$tmp/text" | grep -q "$q(1)" || falsch "$seite: SIEHE AUCH lacks $q(1)"
   done
+  if [ "$p" = maschinenelemente ] && [ -n "${KV_KOMMANDOZEILE:-}" ]; then
+    optionen=$("$KV_KOMMANDOZEILE" --help | sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]*\).*/\2/p')
+    [ -n "$optionen" ] || falsch "$KV_KOMMANDOZEILE --help lists no options"
+    for o in $optionen; do
+      grep -q -E "^ {7}(-[A-Za-z], )?$o([= ]|\$)" "$tmp/text" || falsch "$seite: option $o of --help is not described"
+    done
+  fi
 done
 [ "$fehler" = 0 ] && echo "manual pages of $* render without warnings"
 exit "$fehler"

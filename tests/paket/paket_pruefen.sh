@@ -73,7 +73,8 @@ grep -q -E '^[EW]: ' "$tmp/lintian" && falsch "lintian reports errors or warning
 # The files at work, taken out of the package.
 wurzel=$tmp/wurzel
 dpkg-deb -x "$deb" "$wurzel" || falsch "dpkg-deb -x fails"
-bash "$quelle/tests/doc/handbuchseiten_pruefen.sh" "$wurzel/usr/share/man/man1" "$version" "${alle[@]}" ||
+KV_KOMMANDOZEILE=$wurzel/usr/bin/maschinenelemente \
+  bash "$quelle/tests/doc/handbuchseiten_pruefen.sh" "$wurzel/usr/share/man/man1" "$version" "${alle[@]}" ||
   falsch "manual pages of the package"
 bash "$quelle/tests/install/metainfo_pruefen.sh" "$wurzel/usr/share/metainfo" "$quelle" "$version" "${programme[@]}" ||
   falsch "software-centre entries of the package"
