@@ -342,7 +342,7 @@ Aufbau aufbauen(cairo_t* cr, const Diagramm& d, double B, double H, bool legende
     a.plot = {links, oben, plot_b, plot_h};
     if (legende_unten) {
         a.legende = leg;
-        a.legende.x = std::max(a.rand, a.plot.x + (a.plot.b - leg.b) / 2);
+        a.legende.x = std::max(a.rand, (B - leg.b) / 2);
         a.legende.y = a.plot.unten() + strich + a.tick_h + luft + xt_h + luft;
     }
     return a;

@@ -51,7 +51,7 @@ gboolean zeichnen(GtkWidget* w, GdkEventExpose*, gpointer)
     else
         diagramm_meldung_zeichnen(cr, KV_DIAGRAMM_NOCH_NICHTS, a.width, a.height);
     cairo_destroy(cr);
-    return TRUE;
+    return FALSE;
 }
 
 // The chosen name; without a known extension it gets the one of the chosen
