@@ -503,8 +503,9 @@ struct Platzierung {
     std::vector<Punkt> linien;    // sampled pixels of the drawn lines
     Rechteck innen;               // where labels may go
 
-    // Penalty of a box: outside the plot, over other boxes, over lines.
-    double kosten(const Rechteck& r) const
+    // Penalty of a box: outside the plot, over other boxes, over lines, and
+    // far from the point (x, y) it names.
+    double kosten(const Rechteck& r, double x, double y) const
     {
         double k = 0;
         const double ausserhalb = r.b * r.h - r.ueberlappung(innen);
@@ -513,16 +514,20 @@ struct Platzierung {
             k += 50 * r.ueberlappung(b);
         for (const Punkt& p : linien)
             if (r.enthaelt(p.x, p.y))
-                k += 20;
-        return k;
+                k += 6;
+        return k + 1.5 * abstand(r, x, y);
+    }
+    static double abstand(const Rechteck& r, double x, double y)
+    {
+        return std::hypot(std::clamp(x, r.x, r.rechts()) - x, std::clamp(y, r.y, r.unten()) - y);
     }
     // The cheapest candidate; the earlier one wins a tie.
-    Rechteck waehlen(const std::vector<Rechteck>& kandidaten)
+    Rechteck waehlen(const std::vector<Rechteck>& kandidaten, double x, double y)
     {
         Rechteck best = kandidaten.front();
-        double k_best = kosten(best);
+        double k_best = kosten(best, x, y);
         for (const Rechteck& r : kandidaten) {
-            const double k = kosten(r);
+            const double k = kosten(r, x, y);
             if (k < k_best - 1e-9) {
                 best = r;
                 k_best = k;
@@ -556,6 +561,20 @@ std::vector<Rechteck> rund_um(double x, double y, double b, double h, double g, 
         k.push_back({r0.x + (r0.x + b / 2 - x) * (f - 1), r0.y + (r0.y + h / 2 - y) * (f - 1), b, h});
     }
     return k;
+}
+
+// A thin line from a point to its label when the label had to move away.
+void fuehrungslinie(cairo_t* cr, double x, double y, const Rechteck& wo, double g, Farbe f)
+{
+    const double nx = std::clamp(x, wo.x, wo.rechts()), ny = std::clamp(y, wo.y, wo.unten());
+    const double l = std::hypot(nx - x, ny - y);
+    if (l <= 1.6 * g)
+        return;
+    setzen(cr, f);
+    strich_setzen(cr, Strich::voll, 0.8);
+    cairo_move_to(cr, x + (nx - x) * g / l, y + (ny - y) * g / l);
+    cairo_line_to(cr, nx, ny);
+    cairo_stroke(cr);
 }
 
 struct Beschriftung {
@@ -826,18 +845,9 @@ void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
         if (m.beschriftung.empty() || !a.pixel(m.p, x, y) || !p.enthaelt(x, y)) continue;
         box(m.beschriftung, b, h);
         const double g = markenradius(a) + 3;
-        const Rechteck wo = platz.waehlen(rund_um(x, y, b, h, g, m.seite));
+        const Rechteck wo = platz.waehlen(rund_um(x, y, b, h, g, m.seite), x, y);
         texte.push_back({m.beschriftung, m.farbe, wo});
-        // A label pushed away from its marker gets a thin leader.
-        const double nx = std::clamp(x, wo.x, wo.rechts()), ny = std::clamp(y, wo.y, wo.unten());
-        if (std::hypot(nx - x, ny - y) > 1.6 * g) {
-            setzen(cr, m.farbe);
-            strich_setzen(cr, Strich::voll, 0.8);
-            const double l = std::hypot(nx - x, ny - y);
-            cairo_move_to(cr, x + (nx - x) * g / l, y + (ny - y) * g / l);
-            cairo_line_to(cr, nx, ny);
-            cairo_stroke(cr);
-        }
+        fuehrungslinie(cr, x, y, wo, g, m.farbe);
     }
     for (const Bemassung& m : d.bemassungen) {
         double x0, y0, x1, y1;
@@ -853,7 +863,9 @@ void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
             for (const Rechteck& r : rund_um(ax, ay, b, h, 3, m.seite))
                 k.push_back(r);
         }
-        texte.push_back({m.beschriftung, m.farbe, platz.waehlen(k)});
+        const Rechteck wo = platz.waehlen(k, mx, my);
+        texte.push_back({m.beschriftung, m.farbe, wo});
+        fuehrungslinie(cr, mx, my, wo, 4, m.farbe);
     }
     for (const Bezugslinie& l : d.bezugslinien) {
         const std::vector<Punkt> q = bezugslinie_pixel(a, l);
@@ -872,7 +884,7 @@ void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
                 for (double yy : {y - g - h, y + g})
                     k.push_back({xx, yy, b, h});
         }
-        texte.push_back({l.beschriftung, l.farbe, platz.waehlen(k)});
+        texte.push_back({l.beschriftung, l.farbe, platz.waehlen(k, k[0].x, k[0].y)});
     }
     for (const Band& bd : d.baender) {
         double x0, x1, y;
@@ -888,13 +900,13 @@ void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
         std::vector<Rechteck> k = {{mx, p.y + g, b, h}, {mx, p.unten() - g - h, b, h},
                                    {mx, p.y + p.h / 2 - h / 2, b, h}};
         Farbe dunkel{bd.farbe.r * 0.6, bd.farbe.g * 0.4, bd.farbe.b * 0.4};
-        texte.push_back({bd.beschriftung, dunkel, platz.waehlen(k)});
+        texte.push_back({bd.beschriftung, dunkel, platz.waehlen(k, k[0].x, k[0].y)});
     }
     for (const Text& t : d.texte) {
         double x, y;
         if (!a.pixel(t.p, x, y)) continue;
         box(t.text, b, h);
-        texte.push_back({t.text, t.farbe, platz.waehlen(rund_um(x, y, b, h, 2, Seite::rechts))});
+        texte.push_back({t.text, t.farbe, platz.waehlen(rund_um(x, y, b, h, 2, Seite::rechts), x, y)});
     }
     for (const Beschriftung& t : texte)
         beschriftung_zeichnen(cr, a, t);

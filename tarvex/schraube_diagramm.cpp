@@ -22,8 +22,13 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
     // line of load introduction (the bolt line itself for n = 1).
     const double x_V = FV * ds;
     const double x_A = x_V + r.FSA * (ds + (1 - e.n) * dp);
-    const double x_max = 1.08 * std::max(FM * (ds + dp), x_A);
-    d.x = {"Verlaengerung f", "mm", 0, x_max, false};
+    // Where the forces change; with plates much stiffer than the bolt that is
+    // a narrow strip at the right, so the axis then starts closer to it
+    // (the strip takes about two fifths of the width).
+    const double links = std::min(x_V, x_A), rechts = std::max(FM * (ds + dp), x_A);
+    const double x_min = std::max(0.0, links - 1.5 * (rechts - links));
+    const double x_max = rechts + 0.08 * (rechts - x_min);
+    d.x = {"Verlaengerung f", "mm", x_min, x_max, false};
     d.y = {"Kraft F", "N", 0, 1.15 * std::max(FM, FS), false};
 
     const double F_oben = std::max(FM, FS);
@@ -42,7 +47,7 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
     d.mass({x_A, FV}, {x_A, FS}, farben::rot, kraft("FSA", r.FSA), Seite::rechts);
     d.mass({x_A, FKR}, {x_A, FV}, farben::gruen, kraft("FPA", r.FPA), Seite::rechts);
     d.mass({x_A, 0}, {x_A, FKR}, farben::violett, kraft("FKR", FKR), Seite::rechts);
-    const double x_FA = x_A - 0.03 * x_max;
+    const double x_FA = x_A - 0.03 * (x_max - x_min);
     d.mass({x_FA, FKR}, {x_FA, FS}, farben::orange, kraft("FA", e.FAo), Seite::links);
 
     d.marke({FM * ds, FM}, farben::blau, kraft("FMmax", FM), "Montagevorspannkraft FMmax",
@@ -54,5 +59,7 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
               + diagramm_zahl(e.n) + ": FSA = " + diagramm_zahl(r.FSA) + " N, FPA = "
               + diagramm_zahl(r.FPA) + " N. Restklemmkraft FKR = FMmax - FZ - FPA = "
               + diagramm_zahl(FKR) + " N" + (FKR >= e.FK ? " >= FK." : " < FK!");
+    if (x_min > 0)
+        d.hinweis += " Die f-Achse beginnt bei " + diagramm_zahl(x_min) + " mm.";
     return d;
 }
