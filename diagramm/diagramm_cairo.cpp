@@ -111,6 +111,13 @@ Achse bereinigt(Achse a)
     return a;
 }
 
+// Where v lies along the axis, 0 at its start and 1 at its end.
+double anteil(const Achse& a, double v)
+{
+    return a.logarithmisch ? std::log10(v / a.min) / std::log10(a.max / a.min)
+                           : (v - a.min) / (a.max - a.min);
+}
+
 struct Teilung {
     std::vector<double> werte;
     std::vector<std::string> texte;
@@ -207,18 +214,8 @@ struct Aufbau {
     bool legende_unten = false;
     Rechteck legende;
 
-    double px(double v) const
-    {
-        const double u = x.logarithmisch ? std::log10(v / x.min) / std::log10(x.max / x.min)
-                                         : (v - x.min) / (x.max - x.min);
-        return plot.x + u * plot.b;
-    }
-    double py(double v) const
-    {
-        const double u = y.logarithmisch ? std::log10(v / y.min) / std::log10(y.max / y.min)
-                                         : (v - y.min) / (y.max - y.min);
-        return plot.unten() - u * plot.h;
-    }
+    double px(double v) const { return plot.x + anteil(x, v) * plot.b; }
+    double py(double v) const { return plot.unten() - anteil(y, v) * plot.h; }
     // Pixel position of a data point; false when it is not representable.
     bool pixel(Punkt p, double& ax, double& ay) const
     {
@@ -312,32 +309,35 @@ Aufbau aufbauen(cairo_t* cr, const Diagramm& d, double B, double H, bool legende
         a.ytick_b = std::max(a.ytick_b, b);
     }
     const double links = a.rand + yt_h + luft + a.ytick_b + strich + 3;
-    // The last x number is centred on the right edge: keep half of it inside.
     double rechts = a.rand + a.s;
     double plot_b = std::max(B - links - rechts, 1.0);
 
-    // The x ticks: the most that leave a gap of two characters between numbers.
+    // The x ticks: the most that leave a gap of one and a half characters
+    // between neighbouring numbers.
+    std::vector<double> breiten;
     for (int n = std::max(2, static_cast<int>(plot_b / (2.5 * a.s))); n >= 1; --n) {
-        Teilung t = teilen(a.x, n);
-        double breitest = 0;
-        for (const std::string& s : t.texte) {
-            messen(cr, s, grund(a), b, h);
-            breitest = std::max(breitest, b);
+        a.tx = teilen(a.x, n);
+        breiten.clear();
+        for (const std::string& t : a.tx.texte) {
+            messen(cr, t, grund(a), b, h);
+            breiten.push_back(b);
         }
-        const double abstand = t.werte.size() > 1 ? plot_b / (t.werte.size() - 1) : plot_b;
-        a.tx = t;
-        if (t.werte.size() <= 2 || breitest + 1.5 * a.s <= abstand * 0.999
-            || (a.x.logarithmisch && breitest + 1.5 * a.s <= plot_b / (t.werte.size())))
+        bool passt = true;
+        for (size_t i = 0; i + 1 < breiten.size(); ++i) {
+            const double abstand =
+                plot_b * (anteil(a.x, a.tx.werte[i + 1]) - anteil(a.x, a.tx.werte[i]));
+            passt = passt && abstand - (breiten[i] + breiten[i + 1]) / 2 >= 1.5 * a.s;
+        }
+        if (passt || a.tx.werte.size() <= 2)
             break;
     }
-    if (!a.tx.texte.empty()) {
-        messen(cr, a.tx.texte.back(), grund(a), b, h);
-        const double ueber = b / 2 - (B - a.rand - (links + plot_b));
-        if (ueber > 0 && a.px(a.tx.werte.back()) >= 0) {
-            rechts += ueber;
+    // The last number is centred on its tick: keep its right half inside.
+    if (!breiten.empty()) {
+        const double ende = links + plot_b * anteil(a.x, a.tx.werte.back()) + breiten.back() / 2;
+        if (ende > B - a.rand) {
+            rechts += ende - (B - a.rand);
             plot_b = std::max(B - links - rechts, 1.0);
         }
-        messen(cr, a.tx.texte.front(), grund(a), b, h);
     }
     a.plot = {links, oben, plot_b, plot_h};
     if (legende_unten) {
@@ -716,7 +716,7 @@ Aufbau gesamt_aufbauen(cairo_t* cr, const Diagramm& d, double B, double H)
 
 // ---- Drawing -------------------------------------------------------------------
 
-void achsen_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
+void achsen_zeichnen(cairo_t* cr, const Aufbau& a)
 {
     const Rechteck& p = a.plot;
     cairo_set_dash(cr, nullptr, 0, 0);
@@ -781,7 +781,6 @@ void achsen_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
     cairo_rotate(cr, -PI / 2);
     schreiben(cr, yt, grund(a), 0, 0, farben::schwarz);
     cairo_restore(cr);
-    (void)d;
 }
 
 void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
@@ -938,7 +937,7 @@ void diagramm_zeichnen(cairo_t* cr, const Diagramm& d, double B, double H)
     }
     cairo_restore(cr);
 
-    achsen_zeichnen(cr, d, a);
+    achsen_zeichnen(cr, a);
     inhalt_zeichnen(cr, d, a);
     legende_zeichnen(cr, d, a);
 
