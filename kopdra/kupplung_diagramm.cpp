@@ -43,6 +43,9 @@ Diagramm kupplung_diagramm(const KupplungEingabe& e, const KupplungGegeben& r)
             "Lastdrehzahl nL bei tCt0", Form::raute, Seite::oben);
     d.hinweis = "Rutschen bis tB = " + diagramm_zahl(r.tb) + " s, danach Hochlauf beider Seiten "
                 "gemeinsam in " + diagramm_zahl(r.tctb) + " s auf nL.";
+    if (!(r.tb > 0))
+        d.hinweis = "Keine Synchronisation: die berechnete Beschleunigungszeit tB = "
+                  + diagramm_zahl(r.tb) + " s ist nicht positiv (Kupplungsmoment zu klein?).";
     return d;
 }
 

@@ -44,6 +44,15 @@ TEST(KupplungDiagramm, GegebenMitBremsenderLast)
     EXPECT_LT(kupplung_diagramm(e, kupplung_tk_gegeben(e)).y.min, -120);
 }
 
+TEST(KupplungDiagramm, ZuKleinesMomentSynchronisiertNicht)
+{
+    KupplungEingabe e = vorgaben;
+    e.TK = 3000; // below the load torque: tB comes out negative
+    const KupplungGegeben r = kupplung_tk_gegeben(e);
+    ASSERT_LT(r.tb, 0);
+    EXPECT_NE(kupplung_diagramm(e, r).hinweis.find("Keine Synchronisation"), std::string::npos);
+}
+
 TEST(KupplungDiagramm, GesuchtZeigtNurWasDieEingabenBestimmen)
 {
     KupplungEingabe e = vorgaben;
