@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
-      clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev)
+      clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
+      libcairo2-dev libpango1.0-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
