@@ -80,7 +80,7 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e)
 
     // Bisection on So(eps) = so; the value kept is the lower end as it
     // stood at the start of the last step.
-    double xu = 0.125, xo = 0.999;
+    double xu = GLEITLAGER_EPS_UNTEN, xo = GLEITLAGER_EPS_OBEN;
     const double tol = 0.0001;
     const int max = 10000;
     int iter = 0;
@@ -106,8 +106,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e)
             r.abbruch = LagerAbbruch::direkt;
             return r;
         }
-    } else if (!(r.so > sofunc(0.125, r.bd, alfa1, alfa2)
-                 && r.so < sofunc(0.999, r.bd, alfa1, alfa2))) {
+    } else if (!(r.so > sofunc(GLEITLAGER_EPS_UNTEN, r.bd, alfa1, alfa2)
+                 && r.so < sofunc(GLEITLAGER_EPS_OBEN, r.bd, alfa1, alfa2))) {
         // Outside the bracketed span the bisection finds no root.
         r.abbruch = LagerAbbruch::iteration;
         return r;
@@ -156,6 +156,16 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e)
     r.epsue = 1 + (-2 * e.h0lim) / (r.psi * e.d);
     r.soue = sofunc(r.epsue, x, alfa1, alfa2);
     return r;
+}
+
+double gleitlager_so(double eps, double bd)
+{
+    return sofunc(eps, bd, polynom(ALFA1, bd), polynom(ALFA2, bd));
+}
+
+double gleitlager_eps_direkt(double so, double bd)
+{
+    return eps_direkt(so, bd);
 }
 
 const char* gleitlager_abbruch_text(LagerAbbruch a)

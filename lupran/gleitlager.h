@@ -33,6 +33,14 @@ LagerEingabe gleitlager_eingabe(const double d_box_geom_werkstoff[13], int radio
 
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e);
 
+// The span of relative eccentricities the bisection searches.
+inline constexpr double GLEITLAGER_EPS_UNTEN = 0.125, GLEITLAGER_EPS_OBEN = 0.999;
+// Sommerfeld number So(eps) for the width ratio bd, the function the
+// bisection solves (bd between 0.125 and 1).
+double gleitlager_so(double eps, double bd);
+// Relative eccentricity eps(So) of the direct curve fit for the width ratio bd.
+double gleitlager_eps_direkt(double so, double bd);
+
 // The message shown when a press is refused.
 const char* gleitlager_abbruch_text(LagerAbbruch a);
 

@@ -5,6 +5,7 @@ set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
       clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
+      libcairo2-dev libpango1.0-dev
       dpkg-dev debhelper fakeroot lintian man-db groff-base appstream bash-completion)
 missing=()
 for p in "${pkgs[@]}"; do

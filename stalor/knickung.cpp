@@ -6,8 +6,7 @@
 
 namespace {
 
-// This program's value of pi: eight decimals, every result depends on it.
-const double pi = 3.14159265;
+const double pi = knickung_pi;
 
 double freie_knicklaenge(int stat_knickfall, double l1)
 {

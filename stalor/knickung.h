@@ -6,6 +6,9 @@
 
 #include <string>
 
+// This program's value of pi: eight decimals, every result depends on it.
+inline constexpr double knickung_pi = 3.14159265;
+
 // Codes of the four buckling cases, as the case buttons set them.
 enum { KNICKFALL_1 = 880, KNICKFALL_2, KNICKFALL_3, KNICKFALL_4 };
 

@@ -1,7 +1,7 @@
 // Shared by the calculators' fuzz targets: turns the fuzzer's bytes into the
 // state of a window (option buttons and the texts of its fields) and runs the
 // fields through the digit check and the conversion exactly as the window
-// does when "Rechnen" is pressed.  No GTK: only the cores and kv_zahlen.
+// does when "Rechnen" is pressed.  No GTK: only the cores and kv_kern.
 //
 // Layout of an input:
 //   line 1:        option bytes, one byte per option of the program (a

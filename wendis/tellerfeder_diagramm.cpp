@@ -1,0 +1,43 @@
+#include "tellerfeder_diagramm.h"
+
+#include <algorithm>
+#include <cmath>
+
+Diagramm tellerfeder_diagramm(const TellerEingabe& e, const TellerErgebnis& r, double s1,
+                              double s2)
+{
+    Diagramm d;
+    d.titel = "Federkennlinie F(s) der Tellerfeder";
+    const int n = 100;
+    std::vector<Punkt> kennlinie;
+    double F_min = 0, F_max = 0;
+    for (int i = 0; i <= n; ++i) {
+        const double s = s1 + (s2 - s1) * i / n;
+        const double F = tellerfeder_kraft(e, r, s);
+        kennlinie.push_back({s, F});
+        if (std::isfinite(F)) {
+            F_min = std::min(F_min, F);
+            F_max = std::max(F_max, F);
+        }
+    }
+    const bool drin = e.s >= s1 && e.s <= s2;
+    if (drin && std::isfinite(r.F)) {
+        F_min = std::min(F_min, r.F);
+        F_max = std::max(F_max, r.F);
+    }
+    const double rand = 0.1 * (F_max - F_min);
+    d.x = {"Federweg s", "mm", s1, s2, false};
+    d.y = {"Federkraft F", "N", F_min < 0 ? F_min - rand : 0, F_max + rand, false};
+    d.kurve(std::move(kennlinie), farben::blau, "Kennlinie F(s)");
+    d.bezug(true, e.h0, farben::grau, "s = h0");
+    d.marke({e.s, r.F}, farben::rot,
+            "s = " + diagramm_zahl(e.s) + " mm, F = " + diagramm_zahl(r.F) + " N",
+            "Betriebspunkt (s, F)", Form::kreis, Seite::oben);
+    d.hinweis = "De = " + diagramm_zahl(e.De) + " mm, Di = " + diagramm_zahl(e.Di) + " mm, t = "
+              + diagramm_zahl(e.t) + " mm, h0 = " + diagramm_zahl(e.h0) + " mm (h0/t = "
+              + diagramm_zahl(e.h0 / e.t) + "); Kennlinie von s1 = " + diagramm_zahl(s1)
+              + " mm bis s2 = " + diagramm_zahl(s2) + " mm.";
+    if (!drin)
+        d.hinweis += " Der Betriebspunkt liegt ausserhalb dieses Bereichs.";
+    return d;
+}
