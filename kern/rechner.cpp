@@ -47,14 +47,17 @@ bool kv_gelesen(const KvRechner& r, int i, const int* optionen)
     return !f.text && f.beim_rechnen && kv_gilt(f.nur_bei, optionen);
 }
 
-bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung)
+bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung,
+              bool mit_diagramm)
 {
     for (size_t k = 0; k < r.optionen.size(); ++k)
         stand.optionen[k] = e.optionen[k];
     stand.texte = e.texte.data();
     for (size_t i = 0; i < r.eingaben.size(); ++i) {
         stand.werte[i] = 0;
-        if (!kv_gelesen(r, static_cast<int>(i), stand.optionen))
+        const KvEingabe& f = r.eingaben[i];
+        const bool diagramm = mit_diagramm && !f.text && !f.beim_rechnen;
+        if (!diagramm && !kv_gelesen(r, static_cast<int>(i), stand.optionen))
             continue;
         const char* text = e.texte[i].c_str();
         const int stelle = kv_erste_fehlstelle(text);
@@ -69,10 +72,10 @@ bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnun
     return true;
 }
 
-KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand)
+KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand, bool mit_diagramm)
 {
     KvRechnung rechnung;
-    if (kv_lesen(r, e, stand, rechnung))
+    if (kv_lesen(r, e, stand, rechnung, mit_diagramm))
         r.berechnen(stand, rechnung);
     return rechnung;
 }

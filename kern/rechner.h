@@ -111,12 +111,15 @@ bool kv_gilt(const KvNurBei& b, const int* optionen);
 bool kv_gelesen(const KvRechner& r, int i, const int* optionen);
 
 // Reads, checks and converts the fields "Rechnen" reads, in window order, as
-// the window does; false at the first field with a bad byte (rechnung then
-// says which field and where).
-bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung);
+// the window does (with mit_diagramm also the fields only the plot reads);
+// false at the first field with a bad byte (rechnung then says which field
+// and where).
+bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnung& rechnung,
+              bool mit_diagramm = false);
 
 // One press of "Rechnen": read, then compute.
-KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand);
+KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand,
+                      bool mit_diagramm = false);
 
 // What result field j shows after the computation: "--" for a result of the
 // other mode.

@@ -22,6 +22,10 @@ const char* const kv_hilfe_text =
     "  --eingaben=DATEI                 Eingabesatz lesen; NAME=WERT gilt danach\n"
     "  --eingaben-schreiben=DATEI       vollstaendigen Eingabesatz schreiben, nicht rechnen\n"
     "                                   (DATEI \"-\": auf die Standardausgabe)\n"
+    "  --diagramm=DATEI                 Diagramm der Berechnung als PNG, SVG oder PDF\n"
+    "                                   (nach der Endung .png, .svg, .pdf); wendis zeichnet\n"
+    "                                   die Kennlinie von s1 bis s2\n"
+    "  --groesse=BREITExHOEHE           Groesse des Diagramms in Pixeln (Vorgabe 800x500)\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
@@ -34,13 +38,15 @@ const char* const kv_hilfe_text =
     "  maschinenelemente stalor F=5000 Knickfall=2\n"
     "  maschinenelemente lupran --format json\n"
     "  maschinenelemente stalor --variiere l1=100:400:31 --format csv\n"
+    "  maschinenelemente tarvex --diagramm verspannung.svg --groesse 1000x600\n"
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
     "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n";
 
 namespace {
 
 // Options that take a value, by long and short name.
-const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben"};
+const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
+                                "--diagramm", "--groesse"};
 const char* const OHNE_WERT[] = {"--namen", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
@@ -98,6 +104,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar** variiere = nullptr;
     gchar* eingaben = nullptr;
     gchar* schreiben = nullptr;
+    gchar* diagramm = nullptr;
+    gchar* groesse = nullptr;
     gchar** rest = nullptr;
     gboolean namen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
@@ -105,6 +113,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"variiere", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &variiere, nullptr, nullptr},
         {"eingaben", 0, 0, G_OPTION_ARG_FILENAME, &eingaben, nullptr, nullptr},
         {"eingaben-schreiben", 0, 0, G_OPTION_ARG_FILENAME, &schreiben, nullptr, nullptr},
+        {"diagramm", 0, 0, G_OPTION_ARG_FILENAME, &diagramm, nullptr, nullptr},
+        {"groesse", 0, 0, G_OPTION_ARG_FILENAME, &groesse, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
         {"version", 'V', 0, G_OPTION_ARG_NONE, &version, nullptr, nullptr},
@@ -131,6 +141,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         a.variiere = liste(variiere);
         if (eingaben) a.eingaben = eingaben;
         if (schreiben) a.eingaben_schreiben = schreiben;
+        if (diagramm) a.diagramm = diagramm;
+        if (groesse) a.groesse = groesse;
         a.namen = namen;
         a.hilfe = hilfe;
         a.version = version;
@@ -140,6 +152,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_strfreev(variiere);
     g_free(eingaben);
     g_free(schreiben);
+    g_free(diagramm);
+    g_free(groesse);
     g_strfreev(rest);
     return ok;
 }

@@ -8,6 +8,8 @@ struct KvAufruf {
     std::vector<std::string> variiere;
     std::string eingaben;
     std::string eingaben_schreiben;
+    std::string diagramm;
+    std::string groesse;
     bool namen = false;
     bool hilfe = false;
     bool version = false;

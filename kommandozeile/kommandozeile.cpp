@@ -2,6 +2,7 @@
 
 #include "aufruf.h"
 #include "ausgabe.h"
+#include "diagramm_datei.h"
 #include "eingabesatz.h"
 #include "rechnerliste.h"
 #include "studie.h"
@@ -24,7 +25,13 @@ struct Abbruch {
     std::string text;
 };
 
-Abbruch falsch(const std::string& text) { return {2, text}; }
+// Wrong use is told in one line.
+Abbruch falsch(std::string text)
+{
+    for (size_t p; (p = text.find('\n')) != std::string::npos;)
+        text.replace(p, 1, ": ");
+    return {2, text};
+}
 
 std::string programmliste()
 {
@@ -75,7 +82,9 @@ public:
 private:
     void zuweisungen(const KvAufruf& a);
     void variationen(const KvAufruf& a);
-    int einzeln(const std::string& format);
+    int einzeln(const std::string& format, const KvAufruf& a);
+    void diagramm_pruefen(const KvAufruf& a);
+    void diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
     int studie(const std::string& format);
     int ausgeben(const std::string& t);
 
@@ -84,6 +93,7 @@ private:
     KvEingaben eingaben_;
     std::vector<KvVariation> variationen_;
     std::set<std::string> genannt_;
+    int breite_ = DIAGRAMM_BREITE, hoehe_ = DIAGRAMM_HOEHE;
 };
 
 void Lauf::zuweisungen(const KvAufruf& a)
@@ -148,15 +158,44 @@ int Lauf::ausgeben(const std::string& t)
     return 0;
 }
 
-int Lauf::einzeln(const std::string& format)
+void Lauf::diagramm_pruefen(const KvAufruf& a)
+{
+    if (a.diagramm.empty()) {
+        if (!a.groesse.empty())
+            throw falsch("--groesse gilt nur mit --diagramm");
+        return;
+    }
+    if (!variationen_.empty() || !a.eingaben_schreiben.empty())
+        throw falsch("--diagramm zeichnet eine einzelne Berechnung");
+    if (diagramm_dateiart(a.diagramm) == Dateiart::unbekannt)
+        throw falsch("--diagramm " + a.diagramm + ": erlaubt sind Dateien auf .png, .svg, .pdf");
+    if (!a.groesse.empty() && !diagramm_groesse_lesen(a.groesse, breite_, hoehe_))
+        throw falsch("--groesse " + a.groesse + ": erwartet BREITExHOEHE, je 1 bis "
+                     + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+}
+
+// Draws the computation; a range the plot refuses is wrong use, like a bad field.
+void Lauf::diagramm_schreiben(const KvAufruf& a, const KvStand& stand)
+{
+    Diagramm d;
+    std::string fehler;
+    if (!kv_diagramm_zeichner(*r_)(stand, d, fehler))
+        throw falsch(fehler);
+    if (!::diagramm_schreiben(d, a.diagramm, breite_, hoehe_, fehler))
+        throw Abbruch{1, "Diagramm " + a.diagramm + ": " + fehler};
+}
+
+int Lauf::einzeln(const std::string& format, const KvAufruf& a)
 {
     KvStand stand;
-    const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand);
+    const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand, !a.diagramm.empty());
     if (rechnung.status == KvStatus::abgelehnt)
         throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
                      + std::to_string(rechnung.stelle) + ": keine Zahl");
     if (rechnung.status == KvStatus::verweigert)
         throw Abbruch{1, rechnung.meldung};
+    if (!a.diagramm.empty())
+        diagramm_schreiben(a, stand);
     std::string t;
     if (format == "bericht") {
         t = r_->bericht(stand, rechnung);
@@ -238,6 +277,7 @@ int Lauf::ausfuehren(const KvAufruf& a)
         throw falsch(fehler);
     zuweisungen(a);
     variationen(a);
+    diagramm_pruefen(a);
 
     if (!a.eingaben_schreiben.empty()) {
         if (!variationen_.empty())
@@ -249,7 +289,7 @@ int Lauf::ausfuehren(const KvAufruf& a)
         return 0;
     }
     if (variationen_.empty())
-        return einzeln(a.format);
+        return einzeln(a.format, a);
     if (a.format == "bericht")
         throw falsch("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
                      "--format csv oder --format json");

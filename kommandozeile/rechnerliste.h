@@ -1,5 +1,6 @@
 // The five calculators the command line knows, by program name.
 #pragma once
+#include "diagramm.h"
 #include "rechner.h"
 
 #include <string_view>
@@ -8,3 +9,8 @@
 const std::vector<const KvRechner*>& kv_alle_rechner();
 // nullptr when no calculator has that name.
 const KvRechner* kv_rechner_finden(std::string_view name);
+
+// The diagram of a calculator's computation from the values as read (with
+// the plot's fields); false with the text of the window's message.
+using KvDiagrammZeichner = bool (*)(const KvStand& s, Diagramm& d, std::string& fehler);
+KvDiagrammZeichner kv_diagramm_zeichner(const KvRechner& r);

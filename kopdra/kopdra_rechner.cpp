@@ -2,6 +2,12 @@
 // report from the values as read.
 #include "kupplung.h"
 
+KupplungEingabe kupplung_eingabe(const KvStand& s)
+{
+    const double* v = s.werte;
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
+}
+
 namespace {
 
 enum { GEGEBEN = 0, GESUCHT = 1 }; // values of the option Modus
@@ -10,9 +16,8 @@ int window_status(const KvStand& s) { return s.optionen[0] == GEGEBEN ? TK_GEGEB
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
-    const double* v = s.werte;
-    const KupplungEingabe e{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]};
-    if (s.optionen[0] == GESUCHT) {
+    const KupplungEingabe e = kupplung_eingabe(s);
+    if (kupplung_tk_gesucht_gewaehlt(s)) {
         rechnung.ergebnisse[6] = kupplung_tk_gesucht(e);
         return;
     }

@@ -35,3 +35,7 @@ std::string kupplung_bericht(int window_status, const double d_box_drehmomente[3
 
 // Fields, mode, results and computation of the clutch calculator.
 extern const KvRechner kopdra_rechner;
+// The clutch as the fields hold it (fields the mode does not read are 0).
+KupplungEingabe kupplung_eingabe(const KvStand& s);
+// Whether the clutch torque is sought.
+inline bool kupplung_tk_gesucht_gewaehlt(const KvStand& s) { return s.optionen[0] == 1; }

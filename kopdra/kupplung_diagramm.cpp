@@ -65,3 +65,11 @@ Diagramm kupplung_diagramm_gesucht(const KupplungEingabe& e, double TK)
                 "sind in dieser Betriebsart keine Eingaben.";
     return d;
 }
+
+bool kopdra_diagramm(const KvStand& s, Diagramm& d, std::string&)
+{
+    const KupplungEingabe e = kupplung_eingabe(s);
+    d = kupplung_tk_gesucht_gewaehlt(s) ? kupplung_diagramm_gesucht(e, kupplung_tk_gesucht(e))
+                                        : kupplung_diagramm(e, kupplung_tk_gegeben(e));
+    return true;
+}

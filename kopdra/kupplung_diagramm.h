@@ -10,3 +10,8 @@ Diagramm kupplung_diagramm(const KupplungEingabe& e, const KupplungGegeben& r);
 // Clutch torque sought: TK as kupplung_tk_gesucht computed it for e; nL and Z
 // are not inputs of this mode, so the run-up after slipping is not shown.
 Diagramm kupplung_diagramm_gesucht(const KupplungEingabe& e, double TK);
+
+// The diagram of what the fields and options hold, as the command line and
+// the diagram window draw it; false with the text of the window's message
+// when there is nothing to draw.
+bool kopdra_diagramm(const KvStand& s, Diagramm& d, std::string& fehler);

@@ -57,3 +57,5 @@ std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_
 
 // Fields, options, results and computation of the plain-bearing calculator.
 extern const KvRechner lupran_rechner;
+// The bearing as the fields and option buttons hold it.
+LagerEingabe gleitlager_eingabe(const KvStand& s);

@@ -89,3 +89,15 @@ Diagramm gleitlager_diagramm(const LagerEingabe& e, const LagerErgebnis& r)
               + " mm.";
     return d;
 }
+
+bool lupran_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
+{
+    const LagerEingabe e = gleitlager_eingabe(s);
+    const LagerErgebnis r = gleitlager_berechnen(e);
+    if (r.abbruch != LagerAbbruch::keiner) {
+        fehler = gleitlager_abbruch_text(r.abbruch);
+        return false;
+    }
+    d = gleitlager_diagramm(e, r);
+    return true;
+}

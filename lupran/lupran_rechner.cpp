@@ -2,13 +2,15 @@
 // computation and report from the values as read.
 #include "gleitlager.h"
 
+LagerEingabe gleitlager_eingabe(const KvStand& s)
+{
+    return gleitlager_eingabe(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
+                              s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV);
+}
+
 namespace {
 
-LagerErgebnis lager(const KvStand& s)
-{
-    return gleitlager_berechnen(gleitlager_eingabe(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
-                                                   s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV));
-}
+LagerErgebnis lager(const KvStand& s) { return gleitlager_berechnen(gleitlager_eingabe(s)); }
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
@@ -30,8 +32,8 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     // The bisection count and the Reynolds verdict of this computation.
     const LagerErgebnis r = lager(s);
-    return gleitlager_bericht(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
-                              s.optionen[1] == 1 ? EPS_DIREKT : EPS_ITERATIV, r.iter,
+    const LagerEingabe e = gleitlager_eingabe(s);
+    return gleitlager_bericht(s.werte, e.radio_status, e.check_status, r.iter,
                               rechnung.ergebnisse, r.re <= r.rs);
 }
 

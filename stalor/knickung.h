@@ -31,3 +31,5 @@ std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall
 
 // Fields, case selection, results and labels of the buckling calculator.
 extern const KvRechner stalor_rechner;
+// The strut as the fields and the case buttons hold it.
+KnickEingabe knickung_eingabe(const KvStand& s);

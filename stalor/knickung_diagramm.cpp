@@ -66,3 +66,10 @@ Diagramm knickung_diagramm(const KnickEingabe& e, const KnickErgebnis& r)
         d.hinweis += " Die Druckspannung liegt ueber der zulaessigen Spannung.";
     return d;
 }
+
+bool stalor_diagramm(const KvStand& s, Diagramm& d, std::string&)
+{
+    const KnickEingabe e = knickung_eingabe(s);
+    d = knickung_diagramm(e, knickung_berechnen(e));
+    return true;
+}

@@ -6,3 +6,8 @@
 #include "knickung.h"
 
 Diagramm knickung_diagramm(const KnickEingabe& e, const KnickErgebnis& r);
+
+// The diagram of what the fields and options hold, as the command line and
+// the diagram window draw it; false with the text of the window's message
+// when there is nothing to draw.
+bool stalor_diagramm(const KvStand& s, Diagramm& d, std::string& fehler);

@@ -2,13 +2,17 @@
 // computation and report from the values as read.
 #include "knickung.h"
 
+KnickEingabe knickung_eingabe(const KvStand& s)
+{
+    const double* v = s.werte;
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], KNICKFALL_1 + s.optionen[0]};
+}
+
 namespace {
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
-    const double* v = s.werte;
-    const KnickErgebnis r = knickung_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6],
-                                                KNICKFALL_1 + s.optionen[0]});
+    const KnickErgebnis r = knickung_berechnen(knickung_eingabe(s));
     const double werte[7] = {r.fkl, r.thr, r.lambda, r.lambda_grenz,
                              r.sig_druck, r.sig_druck_zul, r.F_max_zul};
     for (int j = 0; j < 7; ++j)

@@ -63,3 +63,14 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
         d.hinweis += " Die f-Achse beginnt bei " + diagramm_zahl(x_min) + " mm.";
     return d;
 }
+
+bool tarvex_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
+{
+    const SchraubeEingabe e = schraube_eingabe(s);
+    if (e.iqu == 0) {
+        fehler = schraube_klassen_meldung;
+        return false;
+    }
+    d = schraube_diagramm(e, schraube_berechnen(e));
+    return true;
+}

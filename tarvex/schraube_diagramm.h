@@ -7,3 +7,8 @@
 #include "schraube.h"
 
 Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r);
+
+// The diagram of what the fields and options hold, as the command line and
+// the diagram window draw it; false with the text of the window's message
+// when there is nothing to draw.
+bool tarvex_diagramm(const KvStand& s, Diagramm& d, std::string& fehler);

@@ -9,19 +9,29 @@ namespace {
 // Where the window's three groups start among the fields.
 constexpr int QUALITAET = 9, SCHRAUBE = 10, PLATTE = 29;
 
+} // namespace
+
+SchraubeEingabe schraube_eingabe(const KvStand& s)
+{
+    return schraube_eingabe(s.werte, s.werte + SCHRAUBE, s.werte + PLATTE,
+                            festigkeitsklasse(s.texte[QUALITAET].c_str()), s.optionen[0],
+                            s.optionen[1]);
+}
+
+namespace {
+
 int stat_dehns(const KvStand& s) { return s.optionen[0] == 1 ? 900 : 902; }
 int stat_schgs(const KvStand& s) { return s.optionen[1] == 1 ? 901 : 902; }
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
-    const int iqu = festigkeitsklasse(s.texte[QUALITAET].c_str());
-    if (iqu == 0) {
+    const SchraubeEingabe e = schraube_eingabe(s);
+    if (e.iqu == 0) {
         rechnung.status = KvStatus::verweigert;
         rechnung.meldung = schraube_klassen_meldung;
         return;
     }
-    const SchraubeErgebnis r = schraube_berechnen(schraube_eingabe(
-        s.werte, s.werte + SCHRAUBE, s.werte + PLATTE, iqu, s.optionen[0], s.optionen[1]));
+    const SchraubeErgebnis r = schraube_berechnen(e);
     const std::array<double, 20> w = schraube_ergebnisfelder(r);
     std::copy(w.begin(), w.end(), rechnung.ergebnisse);
 }
@@ -30,7 +40,7 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     double g[10];
     std::copy(s.werte, s.werte + 9, g);
-    g[9] = klassen_zahl(festigkeitsklasse(s.texte[QUALITAET].c_str()));
+    g[9] = klassen_zahl(schraube_eingabe(s).iqu);
     return schraube_bericht(g, s.werte + SCHRAUBE, s.werte + PLATTE, stat_dehns(s),
                             stat_schgs(s), rechnung.ergebnisse);
 }

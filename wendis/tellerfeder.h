@@ -45,3 +45,6 @@ std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
 
 // Fields, plot range, results and computation of the disc-spring calculator.
 extern const KvRechner wendis_rechner;
+// The spring as the fields hold it, and where the plot range stands.
+TellerEingabe tellerfeder_eingabe(const KvStand& s);
+constexpr int TELLER_S1 = 7, TELLER_S2 = 8;

@@ -41,3 +41,16 @@ Diagramm tellerfeder_diagramm(const TellerEingabe& e, const TellerErgebnis& r, d
         d.hinweis += " Der Betriebspunkt liegt ausserhalb dieses Bereichs.";
     return d;
 }
+
+bool wendis_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
+{
+    // The plot range as "Kennlinie zeichnen" reads it.
+    const double s1 = s.werte[TELLER_S1], s2 = s.werte[TELLER_S2];
+    if (!(s1 < s2)) {
+        fehler = "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!";
+        return false;
+    }
+    const TellerEingabe e = tellerfeder_eingabe(s);
+    d = tellerfeder_diagramm(e, tellerfeder_berechnen(e), s1, s2);
+    return true;
+}

@@ -6,3 +6,8 @@
 
 Diagramm tellerfeder_diagramm(const TellerEingabe& e, const TellerErgebnis& r, double s1,
                               double s2);
+
+// The diagram of what the fields and options hold, as the command line and
+// the diagram window draw it; false with the text of the window's message
+// when there is nothing to draw.
+bool wendis_diagramm(const KvStand& s, Diagramm& d, std::string& fehler);

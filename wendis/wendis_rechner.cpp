@@ -2,12 +2,17 @@
 // computation and report from the values as read.
 #include "tellerfeder.h"
 
+TellerEingabe tellerfeder_eingabe(const KvStand& s)
+{
+    const double* v = s.werte;
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+}
+
 namespace {
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
-    const double* v = s.werte;
-    const TellerErgebnis r = tellerfeder_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+    const TellerErgebnis r = tellerfeder_berechnen(tellerfeder_eingabe(s));
     const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
     for (int j = 0; j < 6; ++j)
         rechnung.ergebnisse[j] = werte[j];

@@ -9,10 +9,12 @@
 //   further lines: one field text each, in the window's order.  Lines end at
 //                  '\n' or at a NUL byte, so every text is NUL-free, as an
 //                  entry's text is.  Fields beyond the input keep their
-//                  default text, as in a freshly opened window.
+//                  default text from the calculator's description, as in a
+//                  freshly opened window.
 // The locale is the environment's, as in the window: run the targets under
 // LC_ALL=de_DE.UTF-8 to have a decimal comma where the C library is asked.
 #pragma once
+#include "rechner.h"
 #include "zahlen.h"
 
 #include <clocale>
@@ -20,7 +22,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ inline void text_pruefen(const std::string& t, const char* was)
 
 class Fenster {
 public:
-    Fenster(const uint8_t* daten, size_t n, std::initializer_list<const char*> vorgaben)
+    Fenster(const uint8_t* daten, size_t n, const KvRechner& r)
     {
         std::vector<std::string> zeilen(1);
         for (size_t i = 0; i < n; ++i) {
@@ -54,8 +55,7 @@ public:
                 zeilen.back() += static_cast<char>(daten[i]);
         }
         optionen_ = zeilen[0];
-        for (const char* v : vorgaben)
-            felder_.emplace_back(v);
+        felder_ = kv_vorgaben(r).texte;
         for (size_t i = 1; i < zeilen.size() && i - 1 < felder_.size(); ++i)
             felder_[i - 1] = zeilen[i];
     }

@@ -5,6 +5,7 @@
 #include "rechnerliste.h"
 #include "zahlen.h"
 
+#include <cairo.h>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <json-glib/json-glib.h>
@@ -226,6 +227,46 @@ TEST_F(Kommandozeile, EingabesatzGeschriebenUndGelesenGibtDenselbenBericht)
     // Given on the command line as well, a name overrides the file.
     EXPECT_EQ(aufrufen({"stalor", "--eingaben", datei("satz.stalor"), "Knickfall=2"}).aus,
               aufrufen({"stalor", "F=5000", "Knickfall=2"}).aus);
+}
+
+TEST_F(Kommandozeile, DiagrammNurVonEinerBerechnung)
+{
+    const std::string png = datei("d.png");
+    const Ausgang a = aufrufen({"wendis", "s1=0.2", "s2=0.9", "--diagramm", png, "--groesse", "640x360"});
+    ASSERT_EQ(a.status, 0) << a.fehler;
+    EXPECT_EQ(a.aus, aufrufen({"wendis"}).aus);
+    cairo_surface_t* bild = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(bild), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(bild), 640);
+    EXPECT_EQ(cairo_image_surface_get_height(bild), 360);
+    cairo_surface_destroy(bild);
+
+    // Refused, rejected or a range the plot refuses: no file, no output.
+    const std::string nichts = datei("nichts.svg");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* meldung;
+    } faelle[] = {
+        {{"lupran", "b=10"}, 1, "Breite zu Durchmesser"},
+        {{"tarvex", "Qualitaet=x"}, 1, "Festigkeitsklasse"},
+        {{"stalor", "F=x"}, 2, "Stelle 1: keine Zahl"},
+        {{"wendis", "s1=a"}, 2, "Feld s1 (Federweg von s1 / mm): Stelle 1"},
+        {{"wendis", "s1=1", "s2=1"}, 2, "Fehler in einem Eingabefeld: Startwert muss kleiner als Endwert sein!\n"},
+        {{"stalor", "--variiere", "F=1:2:2", "--format=csv"}, 2, "einzelne Berechnung"},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> args = f.args;
+        args.insert(args.end(), {"--diagramm", nichts});
+        const Ausgang x = aufrufen(args);
+        EXPECT_EQ(x.status, f.status) << f.meldung;
+        EXPECT_EQ(x.aus, "");
+        EXPECT_NE(x.fehler.find(f.meldung), std::string::npos) << x.fehler;
+        EXPECT_FALSE(g_file_test(nichts.c_str(), G_FILE_TEST_EXISTS)) << f.meldung;
+    }
+    EXPECT_EQ(aufrufen({"stalor", "--diagramm", datei("d.gif")}).status, 2);
+    EXPECT_EQ(aufrufen({"stalor", "--diagramm", png, "--groesse", "0x10"}).status, 2);
+    EXPECT_EQ(aufrufen({"stalor", "--groesse", "10x10"}).status, 2);
 }
 
 TEST(KommandozeileNamen, ListeNamenBeschriftungenEinheitenVorgabenUndWerte)

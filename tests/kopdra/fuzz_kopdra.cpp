@@ -7,8 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
-    const kv_fuzz::Fenster f(daten, n, {"15325", "4000", "16000", "350", "0", "350", "200",
-                                        "76", "80", "0.23069"});
+    const kv_fuzz::Fenster f(daten, n, kopdra_rechner);
     const int window_status = f.option(0, 2) == 0 ? TK_GEGEBEN : TK_GESUCHT;
 
     // Fields a mode does not read keep what a fresh window holds there: 0.

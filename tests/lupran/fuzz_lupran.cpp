@@ -7,8 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
-    const kv_fuzz::Fenster f(daten, n, {"36000", "2000", "120", "60", "0.12", "0.005", "5",
-                                        "27", "5", "58", "78", "0.000011", "0.000023"});
+    const kv_fuzz::Fenster f(daten, n, lupran_rechner);
     const int radio_status = SCHMIERLOCH_GEGENUEBER + static_cast<int>(f.option(0, 3));
     const int check_status = f.option(1, 2) == 1 ? EPS_DIREKT : EPS_ITERATIV;
 

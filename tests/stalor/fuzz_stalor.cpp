@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
-    const kv_fuzz::Fenster f(daten, n, {"3500", "229", "78.54", "490.87", "206000", "500", "7"});
+    const kv_fuzz::Fenster f(daten, n, stalor_rechner);
     const int stat_knickfall = KNICKFALL_1 + static_cast<int>(f.option(0, 4));
 
     double d_box_geometrie[7];

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
-    const kv_fuzz::Fenster f(daten, n, {"100", "206000", "50", "0.3", "1", "1", "1", "0", "1"});
+    const kv_fuzz::Fenster f(daten, n, wendis_rechner);
 
     double d_box_werkstoffdaten[7];
     if (!f.lesen(0, 7, d_box_werkstoffdaten))
