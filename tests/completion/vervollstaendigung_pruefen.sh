@@ -133,6 +133,7 @@ erwarte "maschinenelemente stalor --eingaben " "a.stalor unter"
 erwarte "maschinenelemente stalor --eingaben=" "a.stalor unter"
 erwarte "maschinenelemente tarvex --eingaben-schreiben " "b.tarvex unter"
 erwarte "maschinenelemente stalor --diagramm " "d.png e.svg unter"
+erwarte "maschinenelemente stalor --diagramm=" "d.png e.svg unter"
 
 if [ "$fehler" = 0 ]; then
   echo "completion of maschinenelemente: program names, names, values, options and files as expected"
