@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the calculators needs on Debian 12.
+# Installs what building, running and testing the calculators needs on Debian 12,
+# and what building and checking their Debian package needs.
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
       clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
-      libcairo2-dev libpango1.0-dev)
+      libcairo2-dev libpango1.0-dev
+      dpkg-dev debhelper fakeroot lintian man-db groff-base appstream bash-completion)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

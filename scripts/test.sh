@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: core and
-# report tests, window tests under Xvfb (also under a German locale), then
-# everything once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and last a short fixed run of every calculator's fuzz target (clang, libFuzzer).
+# report tests, window tests under Xvfb (also under a German locale), the
+# Debian package and its contents, then everything once more built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last a short fixed run
+# of every calculator's fuzz target (clang, libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -15,6 +16,11 @@ lauf() {
 }
 
 lauf build
+
+# The Debian package, built with dpkg-buildpackage from a copy of the tree, and
+# checked against the build above: control data, contents, lintian, the files.
+bash scripts/paket.sh
+bash tests/paket/paket_pruefen.sh build-paket/maschinenelemente_*.deb . build
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON
 
 # The cores alone under libFuzzer, ASan and UBSan: each fuzz target runs a fixed
