@@ -96,6 +96,15 @@ void signale()
 
 void vor_fenster() { window_status = TK_GEGEBEN; }
 
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Drehmomente, INPUT_Drehmomente + 3);
+    w.felder.insert(w.felder.end(), INPUT_Drehzahlen, INPUT_Drehzahlen + 4);
+    w.felder.insert(w.felder.end(), INPUT_Drehmassen, INPUT_Drehmassen + 2);
+    w.felder.push_back(INPUT_Beschleunigungszeit[0]);
+    w.optionen = {{rButtons[0], rButtons[1]}};
+}
+
 std::string bericht()
 {
     return kupplung_bericht(window_status, d_box_drehmomente, d_box_drehzahlen,
@@ -208,4 +217,5 @@ const KvProgramm kopdra_programm = {
     .bericht = bericht,
     .vor_fenster = vor_fenster,
     .nach_fenster = kv_gtk_set_window_style,
+    .eingabe_widgets = eingabe_widgets,
 };

@@ -5,6 +5,7 @@
 
 GtkWidget* window_main = nullptr;
 GtkWidget* Pack_Box[7] = {};
+GtkWidget* Fenster_Box = nullptr;
 GtkWidget* pButton_rechnen = nullptr;
 GtkWidget* pButton_speichern = nullptr;
 GtkWidget* pButton_info = nullptr;
@@ -166,6 +167,9 @@ int kv_gtk_fenster_aufbauen()
     const KvProgramm& p = *kv_programm;
     for (int i = 0; i < 7; ++i)
         Pack_Box[i] = nullptr;
+    // The menu bar above the calculator's own top box.
+    Fenster_Box = gtk_vbox_new(FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(window_main), Fenster_Box);
 
     if (p.anzahl_boxen == 7) {
         // Disc springs: no input frame; input, actions, results and plot
@@ -178,12 +182,13 @@ int kv_gtk_fenster_aufbauen()
         p.ergebnisse();
         if (p.nach_ergebnissen) p.nach_ergebnissen();
         kv_gtk_signale_verbinden();
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), kv_gtk_menue_leiste(), FALSE, FALSE, 0);
         for (int i = 0; i < 7; ++i)
             if (p.rand[i])
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
         for (int i : {0, 1, 2, 5})
             kv_gtk_packen(Pack_Box[6], Pack_Box[i]);
-        gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[6]);
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[6], TRUE, TRUE, 0);
     } else {
         for (int i = 0; i < 6; ++i)
             Pack_Box[i] = neue_box(i < 3 ? p.box_art[i] : KV_VERTIKAL);
@@ -192,6 +197,7 @@ int kv_gtk_fenster_aufbauen()
         kv_gtk_pButtons();
         p.ergebnisse();
         kv_gtk_signale_verbinden();
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), kv_gtk_menue_leiste(), FALSE, FALSE, 0);
         for (int i = 0; i < 6; ++i)
             if (p.rand[i])
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
@@ -200,7 +206,7 @@ int kv_gtk_fenster_aufbauen()
         kv_gtk_im_rahmen(Pack_Box[5], "Eingabedaten", Pack_Box[2]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[3]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
-        gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[5]);
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[5], TRUE, TRUE, 0);
     }
     kv_gtk_zugaenglich_machen(window_main);
     gtk_widget_show_all(window_main);
@@ -231,7 +237,7 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
 int kv_main(const KvProgramm& programm, int argc, char** argv)
 {
     gtk_init(&argc, &argv);
-    kv_gtk_fenster_erzeugen(programm);
+    kv_gtk_starten(programm, argc, argv);
     gtk_main();
     return 0;
 }

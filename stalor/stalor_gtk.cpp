@@ -27,6 +27,12 @@ void signale()
         kv_gtk_klick(b, kv_gtk_check_rButtons);
 }
 
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Geometrie, INPUT_Geometrie + 7);
+    w.optionen = {{rButtons_Knickfall, rButtons_Knickfall + 4}};
+}
+
 std::string bericht()
 {
     return knickung_bericht(d_box_geometrie, stat_knickfall, d_box_ergebnisse,
@@ -126,4 +132,5 @@ const KvProgramm stalor_programm = {
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
     .bericht = bericht,
+    .eingabe_widgets = eingabe_widgets,
 };

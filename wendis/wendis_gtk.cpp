@@ -107,6 +107,13 @@ void signale()
     g_signal_connect(Drawa, "expose-event", G_CALLBACK(neu_zeichnen), nullptr);
 }
 
+// The plot range s1, s2 follows the spring's fields.
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Werkstoffdaten, INPUT_Werkstoffdaten + 7);
+    w.felder.insert(w.felder.end(), INPUT_Kennlinie, INPUT_Kennlinie + 2);
+}
+
 std::string bericht()
 {
     return tellerfeder_bericht(d_box_werkstoffdaten, d_box_ergebnisse);
@@ -179,4 +186,6 @@ const KvProgramm wendis_programm = {
     .beenden_tooltip = false,
     .action_bar_box = 1,
     .vor_fenster = vor_fenster,
+    .eingabe_widgets = eingabe_widgets,
+    .menuepunkte = {{"Berechnung", "_Kennlinie zeichnen", kv_gtk_kennlinie_zeichnen}},
 };
