@@ -236,6 +236,11 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
 
 int kv_main(const KvProgramm& programm, int argc, char** argv)
 {
+    // Pango reads the font configuration in a thread of its own from the
+    // moment its font map exists; made before the toolkit connects to the
+    // display, that reading runs alongside instead of holding up the first
+    // field.
+    pango_cairo_font_map_get_default();
     gtk_init(&argc, &argv);
     kv_gtk_starten(programm, argc, argv);
     gtk_main();
