@@ -101,7 +101,7 @@ GtkWidget* xpm_label_box(const char* bild_datei, const char* text)
 {
     GtkWidget* box = gtk_hbox_new(FALSE, 0);
     gtk_container_set_border_width(GTK_CONTAINER(box), 2);
-    GtkWidget* bild = gtk_image_new_from_file(bild_datei);
+    GtkWidget* bild = kv_gtk_bild(bild_datei);
     GtkWidget* label = gtk_label_new(text);
     gtk_box_pack_start(GTK_BOX(box), bild, FALSE, FALSE, 3);
     gtk_box_pack_start(GTK_BOX(box), label, FALSE, FALSE, 15);
@@ -220,7 +220,7 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
     gtk_window_set_title(GTK_WINDOW(window_main), programm.rechner->titel);
     gtk_window_set_position(GTK_WINDOW(window_main), GTK_WIN_POS_CENTER);
     const std::string icon = std::string(programm.rechner->name) + ".png";
-    gtk_window_set_icon_from_file(GTK_WINDOW(window_main), icon.c_str(), nullptr);
+    kv_gtk_fenster_icon(window_main, icon.c_str());
     g_signal_connect(window_main, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_container_set_reallocate_redraws(GTK_CONTAINER(window_main), TRUE);
@@ -241,6 +241,7 @@ int kv_main(const KvProgramm& programm, int argc, char** argv)
     // display, that reading runs alongside instead of holding up the first
     // field.
     pango_cairo_font_map_get_default();
+    kv_bilder_vorladen(programm);
     gtk_init(&argc, &argv);
     kv_gtk_starten(programm, argc, argv);
     gtk_main();

@@ -56,6 +56,7 @@ struct KvProgramm {
     // The widgets of its fields and options, for opening and saving input sets.
     void (*eingabe_widgets)(KvEingabeWidgets& w) = nullptr;
     std::vector<KvMenuepunkt> menuepunkte = {}; // its own menu entries
+    std::vector<const char*> bilder = {};       // its pictures beyond icon and buttons
 };
 
 // Program-wide state of the shell.
@@ -111,6 +112,12 @@ std::string kv_eingabesatz_mime_typ();
 int kv_gtk_fenster_aufbauen();
 int kv_gtk_pButtons();
 GtkWidget* xpm_label_box(const char* bild_datei, const char* text);
+// Pictures (bilder.cpp): the program's icon, button and own pictures are
+// decoded in a thread from the start on; kv_gtk_bild and kv_gtk_fenster_icon
+// take them from there (or read the file as before).
+void kv_bilder_vorladen(const KvProgramm& programm);
+GtkWidget* kv_gtk_bild(const char* bild_datei);
+void kv_gtk_fenster_icon(GtkWidget* fenster, const char* bild_datei);
 GtkWidget* kv_gtk_knopf(const char* bild_datei, const char* text,
                         GtkTooltips** tooltip, const char* tip);
 int kv_gtk_signale_verbinden();

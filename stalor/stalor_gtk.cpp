@@ -66,7 +66,7 @@ int kv_gtk_rButtons()
     GtkWidget* tabelle = kv_gtk_tabelle(4, 2);
     for (int k = 0; k < 4; ++k) {
         const std::string bild = "Knickfall" + std::to_string(k + 1) + ".png";
-        kv_gtk_zelle(tabelle, gtk_image_new_from_file(bild.c_str()), k, 0);
+        kv_gtk_zelle(tabelle, kv_gtk_bild(bild.c_str()), k, 0);
         kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
     kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
@@ -133,4 +133,5 @@ const KvProgramm stalor_programm = {
     .berechen = kv_c_berechen,
     .bericht = bericht,
     .eingabe_widgets = eingabe_widgets,
+    .bilder = {"Knickfall1.png", "Knickfall2.png", "Knickfall3.png", "Knickfall4.png"},
 };

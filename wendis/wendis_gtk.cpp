@@ -188,4 +188,5 @@ const KvProgramm wendis_programm = {
     .vor_fenster = vor_fenster,
     .eingabe_widgets = eingabe_widgets,
     .menuepunkte = {{"Berechnung", "_Kennlinie zeichnen", kv_gtk_kennlinie_zeichnen}},
+    .bilder = {"wendis_zeichnen.png"},
 };

@@ -137,6 +137,7 @@ class Fenster : public MitOrdner {
 protected:
     static void SetUpTestSuite()
     {
+        kv_bilder_vorladen(P); // as kv_main does
         kv_gtk_fenster_erzeugen(P);
         ereignisse_abarbeiten();
     }
@@ -156,6 +157,12 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
     EXPECT_EQ(oben[0], Menue_Leiste);
     EXPECT_EQ(oben[1], Pack_Box[P.anzahl_boxen == 7 ? 6 : 5]);
     EXPECT_EQ(gtk_bin_get_child(GTK_BIN(window_main)), Fenster_Box);
+    // Icon and button pictures, decoded beforehand in their own thread.
+    EXPECT_NE(gtk_window_get_icon(GTK_WINDOW(window_main)), nullptr);
+    for (GtkWidget* k : {pButton_rechnen, pButton_speichern, pButton_info, pButton_ende}) {
+        GtkWidget* bild = kinder(gtk_bin_get_child(GTK_BIN(k)))[0];
+        EXPECT_EQ(gtk_image_get_storage_type(GTK_IMAGE(bild)), GTK_IMAGE_PIXBUF);
+    }
 
     std::vector<std::string> menues;
     for (GtkWidget* m : kinder(Menue_Leiste))
