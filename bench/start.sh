@@ -18,7 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${KV_START_IN_XVFB:-}" ]; then
-  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$0" "$@"
+  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
 fi
 build=$(realpath "${1:-build}")
 paare=${2:-21}

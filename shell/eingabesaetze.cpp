@@ -125,6 +125,9 @@ void kv_gtk_zuletzt_merken(const std::string& pfad)
         const std::string mime = kv_eingabesatz_mime_typ();
         const std::string aufruf = std::string(rechner().name) + " %f";
         gchar* gruppen[] = {const_cast<gchar*>("maschinenelemente"), nullptr};
+        // The list lives in the user's data folder, which a fresh account
+        // may not have yet.
+        g_mkdir_with_parents(g_get_user_data_dir(), 0700);
         GtkRecentData daten = {};
         daten.mime_type = const_cast<gchar*>(mime.c_str());
         daten.app_name = const_cast<gchar*>(rechner().name);
