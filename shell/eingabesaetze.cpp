@@ -23,6 +23,16 @@ bool aktiv(GtkWidget* b) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON
 // saved, else the home folder.
 std::string letzter_satz;
 
+std::string vorschlag_ordner()
+{
+    if (letzter_satz.empty())
+        return g_get_home_dir();
+    gchar* o = g_path_get_dirname(letzter_satz.c_str());
+    std::string ordner = o;
+    g_free(o);
+    return ordner;
+}
+
 GtkWidget* chooser(const char* titel, GtkFileChooserAction art, const char* ok_knopf)
 {
     GtkWidget* dialog = gtk_file_chooser_dialog_new(titel, GTK_WINDOW(window_main), art,
@@ -156,10 +166,7 @@ bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad)
 int kv_c_eingaben_oeffnen()
 {
     GtkWidget* dialog = chooser("Eingaben oeffnen", GTK_FILE_CHOOSER_ACTION_OPEN, "gtk-open");
-    if (!letzter_satz.empty())
-        gtk_file_chooser_set_filename(GTK_FILE_CHOOSER(dialog), letzter_satz.c_str());
-    else
-        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), g_get_home_dir());
+    gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), vorschlag_ordner().c_str());
     const std::string pfad = waehlen(dialog);
     if (!pfad.empty())
         kv_gtk_eingabesatz_oeffnen(pfad);
@@ -169,13 +176,16 @@ int kv_c_eingaben_oeffnen()
 int kv_c_eingaben_speichern_unter()
 {
     GtkWidget* dialog = chooser("Eingaben speichern unter", GTK_FILE_CHOOSER_ACTION_SAVE, "gtk-save");
+    // Folder and name set at once (the name entry takes it at once, where
+    // a file to select would wait for the folder's listing).
+    gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), vorschlag_ordner().c_str());
+    std::string name = "eingaben" + kv_eingabesatz_endung(rechner());
     if (!letzter_satz.empty()) {
-        gtk_file_chooser_set_filename(GTK_FILE_CHOOSER(dialog), letzter_satz.c_str());
-    } else {
-        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), g_get_home_dir());
-        gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog),
-                                          ("eingaben" + kv_eingabesatz_endung(rechner())).c_str());
+        gchar* n = g_path_get_basename(letzter_satz.c_str());
+        name = n;
+        g_free(n);
     }
+    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), name.c_str());
     std::string pfad = waehlen(dialog);
     if (pfad.empty())
         return 0;

@@ -146,8 +146,9 @@ kill "$pid"
 wait "$strace_pid" || true
 strace_pid=""
 
-# Calls of two threads may be split into "<unfinished ...>" and
-# "<... openat resumed>" lines: join them per thread before looking.
+# Calls of two threads (the pictures are read in a thread of their own) may
+# be split into "<unfinished ...>" and "<... openat resumed>" lines: join them
+# per thread before looking (strace pads the result with blanks).
 awk '/ <unfinished \.\.\.>$/ { offen[$1] = substr($0, 1, length($0) - 17); next }
      /<\.\.\. open(at)? resumed>/ && ($1 in offen) {
        r = $0; sub(/.*resumed>/, "", r); print offen[$1] r; delete offen[$1]; next }
@@ -155,7 +156,7 @@ awk '/ <unfinished \.\.\.>$/ { offen[$1] = substr($0, 1, length($0) - 17); next 
 grep -q -E '^[0-9]+ +open(at)?\(' "$tmp/aufrufe" || fehler "strace recorded no open calls of stalor"
 fehlt=()
 for bild in "${stalor_bilder[@]}" "$satz"; do
-  grep -q -E "^[0-9]+ +open(at)?\((AT_FDCWD, )?\"${bild//./\\.}\", .*\) = [0-9]+" "$tmp/aufrufe" ||
+  grep -q -E "^[0-9]+ +open(at)?\((AT_FDCWD, )?\"${bild//./\\.}\", .*\) += [0-9]+" "$tmp/aufrufe" ||
     fehlt+=("$bild")
 done
 if [ ${#fehlt[@]} -gt 0 ]; then

@@ -239,12 +239,13 @@ TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
     EXPECT_EQ(lesen(bericht), bericht_von(a));
 
     // Saved under a name without extension: the program's is added, the
-    // file is the command line's byte for byte.
-    d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(ordner + "/b")});
-    ASSERT_EQ(d.size(), 1u);
-    const std::string b = ordner + "/b" + ENDUNG;
+    // file is the command line's byte for byte.  (A name no other file
+    // begins with: the chooser completes what is typed.)
+    d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(ordner + "/zweiter")});
+    ASSERT_EQ(d.size(), 1u) << d.back().art << ": " << d.back().text;
+    const std::string b = ordner + "/zweiter" + ENDUNG;
     EXPECT_EQ(lesen(b), text_a);
-    EXPECT_FALSE(g_file_test((ordner + "/b").c_str(), G_FILE_TEST_EXISTS));
+    EXPECT_FALSE(g_file_test((ordner + "/zweiter").c_str(), G_FILE_TEST_EXISTS));
 
     // An existing set: No and closing keep it, Yes replaces it.
     schreiben(b, "alt\n");
