@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
-      clang libclang-rt-dev desktop-file-utils strace)
+      clang libclang-rt-dev desktop-file-utils strace shared-mime-info libglib2.0-bin)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
