@@ -1,6 +1,8 @@
 #include "datei.h"
 
 #include <glib.h>
+#include <glib/gstdio.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,6 +36,14 @@ bool fehlschlag(GError* e, const char* was, std::string& fehler)
 
 bool kv_datei_schreiben(const std::string& pfad, const std::string& inhalt, std::string& fehler)
 {
+    // The new file takes the old one's place by renaming: a device, a pipe
+    // or a folder under that name would be replaced, not written to.
+    GStatBuf st;
+    if (g_stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        fehler = std::string("kann nicht geschrieben werden (")
+               + (S_ISDIR(st.st_mode) ? "ist ein Ordner" : "keine gewoehnliche Datei") + ")";
+        return false;
+    }
     GError* e = nullptr;
     if (!g_file_set_contents(pfad.c_str(), inhalt.data(), static_cast<gssize>(inhalt.size()), &e))
         return fehlschlag(e, "kann nicht geschrieben werden", fehler);

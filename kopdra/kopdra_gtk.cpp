@@ -1,5 +1,7 @@
 #include "kopdra.h"
 
+#include "kupplung_diagramm.h"
+
 #include "kupplung.h"
 
 #include <algorithm>
@@ -95,6 +97,15 @@ void signale()
 }
 
 void vor_fenster() { window_status = TK_GEGEBEN; }
+
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Drehmomente, INPUT_Drehmomente + 3);
+    w.felder.insert(w.felder.end(), INPUT_Drehzahlen, INPUT_Drehzahlen + 4);
+    w.felder.insert(w.felder.end(), INPUT_Drehmassen, INPUT_Drehmassen + 2);
+    w.felder.push_back(INPUT_Beschleunigungszeit[0]);
+    w.optionen = {{rButtons[0], rButtons[1]}};
+}
 
 std::string bericht()
 {
@@ -208,4 +219,6 @@ const KvProgramm kopdra_programm = {
     .bericht = bericht,
     .vor_fenster = vor_fenster,
     .nach_fenster = kv_gtk_set_window_style,
+    .eingabe_widgets = eingabe_widgets,
+    .diagramm = kopdra_diagramm,
 };

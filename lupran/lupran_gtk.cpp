@@ -1,5 +1,7 @@
 #include "lupran.h"
 
+#include "gleitlager_diagramm.h"
+
 #include "gleitlager.h"
 
 GtkWidget* INPUT_Geom_Werkstoff[13];
@@ -86,6 +88,12 @@ void signale()
     kv_gtk_klick(cButton, kv_gtk_check_toggle_Buttons);
 }
 
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Geom_Werkstoff, INPUT_Geom_Werkstoff + 13);
+    w.optionen = {{rButton, rButton + 3}, {cButton}};
+}
+
 std::string bericht()
 {
     return gleitlager_bericht(d_box_geom_werkstoff, gerechnet_radio, gerechnet_check,
@@ -150,4 +158,6 @@ const KvProgramm lupran_programm = {
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
     .bericht = bericht,
+    .eingabe_widgets = eingabe_widgets,
+    .diagramm = lupran_diagramm,
 };

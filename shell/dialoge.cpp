@@ -1,7 +1,6 @@
 // Message dialogs, the info dialog and the save-as-report flow.
+#include "datei.h"
 #include "shell.h"
-
-#include <cstdio>
 
 extern const KvProgramm* kv_programm;
 
@@ -73,12 +72,10 @@ int kv_gtk_dlg_dateien_vorhanden()
 
 bool kv_bericht_schreiben(const std::string& pfad, const std::string& text)
 {
-    std::FILE* out1 = std::fopen(pfad.c_str(), "w+");
-    if (!out1)
-        return false;
-    const bool geschrieben = std::fwrite(text.data(), 1, text.size(), out1) == text.size();
-    const bool geschlossen = std::fclose(out1) == 0;
-    return geschrieben && geschlossen;
+    // Written beside the target and renamed over it only when complete: a
+    // full disk or a read-only folder leaves an older report as it was.
+    std::string fehler;
+    return kv_datei_schreiben(pfad, text, fehler);
 }
 
 int kv_c_speichern()

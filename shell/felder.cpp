@@ -9,8 +9,10 @@ int kv_gtk_neu_rechnen()
         return 0;
     dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO,
                           "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
-    if (dret != GTK_RESPONSE_YES)
+    if (dret != GTK_RESPONSE_YES) {
+        kv_neu_rechnen_abgelehnt = true;
         return -1;
+    }
     gerechnet = 0;
     return 0;
 }

@@ -5,6 +5,7 @@
 
 GtkWidget* window_main = nullptr;
 GtkWidget* Pack_Box[7] = {};
+GtkWidget* Fenster_Box = nullptr;
 GtkWidget* pButton_rechnen = nullptr;
 GtkWidget* pButton_speichern = nullptr;
 GtkWidget* pButton_info = nullptr;
@@ -100,7 +101,7 @@ GtkWidget* xpm_label_box(const char* bild_datei, const char* text)
 {
     GtkWidget* box = gtk_hbox_new(FALSE, 0);
     gtk_container_set_border_width(GTK_CONTAINER(box), 2);
-    GtkWidget* bild = gtk_image_new_from_file(bild_datei);
+    GtkWidget* bild = kv_gtk_bild(bild_datei);
     GtkWidget* label = gtk_label_new(text);
     gtk_box_pack_start(GTK_BOX(box), bild, FALSE, FALSE, 3);
     gtk_box_pack_start(GTK_BOX(box), label, FALSE, FALSE, 15);
@@ -166,6 +167,9 @@ int kv_gtk_fenster_aufbauen()
     const KvProgramm& p = *kv_programm;
     for (int i = 0; i < 7; ++i)
         Pack_Box[i] = nullptr;
+    // The menu bar above the calculator's own top box.
+    Fenster_Box = gtk_vbox_new(FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(window_main), Fenster_Box);
 
     if (p.anzahl_boxen == 7) {
         // Disc springs: no input frame; input, actions, results and plot
@@ -178,12 +182,13 @@ int kv_gtk_fenster_aufbauen()
         p.ergebnisse();
         if (p.nach_ergebnissen) p.nach_ergebnissen();
         kv_gtk_signale_verbinden();
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), kv_gtk_menue_leiste(), FALSE, FALSE, 0);
         for (int i = 0; i < 7; ++i)
             if (p.rand[i])
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
         for (int i : {0, 1, 2, 5})
             kv_gtk_packen(Pack_Box[6], Pack_Box[i]);
-        gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[6]);
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[6], TRUE, TRUE, 0);
     } else {
         for (int i = 0; i < 6; ++i)
             Pack_Box[i] = neue_box(i < 3 ? p.box_art[i] : KV_VERTIKAL);
@@ -192,6 +197,7 @@ int kv_gtk_fenster_aufbauen()
         kv_gtk_pButtons();
         p.ergebnisse();
         kv_gtk_signale_verbinden();
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), kv_gtk_menue_leiste(), FALSE, FALSE, 0);
         for (int i = 0; i < 6; ++i)
             if (p.rand[i])
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
@@ -200,7 +206,7 @@ int kv_gtk_fenster_aufbauen()
         kv_gtk_im_rahmen(Pack_Box[5], "Eingabedaten", Pack_Box[2]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[3]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
-        gtk_container_add(GTK_CONTAINER(window_main), Pack_Box[5]);
+        gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[5], TRUE, TRUE, 0);
     }
     kv_gtk_zugaenglich_machen(window_main);
     gtk_widget_show_all(window_main);
@@ -214,7 +220,7 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
     gtk_window_set_title(GTK_WINDOW(window_main), programm.rechner->titel);
     gtk_window_set_position(GTK_WINDOW(window_main), GTK_WIN_POS_CENTER);
     const std::string icon = std::string(programm.rechner->name) + ".png";
-    gtk_window_set_icon_from_file(GTK_WINDOW(window_main), icon.c_str(), nullptr);
+    kv_gtk_fenster_icon(window_main, icon.c_str());
     g_signal_connect(window_main, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_container_set_reallocate_redraws(GTK_CONTAINER(window_main), TRUE);
@@ -230,8 +236,14 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
 
 int kv_main(const KvProgramm& programm, int argc, char** argv)
 {
+    // Pango reads the font configuration in a thread of its own from the
+    // moment its font map exists; made before the toolkit connects to the
+    // display, that reading runs alongside instead of holding up the first
+    // field.
+    pango_cairo_font_map_get_default();
+    kv_bilder_vorladen(programm);
     gtk_init(&argc, &argv);
-    kv_gtk_fenster_erzeugen(programm);
+    kv_gtk_starten(programm, argc, argv);
     gtk_main();
     return 0;
 }

@@ -2,13 +2,34 @@
 // action bar, numeric fields, message dialogs and the save-as-report flow.
 // Each program describes itself in one KvProgramm and hands it to kv_main.
 #pragma once
+#include "diagramm.h"
 #include "rechner.h"
 
 #include <gtk/gtk.h>
 #include <string>
+#include <vector>
 
 // Orientation of a layout box.
 enum KvBoxArt { KV_HORIZONTAL, KV_VERTIKAL };
+
+// The widgets that hold a calculator's inputs, in the order of its
+// description: one entry per field (the class box's entry for a text field
+// with a list), and per option either one radio button per value or a single
+// check button (values "nein", "ja").
+struct KvEingabeWidgets {
+    std::vector<GtkWidget*> felder;
+    std::vector<std::vector<GtkWidget*>> optionen;
+};
+
+// An entry of the menu bar beyond the usual ones: in the menu of that name
+// (a new one before "Hilfe" when there is none yet), with its shortcut.
+struct KvMenuepunkt {
+    const char* menue;  // "Berechnung", "Ansicht", ...
+    const char* text;   // with "_" before the mnemonic letter
+    int (*handler)();
+    guint taste = 0;    // e.g. GDK_d; 0: none
+    GdkModifierType umschalter = GdkModifierType(0);
+};
 
 // What a calculator supplies to the shell.
 struct KvProgramm {
@@ -33,6 +54,13 @@ struct KvProgramm {
     int action_bar_box = 3;                // slot of the action bar
     void (*vor_fenster)() = nullptr;       // before the window frame is built
     int (*nach_fenster)() = nullptr;       // after it, before the main loop
+    // The widgets of its fields and options, for opening and saving input sets.
+    void (*eingabe_widgets)(KvEingabeWidgets& w) = nullptr;
+    std::vector<KvMenuepunkt> menuepunkte = {}; // its own menu entries
+    std::vector<const char*> bilder = {};       // its pictures beyond icon and buttons
+    // The diagram of a computation from the values as read; with it the
+    // window has "Ansicht" > "Diagramm".
+    bool (*diagramm)(const KvStand& s, Diagramm& d, std::string& fehler) = nullptr;
 };
 
 // Program-wide state of the shell.
@@ -46,20 +74,58 @@ extern GtkTooltips* TT_pButton_rechnen;
 extern GtkTooltips* TT_pButton_speichern;
 extern GtkTooltips* TT_pButton_info;
 extern GtkTooltips* TT_pButton_ende;
+// The window holds Fenster_Box: the menu bar above the calculator's own top
+// box (Pack_Box[5], or Pack_Box[6] for the seven-box window).
+extern GtkWidget* Fenster_Box;
+extern GtkWidget* Menue_Leiste;
+extern GtkAccelGroup* Tasten;
 extern int gerechnet;
 extern int iret;
 extern int dret;
 extern std::string kompl_name;
 extern const char* std_verzeichnis;
 
-// Start-up: initialise the toolkit, build the window, run the main loop.
+// Start-up: initialise the toolkit, build the window, open the input set
+// named on the command line, run the main loop.
 int kv_main(const KvProgramm& programm, int argc, char** argv);
 // The window without toolkit initialisation and main loop (for tests too).
 int kv_gtk_fenster_erzeugen(const KvProgramm& programm);
+// The window and, once the main loop runs, the input set argv[1] if given
+// (the toolkit has taken its own options out of argv by then).
+int kv_gtk_starten(const KvProgramm& programm, int argc, char** argv);
+
+// The menu bar with its shortcuts (menue.cpp): Datei, Berechnung, Hilfe and
+// the program's own entries.
+GtkWidget* kv_gtk_menue_leiste();
+// Adds an entry; for menus a program or another part of the shell adds later.
+GtkWidget* kv_gtk_menuepunkt(const KvMenuepunkt& punkt);
+// "Ansicht" > "Diagramm" (Ctrl+D) for a program with a diagram, and the
+// diagram window following every computation (diagramm_ansicht.cpp).
+void kv_gtk_diagramm_anbinden();
+int kv_c_diagramm_zeigen();
+
+// Input sets in the window (eingabesaetze.cpp).
+KvEingaben kv_gtk_eingaben_lesen();                 // what the window holds now
+void kv_gtk_eingaben_setzen(const KvEingaben& e);   // as if typed and clicked
+int kv_c_eingaben_oeffnen();                        // chooser, then read
+int kv_c_eingaben_speichern_unter();                // chooser, question, write
+// Reads the set in pfad into the window; an error dialog on any fault, and
+// then nothing in the window changes.  Puts it into the recent list.
+bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad);
+// The recent list's entry of an opened or saved set.
+void kv_gtk_zuletzt_merken(const std::string& pfad);
+// MIME type of the program's input sets: application/x-maschinenelemente-stalor.
+std::string kv_eingabesatz_mime_typ();
 
 int kv_gtk_fenster_aufbauen();
 int kv_gtk_pButtons();
 GtkWidget* xpm_label_box(const char* bild_datei, const char* text);
+// Pictures (bilder.cpp): the program's icon, button and own pictures are
+// decoded in a thread from the start on; kv_gtk_bild and kv_gtk_fenster_icon
+// take them from there (or read the file as before).
+void kv_bilder_vorladen(const KvProgramm& programm);
+GtkWidget* kv_gtk_bild(const char* bild_datei);
+void kv_gtk_fenster_icon(GtkWidget* fenster, const char* bild_datei);
 GtkWidget* kv_gtk_knopf(const char* bild_datei, const char* text,
                         GtkTooltips** tooltip, const char* tip);
 int kv_gtk_signale_verbinden();
@@ -83,6 +149,7 @@ void kv_gtk_zugaenglich_machen(GtkWidget* w);
 
 // Numeric fields.
 int kv_gtk_neu_rechnen();            // recompute question; 0 go on, -1 stop
+extern bool kv_neu_rechnen_abgelehnt; // the user kept the results at that question
 int kv_gtk_isdigit(const char* text);
 int kv_gtk_fehler_eingabe(int code = 4711);
 // Reads, checks and converts n fields; -1 after a rejected field.

@@ -1,5 +1,7 @@
 #include "stalor.h"
 
+#include "knickung_diagramm.h"
+
 #include "knickung.h"
 
 #include <algorithm>
@@ -25,6 +27,12 @@ void signale()
 {
     for (GtkWidget* b : rButtons_Knickfall)
         kv_gtk_klick(b, kv_gtk_check_rButtons);
+}
+
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Geometrie, INPUT_Geometrie + 7);
+    w.optionen = {{rButtons_Knickfall, rButtons_Knickfall + 4}};
 }
 
 std::string bericht()
@@ -60,7 +68,7 @@ int kv_gtk_rButtons()
     GtkWidget* tabelle = kv_gtk_tabelle(4, 2);
     for (int k = 0; k < 4; ++k) {
         const std::string bild = "Knickfall" + std::to_string(k + 1) + ".png";
-        kv_gtk_zelle(tabelle, gtk_image_new_from_file(bild.c_str()), k, 0);
+        kv_gtk_zelle(tabelle, kv_gtk_bild(bild.c_str()), k, 0);
         kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
     kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
@@ -126,4 +134,7 @@ const KvProgramm stalor_programm = {
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
     .bericht = bericht,
+    .eingabe_widgets = eingabe_widgets,
+    .bilder = {"Knickfall1.png", "Knickfall2.png", "Knickfall3.png", "Knickfall4.png"},
+    .diagramm = stalor_diagramm,
 };

@@ -1,5 +1,7 @@
 #include "tarvex.h"
 
+#include "schraube_diagramm.h"
+
 #include "schraube.h"
 #include "zahlen.h"
 
@@ -131,6 +133,17 @@ void signale()
         kv_gtk_klick(b, kv_gtk_check_cButtons);
 }
 
+// The class box's entry is the field Qualitaet, between the first group and
+// the bolt's sections.
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Geometrie_Werkstoff, INPUT_Geometrie_Werkstoff + 9);
+    w.felder.push_back(combo_eintrag());
+    w.felder.insert(w.felder.end(), INPUT_Nachgiebigkeit_Schraube, INPUT_Nachgiebigkeit_Schraube + 19);
+    w.felder.insert(w.felder.end(), INPUT_Nachgiebigkeit_Platte, INPUT_Nachgiebigkeit_Platte + 13);
+    w.optionen = {{cButtons_Schraubenart[0]}, {cButtons_Schraubenart[1]}};
+}
+
 std::string bericht()
 {
     return schraube_bericht(d_box_geometrie_werkstoff, d_box_nachgiebigkeit_schraube,
@@ -191,4 +204,6 @@ const KvProgramm tarvex_programm = {
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
     .bericht = bericht,
+    .eingabe_widgets = eingabe_widgets,
+    .diagramm = tarvex_diagramm,
 };

@@ -1,5 +1,8 @@
 #include "wendis.h"
 
+#include "diagrammfenster.h"
+#include "tellerfeder_diagramm.h"
+
 #include <optional>
 
 GtkWidget* INPUT_Werkstoffdaten[7];
@@ -107,6 +110,13 @@ void signale()
     g_signal_connect(Drawa, "expose-event", G_CALLBACK(neu_zeichnen), nullptr);
 }
 
+// The plot range s1, s2 follows the spring's fields.
+void eingabe_widgets(KvEingabeWidgets& w)
+{
+    w.felder.assign(INPUT_Werkstoffdaten, INPUT_Werkstoffdaten + 7);
+    w.felder.insert(w.felder.end(), INPUT_Kennlinie, INPUT_Kennlinie + 2);
+}
+
 std::string bericht()
 {
     return tellerfeder_bericht(d_box_werkstoffdaten, d_box_ergebnisse);
@@ -154,6 +164,8 @@ int kv_gtk_kennlinie_zeichnen()
     }
     bild = kennlinie_berechnen(feder, feder_werte, s1, s2);
     zeichnen(*bild);
+    // The diagram window draws the same range.
+    kv_gtk_diagrammfenster_aktualisieren();
     if (!bild->endlich)
         kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
                        "Kennlinie kann nicht gezeichnet werden!\n"
@@ -179,4 +191,8 @@ const KvProgramm wendis_programm = {
     .beenden_tooltip = false,
     .action_bar_box = 1,
     .vor_fenster = vor_fenster,
+    .eingabe_widgets = eingabe_widgets,
+    .menuepunkte = {{"Berechnung", "_Kennlinie zeichnen", kv_gtk_kennlinie_zeichnen}},
+    .bilder = {"wendis_zeichnen.png"},
+    .diagramm = wendis_diagramm,
 };

@@ -57,20 +57,29 @@ gboolean antworten(gpointer data)
         gtk_dialog_response(GTK_DIALOG(d), lauf->chooser_antwort);
         return TRUE;
     }
-    lauf->gesehen.push_back({art_von(d), text_von(d)});
+    lauf->gesehen.push_back({art_von(d), text_von(d), gtk_window_get_transient_for(GTK_WINDOW(d))});
     if (lauf->naechste >= lauf->antworten.size()) {
         gtk_dialog_response(GTK_DIALOG(d), GTK_RESPONSE_DELETE_EVENT);
         return TRUE;
     }
     const Antwort& a = lauf->antworten[lauf->naechste++];
     if (GTK_IS_FILE_CHOOSER(d) && !a.dateiname.empty()) {
-        gchar* ordner = g_path_get_dirname(a.dateiname.c_str());
-        gchar* name = g_path_get_basename(a.dateiname.c_str());
-        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(d), ordner);
-        gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(d), name);
-        g_free(ordner);
-        g_free(name);
-        // The chooser takes the folder change asynchronously.
+        GtkFileChooser* c = GTK_FILE_CHOOSER(d);
+        if (gtk_file_chooser_get_action(c) == GTK_FILE_CHOOSER_ACTION_OPEN) {
+            // Opening: the file is picked in its folder's list.
+            gtk_file_chooser_set_filename(c, a.dateiname.c_str());
+        } else {
+            gchar* ordner = g_path_get_dirname(a.dateiname.c_str());
+            gchar* name = g_path_get_basename(a.dateiname.c_str());
+            gtk_file_chooser_set_current_folder(c, ordner);
+            gtk_file_chooser_set_current_name(c, name);
+            g_free(ordner);
+            g_free(name);
+        }
+    }
+    if (GTK_IS_FILE_CHOOSER(d)) {
+        // The chooser loads its folder asynchronously; a cancel in the
+        // middle of that would leave its callbacks a destroyed widget.
         for (int i = 0; i < 50 && gtk_events_pending(); ++i)
             gtk_main_iteration();
     }
@@ -98,13 +107,18 @@ void ereignisse_abarbeiten()
         gtk_main_iteration();
 }
 
-std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten_liste)
+std::vector<Dialog> ausfuehren(const std::function<void()>& aktion, std::vector<Antwort> antworten_liste)
 {
     Lauf lauf;
     lauf.antworten = std::move(antworten_liste);
     const guint quelle = g_timeout_add(5, antworten, &lauf);
-    gtk_button_clicked(GTK_BUTTON(knopf));
+    aktion();
     g_source_remove(quelle);
     ereignisse_abarbeiten();
     return lauf.gesehen;
+}
+
+std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten_liste)
+{
+    return ausfuehren([knopf] { gtk_button_clicked(GTK_BUTTON(knopf)); }, std::move(antworten_liste));
 }

@@ -3,6 +3,7 @@
 // the dialogs are recorded in the order they came.
 #pragma once
 #include <gtk/gtk.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,14 @@ struct Antwort {
 struct Dialog {
     std::string art;  // "info", "error", "question", "datei"
     std::string text; // message text, or the file chooser's title
+    GtkWindow* ueber = nullptr; // the window it stands over
 };
 
 // Clicks the button and answers the dialogs it opens with the answers in
 // order.  Returns every dialog that was shown.
 std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten);
+// The same for any action: a key pressed, a menu entry, a start-up.
+std::vector<Dialog> ausfuehren(const std::function<void()>& aktion, std::vector<Antwort> antworten);
 
 // Lets the toolkit handle pending events.
 void ereignisse_abarbeiten();

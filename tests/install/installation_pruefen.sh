@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build as a user would (cmake --install into a fresh prefix, one
 # with a blank in its name, and once more below a DESTDIR), checks the
-# installed tree and the five menu launchers, and starts stalor the way a
-# desktop does: Exec= and Path= taken from its launcher, the program started
-# in Path from elsewhere, under strace, until its window shows.  Every picture
-# the window needs must then have been opened from there.
+# installed tree, the five menu launchers and the input sets' MIME types, and
+# starts stalor the way a desktop opens an input set with it: Exec= and Path=
+# taken from its launcher, %f replaced by the set, the program started in
+# Path from elsewhere, under strace, until its window shows.  Every picture
+# the window needs and the set must then have been opened.
 #   installation_pruefen.sh <cmake> <source dir> <build dir>
 # Needs an X display (the suite runs under xvfb-run), strace, xdotool and
 # desktop-file-validate.
@@ -75,7 +76,27 @@ for p in "${programme[@]}"; do
   fi
   [ "$(wert "$starter" Icon)" = "$p" ] || fehler "$starter: Icon= is not $p"
   [ "$(wert "$starter" Path)" = "$daten" ] || fehler "$starter: Path= is not $daten"
+  [ "$(wert "$starter" MimeType)" = "application/x-maschinenelemente-$p;" ] ||
+    fehler "$starter: MimeType= does not name the input sets of $p"
 done
+
+# The input sets' types: the XML installed, the MIME database updated from it
+# (update-mime-database), and a set recognised by its name and, without
+# one, by its content.
+mime="$prefix/share/mime"
+[ -f "$mime/packages/maschinenelemente.xml" ] || fehler "$mime/packages/maschinenelemente.xml is not installed"
+if command -v update-mime-database >/dev/null; then
+  [ -f "$mime/mime.cache" ] || fehler "cmake --install did not run update-mime-database on $mime"
+  if command -v gio >/dev/null; then
+    "$prefix/bin/maschinenelemente" wendis --eingaben-schreiben "$tmp/feder.wendis"
+    cp "$tmp/feder.wendis" "$tmp/ohne_endung"
+    for f in feder.wendis ohne_endung; do
+      typ=$(XDG_DATA_HOME="$tmp/leer" XDG_DATA_DIRS="$prefix/share:/usr/share" \
+            gio info -a standard::content-type "$tmp/$f" | sed -n 's/^ *standard::content-type: //p')
+      [ "$typ" = application/x-maschinenelemente-wendis ] || fehler "$f is taken for '$typ'"
+    done
+  fi
+fi
 
 # Below a DESTDIR the files land there, the launchers name the real prefix.
 DESTDIR="$tmp/paket" installieren /opt/maschinenelemente
@@ -84,10 +105,13 @@ staging="$tmp/paket/opt/maschinenelemente"
 [ "$(wert "$staging/share/applications/stalor.desktop" Path)" = /opt/maschinenelemente/share/maschinenelemente ] ||
   fehler "DESTDIR install: Path= of stalor.desktop is not below /opt/maschinenelemente"
 
-# Start stalor as the menu would: Exec= is one possibly double-quoted path
-# (inside the quotes \ " \` \$ are escaped), %% stands for %.
+# Start stalor as a file manager opens a set with it: Exec= is one possibly
+# double-quoted path (inside the quotes \ " \` \$ are escaped, %% stands for
+# %) and the field code %f for the file.
 starter="$prefix/share/applications/stalor.desktop"
 programm=$(wert "$starter" Exec)
+[[ $programm == *" %f" ]] || fehler "$starter: Exec= does not end in %f: '$programm'"
+programm=${programm% %f}
 if [[ $programm == \"*\" ]]; then
   programm=$(printf '%s' "${programm:1:${#programm}-2}" | sed 's/\\\(["`$\\]\)/\1/g')
 fi
@@ -96,9 +120,11 @@ ordner=$(wert "$starter" Path)
 titel=$(wert "$starter" Name)
 [ "$programm" = "$prefix/bin/stalor" ] || fehler "$starter: Exec= does not start $prefix/bin/stalor but '$programm'"
 
+satz="$tmp/mein satz.stalor"
+"$prefix/bin/maschinenelemente" stalor --eingaben-schreiben "$satz" F=4000
 cd /
 (cd "$ordner" && exec strace -f -qq -e trace=openat,open -o "$tmp/strace.log" \
-   -- sh -c 'echo $$ >"$0"; exec "$1"' "$tmp/pid" "$programm") >"$tmp/programm.log" 2>&1 &
+   -- sh -c 'echo $$ >"$0"; exec "$1" "$2"' "$tmp/pid" "$programm" "$satz") >"$tmp/programm.log" 2>&1 &
 strace_pid=$!
 for _ in $(seq 100); do
   [ -s "$tmp/pid" ] && break
@@ -111,24 +137,30 @@ if ! timeout 15 xdotool search --sync --all --onlyvisible --pid "$pid" --name "^
   cat "$tmp/programm.log" >&2
   fehler "no visible window '$titel' of stalor within 15 s"
 fi
+# The set is opened once the main loop runs: give it that moment.
+for _ in $(seq 50); do
+  grep -qF "\"$satz\"" "$tmp/strace.log" && break
+  sleep 0.1
+done
 kill "$pid"
 wait "$strace_pid" || true
 strace_pid=""
 
-# Calls of two threads may be split into "<unfinished ...>" and
-# "<... openat resumed>" lines: join them per thread before looking.
+# Calls of two threads (the pictures are read in a thread of their own) may
+# be split into "<unfinished ...>" and "<... openat resumed>" lines: join them
+# per thread before looking (strace pads the result with blanks).
 awk '/ <unfinished \.\.\.>$/ { offen[$1] = substr($0, 1, length($0) - 17); next }
      /<\.\.\. open(at)? resumed>/ && ($1 in offen) {
        r = $0; sub(/.*resumed>/, "", r); print offen[$1] r; delete offen[$1]; next }
      { print }' "$tmp/strace.log" >"$tmp/aufrufe"
 grep -q -E '^[0-9]+ +open(at)?\(' "$tmp/aufrufe" || fehler "strace recorded no open calls of stalor"
 fehlt=()
-for bild in "${stalor_bilder[@]}"; do
-  grep -q -E "^[0-9]+ +open(at)?\((AT_FDCWD, )?\"${bild//./\\.}\", .*\) = [0-9]+" "$tmp/aufrufe" ||
+for bild in "${stalor_bilder[@]}" "$satz"; do
+  grep -q -E "^[0-9]+ +open(at)?\((AT_FDCWD, )?\"${bild//./\\.}\", .*\) += [0-9]+" "$tmp/aufrufe" ||
     fehlt+=("$bild")
 done
 if [ ${#fehlt[@]} -gt 0 ]; then
   printf '"%s"\n' "${fehlt[@]}" | grep -F -f - "$tmp/aufrufe" >&2 || true
   fehler "started from its launcher in $ordner, stalor could not open: ${fehlt[*]}"
 fi
-echo "installed into '$prefix', launchers valid, stalor started from its launcher and opened all ${#stalor_bilder[@]} pictures"
+echo "installed into '$prefix', launchers and MIME types valid, stalor started from its launcher with a set and opened it and all ${#stalor_bilder[@]} pictures"

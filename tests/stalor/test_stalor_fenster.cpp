@@ -222,11 +222,16 @@ TEST_F(StalorFenster, NichtSchreibbarGibtFehlermeldung)
         EXPECT_EQ(d[1].art, "error");
         EXPECT_EQ(d[1].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n" + pfad);
     }
-    // /dev/full takes the open but fails the write.
+    // A report takes its file's place by renaming a finished temporary file
+    // beside it: a device such as /dev/full is refused, never replaced.  (A
+    // full disk proper is tested with the menu: tests/shell.)
     kompl_name.clear();
     d = klicken(pButton_speichern, {datei("/dev/full"), JA, OK});
     ASSERT_EQ(d.size(), 3u);
     EXPECT_EQ(d[2].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n/dev/full");
+    struct stat st;
+    ASSERT_EQ(stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST_F(StalorFenster, KnickfallKlickVerwirftErgebnisse)

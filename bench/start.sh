@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Start-up of the five windows against a bare GTK+ 2 window with one label:
+# the time from starting a program to the X server mapping its window, and
+# its resident memory once the window has drawn itself.  Runs in its own
+# Xvfb; each program alternates with the bare window, PAARE pairs each
+# (default 21), and the medians are compared.
+#   bash bench/start.sh [BUILD-ORDNER] [PAARE]
+# Needs a build (default build/), cc, pkg-config, the GTK+ 2 and X11 headers
+# and xvfb-run.  A program may map at most 1.25 times as late as the bare
+# window and use at most 4 MiB more memory; the exit status is 1 when one
+# does not keep to that.
+#
+# "Mapped" is seen from outside by bench/kartenzeit.c: it listens on the root
+# window for MapNotify before it starts the program and stops the clock at the
+# map of the top-level window with the program's title.  That is the moment
+# a window manager would show the window; the program is run as installed,
+# with no test hook, and no polling interval blurs the time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${KV_START_IN_XVFB:-}" ]; then
+  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
+fi
+build=$(realpath "${1:-build}")
+paare=${2:-21}
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/start.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+
+cc -O2 -o "$tmp/kartenzeit" bench/kartenzeit.c -lX11
+cc -O2 -Wno-deprecated-declarations -o "$tmp/leeres_fenster" bench/leeres_fenster.c \
+   $(pkg-config --cflags --libs gtk+-2.0)
+
+# Window title of each program, as its description names it.
+declare -A titel=(
+  [stalor]="Knickung von Bauteilen"
+  [tarvex]="Schraubenberechnung nach VDI 2230"
+  [lupran]="Radial-Gleitlager-Berechnung nach DIN 31652"
+  [kopdra]="Berechung von Schaltgetrieben"
+  [wendis]="Berechung von Tellerfedern nach DIN 2093"
+)
+
+median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+
+cd pictures # where the programs find their pictures
+leer() { "$tmp/kartenzeit" "Leeres Fenster" "$tmp/leeres_fenster"; }
+programm() { "$tmp/kartenzeit" "${titel[$1]}" "$build/$1"; }
+
+ok=1
+printf '%-8s %9s %9s %7s %11s %11s %9s\n' Programm "leer/ms" "prog/ms" Faktor "leer/KiB" "prog/KiB" "mehr/KiB"
+for p in stalor tarvex lupran kopdra wendis; do
+  leer >/dev/null; programm "$p" >/dev/null # caches warm
+  : >"$tmp/leer"; : >"$tmp/prog"
+  for _ in $(seq "$paare"); do
+    leer >>"$tmp/leer"
+    programm "$p" >>"$tmp/prog"
+  done
+  tl=$(cut -d' ' -f1 "$tmp/leer" | median); tp=$(cut -d' ' -f1 "$tmp/prog" | median)
+  ml=$(cut -d' ' -f3 "$tmp/leer" | median); mp=$(cut -d' ' -f3 "$tmp/prog" | median)
+  faktor=$(awk -v a="$tp" -v b="$tl" 'BEGIN { printf "%.2f", a / b }')
+  mehr=$(awk -v a="$mp" -v b="$ml" 'BEGIN { printf "%d", a - b }')
+  printf '%-8s %9.1f %9.1f %7s %11d %11d %9d\n' "$p" "$tl" "$tp" "$faktor" "$ml" "$mp" "$mehr"
+  awk -v f="$faktor" -v m="$mehr" 'BEGIN { exit !(f <= 1.25 && m <= 4096) }' || ok=0
+done
+[ "$ok" = 1 ] || { echo "Ueber der Grenze (1.25fach, 4 MiB mehr)." >&2; exit 1; }

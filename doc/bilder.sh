@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the windows again: each program started in
+# its own Xvfb from the picture folder, driven by its shortcuts as a user
+# would (F5 "Rechnen", Alt+B K "Kennlinie zeichnen", F10 for the menu), and
+# the screen cut to the window.  Needs a build in build/, xdotool and
+# ImageMagick.
+#   bash doc/bilder.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${KV_BILDER_IN_XVFB:-}" ]; then
+  exec env KV_BILDER_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
+fi
+build=$PWD/build doc=$PWD/doc
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/bilder.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+cd pictures
+
+# bild PROGRAMM TITEL DATEI TASTEN... [-- ARGUMENTE]: start, press the keys
+# one after another, photograph.
+bild() {
+  local programm=$1 titel=$2 datei=$3; shift 3
+  local tasten=() argumente=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do tasten+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && argumente=("$@")
+  "$build/$programm" "${argumente[@]}" &
+  local pid=$!
+  local fenster
+  fenster=$(timeout 15 xdotool search --sync --onlyvisible --name "^$titel\$" | head -n 1)
+  xdotool windowfocus --sync "$fenster"
+  sleep 0.5
+  for t in "${tasten[@]}"; do
+    xdotool key "$t"
+    sleep 0.4
+  done
+  import -window root "$tmp/bild.png"
+  kill "$pid"
+  wait "$pid" || true
+  convert "$tmp/bild.png" -trim +repage "$doc/$datei"
+  echo "$doc/$datei"
+}
+
+"$build/maschinenelemente" kopdra --eingaben-schreiben "$tmp/gesucht.kopdra" Modus=gesucht
+bild stalor "Knickung von Bauteilen" stalor.png F5
+bild stalor "Knickung von Bauteilen" stalor_menue.png F10
+bild tarvex "Schraubenberechnung nach VDI 2230" tarvex.png F5
+bild kopdra "Berechung von Schaltgetrieben" kopdra_gegeben.png F5
+bild kopdra "Berechung von Schaltgetrieben" kopdra_gesucht.png F5 -- "$tmp/gesucht.kopdra"
+bild lupran "Radial-Gleitlager-Berechnung nach DIN 31652" lupran.png F5
+bild wendis "Berechung von Tellerfedern nach DIN 2093" wendis.png F5 alt+b k

@@ -1,0 +1,564 @@
+// The menu bar, its shortcuts and input sets in one calculator's window, with
+// real widgets under X: built once for each program (KV_PROGRAMM names its
+// KvProgramm).  The command line maschinenelemente is the other side: a set
+// it writes opens in the window and computes the same report, and a set the
+// window saves reads back on the command line.
+#include "diagrammfenster.h"
+#include "eingabesatz.h"
+#include "fenster_test.h"
+#include "shell.h"
+#include "zahlen.h"
+
+#include <algorithm>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+extern const KvProgramm KV_PROGRAMM;
+
+namespace {
+
+const KvProgramm& P = KV_PROGRAMM;
+const KvRechner& R = *P.rechner;
+const std::string NAME = R.name;
+const std::string ENDUNG = kv_eingabesatz_endung(R);
+const auto STRG = GDK_CONTROL_MASK;
+
+// Inputs away from the defaults, fields and options, that still compute.
+std::vector<std::string> aenderungen()
+{
+    if (NAME == "stalor") return {"F=5000", "l1=300", "Knickfall=3"};
+    if (NAME == "tarvex") return {"d=16", "Qualitaet=8.8", "li2=40", "Dehnschraube=ja", "schlussgerollt=ja"};
+    if (NAME == "lupran") return {"f=30000", "b=55", "Oelzufuhr=3", "eps_direkt=ja"};
+    if (NAME == "kopdra") return {"Modus=gesucht", "tB=0.3", "JL=90"};
+    return {"t=1.2", "s=0.8", "s2=1.5"};
+}
+
+struct Lauf {
+    int status = -1;
+    std::string aus, fehler;
+};
+
+Lauf kommandozeile(std::vector<std::string> argumente)
+{
+    argumente.insert(argumente.begin(), KV_MASCHINENELEMENTE);
+    std::vector<char*> argv;
+    for (std::string& a : argumente)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    Lauf l;
+    gchar *aus = nullptr, *fehler = nullptr;
+    EXPECT_TRUE(g_spawn_sync(nullptr, argv.data(), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr,
+                             &aus, &fehler, &l.status, nullptr));
+    l.aus = aus ? aus : "";
+    l.fehler = fehler ? fehler : "";
+    g_free(aus);
+    g_free(fehler);
+    return l;
+}
+
+// A set written by the command line: defaults plus the given changes.
+std::string satz_schreiben(const std::string& pfad, std::vector<std::string> werte,
+                           const std::string& programm = NAME)
+{
+    werte.insert(werte.begin(), {programm, "--eingaben-schreiben", pfad});
+    const Lauf l = kommandozeile(werte);
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    return lesen(pfad);
+}
+
+// The report the command line computes from a set.
+std::string bericht_von(const std::string& satz)
+{
+    const Lauf l = kommandozeile({NAME, "--eingaben", satz});
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    return l.aus;
+}
+
+std::vector<Dialog> druecken(guint t, guint umschalter, std::vector<Antwort> antworten)
+{
+    return ausfuehren([&] { taste(window_main, t, umschalter); }, std::move(antworten));
+}
+
+std::string titel(GtkWidget* menuepunkt)
+{
+    GtkWidget* l = gtk_bin_get_child(GTK_BIN(menuepunkt));
+    return GTK_IS_LABEL(l) ? gtk_label_get_text(GTK_LABEL(l)) : "";
+}
+
+std::vector<GtkWidget*> kinder(GtkWidget* w)
+{
+    std::vector<GtkWidget*> v;
+    GList* liste = gtk_container_get_children(GTK_CONTAINER(w));
+    for (GList* l = liste; l; l = l->next)
+        v.push_back(GTK_WIDGET(l->data));
+    g_list_free(liste);
+    return v;
+}
+
+GtkWidget* menue_von(const std::string& name)
+{
+    for (GtkWidget* m : kinder(Menue_Leiste))
+        if (titel(m) == name)
+            return m;
+    return nullptr;
+}
+
+GtkWidget* eintrag(const std::string& menue, const std::string& text)
+{
+    for (GtkWidget* e : kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von(menue)))))
+        if (titel(e) == text)
+            return e;
+    return nullptr;
+}
+
+// What the window shows: every field and option, and the result fields.
+struct Bild {
+    KvEingaben eingaben;
+    std::vector<std::string> ergebnisse;
+    bool operator==(const Bild& b) const
+    {
+        return eingaben.texte == b.eingaben.texte && eingaben.optionen == b.eingaben.optionen
+               && ergebnisse == b.ergebnisse;
+    }
+};
+
+Bild bild()
+{
+    std::vector<GtkWidget*> felder;
+    alle_felder(window_main, felder);
+    Bild b{kv_gtk_eingaben_lesen(), {}};
+    for (GtkWidget* f : felder)
+        if (!gtk_editable_get_editable(GTK_EDITABLE(f)))
+            b.ergebnisse.push_back(text(f));
+    return b;
+}
+
+const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
+
+class Fenster : public MitOrdner {
+protected:
+    static void SetUpTestSuite()
+    {
+        kv_bilder_vorladen(P); // as kv_main does
+        kv_gtk_fenster_erzeugen(P);
+        ereignisse_abarbeiten();
+    }
+    void SetUp() override
+    {
+        MitOrdner::SetUp();
+        kv_gtk_eingaben_setzen(kv_vorgaben(R));
+        gerechnet = 0;
+    }
+};
+
+TEST_F(Fenster, MenueLeisteUeberDemFenster)
+{
+    // The menu bar first, then the calculator's top box as it was.
+    const std::vector<GtkWidget*> oben = kinder(Fenster_Box);
+    ASSERT_EQ(oben.size(), 2u);
+    EXPECT_EQ(oben[0], Menue_Leiste);
+    EXPECT_EQ(oben[1], Pack_Box[P.anzahl_boxen == 7 ? 6 : 5]);
+    EXPECT_EQ(gtk_bin_get_child(GTK_BIN(window_main)), Fenster_Box);
+    // Icon and button pictures, decoded beforehand in their own thread.
+    EXPECT_NE(gtk_window_get_icon(GTK_WINDOW(window_main)), nullptr);
+    for (GtkWidget* k : {pButton_rechnen, pButton_speichern, pButton_info, pButton_ende}) {
+        GtkWidget* bild = kinder(gtk_bin_get_child(GTK_BIN(k)))[0];
+        EXPECT_EQ(gtk_image_get_storage_type(GTK_IMAGE(bild)), GTK_IMAGE_PIXBUF);
+    }
+
+    std::vector<std::string> menues;
+    for (GtkWidget* m : kinder(Menue_Leiste))
+        menues.push_back(titel(m));
+    // Datei first, Hilfe last, a program's own menus between them.
+    ASSERT_GE(menues.size(), 3u);
+    EXPECT_EQ(menues[0], "Datei");
+    EXPECT_EQ(menues[1], "Berechnung");
+    EXPECT_EQ(menues.back(), "Hilfe");
+    for (const KvMenuepunkt& punkt : P.menuepunkte) {
+        std::string text = punkt.text;
+        text.erase(std::remove(text.begin(), text.end(), '_'), text.end());
+        EXPECT_NE(eintrag(punkt.menue, text), nullptr) << punkt.menue << " > " << text;
+    }
+    std::vector<std::string> datei;
+    for (GtkWidget* e : kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von("Datei")))))
+        datei.push_back(titel(e));
+    EXPECT_EQ(datei, (std::vector<std::string>{"Eingaben oeffnen...", "Zuletzt geoeffnet",
+                                               "Eingaben speichern unter...", "", "Bericht speichern...",
+                                               "", "Beenden"}));
+    ASSERT_NE(eintrag("Berechnung", "Rechnen"), nullptr);
+    ASSERT_NE(eintrag("Hilfe", "Info"), nullptr);
+    if (NAME == "wendis") {
+        // Its own entry, the same as its plot button: refused before "Rechnen".
+        GtkWidget* zeichnen = eintrag("Berechnung", "Kennlinie zeichnen");
+        ASSERT_NE(zeichnen, nullptr);
+        auto d = ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(zeichnen)); }, {OK});
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+    }
+}
+
+TEST_F(Fenster, TastenErreichenIhreHandler)
+{
+    auto d = druecken(GDK_F1, 0, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, P.info_text);
+
+    EXPECT_TRUE(druecken(GDK_F5, 0, {}).empty());
+    EXPECT_EQ(gerechnet, 1);
+    d = druecken(GDK_Return, STRG, {NEIN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
+
+    const std::string pfad = ordner + "/bericht.txt";
+    d = druecken(GDK_s, STRG, {datei(pfad)});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Ergebnisse speichern");
+    EXPECT_EQ(lesen(pfad), P.bericht());
+
+    d = druecken(GDK_o, STRG, {ABBRECHEN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].art, "datei");
+    EXPECT_EQ(d[0].text, "Eingaben oeffnen");
+    d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {ABBRECHEN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Eingaben speichern unter");
+    EXPECT_EQ(gerechnet, 1); // cancelled: nothing changed
+}
+
+// The defaults with aenderungen() applied.
+KvEingaben geaendert()
+{
+    KvEingaben e = kv_vorgaben(R);
+    for (const std::string& z : aenderungen()) {
+        const std::string name = z.substr(0, z.find('=')), wert = z.substr(z.find('=') + 1);
+        if (const int i = kv_eingabe_index(R, name); i >= 0)
+            e.texte[i] = wert;
+        else
+            e.optionen[kv_option_index(R, name)] = kv_optionswert_index(
+                R.optionen[kv_option_index(R, name)], wert);
+    }
+    return e;
+}
+
+// Title, note and markers: what names the computation a diagram shows.
+std::string kennung(const Diagramm& d)
+{
+    std::string k = d.titel + "\n" + d.hinweis;
+    for (const Marke& m : d.marken)
+        k += "\n" + kv_kurz(m.p.x) + " " + kv_kurz(m.p.y);
+    return k;
+}
+
+TEST_F(Fenster, DiagrammZeigtDieLetzteRechnung)
+{
+    const KvEingaben e = geaendert();
+    kv_gtk_eingaben_setzen(e);
+    EXPECT_TRUE(druecken(GDK_F5, 0, {}).empty());
+    ASSERT_NE(eintrag("Ansicht", "Diagramm"), nullptr);
+    druecken(GDK_d, STRG, {});
+    ASSERT_NE(kv_gtk_diagrammfenster(), nullptr);
+    const Diagramm* gezeigt = kv_gtk_diagrammfenster_diagramm();
+    ASSERT_NE(gezeigt, nullptr);
+
+    KvStand stand;
+    KvRechnung rechnung;
+    ASSERT_TRUE(kv_lesen(R, e, stand, rechnung, true));
+    Diagramm erwartet;
+    std::string fehler;
+    ASSERT_TRUE(P.diagramm(stand, erwartet, fehler)) << fehler;
+    EXPECT_EQ(kennung(*gezeigt), kennung(erwartet));
+
+    // An edited field and a declined recompute: still the computation shown.
+    const std::string vorher = kennung(*gezeigt);
+    KvEingabeWidgets w;
+    P.eingabe_widgets(w);
+    setzen(w.felder[0], kv_kurz(kv_zahl_lesen(e.texte[0].c_str()) * 1.1));
+    druecken(GDK_F5, 0, {NEIN});
+    ASSERT_NE(kv_gtk_diagrammfenster_diagramm(), nullptr);
+    EXPECT_EQ(kennung(*kv_gtk_diagrammfenster_diagramm()), vorher);
+    // Computed again: the diagram follows.
+    druecken(GDK_F5, 0, {JA});
+    ASSERT_NE(kv_gtk_diagrammfenster_diagramm(), nullptr);
+    EXPECT_NE(kennung(*kv_gtk_diagrammfenster_diagramm()), vorher);
+    gtk_widget_destroy(kv_gtk_diagrammfenster());
+    ereignisse_abarbeiten();
+}
+
+TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
+{
+    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string text_a = satz_schreiben(a, aenderungen());
+    KvEingaben erwartet;
+    std::string fehler;
+    ASSERT_TRUE(kv_eingabesatz_lesen(R, a, erwartet, fehler)) << fehler;
+
+    // Opened: every field and option as in the set, nothing computed yet.
+    klicken(pButton_rechnen, {});
+    EXPECT_TRUE(druecken(GDK_o, STRG, {datei(a)}).size() == 1u);
+    const KvEingaben im_fenster = kv_gtk_eingaben_lesen();
+    EXPECT_EQ(im_fenster.texte, erwartet.texte);
+    EXPECT_EQ(im_fenster.optionen, erwartet.optionen);
+    auto d = druecken(GDK_s, STRG, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+
+    // Computed, the report is the command line's from the same set.
+    EXPECT_TRUE(druecken(GDK_F5, 0, {}).empty());
+    const std::string bericht = ordner + "/bericht.txt";
+    druecken(GDK_s, STRG, {datei(bericht)});
+    EXPECT_EQ(lesen(bericht), bericht_von(a));
+
+    // Saved under a name without extension: the program's is added, the
+    // file is the command line's byte for byte.  (A name no other file
+    // begins with: the chooser completes what is typed.)
+    d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(ordner + "/zweiter")});
+    ASSERT_EQ(d.size(), 1u) << d.back().art << ": " << d.back().text;
+    const std::string b = ordner + "/zweiter" + ENDUNG;
+    EXPECT_EQ(lesen(b), text_a);
+    EXPECT_FALSE(g_file_test((ordner + "/zweiter").c_str(), G_FILE_TEST_EXISTS));
+
+    // An existing set: No and closing keep it, Yes replaces it.
+    schreiben(b, "alt\n");
+    d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(b), NEIN});
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[1].text, "Es ist schon ein Eingabesatz vorhanden!\nSoll dieser ueberschrieben werden?");
+    EXPECT_EQ(lesen(b), "alt\n");
+    druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(b), SCHLIESSEN});
+    EXPECT_EQ(lesen(b), "alt\n");
+    druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(b), JA});
+    EXPECT_EQ(lesen(b), text_a);
+}
+
+TEST_F(Fenster, FremderOderFehlerhafterSatzAendertNichts)
+{
+    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string text_a = satz_schreiben(a, aenderungen());
+    ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a));
+    klicken(pButton_rechnen, {});
+    const Bild vorher = bild();
+
+    const std::string anderes = NAME == "stalor" ? "tarvex" : "stalor";
+    const std::string fremd = ordner + "/fremd" + ENDUNG; // renamed, still the other's
+    satz_schreiben(fremd, {}, anderes);
+    const std::string kaputt = ordner + "/kaputt" + ENDUNG;
+    schreiben(kaputt, "[" + NAME + "\nFormatversion=1\n");
+    const std::string unbekannt = ordner + "/unbekannt" + ENDUNG;
+    schreiben(unbekannt, text_a + "Unsinn=1\n");
+    const std::string fehlt = ordner + "/fehlt" + ENDUNG;
+
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {fremd, "ist ein Eingabesatz fuer " + anderes + ", nicht fuer " + NAME},
+        {kaputt, "ist kein Eingabesatz (Aufbau fehlerhaft)"},
+        {unbekannt, "unbekannter Name \"Unsinn\""},
+        {fehlt, "kann nicht gelesen werden (Datei oder Ordner nicht vorhanden)"},
+    };
+    for (const auto& [pfad, grund] : faelle) {
+        // Through the chooser as a user opens it; the missing one by name.
+        const auto d = pfad == fehlt
+            ? ausfuehren([&] { kv_gtk_eingabesatz_oeffnen(pfad); }, {OK})
+            : druecken(GDK_o, STRG, {datei(pfad), OK});
+        ASSERT_FALSE(d.empty());
+        EXPECT_EQ(d.back().art, "error");
+        EXPECT_EQ(d.back().text, "Fehler beim Oeffnen!\nEingabesatz " + pfad + ": " + grund);
+        EXPECT_EQ(d.back().ueber, GTK_WINDOW(window_main));
+        EXPECT_TRUE(bild() == vorher) << pfad;
+        EXPECT_EQ(gerechnet, 1) << pfad;
+    }
+}
+
+TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
+{
+    const std::string a = ordner + "/a" + ENDUNG;
+    satz_schreiben(a, aenderungen());
+    const std::string b = ordner + "/b" + ENDUNG;
+    ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a));
+    druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(b)});
+    // Another program's set in the same list.
+    const std::string anderes = NAME == "stalor" ? "tarvex" : "stalor";
+    gchar* fremd = g_filename_to_uri((ordner + "/x." + anderes).c_str(), nullptr, nullptr);
+    schreiben(ordner + "/x." + anderes, "");
+    gtk_recent_manager_add_item(gtk_recent_manager_get_default(), fremd);
+
+    // Opening "Datei" makes the list.
+    GtkWidget* datei_menue = menue_von("Datei");
+    gtk_menu_shell_select_item(GTK_MENU_SHELL(Menue_Leiste), datei_menue);
+    ereignisse_abarbeiten();
+    GtkWidget* zuletzt = eintrag("Datei", "Zuletzt geoeffnet");
+    EXPECT_TRUE(gtk_widget_is_sensitive(zuletzt));
+    GtkWidget* liste = gtk_menu_item_get_submenu(GTK_MENU_ITEM(zuletzt));
+    ASSERT_TRUE(GTK_IS_RECENT_CHOOSER(liste));
+    gsize n = 0;
+    gchar** uris = gtk_recent_chooser_get_uris(GTK_RECENT_CHOOSER(liste), &n);
+    std::vector<std::string> namen;
+    for (gsize i = 0; i < n; ++i) {
+        gchar* pfad = g_filename_from_uri(uris[i], nullptr, nullptr);
+        namen.push_back(pfad);
+        g_free(pfad);
+    }
+    g_strfreev(uris);
+    std::sort(namen.begin(), namen.end()); // used in the same second: any order
+    EXPECT_EQ(namen, (std::vector<std::string>{a, b}));
+    gtk_menu_shell_deactivate(GTK_MENU_SHELL(Menue_Leiste));
+    g_free(fremd);
+
+    // Choosing one opens it.
+    kv_gtk_eingaben_setzen(kv_vorgaben(R));
+    ereignisse_abarbeiten();
+    GtkWidget* punkt = nullptr;
+    for (GtkWidget* e : kinder(liste))
+        if (titel(e).find("a" + ENDUNG) != std::string::npos)
+            punkt = e;
+    ASSERT_NE(punkt, nullptr);
+    EXPECT_TRUE(ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(punkt)); }, {}).empty());
+    KvEingaben erwartet;
+    std::string fehler;
+    ASSERT_TRUE(kv_eingabesatz_lesen(R, a, erwartet, fehler));
+    EXPECT_EQ(kv_gtk_eingaben_lesen().texte, erwartet.texte);
+}
+
+// A folder where writing more than a few bytes fails: a full tmpfs when this
+// process may mount one, else a file-size limit on this process.
+class VollerOrdner {
+public:
+    VollerOrdner(const std::string& ordner, bool tmpfs) : ordner_(ordner)
+    {
+        if (tmpfs) {
+            gemountet_ = mount("tmpfs", ordner.c_str(), "tmpfs", 0, "size=16k") == 0;
+            return;
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &alt_);
+        rlimit neu = alt_;
+        neu.rlim_cur = 64;
+        begrenzt_ = setrlimit(RLIMIT_FSIZE, &neu) == 0;
+    }
+    bool bereit() const { return gemountet_ || begrenzt_; }
+    // Fills what the tmpfs has left.
+    void fuellen()
+    {
+        if (!gemountet_)
+            return;
+        std::FILE* f = std::fopen((ordner_ + "/fueller").c_str(), "w");
+        const std::string block(512, 'x');
+        while (f && std::fwrite(block.data(), 1, block.size(), f) == block.size() && std::fflush(f) == 0) {
+        }
+        if (f)
+            std::fclose(f);
+    }
+    ~VollerOrdner()
+    {
+        if (begrenzt_)
+            setrlimit(RLIMIT_FSIZE, &alt_);
+        if (gemountet_)
+            umount(ordner_.c_str());
+    }
+
+private:
+    std::string ordner_;
+    rlimit alt_{};
+    bool gemountet_ = false, begrenzt_ = false;
+};
+
+TEST_F(Fenster, FehlgeschlagenesSchreibenLaesstDieAlteDatei)
+{
+    for (const bool tmpfs : {true, false}) {
+        const std::string voll = ordner + (tmpfs ? "/tmpfs" : "/begrenzt");
+        ASSERT_EQ(g_mkdir(voll.c_str(), 0700), 0);
+        VollerOrdner v(voll, tmpfs);
+        if (!v.bereit())
+            continue; // no mount here (not root)
+        const std::string bericht = voll + "/bericht.txt", satz = voll + "/satz" + ENDUNG;
+        schreiben(bericht, "alter Bericht\n");
+        schreiben(satz, "alter Satz\n");
+        v.fuellen();
+
+        gerechnet = 0;
+        klicken(pButton_rechnen, {});
+        auto d = druecken(GDK_s, STRG, {datei(bericht), JA, OK});
+        ASSERT_EQ(d.size(), 3u) << voll;
+        EXPECT_EQ(d[2].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n"
+                                 + bericht);
+        EXPECT_EQ(lesen(bericht), "alter Bericht\n");
+
+        d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(satz), JA, OK});
+        ASSERT_EQ(d.size(), 3u);
+        EXPECT_EQ(d[2].art, "error");
+        EXPECT_EQ(d[2].text.rfind("Fehler beim Speichern!\nEingabesatz " + satz + ": kann nicht geschrieben werden (", 0), 0u);
+        EXPECT_EQ(lesen(satz), "alter Satz\n");
+        // No half-written file is left beside them.
+        std::vector<std::string> dateien;
+        GDir* dir = g_dir_open(voll.c_str(), 0, nullptr);
+        while (const char* n = g_dir_read_name(dir))
+            dateien.push_back(n);
+        g_dir_close(dir);
+        std::sort(dateien.begin(), dateien.end());
+        std::vector<std::string> erwartet = {"bericht.txt", "satz" + ENDUNG};
+        if (tmpfs)
+            erwartet.insert(erwartet.begin() + 1, "fueller");
+        EXPECT_EQ(dateien, erwartet);
+    }
+}
+
+TEST_F(Fenster, BeendenMitStrgQ)
+{
+    bool zu_lange = false;
+    g_idle_add([](gpointer) -> gboolean { taste(window_main, GDK_q, GDK_CONTROL_MASK); return FALSE; },
+               nullptr);
+    // Only a safety net against a hanging test, no measure of time.
+    const guint netz = g_timeout_add_seconds(30, [](gpointer z) -> gboolean {
+        *static_cast<bool*>(z) = true;
+        gtk_main_quit();
+        return FALSE;
+    }, &zu_lange);
+    gtk_main();
+    EXPECT_FALSE(zu_lange);
+    if (!zu_lange)
+        g_source_remove(netz);
+}
+
+// Started as "stalor mein.stalor": the set is in the window once the main
+// loop runs; a file that cannot be opened is told over the window.
+class Start : public MitOrdner {};
+
+TEST_F(Start, MitEingabesatz)
+{
+    const std::string a = ordner + "/a" + ENDUNG;
+    satz_schreiben(a, aenderungen());
+    std::string programm = NAME, datei = a;
+    char* argv[] = {programm.data(), datei.data(), nullptr};
+    const auto d = ausfuehren([&] {
+        kv_gtk_starten(P, 2, argv);
+        ereignisse_abarbeiten();
+    }, {});
+    EXPECT_TRUE(d.empty());
+    KvEingaben erwartet;
+    std::string fehler;
+    ASSERT_TRUE(kv_eingabesatz_lesen(R, a, erwartet, fehler));
+    EXPECT_EQ(kv_gtk_eingaben_lesen().texte, erwartet.texte);
+    EXPECT_EQ(kv_gtk_eingaben_lesen().optionen, erwartet.optionen);
+    // And computes the command line's report.
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(P.bericht(), bericht_von(a));
+}
+
+TEST_F(Start, MitKaputterDatei)
+{
+    const std::string kaputt = ordner + "/kaputt" + ENDUNG;
+    schreiben(kaputt, "kein Eingabesatz\n");
+    std::string programm = NAME;
+    char* argv[] = {programm.data(), const_cast<char*>(kaputt.c_str()), nullptr};
+    const auto d = ausfuehren([&] {
+        kv_gtk_starten(P, 2, argv);
+        ereignisse_abarbeiten();
+    }, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Fehler beim Oeffnen!\nEingabesatz " + kaputt + ": ist kein Eingabesatz (Aufbau fehlerhaft)");
+    EXPECT_EQ(d[0].ueber, GTK_WINDOW(window_main));
+    EXPECT_TRUE(gtk_widget_get_mapped(window_main));
+    const KvEingaben e = kv_gtk_eingaben_lesen(), v = kv_vorgaben(R);
+    EXPECT_EQ(e.texte, v.texte);
+    EXPECT_EQ(e.optionen, v.optionen);
+}
+
+} // namespace
