@@ -406,7 +406,7 @@ std::vector<std::vector<Punkt>> sichtbare_stuecke(const Aufbau& a, const std::ve
             stuecke.push_back({{x0, y0}});
         stuecke.back().push_back({x1, y1});
         // A clipped end breaks the run.
-        double ex, ey;
+        double ex = x1, ey = y1;
         a.pixel(p[i + 1], ex, ey);
         offen = std::hypot(ex - x1, ey - y1) < 0.01;
     }
@@ -716,36 +716,33 @@ Aufbau gesamt_aufbauen(cairo_t* cr, const Diagramm& d, double B, double H)
 
 // ---- Drawing -------------------------------------------------------------------
 
+// Grid lines at the given values of both axes, in one grey.
+void gitterlinien(cairo_t* cr, const Aufbau& a, const std::vector<double>& xs,
+                  const std::vector<double>& ys, double grau)
+{
+    const Rechteck& p = a.plot;
+    cairo_set_source_rgb(cr, grau, grau, grau);
+    for (double v : xs) {
+        const double x = std::round(a.px(v)) + 0.5;
+        cairo_move_to(cr, x, p.y);
+        cairo_line_to(cr, x, p.unten());
+    }
+    for (double v : ys) {
+        const double y = std::round(a.py(v)) + 0.5;
+        cairo_move_to(cr, p.x, y);
+        cairo_line_to(cr, p.rechts(), y);
+    }
+    cairo_stroke(cr);
+}
+
 void achsen_zeichnen(cairo_t* cr, const Aufbau& a)
 {
     const Rechteck& p = a.plot;
     cairo_set_dash(cr, nullptr, 0, 0);
     // Grid, minor lines of log axes lighter.
     cairo_set_line_width(cr, 1);
-    cairo_set_source_rgb(cr, 0.93, 0.93, 0.93);
-    for (double v : a.tx.neben) {
-        const double x = std::round(a.px(v)) + 0.5;
-        cairo_move_to(cr, x, p.y);
-        cairo_line_to(cr, x, p.unten());
-    }
-    for (double v : a.ty.neben) {
-        const double y = std::round(a.py(v)) + 0.5;
-        cairo_move_to(cr, p.x, y);
-        cairo_line_to(cr, p.rechts(), y);
-    }
-    cairo_stroke(cr);
-    cairo_set_source_rgb(cr, 0.85, 0.85, 0.85);
-    for (double v : a.tx.werte) {
-        const double x = std::round(a.px(v)) + 0.5;
-        cairo_move_to(cr, x, p.y);
-        cairo_line_to(cr, x, p.unten());
-    }
-    for (double v : a.ty.werte) {
-        const double y = std::round(a.py(v)) + 0.5;
-        cairo_move_to(cr, p.x, y);
-        cairo_line_to(cr, p.rechts(), y);
-    }
-    cairo_stroke(cr);
+    gitterlinien(cr, a, a.tx.neben, a.ty.neben, 0.93);
+    gitterlinien(cr, a, a.tx.werte, a.ty.werte, 0.85);
 
     // Frame, ticks and numbers.
     cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
