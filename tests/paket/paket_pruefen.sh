@@ -47,7 +47,7 @@ for p in "${programme[@]}"; do
          "/usr/share/metainfo/org.example.maschinenelemente.$p.metainfo.xml")
 done
 for b in "$quelle"/pictures/*.png; do soll+=("/usr/share/maschinenelemente/$(basename "$b")"); done
-soll+=(/usr/share/bash-completion/completions/maschinenelemente
+soll+=(/usr/share/bash-completion/completions/maschinenelemente /usr/share/mime/packages/maschinenelemente.xml
        /usr/share/doc/maschinenelemente/copyright /usr/share/doc/maschinenelemente/changelog.gz)
 for f in "${soll[@]}"; do
   grep -qxF "$f" "$tmp/paket" || falsch "the package lacks $f"
@@ -80,7 +80,8 @@ bash "$quelle/tests/install/metainfo_pruefen.sh" "$wurzel/usr/share/metainfo" "$
   falsch "software-centre entries of the package"
 for p in "${programme[@]}"; do
   starter=$wurzel/usr/share/applications/$p.desktop
-  grep -qx "Exec=/usr/bin/$p" "$starter" || falsch "$p.desktop does not start /usr/bin/$p"
+  grep -qx "Exec=/usr/bin/$p %f" "$starter" || falsch "$p.desktop does not start /usr/bin/$p with the input set"
+  grep -qx "MimeType=application/x-maschinenelemente-$p;" "$starter" || falsch "$p.desktop does not open its input sets"
   grep -qx "Path=/usr/share/maschinenelemente" "$starter" || falsch "$p.desktop does not start in /usr/share/maschinenelemente"
 done
 # Debian's own paths: no /usr/local, no build folder left in any text file.
