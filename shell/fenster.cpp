@@ -69,6 +69,16 @@ void kv_gtk_im_rahmen(GtkWidget* box, const char* titel, GtkWidget* inhalt)
     gtk_container_add(GTK_CONTAINER(rahmen), inhalt);
 }
 
+std::vector<GtkWidget*> kv_gtk_kinder(GtkWidget* container)
+{
+    std::vector<GtkWidget*> v;
+    GList* liste = gtk_container_get_children(GTK_CONTAINER(container));
+    for (GList* l = liste; l; l = l->next)
+        v.push_back(GTK_WIDGET(l->data));
+    g_list_free(liste);
+    return v;
+}
+
 GtkWidget* kv_gtk_tabelle(int zeilen, int spalten)
 {
     GtkWidget* tabelle = gtk_table_new(zeilen, spalten, FALSE);

@@ -43,17 +43,16 @@ std::string titel_von(GtkWidget* eintrag)
 // The menu of that title; a new one before "Hilfe" when there is none.
 GtkWidget* menue(const char* titel)
 {
-    GList* kinder = gtk_container_get_children(GTK_CONTAINER(Menue_Leiste));
     GtkWidget* gefunden = nullptr;
     int hilfe = -1, i = 0;
-    for (GList* l = kinder; l; l = l->next, ++i) {
-        const std::string t = titel_von(GTK_WIDGET(l->data));
+    for (GtkWidget* eintrag : kv_gtk_kinder(Menue_Leiste)) {
+        const std::string t = titel_von(eintrag);
         if (t == titel)
-            gefunden = gtk_menu_item_get_submenu(GTK_MENU_ITEM(l->data));
+            gefunden = gtk_menu_item_get_submenu(GTK_MENU_ITEM(eintrag));
         if (t == "Hilfe")
             hilfe = i;
+        ++i;
     }
-    g_list_free(kinder);
     if (gefunden)
         return gefunden;
     GtkWidget* eintrag = gtk_menu_item_new_with_mnemonic((std::string("_") + titel).c_str());

@@ -138,6 +138,8 @@ void kv_gtk_packen(GtkWidget* box, GtkWidget* kind);
 // A frame with a caption around inhalt, packed into box.
 void kv_gtk_im_rahmen(GtkWidget* box, const char* titel, GtkWidget* inhalt);
 GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
+// The children of a container, in its order.
+std::vector<GtkWidget*> kv_gtk_kinder(GtkWidget* container);
 // A widget in the table cell at (spalte, zeile), spanning breite columns.
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
 GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry

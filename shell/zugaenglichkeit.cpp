@@ -15,21 +15,12 @@ struct Zelle {
     guint links, rechts, oben;
 };
 
-std::vector<GtkWidget*> kinder(GtkWidget* container)
-{
-    std::vector<GtkWidget*> v;
-    GList* liste = gtk_container_get_children(GTK_CONTAINER(container));
-    for (GList* l = liste; l; l = l->next)
-        v.push_back(GTK_WIDGET(l->data));
-    g_list_free(liste);
-    return v;
-}
 
 // The cells of a table in reading order: row by row, left to right.
 std::vector<Zelle> zellen(GtkWidget* tabelle)
 {
     std::vector<Zelle> v;
-    for (GtkWidget* w : kinder(tabelle)) {
+    for (GtkWidget* w : kv_gtk_kinder(tabelle)) {
         Zelle z{w, 0, 0, 0};
         gtk_container_child_get(GTK_CONTAINER(tabelle), w, "left-attach", &z.links,
                                 "right-attach", &z.rechts, "top-attach", &z.oben, nullptr);
@@ -116,7 +107,7 @@ void kv_gtk_zugaenglich_machen(GtkWidget* w)
         for (const Zelle& z : zellen(w))
             folge.push_back(z.w);
     } else {
-        folge = kinder(w); // boxes: in packing order, top to bottom or left to right
+        folge = kv_gtk_kinder(w); // boxes: in packing order, top to bottom or left to right
     }
     if (GTK_IS_TABLE(w) || GTK_IS_BOX(w)) {
         GList* kette = nullptr;

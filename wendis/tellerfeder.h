@@ -47,4 +47,6 @@ std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
 extern const KvRechner wendis_rechner;
 // The spring as the fields hold it, and where the plot range stands.
 TellerEingabe tellerfeder_eingabe(const KvStand& s);
+// The same from the seven fields of the window in their order.
+TellerEingabe tellerfeder_eingabe(const double d_box_werkstoffdaten[7]);
 constexpr int TELLER_S1 = 7, TELLER_S2 = 8;

@@ -136,8 +136,7 @@ int kv_c_berechen()
     flaeche_leeren();
     if (kv_gtk_felder_lesen(INPUT_Werkstoffdaten, c_box_Werkstoffdaten, d_box_werkstoffdaten, 7) == -1)
         return -1;
-    const double* v = d_box_werkstoffdaten;
-    feder = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    feder = tellerfeder_eingabe(d_box_werkstoffdaten);
     feder_werte = tellerfeder_berechnen(feder);
     const TellerErgebnis& r = feder_werte;
     const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};

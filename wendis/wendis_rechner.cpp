@@ -2,11 +2,12 @@
 // computation and report from the values as read.
 #include "tellerfeder.h"
 
-TellerEingabe tellerfeder_eingabe(const KvStand& s)
+TellerEingabe tellerfeder_eingabe(const double v[7])
 {
-    const double* v = s.werte;
     return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
+
+TellerEingabe tellerfeder_eingabe(const KvStand& s) { return tellerfeder_eingabe(s.werte); }
 
 namespace {
 

@@ -86,19 +86,10 @@ std::string titel(GtkWidget* menuepunkt)
     return GTK_IS_LABEL(l) ? gtk_label_get_text(GTK_LABEL(l)) : "";
 }
 
-std::vector<GtkWidget*> kinder(GtkWidget* w)
-{
-    std::vector<GtkWidget*> v;
-    GList* liste = gtk_container_get_children(GTK_CONTAINER(w));
-    for (GList* l = liste; l; l = l->next)
-        v.push_back(GTK_WIDGET(l->data));
-    g_list_free(liste);
-    return v;
-}
 
 GtkWidget* menue_von(const std::string& name)
 {
-    for (GtkWidget* m : kinder(Menue_Leiste))
+    for (GtkWidget* m : kv_gtk_kinder(Menue_Leiste))
         if (titel(m) == name)
             return m;
     return nullptr;
@@ -106,7 +97,7 @@ GtkWidget* menue_von(const std::string& name)
 
 GtkWidget* eintrag(const std::string& menue, const std::string& text)
 {
-    for (GtkWidget* e : kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von(menue)))))
+    for (GtkWidget* e : kv_gtk_kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von(menue)))))
         if (titel(e) == text)
             return e;
     return nullptr;
@@ -155,7 +146,7 @@ protected:
 TEST_F(Fenster, MenueLeisteUeberDemFenster)
 {
     // The menu bar first, then the calculator's top box as it was.
-    const std::vector<GtkWidget*> oben = kinder(Fenster_Box);
+    const std::vector<GtkWidget*> oben = kv_gtk_kinder(Fenster_Box);
     ASSERT_EQ(oben.size(), 2u);
     EXPECT_EQ(oben[0], Menue_Leiste);
     EXPECT_EQ(oben[1], Pack_Box[P.anzahl_boxen == 7 ? 6 : 5]);
@@ -163,12 +154,12 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
     // Icon and button pictures, decoded beforehand in their own thread.
     EXPECT_NE(gtk_window_get_icon(GTK_WINDOW(window_main)), nullptr);
     for (GtkWidget* k : {pButton_rechnen, pButton_speichern, pButton_info, pButton_ende}) {
-        GtkWidget* bild = kinder(gtk_bin_get_child(GTK_BIN(k)))[0];
+        GtkWidget* bild = kv_gtk_kinder(gtk_bin_get_child(GTK_BIN(k)))[0];
         EXPECT_EQ(gtk_image_get_storage_type(GTK_IMAGE(bild)), GTK_IMAGE_PIXBUF);
     }
 
     std::vector<std::string> menues;
-    for (GtkWidget* m : kinder(Menue_Leiste))
+    for (GtkWidget* m : kv_gtk_kinder(Menue_Leiste))
         menues.push_back(titel(m));
     // Datei first, Hilfe last, a program's own menus between them.
     ASSERT_GE(menues.size(), 3u);
@@ -181,7 +172,7 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
         EXPECT_NE(eintrag(punkt.menue, text), nullptr) << punkt.menue << " > " << text;
     }
     std::vector<std::string> datei;
-    for (GtkWidget* e : kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von("Datei")))))
+    for (GtkWidget* e : kv_gtk_kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(menue_von("Datei")))))
         datei.push_back(titel(e));
     EXPECT_EQ(datei, (std::vector<std::string>{"Eingaben oeffnen...", "Zuletzt geoeffnet",
                                                "Eingaben speichern unter...", "", "Bericht speichern...",
@@ -406,7 +397,7 @@ TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
     kv_gtk_eingaben_setzen(kv_vorgaben(R));
     ereignisse_abarbeiten();
     GtkWidget* punkt = nullptr;
-    for (GtkWidget* e : kinder(liste))
+    for (GtkWidget* e : kv_gtk_kinder(liste))
         if (titel(e).find("a" + ENDUNG) != std::string::npos)
             punkt = e;
     ASSERT_NE(punkt, nullptr);
