@@ -41,8 +41,10 @@ declare -A titel=(
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
 cd pictures # where the programs find their pictures
-leer() { "$tmp/kartenzeit" "Leeres Fenster" "$tmp/leeres_fenster"; }
-programm() { "$tmp/kartenzeit" "${titel[$1]}" "$build/$1"; }
+# Each run after a short pause: the X server first lets go of the client
+# before, which would otherwise land on whichever program starts next.
+leer() { sleep 0.1; "$tmp/kartenzeit" "Leeres Fenster" "$tmp/leeres_fenster"; }
+programm() { sleep 0.1; "$tmp/kartenzeit" "${titel[$1]}" "$build/$1"; }
 
 ok=1
 printf '%-8s %9s %9s %7s %11s %11s %9s\n' Programm "leer/ms" "prog/ms" Faktor "leer/KiB" "prog/KiB" "mehr/KiB"

@@ -16,11 +16,36 @@ struct Vorrat {
 Vorrat* vorrat = nullptr;  // filled by the thread
 GThread* lader = nullptr;
 
+// The pictures are PNG files: read as such, the toolkit's reader skips
+// guessing the type from the desktop's whole MIME database.  Anything else
+// (another format under the name, a broken file) is left for the widget to
+// read the general way.
+GdkPixbuf* als_png_lesen(const char* datei)
+{
+    gchar* inhalt = nullptr;
+    gsize laenge = 0;
+    if (!g_file_get_contents(datei, &inhalt, &laenge, nullptr))
+        return nullptr;
+    GdkPixbuf* bild = nullptr;
+    if (GdkPixbufLoader* leser = gdk_pixbuf_loader_new_with_type("png", nullptr)) {
+        // A failed write has closed the reader already.
+        if (gdk_pixbuf_loader_write(leser, reinterpret_cast<const guchar*>(inhalt), laenge, nullptr)
+            && gdk_pixbuf_loader_close(leser, nullptr)) {
+            bild = gdk_pixbuf_loader_get_pixbuf(leser);
+            if (bild)
+                g_object_ref(bild);
+        }
+        g_object_unref(leser);
+    }
+    g_free(inhalt);
+    return bild;
+}
+
 gpointer laden(gpointer daten)
 {
     Vorrat* v = static_cast<Vorrat*>(daten);
     for (const std::string& n : v->namen)
-        v->bilder[n] = gdk_pixbuf_new_from_file(n.c_str(), nullptr);
+        v->bilder[n] = als_png_lesen(n.c_str());
     return nullptr;
 }
 
