@@ -1,6 +1,7 @@
 // Start-up, the main window's boxes, the action bar and the signal wiring.
 #include "shell.h"
 
+#include <malloc.h>
 #include <string>
 
 GtkWidget* window_main = nullptr;
@@ -244,6 +245,18 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
     return 0;
 }
 
+namespace {
+
+// What the font and picture readers and the first layout left behind is
+// handed back once the window has drawn itself.
+gboolean startreste_freigeben(gpointer)
+{
+    malloc_trim(0);
+    return G_SOURCE_REMOVE;
+}
+
+} // namespace
+
 int kv_main(const KvProgramm& programm, int argc, char** argv)
 {
     // Pango reads the font configuration in a thread of its own from the
@@ -254,6 +267,7 @@ int kv_main(const KvProgramm& programm, int argc, char** argv)
     kv_bilder_vorladen(programm);
     gtk_init(&argc, &argv);
     kv_gtk_starten(programm, argc, argv);
+    g_idle_add_full(G_PRIORITY_LOW, startreste_freigeben, nullptr, nullptr);
     gtk_main();
     return 0;
 }
