@@ -3,7 +3,10 @@
 # the time from starting a program to the X server mapping its window, and
 # its resident memory once the window has drawn itself.  Runs in its own
 # Xvfb; each program alternates with the bare window, PAARE pairs each
-# (default 21), and the medians are compared.
+# (default 21), and the medians are compared.  A second yardstick, the bare
+# window with as many captioned fields as the program's window has and
+# nothing else (bench/felder_fenster.c), shows how much of the difference
+# the toolkit needs for the fields alone.
 #   bash bench/start.sh [BUILD-ORDNER] [PAARE]
 # Needs a build (default build/), cc, pkg-config, the GTK+ 2 and X11 headers
 # and xvfb-run.  A program may map at most 1.25 times as late as the bare
@@ -26,8 +29,9 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/start.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
 cc -O2 -o "$tmp/kartenzeit" bench/kartenzeit.c -lX11
-cc -O2 -Wno-deprecated-declarations -o "$tmp/leeres_fenster" bench/leeres_fenster.c \
-   $(pkg-config --cflags --libs gtk+-2.0)
+for f in leeres_fenster felder_fenster; do
+  cc -O2 -Wno-deprecated-declarations -o "$tmp/$f" "bench/$f.c" $(pkg-config --cflags --libs gtk+-2.0)
+done
 
 # Window title of each program, as its description names it.
 declare -A titel=(
@@ -38,6 +42,10 @@ declare -A titel=(
   [wendis]="Berechung von Tellerfedern nach DIN 2093"
 )
 
+# Entry fields of each window, inputs and results, as its window tests count
+# them.
+declare -A felder=([stalor]=14 [tarvex]=62 [lupran]=30 [kopdra]=17 [wendis]=15)
+
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
 cd pictures # where the programs find their pictures
@@ -45,21 +53,28 @@ cd pictures # where the programs find their pictures
 # before, which would otherwise land on whichever program starts next.
 leer() { sleep 0.1; "$tmp/kartenzeit" "Leeres Fenster" "$tmp/leeres_fenster"; }
 programm() { sleep 0.1; "$tmp/kartenzeit" "${titel[$1]}" "$build/$1"; }
+nur_felder() { sleep 0.1; "$tmp/kartenzeit" "Felder" "$tmp/felder_fenster" Felder "${felder[$1]}"; }
 
 ok=1
-printf '%-8s %9s %9s %7s %11s %11s %9s\n' Programm "leer/ms" "prog/ms" Faktor "leer/KiB" "prog/KiB" "mehr/KiB"
+printf '%-8s %8s %8s %7s %10s %7s %9s %9s %11s\n' Programm "leer/ms" "prog/ms" Faktor \
+  "felder/ms" Faktor "leer/KiB" "mehr/KiB" "felder+/KiB"
 for p in stalor tarvex lupran kopdra wendis; do
-  leer >/dev/null; programm "$p" >/dev/null # caches warm
-  : >"$tmp/leer"; : >"$tmp/prog"
+  leer >/dev/null; programm "$p" >/dev/null; nur_felder "$p" >/dev/null # caches warm
+  : >"$tmp/leer"; : >"$tmp/prog"; : >"$tmp/felder"
   for _ in $(seq "$paare"); do
     leer >>"$tmp/leer"
     programm "$p" >>"$tmp/prog"
+    nur_felder "$p" >>"$tmp/felder"
   done
-  tl=$(cut -d' ' -f1 "$tmp/leer" | median); tp=$(cut -d' ' -f1 "$tmp/prog" | median)
-  ml=$(cut -d' ' -f3 "$tmp/leer" | median); mp=$(cut -d' ' -f3 "$tmp/prog" | median)
+  spalte() { cut -d' ' -f"$1" "$tmp/$2" | median; }
+  tl=$(spalte 1 leer); tp=$(spalte 1 prog); tf=$(spalte 1 felder)
+  ml=$(spalte 3 leer); mp=$(spalte 3 prog); mf=$(spalte 3 felder)
   faktor=$(awk -v a="$tp" -v b="$tl" 'BEGIN { printf "%.2f", a / b }')
+  ffaktor=$(awk -v a="$tf" -v b="$tl" 'BEGIN { printf "%.2f", a / b }')
   mehr=$(awk -v a="$mp" -v b="$ml" 'BEGIN { printf "%d", a - b }')
-  printf '%-8s %9.1f %9.1f %7s %11d %11d %9d\n' "$p" "$tl" "$tp" "$faktor" "$ml" "$mp" "$mehr"
+  fmehr=$(awk -v a="$mf" -v b="$ml" 'BEGIN { printf "%d", a - b }')
+  printf '%-8s %8.1f %8.1f %7s %10.1f %7s %9d %9d %11d\n' "$p" "$tl" "$tp" "$faktor" "$tf" \
+    "$ffaktor" "$ml" "$mehr" "$fmehr"
   awk -v f="$faktor" -v m="$mehr" 'BEGIN { exit !(f <= 1.25 && m <= 4096) }' || ok=0
 done
 [ "$ok" = 1 ] || { echo "Ueber der Grenze (1.25fach, 4 MiB mehr)." >&2; exit 1; }
