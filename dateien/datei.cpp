@@ -2,7 +2,9 @@
 
 #include <glib.h>
 #include <glib/gstdio.h>
+#include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,20 +34,50 @@ bool fehlschlag(GError* e, const char* was, std::string& fehler)
     return false;
 }
 
+// Why an existing target must not be replaced, or nullptr.  The new file
+// takes the old one's place by renaming: a device, a pipe or a folder under
+// that name would be replaced, not written to, and so would a file that may
+// not be written; such a file is kept, one without any write permission
+// even for root.
+const char* nicht_zu_ersetzen(const std::string& ziel, const GStatBuf& st)
+{
+    if (S_ISDIR(st.st_mode))
+        return "ist ein Ordner";
+    if (!S_ISREG(st.st_mode))
+        return "keine gewoehnliche Datei";
+    if (g_access(ziel.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
+        return "schreibgeschuetzt";
+    return nullptr;
+}
+
 } // namespace
 
 bool kv_datei_schreiben(const std::string& pfad, const std::string& inhalt, std::string& fehler)
 {
-    // The new file takes the old one's place by renaming: a device, a pipe
-    // or a folder under that name would be replaced, not written to.
+    // A link is followed: the file it names is replaced, as writing into it
+    // would have done, and the link stays.
+    std::string ziel = pfad;
+    if (g_file_test(pfad.c_str(), G_FILE_TEST_IS_SYMLINK))
+        if (char* echt = realpath(pfad.c_str(), nullptr)) {
+            ziel = echt;
+            free(echt);
+        }
+    // A file that is replaced keeps its permissions (a private report stays
+    // private).
     GStatBuf st;
-    if (g_stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        fehler = std::string("kann nicht geschrieben werden (")
-               + (S_ISDIR(st.st_mode) ? "ist ein Ordner" : "keine gewoehnliche Datei") + ")";
-        return false;
+    int rechte = 0666;
+    if (g_stat(ziel.c_str(), &st) == 0) {
+        if (const char* warum = nicht_zu_ersetzen(ziel, st)) {
+            fehler = std::string("kann nicht geschrieben werden (") + warum + ")";
+            return false;
+        }
+        rechte = st.st_mode & 0777;
     }
     GError* e = nullptr;
-    if (!g_file_set_contents(pfad.c_str(), inhalt.data(), static_cast<gssize>(inhalt.size()), &e))
+    if (!g_file_set_contents_full(ziel.c_str(), inhalt.data(), static_cast<gssize>(inhalt.size()),
+                                  GFileSetContentsFlags(G_FILE_SET_CONTENTS_CONSISTENT
+                                                        | G_FILE_SET_CONTENTS_ONLY_EXISTING),
+                                  rechte, &e))
         return fehlschlag(e, "kann nicht geschrieben werden", fehler);
     return true;
 }

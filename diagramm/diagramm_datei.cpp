@@ -1,14 +1,13 @@
 #include "diagramm_datei.h"
 
+#include "datei.h"
 #include "diagramm_cairo.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <glib.h>
-#include <glib/gstdio.h>
 
 #include <charconv>
-#include <sys/stat.h>
 
 namespace {
 
@@ -44,23 +43,6 @@ bool erzeugen(const Diagramm& d, Dateiart art, int b, int h, std::string& inhalt
     gut = gut && cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(s);
     return gut;
-}
-
-// Why the file could not be written, in our own words (the system's
-// messages follow the desktop's language and need not be ASCII).
-std::string grund(int code)
-{
-    switch (code) {
-    case G_FILE_ERROR_NOENT: return "Der Ordner existiert nicht.";
-    case G_FILE_ERROR_NOTDIR: return "Ein Teil des Pfades ist kein Ordner.";
-    case G_FILE_ERROR_ACCES:
-    case G_FILE_ERROR_PERM: return "Keine Berechtigung zum Schreiben.";
-    case G_FILE_ERROR_ROFS: return "Das Dateisystem ist schreibgeschuetzt.";
-    case G_FILE_ERROR_NOSPC: return "Kein Platz mehr auf dem Datentraeger.";
-    case G_FILE_ERROR_ISDIR: return "Das Ziel ist ein Ordner.";
-    case G_FILE_ERROR_NAMETOOLONG: return "Der Dateiname ist zu lang.";
-    }
-    return "Die Datei konnte nicht geschrieben werden.";
 }
 
 } // namespace
@@ -109,30 +91,14 @@ bool diagramm_schreiben(const Diagramm& d, const std::string& pfad, int breite, 
                + std::to_string(DIAGRAMM_KANTE_MAX) + " liegen.";
         return false;
     }
-    // A file without write permission is kept, even for root, who could
-    // replace it.
-    GStatBuf st;
-    if (g_stat(pfad.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) {
-            fehler = "Das Ziel ist keine gewoehnliche Datei: " + pfad;
-            return false;
-        }
-        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-            fehler = "Die Datei ist schreibgeschuetzt: " + pfad;
-            return false;
-        }
-    }
     std::string inhalt;
     if (!erzeugen(d, art, breite, hoehe, inhalt)) {
         fehler = "Das Diagramm konnte nicht erzeugt werden: " + pfad;
         return false;
     }
-    GError* fehler_glib = nullptr;
-    if (!g_file_set_contents(pfad.c_str(), inhalt.data(), static_cast<gssize>(inhalt.size()),
-                             &fehler_glib)) {
-        fehler = "Fehler beim Speichern des Diagramms:\n" + pfad + "\n"
-               + grund(fehler_glib ? fehler_glib->code : G_FILE_ERROR_FAILED);
-        g_clear_error(&fehler_glib);
+    std::string grund;
+    if (!kv_datei_schreiben(pfad, inhalt, grund)) {
+        fehler = "Fehler beim Speichern des Diagramms:\n" + pfad + "\nDie Datei " + grund + ".";
         return false;
     }
     return true;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -101,12 +102,47 @@ TEST_F(Dateien, GescheitertesSchreibenLaesstDasZielWieEsWar)
     g_dir_close(d);
     EXPECT_EQ(eintraege, 1);
 
+    // A file without write permission is kept as writing into it would
+    // have been refused, also for root, who could replace it.
+    const std::string geschuetzt = ordner + "/geschuetzt.txt";
+    std::ofstream(geschuetzt) << "alt";
+    ASSERT_EQ(g_chmod(geschuetzt.c_str(), 0444), 0);
+    EXPECT_FALSE(kv_datei_schreiben(geschuetzt, "neu", fehler));
+    EXPECT_EQ(fehler, "kann nicht geschrieben werden (schreibgeschuetzt)");
+    std::string inhalt;
+    ASSERT_TRUE(kv_datei_lesen(geschuetzt, inhalt, fehler));
+    EXPECT_EQ(inhalt, "alt");
+
     const std::string datei = ordner + "/satz.stalor";
     ASSERT_TRUE(kv_eingabesatz_schreiben(stalor_rechner, kv_vorgaben(stalor_rechner), datei, fehler));
     KvEingaben e = kv_vorgaben(stalor_rechner);
     EXPECT_TRUE(kv_eingabesatz_lesen(stalor_rechner, datei, e, fehler)) << fehler;
     EXPECT_FALSE(kv_eingabesatz_lesen(tarvex_rechner, datei, e, fehler));
     EXPECT_EQ(fehler, "Eingabesatz " + datei + ": ist ein Eingabesatz fuer stalor, nicht fuer tarvex");
+}
+
+TEST_F(Dateien, ErsetzteDateiBehaeltRechteUndVerknuepfung)
+{
+    std::string fehler, inhalt;
+    // A report only its owner may read stays so when it is saved again.
+    const std::string privat = ordner + "/privat.txt";
+    std::ofstream(privat) << "alt";
+    ASSERT_EQ(g_chmod(privat.c_str(), 0600), 0);
+    ASSERT_TRUE(kv_datei_schreiben(privat, "neu", fehler)) << fehler;
+    GStatBuf st;
+    ASSERT_EQ(g_stat(privat.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_TRUE(kv_datei_lesen(privat, inhalt, fehler));
+    EXPECT_EQ(inhalt, "neu");
+
+    // Saved under a link's name: the linked file gets the text, the link
+    // stays a link.
+    const std::string link = ordner + "/link.txt";
+    ASSERT_EQ(symlink("privat.txt", link.c_str()), 0);
+    ASSERT_TRUE(kv_datei_schreiben(link, "ueber den Link", fehler)) << fehler;
+    EXPECT_TRUE(g_file_test(link.c_str(), G_FILE_TEST_IS_SYMLINK));
+    ASSERT_TRUE(kv_datei_lesen(privat, inhalt, fehler));
+    EXPECT_EQ(inhalt, "ueber den Link");
 }
 
 } // namespace

@@ -152,7 +152,7 @@ TEST_F(DiagrammDatei, FehlschlagLaesstDieAlteDateiStehen)
     std::string fehler;
     // Into a missing folder: nothing written, a German message.
     EXPECT_FALSE(diagramm_schreiben(d, ordner + "/fehlt/a.png", 800, 500, fehler));
-    EXPECT_NE(fehler.find("Ordner existiert nicht"), std::string::npos) << fehler;
+    EXPECT_NE(fehler.find("Datei oder Ordner nicht vorhanden"), std::string::npos) << fehler;
     EXPECT_FALSE(g_file_test((ordner + "/fehlt").c_str(), G_FILE_TEST_EXISTS));
 
     // Over a read-only file: it stays as it was.
