@@ -25,15 +25,6 @@ const Filter filter_liste[3] = {{"PNG-Bild (*.png)", "png"},
                                 {"SVG-Grafik (*.svg)", "svg"},
                                 {"PDF-Dokument (*.pdf)", "pdf"}};
 
-int meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text)
-{
-    GtkWidget* d = gtk_message_dialog_new(GTK_WINDOW(fenster), GTK_DIALOG_DESTROY_WITH_PARENT,
-                                          typ, knoepfe, "%s", text.c_str());
-    const int antwort = gtk_dialog_run(GTK_DIALOG(d));
-    gtk_widget_destroy(d);
-    return antwort;
-}
-
 void abfragen()
 {
     diagramm.reset();
@@ -79,20 +70,14 @@ std::string datei_waehlen()
     }
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), letzter_ordner.c_str());
     gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), "diagramm.png");
-    std::string pfad;
-    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
-        if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog))) {
-            pfad = name;
-            g_free(name);
-        }
-        if (!pfad.empty() && diagramm_dateiart(pfad) == Dateiart::unbekannt) {
-            GtkFileFilter* gewaehlt = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(dialog));
-            const char* endung = "png";
-            for (int i = 0; i < 3; ++i)
-                if (gewaehlt == filter[i])
-                    endung = filter_liste[i].endung;
-            pfad += std::string(".") + endung;
-        }
+    std::string pfad = kv_gtk_datei_waehlen(dialog);
+    if (!pfad.empty() && diagramm_dateiart(pfad) == Dateiart::unbekannt) {
+        GtkFileFilter* gewaehlt = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(dialog));
+        const char* endung = "png";
+        for (int i = 0; i < 3; ++i)
+            if (gewaehlt == filter[i])
+                endung = filter_liste[i].endung;
+        pfad += std::string(".") + endung;
     }
     gtk_widget_destroy(dialog);
     return pfad;
@@ -101,15 +86,16 @@ std::string datei_waehlen()
 void speichern()
 {
     if (!diagramm) {
-        meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, KV_DIAGRAMM_NOCH_NICHTS);
+        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, KV_DIAGRAMM_NOCH_NICHTS, fenster);
         return;
     }
     const std::string pfad = datei_waehlen();
     if (pfad.empty())
         return;
     if (g_file_test(pfad.c_str(), G_FILE_TEST_EXISTS)
-        && meldung(GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO,
-                   "Die Datei ist schon vorhanden:\n" + pfad + "\nSoll sie ueberschrieben werden?")
+        && kv_gtk_meldung(GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO,
+                          "Die Datei ist schon vorhanden:\n" + pfad + "\nSoll sie ueberschrieben werden?",
+                          fenster)
                != GTK_RESPONSE_YES)
         return;
     gchar* ordner = g_path_get_dirname(pfad.c_str());
@@ -120,7 +106,7 @@ void speichern()
     gtk_widget_get_allocation(flaeche, &a);
     std::string fehler;
     if (!diagramm_schreiben(*diagramm, pfad, std::max(a.width, 1), std::max(a.height, 1), fehler))
-        meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, fehler);
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, fehler, fenster);
 }
 
 gboolean taste(GtkWidget*, GdkEventKey* ev, gpointer)

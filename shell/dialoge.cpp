@@ -7,14 +7,27 @@ extern const KvProgramm* kv_programm;
 std::string kompl_name;
 const char* std_verzeichnis = "/";
 
-int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text)
+int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text,
+                   GtkWidget* ueber)
 {
-    GtkWidget* dialog = gtk_message_dialog_new(GTK_WINDOW(window_main),
+    GtkWidget* dialog = gtk_message_dialog_new(GTK_WINDOW(ueber ? ueber : window_main),
                                                GTK_DIALOG_DESTROY_WITH_PARENT,
                                                typ, knoepfe, "%s", text.c_str());
     const int antwort = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
     return antwort;
+}
+
+std::string kv_gtk_datei_waehlen(GtkWidget* dialog)
+{
+    std::string pfad;
+    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
+        if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog))) {
+            pfad = name;
+            g_free(name);
+        }
+    }
+    return pfad;
 }
 
 int kv_gtk_dlg_info()

@@ -55,13 +55,7 @@ GtkWidget* chooser(const char* titel, GtkFileChooserAction art, const char* ok_k
 // The chosen file, or "" when the user cancelled.
 std::string waehlen(GtkWidget* dialog)
 {
-    std::string pfad;
-    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
-        if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog))) {
-            pfad = name;
-            g_free(name);
-        }
-    }
+    const std::string pfad = kv_gtk_datei_waehlen(dialog);
     gtk_widget_destroy(dialog);
     return pfad;
 }

@@ -161,8 +161,13 @@ int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
 void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
                               const double* werte, int von, int bis);
 
-// Message dialogs on window_main; each returns the response.
-int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text);
+// Message dialogs on window_main (or on the window given); each returns the
+// response.
+int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text,
+                   GtkWidget* ueber = nullptr);
+// Runs a file chooser: the chosen file, or "" when the user cancelled.  The
+// caller destroys the dialog.
+std::string kv_gtk_datei_waehlen(GtkWidget* dialog);
 int kv_gtk_dlg_info();
 int kv_gtk_dlg_keine_ergebnisse();
 int kv_gtk_dlg_speichern_unter();
