@@ -113,7 +113,8 @@ void datei_geoeffnet(GtkWidget*, gpointer)
         zuletzt_liste = gtk_recent_chooser_menu_new();
         GtkRecentChooser* c = GTK_RECENT_CHOOSER(zuletzt_liste);
         GtkRecentFilter* filter = gtk_recent_filter_new();
-        gtk_recent_filter_add_pattern(filter, ("*" + kv_eingabesatz_endung(*kv_programm->rechner)).c_str());
+        const std::string endung = kv_eingabesatz_endung(*kv_programm->rechner);
+        gtk_recent_filter_add_pattern(filter, ("*" + endung).c_str());
         gtk_recent_filter_add_mime_type(filter, kv_eingabesatz_mime_typ().c_str());
         gtk_recent_chooser_set_filter(c, filter);
         gtk_recent_chooser_set_local_only(c, TRUE);
