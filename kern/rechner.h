@@ -5,6 +5,8 @@
 // command line, the input sets and the tests, so nothing is named or
 // defaulted twice.  Plain C++, no GTK.
 #pragma once
+#include "rechengang.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +98,12 @@ struct KvRechner {
     void (*berechnen)(const KvStand& stand, KvRechnung& rechnung);
     // The report text "Speichern" writes after a successful computation.
     std::string (*bericht)(const KvStand& stand, const KvRechnung& rechnung);
+    // The method and standard it follows, e.g. "nach VDI 2230".
+    const char* verfahren = "";
+    // The working of a successful computation from the same values as read:
+    // what berechnen computed, step by step, and the checks it makes.
+    void (*rechengang)(const KvStand& stand, const KvRechnung& rechnung,
+                       KvRechengang& gang) = nullptr;
 };
 
 // Index of the input field, option or result of that name; -1 when none.
