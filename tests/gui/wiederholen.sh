@@ -10,6 +10,11 @@ set -uo pipefail
 build=$(cd "${1:?build folder}" && pwd)
 runs=${2:-50}
 last=${3:-}
+for prog in stalor kopdra wendis lupran tarvex; do
+  for art in fenster menue; do
+    [ -x "$build/test_${prog}_${art}" ] || { echo "$build/test_${prog}_${art} fehlt: erst bauen" >&2; exit 2; }
+  done
+done
 cd "$(dirname "$0")/../../pictures"
 stress=""
 if [ "$last" = belastet ]; then

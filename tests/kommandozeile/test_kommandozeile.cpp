@@ -283,6 +283,7 @@ TEST(KommandozeileNamen, ListeNamenBeschriftungenEinheitenVorgabenUndWerte)
     EXPECT_NE(aufrufen({"tarvex", "--namen"}).aus.find("Qualitaet\tQualitaet\t\t12.9\t4.6|4.8|"),
               std::string::npos);
     EXPECT_EQ(aufrufen({"--version"}).aus.rfind("maschinenelemente ", 0), 0u);
+    EXPECT_NE(aufrufen({"--version"}).aus.find("\nLizenz GPL-3.0-or-later: "), std::string::npos);
     EXPECT_EQ(aufrufen({"--help"}).aus.rfind("Aufruf: maschinenelemente PROGRAMM", 0), 0u);
 }
 
