@@ -34,7 +34,13 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
     const LagerErgebnis r = lager(s);
     const LagerEingabe e = gleitlager_eingabe(s);
     return gleitlager_bericht(s.werte, e.radio_status, e.check_status, r.iter,
-                              rechnung.ergebnisse, r.re <= r.rs);
+                              rechnung.ergebnisse, gleitlager_reynolds_erfuellt(r));
+}
+
+// The same computation once more, this time writing down its working.
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    gleitlager_berechnen(gleitlager_eingabe(s), &gang);
 }
 
 } // namespace
@@ -86,4 +92,6 @@ const KvRechner lupran_rechner = {
     .hinweise = {{"eps_beschriftung", "eps / 1"}, {"Reynolds", ""}},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "nach DIN 31652",
+    .rechengang = rechengang,
 };
