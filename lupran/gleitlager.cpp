@@ -110,7 +110,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     kv_schritt(gang, "temp", "(tein + taus) * 0.5", {{"tein", e.tein}, {"taus", e.taus}}, temp,
                "Grad C");
     r.u = e.d * pi * e.rn / 60000;
-    kv_schritt(gang, "u", "d * pi * rn / 60000", {{"d", e.d}, {"pi", pi}, {"rn", e.rn}}, r.u, "m/s");
+    kv_schritt(gang, "u", "d * pi * rn / 60000", {{"d", e.d}, {"pi", pi}, {"rn", e.rn}}, r.u,
+               "m/s");
     const double ome = (pi + pi) * e.rn / 60;
     kv_schritt(gang, "ome", "(pi + pi) * rn / 60", {{"pi", pi}, {"rn", e.rn}}, ome, "1/s");
     const double psim = e.s / e.d;
@@ -177,8 +178,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     r.iter = iter;
 
     r.h0 = (1 - eps) * (e.d * 0.5 * r.psi);
-    kv_schritt(gang, "h0", "(1 - eps) * (d * 0.5 * psi)", {{"eps", eps}, {"d", e.d}, {"psi", r.psi}},
-               r.h0, "mm");
+    kv_schritt(gang, "h0", "(1 - eps) * (d * 0.5 * psi)",
+               {{"eps", eps}, {"d", e.d}, {"psi", r.psi}}, r.h0, "mm");
     const double x = r.bd;
     const double faktor = (6.6294 - 1.591732 * x) * std::pow(eps, 4)
                         + (3.424337 * x - 13.3415) * std::pow(eps, 3)
@@ -218,7 +219,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     kv_schritt(gang, "brz", "10^y", {{"y", y}}, r.brz, "1");
 
     const double q1 = eps * ((x - 0.223 * std::pow(x, 3)) * 0.25);
-    kv_schritt(gang, "q1", "eps * ((bd - 0.223 * bd^3) * 0.25)", {{"eps", eps}, {"bd", x}}, q1, "1");
+    kv_schritt(gang, "q1", "eps * ((bd - 0.223 * bd^3) * 0.25)", {{"eps", eps}, {"bd", x}}, q1,
+               "1");
     r.Q1 = q1 * (std::pow(e.d / 10, 3) * r.psi * ome);
     kv_schritt(gang, "Q1", "q1 * ((d / 10)^3 * psi * ome)",
                {{"q1", q1}, {"d", e.d}, {"psi", r.psi}, {"ome", ome}}, r.Q1, "cm^3/s");
@@ -244,7 +246,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
         break;
     }
     kv_schritt(gang, "q2", q2_formel,
-               {{"pi", pi}, {"eps", eps}, {"qh", qh}, {"b", e.b}, {"dh", e.dh}, {"bd", x}}, q2, "1");
+               {{"pi", pi}, {"eps", eps}, {"qh", qh}, {"b", e.b}, {"dh", e.dh}, {"bd", x}}, q2,
+               "1");
     r.Q2 = std::pow(e.d / 10, 3) * std::pow(r.psi, 3) * e.pe / e.eta * q2 * 1e8;
     kv_schritt(gang, "Q2", "(d / 10)^3 * psi^3 * pe / eta * q2 * 1e8",
                {{"d", e.d}, {"psi", r.psi}, {"pe", e.pe}, {"eta", e.eta}, {"q2", q2}}, r.Q2,
@@ -252,8 +255,8 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     r.Q = r.Q1 + r.Q2;
     kv_schritt(gang, "Q", "Q1 + Q2", {{"Q1", r.Q1}, {"Q2", r.Q2}}, r.Q, "cm^3/s");
     r.pf = r.u * (r.brz * r.psi * e.f);
-    kv_schritt(gang, "pf", "u * (brz * psi * f)", {{"u", r.u}, {"brz", r.brz}, {"psi", r.psi}, {"f", e.f}},
-               r.pf, "W");
+    kv_schritt(gang, "pf", "u * (brz * psi * f)",
+               {{"u", r.u}, {"brz", r.brz}, {"psi", r.psi}, {"f", e.f}}, r.pf, "W");
     r.t2 = e.tein + r.pf / (1.8 * r.Q);
     kv_schritt(gang, "t2", "tein + pf / (1.8 * Q)", {{"tein", e.tein}, {"pf", r.pf}, {"Q", r.Q}},
                r.t2, "Grad C");
@@ -267,6 +270,12 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     if (gang)
         pruefungen(e, r, *gang);
     return r;
+}
+
+std::array<double, 17> gleitlager_ergebnisfelder(const LagerErgebnis& r)
+{
+    return {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
+            r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
 }
 
 double gleitlager_so(double eps, double bd)

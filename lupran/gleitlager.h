@@ -5,6 +5,7 @@
 #pragma once
 #include "rechner.h"
 
+#include <array>
 #include <string>
 
 // Oil feed and eccentricity method, as the option buttons set them.
@@ -34,6 +35,9 @@ LagerEingabe gleitlager_eingabe(const double d_box_geom_werkstoff[13], int radio
 // With gang, also the working: every quantity where it is computed, and the
 // checks.
 LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang = nullptr);
+
+// The 17 result fields in the window's order.
+std::array<double, 17> gleitlager_ergebnisfelder(const LagerErgebnis& r);
 
 // The span of relative eccentricities the bisection searches.
 inline constexpr double GLEITLAGER_EPS_UNTEN = 0.125, GLEITLAGER_EPS_OBEN = 0.999;
