@@ -275,8 +275,8 @@ SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e, KvRechengang* gang
     kv_schritt(gang, "Siga", "Fa / A3", {{"Fa", r.Fa}, {"A3", A3}}, r.Siga, "N/mm^2");
     r.SigA = uSA(d, e.iqu, e.isr);
     kv_schritt(gang, "SigA", "uSA(d, Qualitaet, schlussgerollt)",
-               {{"d", d}, {"Qualitaet", klassen_zahl(e.iqu)}, {"schlussgerollt", double(e.isr)}}, r.SigA,
-               "N/mm^2");
+               {{"d", d}, {"Qualitaet", klassen_zahl(e.iqu)}, {"schlussgerollt", double(e.isr)}},
+               r.SigA, "N/mm^2");
     r.FSmax = r.FSA + (r.FMmax - r.FZ);
     kv_schritt(gang, "FSmax", "FSA + (FMmax - FZ)",
                {{"FSA", r.FSA}, {"FMmax", r.FMmax}, {"FZ", r.FZ}}, r.FSmax, "N");
