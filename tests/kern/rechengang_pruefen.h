@@ -155,3 +155,23 @@ inline KvEingaben kv_eingaben_mit(const KvRechner& r, const std::vector<KvAender
     }
     return e;
 }
+
+// The values as read from those inputs, what a core computes from.
+inline KvStand kv_stand_mit(const KvRechner& r, const std::vector<KvAenderung>& aenderungen)
+{
+    KvStand stand;
+    KvRechnung rechnung;
+    EXPECT_TRUE(kv_lesen(r, kv_eingaben_mit(r, aenderungen), stand, rechnung));
+    return stand;
+}
+
+// The first step of that symbol.
+inline const KvSchritt& kv_schritt_von(const KvRechengang& g, const std::string& symbol)
+{
+    for (const KvSchritt& s : g.schritte)
+        if (s.symbol == symbol)
+            return s;
+    ADD_FAILURE() << "kein Schritt " << symbol;
+    static const KvSchritt keiner;
+    return keiner;
+}

@@ -24,23 +24,12 @@ KvRechengang gang(const std::vector<KvAenderung>& f)
     return kv_rechengang_pruefen(lupran_rechner, kv_eingaben_mit(lupran_rechner, f), reihenfolge);
 }
 
-const KvSchritt& schritt(const KvRechengang& g, const std::string& symbol)
-{
-    for (const KvSchritt& s : g.schritte)
-        if (s.symbol == symbol)
-            return s;
-    ADD_FAILURE() << "kein Schritt " << symbol;
-    return g.schritte.front();
-}
-
 TEST(GleitlagerRechengang, SchritteWieDieErgebnisseUndBitgleichOhneAufzeichnung)
 {
     EXPECT_STREQ(lupran_rechner.verfahren, "nach DIN 31652");
     for (const auto& f : faelle) {
         EXPECT_EQ(gang(f).pruefungen.size(), 2u);
-        KvStand s;
-        KvRechnung rechnung;
-        ASSERT_TRUE(kv_lesen(lupran_rechner, kv_eingaben_mit(lupran_rechner, f), s, rechnung));
+        const KvStand s = kv_stand_mit(lupran_rechner, f);
         KvRechengang g;
         const LagerErgebnis a = gleitlager_berechnen(gleitlager_eingabe(s));
         const LagerErgebnis b = gleitlager_berechnen(gleitlager_eingabe(s), &g);
@@ -66,21 +55,21 @@ TEST(GleitlagerRechengang, EingesetztMitDenZahlen)
         {"dhb", "5 / 60", 0.0833333333},
     };
     for (const auto& f : faelle) {
-        EXPECT_EQ(schritt(g, f.symbol).eingesetzt, f.eingesetzt);
-        EXPECT_NEAR(schritt(g, f.symbol).wert, f.wert, 1e-7) << f.symbol;
+        EXPECT_EQ(kv_schritt_von(g, f.symbol).eingesetzt, f.eingesetzt);
+        EXPECT_NEAR(kv_schritt_von(g, f.symbol).wert, f.wert, 1e-7) << f.symbol;
     }
     // psi = 0.12/120 + (0.000023 - 0.000011) (68 - 20) = 0.001576, as it
     // enters the film thickness with the bisection's eps (13 steps).
-    const KvSchritt& psi = schritt(g, "psi");
+    const KvSchritt& psi = kv_schritt_von(g, "psi");
     EXPECT_NEAR(psi.wert, 0.001576, 1e-15);
-    const std::string eps = kv_kurz(schritt(g, "eps").wert);
-    EXPECT_EQ(schritt(g, "h0").eingesetzt,
+    const std::string eps = kv_kurz(kv_schritt_von(g, "eps").wert);
+    EXPECT_EQ(kv_schritt_von(g, "h0").eingesetzt,
               "(1 - " + eps + ") * (120 * 0.5 * " + kv_kurz(psi.wert) + ")");
-    EXPECT_NE(schritt(g, "eps").eingesetzt.find("13 Schritte"), std::string::npos);
+    EXPECT_NE(kv_schritt_von(g, "eps").eingesetzt.find("13 Schritte"), std::string::npos);
     // The direct fit of the band 0.4 < B/D <= 0.5; the annular groove's flow.
     const KvRechengang d = gang({{"eps_direkt", "ja"}, {"Oelzufuhr", "3"}});
-    EXPECT_EQ(schritt(d, "ex").eingesetzt.rfind("0.0583217 * ", 0), 0u);
-    EXPECT_EQ(schritt(d, "q2").formel, "(pi / 24) * (1 + 1.5 * eps^2) / bd * b / (b - dh)");
+    EXPECT_EQ(kv_schritt_von(d, "ex").eingesetzt.rfind("0.0583217 * ", 0), 0u);
+    EXPECT_EQ(kv_schritt_von(d, "q2").formel, "(pi / 24) * (1 + 1.5 * eps^2) / bd * b / (b - dh)");
 }
 
 TEST(GleitlagerRechengang, Pruefungen)
