@@ -156,12 +156,13 @@ inline KvEingaben kv_eingaben_mit(const KvRechner& r, const std::vector<KvAender
     return e;
 }
 
-// The values as read from those inputs, what a core computes from.
-inline KvStand kv_stand_mit(const KvRechner& r, const std::vector<KvAenderung>& aenderungen)
+// The values as read from the inputs, what a core computes from; the texts
+// stay the inputs', so e must outlive the result.
+inline KvStand kv_stand_mit(const KvRechner& r, const KvEingaben& e)
 {
     KvStand stand;
     KvRechnung rechnung;
-    EXPECT_TRUE(kv_lesen(r, kv_eingaben_mit(r, aenderungen), stand, rechnung));
+    EXPECT_TRUE(kv_lesen(r, e, stand, rechnung));
     return stand;
 }
 

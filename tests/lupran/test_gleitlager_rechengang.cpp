@@ -29,7 +29,8 @@ TEST(GleitlagerRechengang, SchritteWieDieErgebnisseUndBitgleichOhneAufzeichnung)
     EXPECT_STREQ(lupran_rechner.verfahren, "nach DIN 31652");
     for (const auto& f : faelle) {
         EXPECT_EQ(gang(f).pruefungen.size(), 2u);
-        const KvStand s = kv_stand_mit(lupran_rechner, f);
+        const KvEingaben eingaben = kv_eingaben_mit(lupran_rechner, f);
+        const KvStand s = kv_stand_mit(lupran_rechner, eingaben);
         KvRechengang g;
         const LagerErgebnis a = gleitlager_berechnen(gleitlager_eingabe(s));
         const LagerErgebnis b = gleitlager_berechnen(gleitlager_eingabe(s), &g);

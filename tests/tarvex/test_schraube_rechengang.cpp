@@ -28,7 +28,8 @@ TEST(SchraubeRechengang, SchritteWieDieErgebnisseUndBitgleichOhneAufzeichnung)
     EXPECT_STREQ(tarvex_rechner.verfahren, "nach VDI 2230");
     for (const auto& f : faelle) {
         EXPECT_EQ(gang(f).pruefungen.size(), 3u);
-        const KvStand s = kv_stand_mit(tarvex_rechner, f);
+        const KvEingaben eingaben = kv_eingaben_mit(tarvex_rechner, f);
+        const KvStand s = kv_stand_mit(tarvex_rechner, eingaben);
         KvRechengang g;
         const SchraubeErgebnis ohne = schraube_berechnen(schraube_eingabe(s));
         const SchraubeErgebnis mit = schraube_berechnen(schraube_eingabe(s), &g);
