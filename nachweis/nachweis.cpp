@@ -17,8 +17,6 @@ namespace {
 
 // Columns of the input and result tables: caption, symbol, value, unit.
 const std::vector<double> SPALTEN = {225, 80, 110};
-// The working: symbol, then "= ..." lines.
-constexpr double SYMBOL_BREITE = 80;
 constexpr double DIAGRAMM_HOEHE_PT = 330;
 
 cairo_status_t anhaengen(void* ziel, const unsigned char* daten, unsigned int laenge)
@@ -62,7 +60,8 @@ std::string einheit_text(const char* einheit) { return std::string(einheit) == "
 
 void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
 {
-    s.titel(std::string("Rechnungsnachweis: ") + r.titel);
+    s.absatz("Rechnungsnachweis", true);
+    s.titel(r.titel);
     if (*r.verfahren)
         s.absatz(std::string("Verfahren: ") + r.verfahren, true);
     s.absatz(std::string("Programm: ") + r.name + " (maschinenelemente " + KV_VERSION + ")");
@@ -107,9 +106,8 @@ void rechengang(KvSatz& s, const KvRechengang& g)
     s.absatz("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
              "wie das Programm rechnet (mit seinem eigenen Wert von pi).");
     for (const KvSchritt& st : g.schritte) {
-        s.zeile({st.symbol, "= " + st.formel + "\n= " + st.eingesetzt + "\n= "
-                                + mit_einheit(st.wert, st.einheit)},
-                {SYMBOL_BREITE});
+        s.haengend(st.symbol, {"= " + st.formel, "= " + st.eingesetzt,
+                               "= " + mit_einheit(st.wert, st.einheit)});
         s.abstand(2);
     }
 }

@@ -39,7 +39,7 @@ KvSatz::Layout KvSatz::layout(const std::string& text, const char* schrift, doub
     pango_layout_set_font_description(l, f);
     pango_font_description_free(f);
     PangoAttrList* a = pango_attr_list_new();
-    pango_attr_list_insert(a, pango_attr_font_features_new("liga 0, clig 0, dlig 0"));
+    pango_attr_list_insert(a, pango_attr_font_features_new("liga 0, clig 0, dlig 0, kern 0"));
     pango_layout_set_attributes(l, a);
     pango_attr_list_unref(a);
     if (breite > 0) {
@@ -101,6 +101,28 @@ void KvSatz::absatz(const std::string& text, bool fett, double einzug)
     platz(hoehe(l));
     setzen(l, RAND_LINKS + einzug, y_);
     y_ += hoehe(l) + 2;
+}
+
+void KvSatz::haengend(const std::string& kopf, const std::vector<std::string>& zeilen)
+{
+    int b = 0, h = 0;
+    pango_layout_get_size(layout(kopf + " ", GRUND, 0).get(), &b, &h);
+    const double einzug = std::min(static_cast<double>(b) / PANGO_SCALE, breite() / 2);
+    std::vector<Layout> teile;
+    double gesamt = 0;
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        teile.push_back(i == 0 ? layout(kopf + " " + zeilen[0], GRUND, breite())
+                               : layout(zeilen[i], GRUND, breite() - einzug));
+        if (i == 0)
+            pango_layout_set_indent(teile[0].get(), static_cast<int>(-einzug * PANGO_SCALE));
+        gesamt += hoehe(teile.back());
+    }
+    platz(gesamt);
+    for (size_t i = 0; i < teile.size(); ++i) {
+        setzen(teile[i], RAND_LINKS + (i == 0 ? 0 : einzug), y_);
+        y_ += hoehe(teile[i]);
+    }
+    y_ += 2;
 }
 
 void KvSatz::zeile(const std::vector<std::string>& spalten, const std::vector<double>& breiten,

@@ -29,6 +29,10 @@ public:
     void titel(const std::string& text);
     void ueberschrift(const std::string& text);
     void absatz(const std::string& text, bool fett = false, double einzug = 0);
+    // "kopf zeilen[0]", and the other lines below the start of zeilen[0]:
+    //   lambda = fkl / thr
+    //          = 458 / 2.5
+    void haengend(const std::string& kopf, const std::vector<std::string>& zeilen);
     // One row of a table: each text in its column (widths in points, the
     // last one taking the rest), wrapped within it.
     void zeile(const std::vector<std::string>& spalten, const std::vector<double>& breiten,

@@ -2,6 +2,10 @@
 #include "datei.h"
 #include "shell.h"
 
+#include <cstring>
+#include <functional>
+#include <optional>
+
 extern const KvProgramm* kv_programm;
 
 std::string kompl_name;
@@ -42,13 +46,27 @@ int kv_gtk_dlg_keine_ergebnisse()
     return 0;
 }
 
-int kv_gtk_dlg_speichern_unter()
+namespace {
+
+// What a save chooser offers: its title, its filter and its patterns.
+struct Auswahl {
+    const char* titel;
+    const char* filter_name;
+    std::vector<const char*> muster;
+};
+
+const Auswahl BERICHT{"Ergebnisse speichern", "*.txt", {"*.txt"}};
+const Auswahl NACHWEIS{"Nachweis speichern", "PDF-Dokument (*.pdf)", {"*.pdf", "*.PDF"}};
+
+// The save-as chooser: 0 with the chosen path in kompl_name, -1 cancelled.
+int speichern_unter(const Auswahl& a)
 {
     GtkFileFilter* filter = gtk_file_filter_new();
-    gtk_file_filter_set_name(filter, "*.txt");
-    gtk_file_filter_add_pattern(filter, "*.txt");
+    gtk_file_filter_set_name(filter, a.filter_name);
+    for (const char* m : a.muster)
+        gtk_file_filter_add_pattern(filter, m);
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        "Ergebnisse speichern", nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
+        a.titel, nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
         "gtk-ok", GTK_RESPONSE_OK, "gtk-cancel", GTK_RESPONSE_CANCEL, nullptr);
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), std_verzeichnis);
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
@@ -69,6 +87,38 @@ int kv_gtk_dlg_speichern_unter()
     gtk_widget_destroy(dialog);
     return ergebnis;
 }
+
+// The save flow: refused before a computation, then the chooser, the
+// overwrite question, and the file written whole (or the error dialog, and
+// an older file stays as it was).  endung is added to a name without one.
+void speichern(const Auswahl& a, const char* endung, const std::function<bool(std::string&)>& inhalt)
+{
+    if (gerechnet == 0) {
+        kv_gtk_dlg_keine_ergebnisse();
+        return;
+    }
+    iret = speichern_unter(a);
+    if (iret == -1)
+        return;
+    if (endung) {
+        gchar* name = g_path_get_basename(kompl_name.c_str());
+        if (!std::strchr(name, '.'))
+            kompl_name += endung;
+        g_free(name);
+    }
+    iret = kv_gtk_dlg_dateien_vorhanden();
+    if (iret == -1)
+        return;
+    std::string text;
+    if (!inhalt(text) || !kv_bericht_schreiben(kompl_name, text))
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
+                       "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
+                       "geschrieben werden:\n" + kompl_name);
+}
+
+} // namespace
+
+int kv_gtk_dlg_speichern_unter() { return speichern_unter(BERICHT); }
 
 int kv_gtk_dlg_dateien_vorhanden()
 {
@@ -93,19 +143,20 @@ bool kv_bericht_schreiben(const std::string& pfad, const std::string& text)
 
 int kv_c_speichern()
 {
-    if (gerechnet == 0) {
-        kv_gtk_dlg_keine_ergebnisse();
-        return 0;
-    }
-    iret = kv_gtk_dlg_speichern_unter();
-    if (iret == -1)
-        return 0;
-    iret = kv_gtk_dlg_dateien_vorhanden();
-    if (iret == -1)
-        return 0;
-    if (!kv_bericht_schreiben(kompl_name, kv_programm->bericht()))
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
-                       "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
-                       "geschrieben werden:\n" + kompl_name);
+    speichern(BERICHT, nullptr, [](std::string& text) {
+        text = kv_programm->bericht();
+        return true;
+    });
+    return 0;
+}
+
+int kv_c_nachweis_speichern()
+{
+    speichern(NACHWEIS, ".pdf", [](std::string& pdf) {
+        const std::optional<KvEingaben> e = kv_gtk_letzte_eingaben();
+        std::string fehler;
+        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm,
+                                    kv_gtk_letzte_rechnung_zeit(), pdf, fehler);
+    });
     return 0;
 }

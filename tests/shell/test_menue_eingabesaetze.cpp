@@ -176,7 +176,7 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
         datei.push_back(titel(e));
     EXPECT_EQ(datei, (std::vector<std::string>{"Eingaben oeffnen...", "Zuletzt geoeffnet",
                                                "Eingaben speichern unter...", "", "Bericht speichern...",
-                                               "", "Beenden"}));
+                                               "Nachweis als PDF...", "", "Beenden"}));
     ASSERT_NE(eintrag("Berechnung", "Rechnen"), nullptr);
     ASSERT_NE(eintrag("Hilfe", "Info"), nullptr);
     if (NAME == "wendis") {
