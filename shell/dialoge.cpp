@@ -48,15 +48,32 @@ int kv_gtk_dlg_keine_ergebnisse()
 
 namespace {
 
-// What a save chooser offers: its title, its filter and its patterns.
+// What a save chooser offers: its title, its filter and its patterns, and
+// for a record the fields "Projekt" and "Bearbeiter" below the file list.
 struct Auswahl {
     const char* titel;
     const char* filter_name;
     std::vector<const char*> muster;
+    bool mit_angaben = false;
 };
 
 const Auswahl BERICHT{"Ergebnisse speichern", "*.txt", {"*.txt"}};
-const Auswahl NACHWEIS{"Nachweis speichern", "PDF-Dokument (*.pdf)", {"*.pdf", "*.PDF"}};
+const Auswahl NACHWEIS{"Nachweis speichern", "PDF-Dokument (*.pdf)", {"*.pdf", "*.PDF"}, true};
+
+// Project and author of the records, kept from one record to the next.
+std::string projekt, bearbeiter;
+
+GtkWidget* angabe(GtkWidget* tabelle, int zeile, const char* text, const std::string& wert)
+{
+    GtkWidget* l = gtk_label_new_with_mnemonic(text);
+    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
+    GtkWidget* feld = gtk_entry_new();
+    gtk_entry_set_text(GTK_ENTRY(feld), wert.c_str());
+    gtk_label_set_mnemonic_widget(GTK_LABEL(l), feld);
+    gtk_table_attach(GTK_TABLE(tabelle), l, 0, 1, zeile, zeile + 1, GTK_FILL, GTK_FILL, 3, 2);
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), feld, 1, 2, zeile, zeile + 1);
+    return feld;
+}
 
 // The save-as chooser: 0 with the chosen path in kompl_name, -1 cancelled.
 int speichern_unter(const Auswahl& a)
@@ -73,9 +90,21 @@ int speichern_unter(const Auswahl& a)
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(dialog), filter);
     const std::string bild = std::string(kv_programm->rechner->name) + "_speichern.png";
     gtk_window_set_icon_from_file(GTK_WINDOW(dialog), bild.c_str(), nullptr);
+    GtkWidget* felder[2] = {};
+    if (a.mit_angaben) {
+        GtkWidget* tabelle = gtk_table_new(2, 2, FALSE);
+        felder[0] = angabe(tabelle, 0, "_Projekt:", projekt);
+        felder[1] = angabe(tabelle, 1, "Bea_rbeiter:", bearbeiter);
+        gtk_widget_show_all(tabelle);
+        gtk_file_chooser_set_extra_widget(GTK_FILE_CHOOSER(dialog), tabelle);
+    }
 
     dret = gtk_dialog_run(GTK_DIALOG(dialog));
     int ergebnis = -1;
+    if (dret == GTK_RESPONSE_OK && a.mit_angaben) {
+        projekt = gtk_entry_get_text(GTK_ENTRY(felder[0]));
+        bearbeiter = gtk_entry_get_text(GTK_ENTRY(felder[1]));
+    }
     if (dret == GTK_RESPONSE_OK) {
         gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
         if (name) {
@@ -154,9 +183,12 @@ int kv_c_nachweis_speichern()
 {
     speichern(NACHWEIS, ".pdf", [](std::string& pdf) {
         const std::optional<KvEingaben> e = kv_gtk_letzte_eingaben();
+        KvNachweisAngaben angaben = kv_gtk_letzte_rechnung_zeit();
+        angaben.projekt = projekt;
+        angaben.bearbeiter = bearbeiter;
         std::string fehler;
-        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm,
-                                    kv_gtk_letzte_rechnung_zeit(), pdf, fehler);
+        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm, angaben,
+                                    pdf, fehler);
     });
     return 0;
 }

@@ -185,7 +185,7 @@ inline int kv_gtk_dlg_datein_vorhanden() { return kv_gtk_dlg_dateien_vorhanden()
 int kv_c_speichern();
 // "Datei" > "Nachweis als PDF...": the same flow around the calculation
 // record of the last computation, into a PDF file (".pdf" is added to a
-// name without an extension).
+// name without an extension); the chooser also asks for project and author.
 int kv_c_nachweis_speichern();
 // Writes a report text to a file; false when any step fails.
 bool kv_bericht_schreiben(const std::string& pfad, const std::string& text);

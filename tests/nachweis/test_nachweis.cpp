@@ -4,6 +4,7 @@
 // locale with SOURCE_DATE_EPOCH, fonts are embedded, pages are A4, and a
 // failed write keeps the old file.
 #include "eingabesatz.h"
+#include "nachweis.h"
 #include "pdf_werkzeuge.h"
 #include "programm_starten.h"
 #include "rechnerliste.h"
@@ -206,6 +207,32 @@ TEST_F(Nachweis, NichtsGeschriebenOderAlteDateiBleibt)
     EXPECT_EQ(a.status, 1);
     EXPECT_NE(a.fehler.find("Nachweis " + pdf), std::string::npos) << a.fehler;
     EXPECT_EQ(lesen(pdf), "alt");
+}
+
+TEST_F(Nachweis, OhneRechengangOhneDieseAbschnitte)
+{
+    // A calculator that does not write down its working yet.
+    KvRechner ohne = *kv_rechner_finden("stalor");
+    ohne.rechengang = nullptr;
+    ohne.verfahren = "";
+    KvNachweisAngaben a;
+    a.zeitpunkt = 1765000000;
+    a.utc = true;
+    const std::string pdf = ordner + "/ohne.pdf";
+    std::string fehler;
+    ASSERT_TRUE(kv_nachweis_schreiben(ohne, kv_vorgaben(ohne), nullptr, a, pdf, fehler)) << fehler;
+    const std::string text = pdf_text(pdf);
+    for (const char* t : {"Eingaben", "Ergebnisse", "Eingabesatz", "Kraft F / N F 3500",
+                          "Seite 2 von 2"})
+        EXPECT_NE(text.find(t), std::string::npos) << t;
+    for (const char* t : {"Rechengang", "Pruefungen", "Diagramm", "Verfahren:", "Projekt:"})
+        EXPECT_EQ(text.find(t), std::string::npos) << t;
+
+    // A field that is no number: no record, and the field named.
+    KvEingaben e = kv_vorgaben(ohne);
+    e.texte[0] = "3,5";
+    EXPECT_FALSE(kv_nachweis_schreiben(ohne, e, nullptr, a, ordner + "/nie.pdf", fehler));
+    EXPECT_EQ(fehler, "Feld F (Kraft F / N): Stelle 2: keine Zahl");
 }
 
 } // namespace
