@@ -5,16 +5,13 @@
 // window saves reads back on the command line.
 #include "diagrammfenster.h"
 #include "eingabesatz.h"
-#include "fenster_test.h"
-#include "shell.h"
+#include "programm_fenster.h"
 #include "zahlen.h"
 
 #include <algorithm>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
-
-extern const KvProgramm KV_PROGRAMM;
 
 namespace {
 
@@ -127,21 +124,7 @@ Bild bild()
 
 const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
 
-class Fenster : public MitOrdner {
-protected:
-    static void SetUpTestSuite()
-    {
-        kv_bilder_vorladen(P); // as kv_main does
-        kv_gtk_fenster_erzeugen(P);
-        ereignisse_abarbeiten();
-    }
-    void SetUp() override
-    {
-        MitOrdner::SetUp();
-        kv_gtk_eingaben_setzen(kv_vorgaben(R));
-        gerechnet = 0;
-    }
-};
+class Fenster : public ProgrammFenster {};
 
 TEST_F(Fenster, MenueLeisteUeberDemFenster)
 {

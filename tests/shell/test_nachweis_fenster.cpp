@@ -3,11 +3,8 @@
 // computation, then the save flow of reports around the record, whose bytes
 // are those the command line writes for the same inputs.
 #include "eingabesatz.h"
-#include "fenster_test.h"
+#include "programm_fenster.h"
 #include "programm_starten.h"
-#include "shell.h"
-
-extern const KvProgramm KV_PROGRAMM;
 
 namespace {
 
@@ -29,21 +26,13 @@ void rechnen()
     ASSERT_EQ(gerechnet, 1);
 }
 
-class NachweisFenster : public MitOrdner {
+class NachweisFenster : public ProgrammFenster {
 protected:
     static void SetUpTestSuite()
     {
         // The record's date: the command line's with the same clock.
         g_setenv("SOURCE_DATE_EPOCH", EPOCHE.c_str(), TRUE);
-        kv_bilder_vorladen(P);
-        kv_gtk_fenster_erzeugen(P);
-        ereignisse_abarbeiten();
-    }
-    void SetUp() override
-    {
-        MitOrdner::SetUp();
-        kv_gtk_eingaben_setzen(kv_vorgaben(R));
-        gerechnet = 0;
+        ProgrammFenster::SetUpTestSuite();
     }
     // The record the command line writes for the inputs of the set.
     std::string von_kommandozeile(const std::string& satz)
