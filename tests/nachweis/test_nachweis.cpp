@@ -19,7 +19,8 @@
 namespace {
 
 const std::string EPOCHE = "SOURCE_DATE_EPOCH=1765000000";
-const std::string DEUTSCH[] = {"LANG=de_DE.UTF-8", "LC_ALL=de_DE.UTF-8"};
+// A German desktop in another time zone.
+const std::string DEUTSCH[] = {"LANG=de_DE.UTF-8", "LC_ALL=de_DE.UTF-8", "TZ=Europe/Berlin"};
 
 std::string lesen(const std::string& pfad)
 {
@@ -143,7 +144,7 @@ TEST_F(Nachweis, GleicheBytesSchriftenEingebettetA4)
         for (int lauf = 0; lauf < 3; ++lauf) {
             pfade.push_back(ordner + "/" + f.args[0] + std::to_string(lauf) + ".pdf");
             std::vector<std::string> args = f.args;
-            args.insert(args.end(), {"--nachweis", pfade.back()});
+            args.insert(args.end(), {"--nachweis", pfade.back(), "--bearbeiter", "A. Muster"});
             std::vector<std::string> umgebung = {EPOCHE};
             if (lauf == 2)
                 umgebung.insert(umgebung.end(), std::begin(DEUTSCH), std::end(DEUTSCH));
@@ -152,7 +153,7 @@ TEST_F(Nachweis, GleicheBytesSchriftenEingebettetA4)
         const std::string a = lesen(pfade[0]);
         ASSERT_EQ(a.rfind("%PDF-", 0), 0u);
         EXPECT_TRUE(a == lesen(pfade[1])) << f.args[0] << ": zwei Laeufe verschieden";
-        EXPECT_TRUE(a == lesen(pfade[2])) << f.args[0] << ": unter de_DE.UTF-8 verschieden";
+        EXPECT_TRUE(a == lesen(pfade[2])) << f.args[0] << ": unter de_DE.UTF-8 in Berlin verschieden";
 
         // pdffonts: two lines of heading, then one per font, "yes" for embedded.
         std::istringstream fonts(werkzeug({"pdffonts", pfade[0]}));
@@ -169,7 +170,7 @@ TEST_F(Nachweis, GleicheBytesSchriftenEingebettetA4)
         }
         EXPECT_GE(schriften, 2) << f.args[0];
 
-        const std::string info = einfach(werkzeug({"pdfinfo", "-f", "1", "-l", "99", pfade[0]}));
+        const std::string info = einfach(werkzeug({"pdfinfo", "-isodates", "-f", "1", "-l", "99", pfade[0]}));
         auto anzahl = [&info](const std::string& t) {
             size_t n = 0;
             for (size_t p = 0; (p = info.find(t, p)) != std::string::npos; p += t.size())
@@ -180,6 +181,8 @@ TEST_F(Nachweis, GleicheBytesSchriftenEingebettetA4)
         EXPECT_EQ(anzahl(" size: 595.276 x 841.89 pts (A4)"), anzahl(" pts")) << info;
         EXPECT_NE(info.find("Creator: maschinenelemente"), std::string::npos) << info;
         EXPECT_NE(info.find("Title: Rechnungsnachweis: "), std::string::npos) << info;
+        EXPECT_NE(info.find("Author: A. Muster"), std::string::npos) << info;
+        EXPECT_NE(info.find("CreationDate: 2025-12-06T05:46:40"), std::string::npos) << info;
     }
 }
 
