@@ -8,11 +8,13 @@ constexpr double RAND_LINKS = 56.7, RAND_RECHTS = 48.2; // 20 mm, 17 mm
 constexpr double RAND_OBEN = 48.2, FUSS_HOEHE = 42.5;   // 17 mm, 15 mm
 constexpr double SPALTENABSTAND = 6;
 
-const char* const GRUND = "Sans 9";
-const char* const FETT = "Sans Bold 9";
-const char* const UEBERSCHRIFT = "Sans Bold 12";
-const char* const TITEL = "Sans Bold 14";
-const char* const FEST = "Monospace 8";
+// DejaVu (fonts-dejavu-core) by name, so a record looks the same on every
+// machine whatever other fonts it has; fontconfig falls back where it is missing.
+const char* const GRUND = "DejaVu Sans, Sans 9";
+const char* const FETT = "DejaVu Sans, Sans Bold 9";
+const char* const UEBERSCHRIFT = "DejaVu Sans, Sans Bold 12";
+const char* const TITEL = "DejaVu Sans, Sans Bold 14";
+const char* const FEST = "DejaVu Sans Mono, Monospace 8";
 
 double unten() { return A4_HOEHE - FUSS_HOEHE; }
 
