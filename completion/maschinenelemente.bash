@@ -57,7 +57,11 @@ _maschinenelemente()
             _filedir '@(png|svg|pdf)'
             return
             ;;
-        --groesse)
+        --nachweis)
+            _filedir pdf
+            return
+            ;;
+        --groesse | --projekt | --bearbeiter)
             return
             ;;
         --variiere)

@@ -26,6 +26,11 @@ const char* const kv_hilfe_text =
     "                                   (nach der Endung .png, .svg, .pdf); wendis zeichnet\n"
     "                                   die Kennlinie von s1 bis s2\n"
     "  --groesse=BREITExHOEHE           Groesse des Diagramms in Pixeln (Vorgabe 800x500)\n"
+    "  --nachweis=DATEI                 Rechnungsnachweis der Berechnung als PDF (A4):\n"
+    "                                   Eingaben, Rechengang, Ergebnisse, Pruefungen,\n"
+    "                                   Diagramm und Eingabesatz\n"
+    "  --projekt=TEXT                   Projekt im Kopf des Nachweises\n"
+    "  --bearbeiter=TEXT                Bearbeiter im Kopf und als Autor des Nachweises\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
@@ -39,6 +44,7 @@ const char* const kv_hilfe_text =
     "  maschinenelemente lupran --format json\n"
     "  maschinenelemente stalor --variiere l1=100:400:31 --format csv\n"
     "  maschinenelemente tarvex --diagramm verspannung.svg --groesse 1000x600\n"
+    "  maschinenelemente tarvex --nachweis nachweis.pdf --projekt \"Flansch 3\" --bearbeiter \"A. Muster\"\n"
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
     "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n";
 
@@ -46,7 +52,8 @@ namespace {
 
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
-                                "--diagramm", "--groesse"};
+                                "--diagramm", "--groesse", "--nachweis", "--projekt",
+                                "--bearbeiter"};
 const char* const OHNE_WERT[] = {"--namen", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
@@ -106,6 +113,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* schreiben = nullptr;
     gchar* diagramm = nullptr;
     gchar* groesse = nullptr;
+    gchar* nachweis = nullptr;
+    gchar* projekt = nullptr;
+    gchar* bearbeiter = nullptr;
     gchar** rest = nullptr;
     gboolean namen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
@@ -115,6 +125,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"eingaben-schreiben", 0, 0, G_OPTION_ARG_FILENAME, &schreiben, nullptr, nullptr},
         {"diagramm", 0, 0, G_OPTION_ARG_FILENAME, &diagramm, nullptr, nullptr},
         {"groesse", 0, 0, G_OPTION_ARG_FILENAME, &groesse, nullptr, nullptr},
+        {"nachweis", 0, 0, G_OPTION_ARG_FILENAME, &nachweis, nullptr, nullptr},
+        // Texts as bytes too: checked for UTF-8 where they are used.
+        {"projekt", 0, 0, G_OPTION_ARG_FILENAME, &projekt, nullptr, nullptr},
+        {"bearbeiter", 0, 0, G_OPTION_ARG_FILENAME, &bearbeiter, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
         {"version", 'V', 0, G_OPTION_ARG_NONE, &version, nullptr, nullptr},
@@ -143,6 +157,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (schreiben) a.eingaben_schreiben = schreiben;
         if (diagramm) a.diagramm = diagramm;
         if (groesse) a.groesse = groesse;
+        if (nachweis) a.nachweis = nachweis;
+        if (projekt) a.projekt = projekt;
+        if (bearbeiter) a.bearbeiter = bearbeiter;
         a.namen = namen;
         a.hilfe = hilfe;
         a.version = version;
@@ -154,6 +171,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(schreiben);
     g_free(diagramm);
     g_free(groesse);
+    g_free(nachweis);
+    g_free(projekt);
+    g_free(bearbeiter);
     g_strfreev(rest);
     return ok;
 }

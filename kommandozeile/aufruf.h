@@ -10,6 +10,9 @@ struct KvAufruf {
     std::string eingaben_schreiben;
     std::string diagramm;
     std::string groesse;
+    std::string nachweis;
+    std::string projekt;
+    std::string bearbeiter;
     bool namen = false;
     bool hilfe = false;
     bool version = false;
