@@ -185,16 +185,29 @@ void antwort_senden(Offen& o, int response)
         gtk_dialog_response(GTK_DIALOG(o.dialog), response);
 }
 
+// Whether the chooser is still listing a folder: it shows the busy cursor
+// from the moment it changes folder until the list is complete.  Answered
+// (and so destroyed) before that, GTK 2's chooser would still put the
+// listing into its file list after the list is gone, and crash.
+bool listet_noch(GtkWidget* chooser)
+{
+    GdkWindow* w = gtk_widget_get_window(chooser);
+    return w && gdk_window_get_cursor(w) != nullptr;
+}
+
 void antworten_geben(Offen& o, gint64 jetzt)
 {
     GtkWidget* d = o.dialog;
     if (GTK_IS_FILE_CHOOSER(d)) {
+        if (listet_noch(d))
+            return;
         GtkFileChooser* c = GTK_FILE_CHOOSER(d);
         const std::string& pfad = o.antwort.dateiname;
         if (!pfad.empty()) {
-            // Answered only once the chooser holds the file; the file is put
-            // in again should the chooser have let go of it while a folder
-            // it was asked for earlier was still loading.
+            // Answered only once the chooser holds the file and has listed
+            // its folder; the file is put in again should the chooser have
+            // let go of it while a folder it was asked for earlier was still
+            // loading.
             if (haelt(c, pfad)) {
                 if (faellig(o, jetzt))
                     antwort_senden(o, o.antwort.response);
@@ -204,11 +217,6 @@ void antworten_geben(Offen& o, gint64 jetzt)
             }
             return;
         }
-        // Cancelled or closed: once the folder it was given is its own.
-        gchar* ordner = gtk_file_chooser_get_current_folder(c);
-        g_free(ordner);
-        if (!ordner)
-            return;
     }
     if (faellig(o, jetzt))
         antwort_senden(o, o.nummer == 0 ? GTK_RESPONSE_DELETE_EVENT : o.antwort.response);

@@ -23,7 +23,7 @@ struct Dialog {
 
 // Clicks the button and answers the dialogs it opens with the answers in
 // order.  Returns every dialog that was shown.  A file chooser is answered
-// once it holds the file; a dialog still open 10 s after it appeared fails
+// once it holds the file and has listed its folder; a dialog still open 10 s after it appeared fails
 // the test and is closed, and so does an answer left over when the action
 // has ended: the action always returns.
 std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten);
