@@ -26,13 +26,23 @@ const char* const kv_hilfe_text =
     "                                   (nach der Endung .png, .svg, .pdf); wendis zeichnet\n"
     "                                   die Kennlinie von s1 bis s2\n"
     "  --groesse=BREITExHOEHE           Groesse des Diagramms in Pixeln (Vorgabe 800x500)\n"
+    "  --suche=FELD ERGEBNIS=ZIEL       Auslegung: den Wert von FELD suchen, bei dem ERGEBNIS\n"
+    "                                   den Wert ZIEL hat, und damit rechnen; mit --variiere\n"
+    "                                   eine Suche je Zeile (Status \"keine Loesung\", wo es\n"
+    "                                   keine gibt); mit --eingaben-schreiben den Satz mit\n"
+    "                                   dem gefundenen Wert schreiben\n"
+    "  --bereich=VON:BIS                Suchbereich von FELD (Vorgabe: ein Zehntel bis das\n"
+    "                                   Zehnfache seines Wertes)\n"
+    "  --ergebnisnamen                  Namen, Beschriftungen und Einheiten der Ergebnisse,\n"
+    "                                   durch Tabulatoren getrennt\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
     "  -V, --version                    Version\n"
     "\n"
-    "Rueckgabewert: 0 berechnet; 1 vom Rechenprogramm abgelehnt oder Ausgabe nicht\n"
-    "schreibbar; 2 falscher Aufruf, unbekannter Name oder ungueltiges Feld.\n"
+    "Rueckgabewert: 0 berechnet; 1 vom Rechenprogramm abgelehnt, Ausgabe nicht\n"
+    "schreibbar oder keine Loesung der Suche im Bereich; 2 falscher Aufruf, unbekannter\n"
+    "Name, ungueltiges Feld oder eine Suche ohne Sinn.\n"
     "\n"
     "Beispiele:\n"
     "  maschinenelemente stalor F=5000 Knickfall=2\n"
@@ -40,14 +50,16 @@ const char* const kv_hilfe_text =
     "  maschinenelemente stalor --variiere l1=100:400:31 --format csv\n"
     "  maschinenelemente tarvex --diagramm verspannung.svg --groesse 1000x600\n"
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
-    "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n";
+    "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n"
+    "  maschinenelemente stalor --suche l1 F_max_zul=2000\n"
+    "  maschinenelemente wendis --suche s F=1500 --bereich 0:1 --format json\n";
 
 namespace {
 
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
-                                "--diagramm", "--groesse"};
-const char* const OHNE_WERT[] = {"--namen", "--help", "-h", "--version", "-V"};
+                                "--diagramm", "--groesse", "--suche", "--bereich"};
+const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
 {
@@ -106,8 +118,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* schreiben = nullptr;
     gchar* diagramm = nullptr;
     gchar* groesse = nullptr;
+    gchar* suche = nullptr;
+    gchar* bereich = nullptr;
     gchar** rest = nullptr;
-    gboolean namen = FALSE, hilfe = FALSE, version = FALSE;
+    gboolean namen = FALSE, ergebnisnamen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
         {"format", 0, 0, G_OPTION_ARG_FILENAME, &format, nullptr, nullptr},
         {"variiere", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &variiere, nullptr, nullptr},
@@ -115,7 +129,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"eingaben-schreiben", 0, 0, G_OPTION_ARG_FILENAME, &schreiben, nullptr, nullptr},
         {"diagramm", 0, 0, G_OPTION_ARG_FILENAME, &diagramm, nullptr, nullptr},
         {"groesse", 0, 0, G_OPTION_ARG_FILENAME, &groesse, nullptr, nullptr},
+        {"suche", 0, 0, G_OPTION_ARG_FILENAME, &suche, nullptr, nullptr},
+        {"bereich", 0, 0, G_OPTION_ARG_FILENAME, &bereich, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
+        {"ergebnisnamen", 0, 0, G_OPTION_ARG_NONE, &ergebnisnamen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
         {"version", 'V', 0, G_OPTION_ARG_NONE, &version, nullptr, nullptr},
         {G_OPTION_REMAINING, 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &rest, nullptr, nullptr},
@@ -143,7 +160,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (schreiben) a.eingaben_schreiben = schreiben;
         if (diagramm) a.diagramm = diagramm;
         if (groesse) a.groesse = groesse;
+        if (suche) a.suche = suche;
+        if (bereich) a.bereich = bereich;
         a.namen = namen;
+        a.ergebnisnamen = ergebnisnamen;
         a.hilfe = hilfe;
         a.version = version;
         a.rest = liste(rest);
@@ -154,6 +174,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(schreiben);
     g_free(diagramm);
     g_free(groesse);
+    g_free(suche);
+    g_free(bereich);
     g_strfreev(rest);
     return ok;
 }
