@@ -222,7 +222,7 @@ Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
 
 std::string bereich_text(const KvSuche& s)
 {
-    return "von " + kv_kurz(s.von) + " bis " + kv_kurz(s.bis);
+    return "von " + kv_feldtext(s.von) + " bis " + kv_feldtext(s.bis);
 }
 
 KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
