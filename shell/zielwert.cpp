@@ -172,8 +172,12 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
     std::string liste = g.loesungen.size() == 1
         ? "Gefunden:"
         : std::to_string(g.loesungen.size()) + " Loesungen, die erste ist eingesetzt:";
-    for (const KvLoesung& l : g.loesungen)
-        liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = " + kv_kurz(l.ergebnis) + ")";
+    // Each with its result as the window shows it.
+    for (const KvLoesung& l : g.loesungen) {
+        std::string ergebnis = kv_format(a.format, l.ergebnis);
+        ergebnis.erase(0, ergebnis.find_first_not_of(' '));
+        liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = " + ergebnis + ")";
+    }
     gtk_label_set_text(GTK_LABEL(z.loesungen), liste.c_str());
     gtk_button_set_label(GTK_BUTTON(z.abbrechen), "_Schliessen");
 
