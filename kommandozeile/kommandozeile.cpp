@@ -110,6 +110,7 @@ private:
     int einzeln(const std::string& format, const KvAufruf& a);
     void diagramm_pruefen(const KvAufruf& a);
     void diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
+    std::vector<int> studie_lesen(KvStand& stand, KvRechnung& rechnung);
     int studie(const std::string& format);
     int ausgeben(const std::string& t);
 
@@ -301,16 +302,23 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
     return ausgeben(t);
 }
 
-int Lauf::studie(const std::string& format)
+// The fields as read before a study, and the varied ones.
+std::vector<int> Lauf::studie_lesen(KvStand& stand, KvRechnung& rechnung)
 {
-    KvStand stand;
-    KvRechnung rechnung;
     if (!kv_lesen(*r_, eingaben_, stand, rechnung))
         throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
                      + std::to_string(rechnung.stelle) + ": keine Zahl");
     std::vector<int> felder;
     for (const KvVariation& v : variationen_)
         felder.push_back(v.feld);
+    return felder;
+}
+
+int Lauf::studie(const std::string& format)
+{
+    KvStand stand;
+    KvRechnung rechnung;
+    const std::vector<int> felder = studie_lesen(stand, rechnung);
     const KvCsv csv(*r_, eingaben_, stand, felder);
 
     // Written in pieces: a study of a million points needs no more memory
@@ -351,12 +359,7 @@ int Lauf::suchstudie(const std::string& format)
 {
     KvStand stand;
     KvRechnung rechnung;
-    if (!kv_lesen(*r_, eingaben_, stand, rechnung))
-        throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
-                     + std::to_string(rechnung.stelle) + ": keine Zahl");
-    std::vector<int> felder;
-    for (const KvVariation& v : variationen_)
-        felder.push_back(v.feld);
+    const std::vector<int> felder = studie_lesen(stand, rechnung);
     std::vector<int> spalten = felder;
     spalten.push_back(suche_->feld);
     const KvCsv csv(*r_, eingaben_, stand, spalten);
