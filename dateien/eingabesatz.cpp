@@ -49,11 +49,11 @@ bool gruppe_pruefen(const KvRechner& r, GKeyFile* kf, std::string& fehler)
 
 bool version_pruefen(const KvRechner& r, GKeyFile* kf, std::string& fehler)
 {
+    // A set written by hand may leave the version out: every set written so
+    // far is of version 1, so that is what it is read as.
     Text v(g_key_file_get_value(kf, r.name, VERSION_SCHLUESSEL, nullptr), g_free);
-    if (!v) {
-        fehler = std::string("ist kein Eingabesatz (") + VERSION_SCHLUESSEL + " fehlt)";
-        return false;
-    }
+    if (!v)
+        return true;
     if (std::string(v.get()) != std::to_string(KV_EINGABESATZ_FORMAT)) {
         fehler = std::string(VERSION_SCHLUESSEL) + " " + v.get() + " wird nicht unterstuetzt (erwartet: "
                + std::to_string(KV_EINGABESATZ_FORMAT) + ")";

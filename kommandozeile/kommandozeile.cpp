@@ -395,7 +395,11 @@ int Lauf::ausfuehren(const KvAufruf& a)
     if (a.hilfe)
         return ausgeben(kv_hilfe_text);
     if (a.version)
-        return ausgeben(std::string(PROGRAMM) + " " + KV_VERSION + "\n");
+        return ausgeben(std::string(PROGRAMM) + " " + KV_VERSION + "\n"
+                        "Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer "
+                        "<https://www.gnu.org/licenses/gpl-3.0.html>\n"
+                        "Dies ist freie Software: Sie duerfen sie aendern und weitergeben.\n"
+                        "Es gibt KEINE GARANTIE, soweit gesetzlich zulaessig.\n");
     if (a.rest.empty())
         throw falsch("kein Programm angegeben (" + programmliste() + "); --help zeigt die Bedienung");
     r_ = kv_rechner_finden(a.rest[0]);

@@ -1,6 +1,8 @@
 // Start-up, the main window's boxes, the action bar and the signal wiring.
 #include "shell.h"
 
+#include <cstdio>
+
 #include <malloc.h>
 #include <string>
 
@@ -266,7 +268,14 @@ int kv_main(const KvProgramm& programm, int argc, char** argv)
     pango_cairo_font_map_get_default();
     kv_bilder_vorladen(programm);
     gtk_init(&argc, &argv);
-    kv_gtk_starten(programm, argc, argv);
+    std::vector<char*> rest;
+    std::string fehler;
+    if (!kv_fenster_aufruf_pruefen(argc, argv, rest, fehler)) {
+        // Told as the toolkit tells its own option errors, before any window.
+        std::fprintf(stderr, "%s: %s\n", programm.rechner->name, fehler.c_str());
+        return 2;
+    }
+    kv_gtk_starten(programm, static_cast<int>(rest.size()) - 1, rest.data());
     g_idle_add_full(G_PRIORITY_LOW, startreste_freigeben, nullptr, nullptr);
     gtk_main();
     return 0;

@@ -90,6 +90,10 @@ extern const char* std_verzeichnis;
 int kv_main(const KvProgramm& programm, int argc, char** argv);
 // The window without toolkit initialisation and main loop (for tests too).
 int kv_gtk_fenster_erzeugen(const KvProgramm& programm);
+// The command line left after the toolkit's options: argv[0] and the names
+// given (after "--" anything is a name), ending in a null pointer; false
+// with the message for an option neither the toolkit nor the program knows.
+bool kv_fenster_aufruf_pruefen(int argc, char** argv, std::vector<char*>& rest, std::string& fehler);
 // The window and, once the main loop runs, the input set argv[1] if given
 // (the toolkit has taken its own options out of argv by then).
 int kv_gtk_starten(const KvProgramm& programm, int argc, char** argv);

@@ -50,6 +50,16 @@ TEST(Eingabesatz, FehlendeNamenBekommenIhreVorgabe)
     EXPECT_EQ(e.optionen[0], 0);
 }
 
+TEST(Eingabesatz, OhneFormatversionAlsVersionEins)
+{
+    // Written by hand: only the group and one name.
+    KvEingaben e = kv_vorgaben(stalor_rechner);
+    std::string fehler;
+    ASSERT_TRUE(kv_eingabesatz_aus_text(stalor_rechner, "[stalor]\nF=5000\n", e, fehler)) << fehler;
+    EXPECT_EQ(e.texte[0], "5000");
+    EXPECT_EQ(e.texte[1], "229");
+}
+
 TEST(Eingabesatz, FehlerhafteSaetzeAendernNichts)
 {
     const struct {
@@ -59,7 +69,8 @@ TEST(Eingabesatz, FehlerhafteSaetzeAendernNichts)
         {"[tarvex]\nFormatversion=1\n", "ist ein Eingabesatz fuer tarvex, nicht fuer stalor"},
         {"[stalor]\nFormatversion=1\n[Fenster]\nx=1\n", "unbekannte Gruppe [Fenster]"},
         {"# leer\n", "Gruppe [stalor] fehlt"},
-        {"[stalor]\nF=1\n", "Formatversion fehlt"},
+        {"[stalor]\nF=1\nKraft=2\n", "unbekannter Name \"Kraft\""},
+        {"[stalor]\nFormatversion=\n", "Formatversion  wird nicht unterstuetzt"},
         {"[stalor]\nFormatversion=2\n", "Formatversion 2 wird nicht unterstuetzt"},
         {"[stalor]\nFormatversion=1\nF=1\nKraft=2\n", "unbekannter Name \"Kraft\""},
         {"[stalor]\nFormatversion=1\nKnickfall=0\n", "Knickfall=0: erlaubt sind 1, 2, 3, 4"},

@@ -14,6 +14,7 @@
 // The locale is the environment's, as in the window: run the targets under
 // LC_ALL=de_DE.UTF-8 to have a decimal comma where the C library is asked.
 #pragma once
+#include "fuzz_pruefen.h"
 #include "rechner.h"
 #include "zahlen.h"
 
@@ -26,15 +27,6 @@
 #include <vector>
 
 namespace kv_fuzz {
-
-// Ends the run as a finding when a property that holds for every input fails.
-inline void muss(bool gilt, const char* was)
-{
-    if (!gilt) {
-        std::fprintf(stderr, "verletzt: %s\n", was);
-        std::abort();
-    }
-}
 
 // Every text the window shows or saves: never empty, never a NUL inside.
 inline void text_pruefen(const std::string& t, const char* was)
@@ -107,6 +99,6 @@ inline void ergebnisse_schreiben(const double* werte, int n, const char* format)
 // (Each fuzz target is one translation unit that includes this header.)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    std::setlocale(LC_ALL, "");
+    kv_fuzz::ortsangaben_der_umgebung();
     return 0;
 }

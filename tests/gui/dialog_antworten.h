@@ -10,6 +10,9 @@
 struct Antwort {
     int response;          // GTK_RESPONSE_* to give, or close the window (DELETE_EVENT)
     std::string dateiname; // file chooser: the path to type in
+    // Done while the dialog is open, just before the answer (another
+    // program removing a folder meanwhile, say).
+    std::function<void()> vorher = {};
 };
 
 struct Dialog {
@@ -19,7 +22,10 @@ struct Dialog {
 };
 
 // Clicks the button and answers the dialogs it opens with the answers in
-// order.  Returns every dialog that was shown.
+// order.  Returns every dialog that was shown.  A file chooser is answered
+// once it holds the file; a dialog still open 10 s after it appeared fails
+// the test and is closed, and so does an answer left over when the action
+// has ended: the action always returns.
 std::vector<Dialog> klicken(GtkWidget* knopf, std::vector<Antwort> antworten);
 // The same for any action: a key pressed, a menu entry, a start-up.
 std::vector<Dialog> ausfuehren(const std::function<void()>& aktion, std::vector<Antwort> antworten);

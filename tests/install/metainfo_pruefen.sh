@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the software-centre entry of each calculator: appstreamcli accepts it
 # without a note even when pedantic, it launches the program's own launcher,
-# has English and German texts, its screenshots are pictures of doc/, and its
+# has English and German texts and the project's licence, its screenshots are pictures of doc/, and its
 # release is the version of debian/changelog.
 #   metainfo_pruefen.sh <metainfo folder> <source dir> <version> <program>...
 set -uo pipefail
@@ -24,6 +24,8 @@ for p in "$@"; do
     falsch "$datei: does not launch $p.desktop"
   [ -f "$quelle/$p/$p.desktop.in" ] || falsch "$datei launches $p.desktop, which the project does not have"
   grep -q "<binary>$p</binary>" "$datei" || falsch "$datei: does not provide the program $p"
+  grep -q "<project_license>GPL-3.0-or-later</project_license>" "$datei" ||
+    falsch "$datei: project licence is not GPL-3.0-or-later"
   for element in summary p; do
     grep -q "<$element>" "$datei" || falsch "$datei: no English <$element>"
     grep -q "<$element xml:lang=\"de\">" "$datei" || falsch "$datei: no German <$element>"

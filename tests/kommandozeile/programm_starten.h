@@ -1,4 +1,4 @@
-// Runs the command line as the real program (its path comes from the
+// Runs a program of the build (the command line's path comes from the
 // build), with stdout and stderr caught.
 #pragma once
 #include <glib.h>
@@ -13,10 +13,13 @@ struct Ausgang {
     std::string fehler; // stderr
 };
 
-// The real program, with the given environment added.
-inline Ausgang programm_starten(std::vector<std::string> args, std::vector<std::string> umgebung = {})
+// A real program, with the given environment added; ended after 20 s at
+// the latest (status 124 then), so a program that waits for nothing more
+// cannot hold up the test.
+inline Ausgang prozess_starten(const std::string& programm, std::vector<std::string> args,
+                               std::vector<std::string> umgebung = {})
 {
-    args.insert(args.begin(), KV_KOMMANDOZEILE);
+    args.insert(args.begin(), {"timeout", "20", programm});
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -29,7 +32,7 @@ inline Ausgang programm_starten(std::vector<std::string> args, std::vector<std::
     gchar* aus = nullptr;
     gchar* fehler = nullptr;
     gint warten = 0;
-    const gboolean ok = g_spawn_sync(nullptr, argv.data(), envp, G_SPAWN_DEFAULT, nullptr, nullptr,
+    const gboolean ok = g_spawn_sync(nullptr, argv.data(), envp, G_SPAWN_SEARCH_PATH, nullptr, nullptr,
                                      &aus, &fehler, &warten, nullptr);
     g_strfreev(envp);
     Ausgang a{ok && WIFEXITED(warten) ? WEXITSTATUS(warten) : -1, aus ? aus : "", fehler ? fehler : ""};
@@ -37,3 +40,11 @@ inline Ausgang programm_starten(std::vector<std::string> args, std::vector<std::
     g_free(fehler);
     return a;
 }
+
+#ifdef KV_KOMMANDOZEILE
+// The command line as the real program.
+inline Ausgang programm_starten(std::vector<std::string> args, std::vector<std::string> umgebung = {})
+{
+    return prozess_starten(KV_KOMMANDOZEILE, std::move(args), std::move(umgebung));
+}
+#endif

@@ -227,6 +227,12 @@ TEST_F(Kommandozeile, EingabesatzGeschriebenUndGelesenGibtDenselbenBericht)
     // Given on the command line as well, a name overrides the file.
     EXPECT_EQ(aufrufen({"stalor", "--eingaben", datei("satz.stalor"), "Knickfall=2"}).aus,
               aufrufen({"stalor", "F=5000", "Knickfall=2"}).aus);
+    // Written by hand without the format version: read as version 1; a
+    // later version is still refused.
+    const std::string hand = datei("hand.stalor", "[stalor]\nF=5000\n");
+    EXPECT_EQ(aufrufen({"stalor", "--eingaben", hand}).aus, aufrufen({"stalor", "F=5000"}).aus);
+    const std::string neuer = datei("neuer.stalor", "[stalor]\nFormatversion=2\nF=5000\n");
+    EXPECT_EQ(aufrufen({"stalor", "--eingaben", neuer}).status, 2);
 }
 
 TEST_F(Kommandozeile, DiagrammNurVonEinerBerechnung)
@@ -278,6 +284,7 @@ TEST(KommandozeileNamen, ListeNamenBeschriftungenEinheitenVorgabenUndWerte)
               std::string::npos);
     EXPECT_EQ(zeile(aufrufen({"stalor", "--ergebnisnamen"}).aus, 6), "F_max_zul\tzul. Maximalkraft / N\tN");
     EXPECT_EQ(aufrufen({"--version"}).aus.rfind("maschinenelemente ", 0), 0u);
+    EXPECT_NE(aufrufen({"--version"}).aus.find("\nLizenz GPL-3.0-or-later: "), std::string::npos);
     EXPECT_EQ(aufrufen({"--help"}).aus.rfind("Aufruf: maschinenelemente PROGRAMM", 0), 0u);
 }
 

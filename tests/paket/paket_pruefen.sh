@@ -64,6 +64,14 @@ if ! diff "$tmp/cmake.liste" "$tmp/paket.liste" >"$tmp/diff"; then
   falsch "package and cmake --install differ (< only installed by cmake, > only in the package)"
 fi
 
+# The licence: machine-readable copyright with GPL-3.0-or-later, and the
+# licence text in the source tree.
+kopie=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/maschinenelemente/copyright)
+grep -qx 'License: GPL-3.0-or-later' <<<"$kopie" || falsch "copyright does not name GPL-3.0-or-later"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<"$kopie" ||
+  falsch "copyright is not in the machine-readable format"
+cmp -s "$quelle/COPYING" /usr/share/common-licenses/GPL-3 || falsch "COPYING is not the text of the GPL 3"
+
 # lintian, down to its pedantic notes: no error and no warning (one that is
 # wrong for this package is overridden in debian/, with the reason).
 lintian --display-info --display-experimental --pedantic "$deb" >"$tmp/lintian" 2>&1

@@ -6,6 +6,7 @@
 #include "diagrammfenster.h"
 #include "eingabesatz.h"
 #include "fenster_test.h"
+#include "programm_starten.h"
 #include "shell.h"
 #include "zahlen.h"
 
@@ -34,27 +35,9 @@ std::vector<std::string> aenderungen()
     return {"t=1.2", "s=0.8", "s2=1.5"};
 }
 
-struct Lauf {
-    int status = -1;
-    std::string aus, fehler;
-};
-
-Lauf kommandozeile(std::vector<std::string> argumente)
+Ausgang kommandozeile(std::vector<std::string> argumente)
 {
-    argumente.insert(argumente.begin(), KV_MASCHINENELEMENTE);
-    std::vector<char*> argv;
-    for (std::string& a : argumente)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    Lauf l;
-    gchar *aus = nullptr, *fehler = nullptr;
-    EXPECT_TRUE(g_spawn_sync(nullptr, argv.data(), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr,
-                             &aus, &fehler, &l.status, nullptr));
-    l.aus = aus ? aus : "";
-    l.fehler = fehler ? fehler : "";
-    g_free(aus);
-    g_free(fehler);
-    return l;
+    return prozess_starten(KV_MASCHINENELEMENTE, std::move(argumente));
 }
 
 // A set written by the command line: defaults plus the given changes.
@@ -62,7 +45,7 @@ std::string satz_schreiben(const std::string& pfad, std::vector<std::string> wer
                            const std::string& programm = NAME)
 {
     werte.insert(werte.begin(), {programm, "--eingaben-schreiben", pfad});
-    const Lauf l = kommandozeile(werte);
+    const Ausgang l = kommandozeile(werte);
     EXPECT_EQ(l.status, 0) << l.fehler;
     return lesen(pfad);
 }
@@ -70,7 +53,7 @@ std::string satz_schreiben(const std::string& pfad, std::vector<std::string> wer
 // The report the command line computes from a set.
 std::string bericht_von(const std::string& satz)
 {
-    const Lauf l = kommandozeile({NAME, "--eingaben", satz});
+    const Ausgang l = kommandozeile({NAME, "--eingaben", satz});
     EXPECT_EQ(l.status, 0) << l.fehler;
     return l.aus;
 }
@@ -531,6 +514,46 @@ TEST_F(Start, MitEingabesatz)
     // And computes the command line's report.
     klicken(pButton_rechnen, {});
     EXPECT_EQ(P.bericht(), bericht_von(a));
+}
+
+TEST(StartOption, UnbekannteWirdAbgelehntVorJedemFenster)
+{
+    // As the real program: one line on stderr, status 2, no window (the
+    // process would wait for its window to be closed otherwise).
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--foo"}, {"--sync", "-x"}, {"a" + ENDUNG, "--foo"}}) {
+        const Ausgang a = prozess_starten(KV_FENSTERPROGRAMM, args);
+        EXPECT_EQ(a.status, 2) << args.back();
+        EXPECT_EQ(a.fehler, NAME + ": unbekannte Option " + args.back() + "\n");
+        EXPECT_EQ(a.aus, "");
+    }
+}
+
+TEST(StartOption, NachZweiStrichenIstAllesEinName)
+{
+    const auto rest = [](std::vector<std::string> args, std::string* fehler = nullptr) {
+        args.insert(args.begin(), NAME);
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        std::vector<char*> r;
+        std::string f;
+        const bool ok = kv_fenster_aufruf_pruefen(static_cast<int>(argv.size()), argv.data(), r, f);
+        if (fehler)
+            *fehler = f;
+        std::vector<std::string> namen;
+        for (size_t i = 1; ok && r[i]; ++i)
+            namen.emplace_back(r[i]);
+        return ok ? namen : std::vector<std::string>{"abgelehnt"};
+    };
+    EXPECT_EQ(rest({}), std::vector<std::string>{});
+    EXPECT_EQ(rest({"satz" + ENDUNG}), std::vector<std::string>{"satz" + ENDUNG});
+    EXPECT_EQ(rest({"--", "-datei" + ENDUNG}), std::vector<std::string>{"-datei" + ENDUNG});
+    EXPECT_EQ(rest({"-"}), std::vector<std::string>{"-"});
+    EXPECT_EQ(rest({"--", "--", "-x"}), (std::vector<std::string>{"--", "-x"}));
+    std::string fehler;
+    EXPECT_EQ(rest({"-h"}, &fehler), std::vector<std::string>{"abgelehnt"});
+    EXPECT_EQ(fehler, "unbekannte Option -h");
 }
 
 TEST_F(Start, MitKaputterDatei)

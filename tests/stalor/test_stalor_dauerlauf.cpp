@@ -67,7 +67,7 @@ protected:
     // "Rechnen", asked to recompute from the second round on.
     void rechnen(int i)
     {
-        const auto d = klicken(pButton_rechnen, {JA});
+        const auto d = klicken(pButton_rechnen, i == 0 ? std::vector<Antwort>{} : std::vector<Antwort>{JA});
         ASSERT_EQ(d.size(), i == 0 ? 0u : 1u) << "Runde " << i;
     }
     void gleicher_bericht(int i)
@@ -85,7 +85,10 @@ TEST_F(StalorDauerlauf, TausendMalRechnenUndSpeichern)
     const Verbrauch d = wachstum([&](int i) {
         rechnen(i);
         // The save-as dialog, and from the second round the overwrite question.
-        const auto s = klicken(pButton_speichern, {datei(pfad), JA});
+        std::vector<Antwort> antworten{datei(pfad)};
+        if (i > 0)
+            antworten.push_back(JA);
+        const auto s = klicken(pButton_speichern, antworten);
         ASSERT_EQ(s.size(), i == 0 ? 1u : 2u) << "Runde " << i;
         gleicher_bericht(i);
     });

@@ -215,13 +215,19 @@ TEST_F(StalorFenster, UnlesbareDateiWirdTrotzdemErfragt)
 TEST_F(StalorFenster, NichtSchreibbarGibtFehlermeldung)
 {
     klicken(pButton_rechnen, {});
-    const std::string pfad = ordner + "/fehlt/bericht.txt";
-    auto d = klicken(pButton_speichern, {datei(pfad), OK});
-    // The chooser may refuse a missing folder itself; otherwise the error shows.
-    if (d.size() == 2u) {
-        EXPECT_EQ(d[1].art, "error");
-        EXPECT_EQ(d[1].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n" + pfad);
-    }
+    // The folder chosen is gone when the report is written (removed while
+    // the overwrite question was open): the error shows.
+    const std::string weg = ordner + "/weg";
+    const std::string pfad = weg + "/bericht.txt";
+    ASSERT_EQ(g_mkdir(weg.c_str(), 0700), 0);
+    schreiben(pfad, "alt\n");
+    Antwort ja_ohne_ordner = JA;
+    ja_ohne_ordner.vorher = [weg] { ASSERT_EQ(std::system(("rm -rf '" + weg + "'").c_str()), 0); };
+    auto d = klicken(pButton_speichern, {datei(pfad), ja_ohne_ordner, OK});
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(d[2].art, "error");
+    EXPECT_EQ(d[2].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n" + pfad);
+    EXPECT_FALSE(g_file_test(weg.c_str(), G_FILE_TEST_EXISTS));
     // A report takes its file's place by renaming a finished temporary file
     // beside it: a device such as /dev/full is refused, never replaced.  (A
     // full disk proper is tested with the menu: tests/shell.)
