@@ -146,6 +146,8 @@ void Lauf::zuweisungen(const KvAufruf& a)
                                [&](const KvAusgabe& e) { return name == e.name; })) {
             if (a.suche.empty())
                 throw falsch(z + ": " + name + " ist ein Ergebnis; ein Zielwert gilt nur mit --suche");
+            if (!ziel_.empty())
+                throw falsch(z + ": eine Suche hat ein Ziel, " + ziel_ + " ist schon angegeben");
             ziel_ = z;
         } else {
             throw falsch(std::string("unbekannter Name \"") + name + "\" fuer " + r_->name

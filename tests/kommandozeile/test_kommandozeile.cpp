@@ -311,6 +311,7 @@ TEST(KommandozeileSuche, VerweigertUndOhneLoesungMitStatusUndEinerZeile)
         {{"kopdra", "--suche", "TK", "TK_gesucht=1"}, 2, "wird bei dieser Auswahl nicht berechnet"},
         {{"stalor", "--suche", "F", "lambda_grenz=60"}, 2, "haengt von 350 bis 35000 nicht von F"},
         {mit({"F_max_zul=zwei"}), 2, "F_max_zul=zwei: der Zielwert ist keine Zahl"},
+        {mit({"F_max_zul=1", "lambda=90"}), 2, "lambda=90: eine Suche hat ein Ziel, F_max_zul=1 ist schon angegeben"},
         {mit({"F_max_zul=1", "--bereich", "400:100"}), 2, "VON muss kleiner als BIS sein"},
         {mit({"F_max_zul=1", "--bereich", "-1:100"}), 2, "Stelle 1 von \"-1\": keine Zahl"},
         {mit({"F_max_zul=1", "--bereich", "100"}), 2, "erwartet VON:BIS"},
