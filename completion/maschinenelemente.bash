@@ -66,7 +66,11 @@ _maschinenelemente()
             _filedir '@(png|svg|pdf)'
             return
             ;;
-        --groesse | --bereich)
+        --nachweis)
+            _filedir pdf
+            return
+            ;;
+        --groesse | --bereich | --projekt | --bearbeiter)
             return
             ;;
         --suche)

@@ -2,9 +2,9 @@
 # Takes the README's pictures of the windows again: each program started in
 # its own Xvfb from the picture folder, driven by its shortcuts as a user
 # would (F5 "Rechnen", Alt+B K "Kennlinie zeichnen", F10 for the menu, Ctrl+G
-# "Zielwert suchen..." with its fields filled by keys), and
-# the screen cut to the window.  Needs a build in build/, xdotool and
-# ImageMagick.
+# "Zielwert suchen..." with its fields filled by keys), and the screen cut to
+# the window; and the first page of each calculator's calculation record.
+# Needs a build in build/, xdotool, ImageMagick and pdftoppm (poppler-utils).
 #   bash doc/bilder.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -50,3 +50,13 @@ bild lupran "Radial-Gleitlager-Berechnung nach DIN 31652" lupran.png F5
 bild wendis "Berechung von Tellerfedern nach DIN 2093" wendis.png F5 alt+b k
 bild stalor "Knickung von Bauteilen" zielwert.png ctrl+g alt+e Down Down Down Down Down Down \
   alt+z ctrl+a 2 0 0 0 alt+f Down alt+s
+
+# The first page of each record, with its defaults, dated by the changelog.
+export SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' ../debian/changelog | head -n 1)" +%s)
+for programm in stalor tarvex lupran kopdra wendis; do
+  "$build/maschinenelemente" "$programm" --nachweis "$tmp/$programm.pdf" \
+    --projekt "Beispiel" --bearbeiter "A. Muster" >/dev/null
+  pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$tmp/$programm.pdf" "$doc/nachweis_$programm"
+  echo "$doc/nachweis_$programm.png"
+done

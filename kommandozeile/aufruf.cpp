@@ -35,6 +35,11 @@ const char* const kv_hilfe_text =
     "                                   Zehnfache seines Wertes)\n"
     "  --ergebnisnamen                  Namen, Beschriftungen und Einheiten der Ergebnisse,\n"
     "                                   durch Tabulatoren getrennt\n"
+    "  --nachweis=DATEI                 Rechnungsnachweis der Berechnung als PDF (A4):\n"
+    "                                   Eingaben, Rechengang, Ergebnisse, Pruefungen,\n"
+    "                                   Diagramm und Eingabesatz\n"
+    "  --projekt=TEXT                   Projekt im Kopf des Nachweises\n"
+    "  --bearbeiter=TEXT                Bearbeiter im Kopf und als Autor des Nachweises\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
@@ -49,6 +54,7 @@ const char* const kv_hilfe_text =
     "  maschinenelemente lupran --format json\n"
     "  maschinenelemente stalor --variiere l1=100:400:31 --format csv\n"
     "  maschinenelemente tarvex --diagramm verspannung.svg --groesse 1000x600\n"
+    "  maschinenelemente tarvex --nachweis nachweis.pdf --projekt \"Flansch 3\" --bearbeiter \"A. Muster\"\n"
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
     "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n"
     "  maschinenelemente stalor --suche l1 F_max_zul=2000\n"
@@ -58,7 +64,8 @@ namespace {
 
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
-                                "--diagramm", "--groesse", "--suche", "--bereich"};
+                                "--diagramm", "--groesse", "--suche", "--bereich", "--nachweis",
+                                "--projekt", "--bearbeiter"};
 const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
@@ -120,6 +127,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* groesse = nullptr;
     gchar* suche = nullptr;
     gchar* bereich = nullptr;
+    gchar* nachweis = nullptr;
+    gchar* projekt = nullptr;
+    gchar* bearbeiter = nullptr;
     gchar** rest = nullptr;
     gboolean namen = FALSE, ergebnisnamen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
@@ -131,6 +141,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"groesse", 0, 0, G_OPTION_ARG_FILENAME, &groesse, nullptr, nullptr},
         {"suche", 0, 0, G_OPTION_ARG_FILENAME, &suche, nullptr, nullptr},
         {"bereich", 0, 0, G_OPTION_ARG_FILENAME, &bereich, nullptr, nullptr},
+        {"nachweis", 0, 0, G_OPTION_ARG_FILENAME, &nachweis, nullptr, nullptr},
+        // Texts as bytes too: checked for UTF-8 where they are used.
+        {"projekt", 0, 0, G_OPTION_ARG_FILENAME, &projekt, nullptr, nullptr},
+        {"bearbeiter", 0, 0, G_OPTION_ARG_FILENAME, &bearbeiter, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
         {"ergebnisnamen", 0, 0, G_OPTION_ARG_NONE, &ergebnisnamen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
@@ -162,6 +176,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (groesse) a.groesse = groesse;
         if (suche) a.suche = suche;
         if (bereich) a.bereich = bereich;
+        if (nachweis) a.nachweis = nachweis;
+        if (projekt) a.projekt = projekt;
+        if (bearbeiter) a.bearbeiter = bearbeiter;
         a.namen = namen;
         a.ergebnisnamen = ergebnisnamen;
         a.hilfe = hilfe;
@@ -176,6 +193,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(groesse);
     g_free(suche);
     g_free(bereich);
+    g_free(nachweis);
+    g_free(projekt);
+    g_free(bearbeiter);
     g_strfreev(rest);
     return ok;
 }

@@ -4,10 +4,13 @@
 #include "ausgabe.h"
 #include "diagramm_datei.h"
 #include "eingabesatz.h"
+#include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"
 #include "suche.h"
 #include "zahlen.h"
+
+#include <glib.h>
 
 #include <algorithm>
 #include <charconv>
@@ -110,6 +113,7 @@ private:
     int einzeln(const std::string& format, const KvAufruf& a);
     void diagramm_pruefen(const KvAufruf& a);
     void diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
+    void nachweis_pruefen(const KvAufruf& a);
     std::vector<int> studie_lesen(KvStand& stand, KvRechnung& rechnung);
     int studie(const std::string& format);
     int ausgeben(const std::string& t);
@@ -267,6 +271,22 @@ void Lauf::diagramm_pruefen(const KvAufruf& a)
                      + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
 }
 
+void Lauf::nachweis_pruefen(const KvAufruf& a)
+{
+    if (a.nachweis.empty()) {
+        for (const char* o : {"projekt", "bearbeiter"})
+            if (!(o[0] == 'p' ? a.projekt : a.bearbeiter).empty())
+                throw falsch(std::string("--") + o + " gilt nur mit --nachweis");
+        return;
+    }
+    if (!variationen_.empty() || !a.eingaben_schreiben.empty())
+        throw falsch("--nachweis belegt eine einzelne Berechnung");
+    for (const std::string* t : {&a.projekt, &a.bearbeiter})
+        if (!g_utf8_validate(t->data(), static_cast<gssize>(t->size()), nullptr))
+            throw falsch((t == &a.projekt ? "--projekt" : "--bearbeiter")
+                         + std::string(": kein gueltiger UTF-8-Text"));
+}
+
 // Draws the computation; a range the plot refuses is wrong use, like a bad field.
 void Lauf::diagramm_schreiben(const KvAufruf& a, const KvStand& stand)
 {
@@ -289,6 +309,15 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
         throw Abbruch{1, rechnung.meldung};
     if (!a.diagramm.empty())
         diagramm_schreiben(a, stand);
+    if (!a.nachweis.empty()) {
+        KvNachweisAngaben angaben = kv_nachweis_jetzt();
+        angaben.projekt = a.projekt;
+        angaben.bearbeiter = a.bearbeiter;
+        std::string fehler;
+        if (!kv_nachweis_schreiben(*r_, eingaben_, kv_diagramm_zeichner(*r_), angaben,
+                                   a.nachweis, fehler))
+            throw Abbruch{1, "Nachweis " + fehler};
+    }
     std::string t;
     if (format == "bericht") {
         t = r_->bericht(stand, rechnung);
@@ -422,6 +451,7 @@ int Lauf::ausfuehren(const KvAufruf& a)
     variationen(a);
     suche_pruefen(a);
     diagramm_pruefen(a);
+    nachweis_pruefen(a);
     if (suche_ && variationen_.empty())
         suchen();
 

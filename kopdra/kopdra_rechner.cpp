@@ -27,6 +27,15 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
         rechnung.ergebnisse[j] = werte[j];
 }
 
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    const KupplungEingabe e = kupplung_eingabe(s);
+    if (kupplung_tk_gesucht_gewaehlt(s))
+        kupplung_tk_gesucht(e, &gang);
+    else
+        kupplung_tk_gegeben(e, &gang);
+}
+
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     return kupplung_bericht(window_status(s), s.werte, s.werte + 3, s.werte + 7, s.werte + 9,
@@ -69,4 +78,6 @@ const KvRechner kopdra_rechner = {
     .hinweise = {},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "Reibkupplung mit konstantem Rutschmoment zwischen zwei starren Drehmassen",
+    .rechengang = rechengang,
 };

@@ -21,9 +21,10 @@ struct KupplungGegeben {
     double tb, n12, tctb, wr, pv, tct0;
 };
 
-KupplungGegeben kupplung_tk_gegeben(const KupplungEingabe& e);
+// With a KvRechengang, each also writes down its steps and the mode.
+KupplungGegeben kupplung_tk_gegeben(const KupplungEingabe& e, KvRechengang* gang = nullptr);
 // TK sought: the clutch torque that synchronises both sides after tb.
-double kupplung_tk_gesucht(const KupplungEingabe& e);
+double kupplung_tk_gesucht(const KupplungEingabe& e, KvRechengang* gang = nullptr);
 
 // Report of the last computation in the given mode, from the values as read
 // (drehmomente TA TL TK, drehzahlen n10 n20 nL Z, drehmassen JA JL,

@@ -5,6 +5,7 @@
 #pragma once
 #include "rechner.h"
 
+#include <array>
 #include <string>
 
 // Oil feed and eccentricity method, as the option buttons set them.
@@ -31,7 +32,12 @@ struct LagerErgebnis {
 LagerEingabe gleitlager_eingabe(const double d_box_geom_werkstoff[13], int radio_status,
                                 int check_status);
 
-LagerErgebnis gleitlager_berechnen(const LagerEingabe& e);
+// With gang, also the working: every quantity where it is computed, and the
+// checks.
+LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang = nullptr);
+
+// The 17 result fields in the window's order.
+std::array<double, 17> gleitlager_ergebnisfelder(const LagerErgebnis& r);
 
 // The span of relative eccentricities the bisection searches.
 inline constexpr double GLEITLAGER_EPS_UNTEN = 0.125, GLEITLAGER_EPS_OBEN = 0.999;
@@ -45,8 +51,9 @@ double gleitlager_eps_direkt(double so, double bd);
 const char* gleitlager_abbruch_text(LagerAbbruch a);
 
 // The eps caption after a computation, with its bisection count, and the
-// verdict of the Reynolds check.
+// verdict of the Reynolds check (re against its limit rs) and its label.
 std::string gleitlager_eps_beschriftung(int iter);
+bool gleitlager_reynolds_erfuellt(const LagerErgebnis& r);
 const char* gleitlager_reynolds_text(const LagerErgebnis& r);
 
 // Report of the last computation: the inputs as read, the options the

@@ -2,6 +2,8 @@
 // computation and report from the values as read.
 #include "gleitlager.h"
 
+#include <algorithm>
+
 LagerEingabe gleitlager_eingabe(const KvStand& s)
 {
     return gleitlager_eingabe(s.werte, SCHMIERLOCH_GEGENUEBER + s.optionen[0],
@@ -20,10 +22,8 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
         rechnung.meldung = gleitlager_abbruch_text(r.abbruch);
         return;
     }
-    const double werte[17] = {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
-                              r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
-    for (int j = 0; j < 17; ++j)
-        rechnung.ergebnisse[j] = werte[j];
+    const std::array<double, 17> werte = gleitlager_ergebnisfelder(r);
+    std::copy(werte.begin(), werte.end(), rechnung.ergebnisse);
     rechnung.hinweise[0] = gleitlager_eps_beschriftung(r.iter);
     rechnung.hinweise[1] = gleitlager_reynolds_text(r);
 }
@@ -34,7 +34,13 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
     const LagerErgebnis r = lager(s);
     const LagerEingabe e = gleitlager_eingabe(s);
     return gleitlager_bericht(s.werte, e.radio_status, e.check_status, r.iter,
-                              rechnung.ergebnisse, r.re <= r.rs);
+                              rechnung.ergebnisse, gleitlager_reynolds_erfuellt(r));
+}
+
+// The same computation once more, this time writing down its working.
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    gleitlager_berechnen(gleitlager_eingabe(s), &gang);
 }
 
 } // namespace
@@ -86,4 +92,6 @@ const KvRechner lupran_rechner = {
     .hinweise = {{"eps_beschriftung", "eps / 1"}, {"Reynolds", ""}},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "nach DIN 31652",
+    .rechengang = rechengang,
 };

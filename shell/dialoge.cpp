@@ -2,6 +2,10 @@
 #include "datei.h"
 #include "shell.h"
 
+#include <cstring>
+#include <functional>
+#include <optional>
+
 extern const KvProgramm* kv_programm;
 
 std::string kompl_name;
@@ -42,22 +46,65 @@ int kv_gtk_dlg_keine_ergebnisse()
     return 0;
 }
 
-int kv_gtk_dlg_speichern_unter()
+namespace {
+
+// What a save chooser offers: its title, its filter and its patterns, and
+// for a record the fields "Projekt" and "Bearbeiter" below the file list.
+struct Auswahl {
+    const char* titel;
+    const char* filter_name;
+    std::vector<const char*> muster;
+    bool mit_angaben = false;
+};
+
+const Auswahl BERICHT{"Ergebnisse speichern", "*.txt", {"*.txt"}};
+const Auswahl NACHWEIS{"Nachweis speichern", "PDF-Dokument (*.pdf)", {"*.pdf", "*.PDF"}, true};
+
+// Project and author of the records, kept from one record to the next.
+std::string projekt, bearbeiter;
+
+GtkWidget* angabe(GtkWidget* tabelle, int zeile, const char* text, const std::string& wert)
+{
+    GtkWidget* l = gtk_label_new_with_mnemonic(text);
+    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
+    GtkWidget* feld = gtk_entry_new();
+    gtk_entry_set_text(GTK_ENTRY(feld), wert.c_str());
+    gtk_label_set_mnemonic_widget(GTK_LABEL(l), feld);
+    gtk_table_attach(GTK_TABLE(tabelle), l, 0, 1, zeile, zeile + 1, GTK_FILL, GTK_FILL, 3, 2);
+    gtk_table_attach_defaults(GTK_TABLE(tabelle), feld, 1, 2, zeile, zeile + 1);
+    return feld;
+}
+
+// The save-as chooser: 0 with the chosen path in kompl_name, -1 cancelled.
+int speichern_unter(const Auswahl& a)
 {
     GtkFileFilter* filter = gtk_file_filter_new();
-    gtk_file_filter_set_name(filter, "*.txt");
-    gtk_file_filter_add_pattern(filter, "*.txt");
+    gtk_file_filter_set_name(filter, a.filter_name);
+    for (const char* m : a.muster)
+        gtk_file_filter_add_pattern(filter, m);
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        "Ergebnisse speichern", nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
+        a.titel, nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
         "gtk-ok", GTK_RESPONSE_OK, "gtk-cancel", GTK_RESPONSE_CANCEL, nullptr);
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), std_verzeichnis);
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(dialog), filter);
     const std::string bild = std::string(kv_programm->rechner->name) + "_speichern.png";
     gtk_window_set_icon_from_file(GTK_WINDOW(dialog), bild.c_str(), nullptr);
+    GtkWidget* felder[2] = {};
+    if (a.mit_angaben) {
+        GtkWidget* tabelle = gtk_table_new(2, 2, FALSE);
+        felder[0] = angabe(tabelle, 0, "_Projekt:", projekt);
+        felder[1] = angabe(tabelle, 1, "Bea_rbeiter:", bearbeiter);
+        gtk_widget_show_all(tabelle);
+        gtk_file_chooser_set_extra_widget(GTK_FILE_CHOOSER(dialog), tabelle);
+    }
 
     dret = gtk_dialog_run(GTK_DIALOG(dialog));
     int ergebnis = -1;
+    if (dret == GTK_RESPONSE_OK && a.mit_angaben) {
+        projekt = gtk_entry_get_text(GTK_ENTRY(felder[0]));
+        bearbeiter = gtk_entry_get_text(GTK_ENTRY(felder[1]));
+    }
     if (dret == GTK_RESPONSE_OK) {
         gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
         if (name) {
@@ -69,6 +116,38 @@ int kv_gtk_dlg_speichern_unter()
     gtk_widget_destroy(dialog);
     return ergebnis;
 }
+
+// The save flow: refused before a computation, then the chooser, the
+// overwrite question, and the file written whole (or the error dialog, and
+// an older file stays as it was).  endung is added to a name without one.
+void speichern(const Auswahl& a, const char* endung, const std::function<bool(std::string&)>& inhalt)
+{
+    if (gerechnet == 0) {
+        kv_gtk_dlg_keine_ergebnisse();
+        return;
+    }
+    iret = speichern_unter(a);
+    if (iret == -1)
+        return;
+    if (endung) {
+        gchar* name = g_path_get_basename(kompl_name.c_str());
+        if (!std::strchr(name, '.'))
+            kompl_name += endung;
+        g_free(name);
+    }
+    iret = kv_gtk_dlg_dateien_vorhanden();
+    if (iret == -1)
+        return;
+    std::string text;
+    if (!inhalt(text) || !kv_bericht_schreiben(kompl_name, text))
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
+                       "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
+                       "geschrieben werden:\n" + kompl_name);
+}
+
+} // namespace
+
+int kv_gtk_dlg_speichern_unter() { return speichern_unter(BERICHT); }
 
 int kv_gtk_dlg_dateien_vorhanden()
 {
@@ -93,19 +172,23 @@ bool kv_bericht_schreiben(const std::string& pfad, const std::string& text)
 
 int kv_c_speichern()
 {
-    if (gerechnet == 0) {
-        kv_gtk_dlg_keine_ergebnisse();
-        return 0;
-    }
-    iret = kv_gtk_dlg_speichern_unter();
-    if (iret == -1)
-        return 0;
-    iret = kv_gtk_dlg_dateien_vorhanden();
-    if (iret == -1)
-        return 0;
-    if (!kv_bericht_schreiben(kompl_name, kv_programm->bericht()))
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
-                       "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
-                       "geschrieben werden:\n" + kompl_name);
+    speichern(BERICHT, nullptr, [](std::string& text) {
+        text = kv_programm->bericht();
+        return true;
+    });
+    return 0;
+}
+
+int kv_c_nachweis_speichern()
+{
+    speichern(NACHWEIS, ".pdf", [](std::string& pdf) {
+        const std::optional<KvEingaben> e = kv_gtk_letzte_eingaben();
+        KvNachweisAngaben angaben = kv_gtk_letzte_rechnung_zeit();
+        angaben.projekt = projekt;
+        angaben.bearbeiter = bearbeiter;
+        std::string fehler;
+        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm, angaben,
+                                    pdf, fehler);
+    });
     return 0;
 }

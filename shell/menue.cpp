@@ -157,6 +157,7 @@ GtkWidget* kv_gtk_menue_leiste()
           GDK_s, GdkModifierType(strg | GDK_SHIFT_MASK));
     trenner(datei);
     taste(knopf_eintrag(datei, "_Bericht speichern...", &pButton_speichern), GDK_s, strg);
+    taste(handler_eintrag(datei, "_Nachweis als PDF...", kv_c_nachweis_speichern), GDK_p, strg);
     trenner(datei);
     taste(knopf_eintrag(datei, "B_eenden", &pButton_ende), GDK_q, strg);
     g_signal_connect(datei, "map", G_CALLBACK(datei_geoeffnet), nullptr);
@@ -172,6 +173,7 @@ GtkWidget* kv_gtk_menue_leiste()
 
     for (const KvMenuepunkt& p : kv_programm->menuepunkte)
         kv_gtk_menuepunkt(p);
+    kv_gtk_letzte_rechnung_anbinden();
     kv_gtk_diagramm_anbinden();
     return Menue_Leiste;
 }

@@ -3,9 +3,11 @@
 // Each program describes itself in one KvProgramm and hands it to kv_main.
 #pragma once
 #include "diagramm.h"
+#include "nachweis.h"
 #include "rechner.h"
 
 #include <gtk/gtk.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,12 @@ GtkWidget* kv_gtk_menuepunkt(const KvMenuepunkt& punkt);
 // diagram window following every computation (diagramm_ansicht.cpp).
 void kv_gtk_diagramm_anbinden();
 int kv_c_diagramm_zeigen();
+// The last completed computation (letzte_rechnung.cpp): its inputs, with
+// the plot's fields as they stand now, and when it was made; nothing before
+// one.
+void kv_gtk_letzte_rechnung_anbinden();
+std::optional<KvEingaben> kv_gtk_letzte_eingaben();
+KvNachweisAngaben kv_gtk_letzte_rechnung_zeit();
 
 // "Berechnung" > "Zielwert suchen..." (Ctrl+G, zielwert.cpp): which value
 // of a number field gives a wanted result.  The dialog offers the results
@@ -206,5 +214,9 @@ int kv_gtk_dlg_dateien_vorhanden();
 inline int kv_gtk_dlg_datein_vorhanden() { return kv_gtk_dlg_dateien_vorhanden(); }
 // The save flow around the calculator's report text.
 int kv_c_speichern();
+// "Datei" > "Nachweis als PDF...": the same flow around the calculation
+// record of the last computation, into a PDF file (".pdf" is added to a
+// name without an extension); the chooser also asks for project and author.
+int kv_c_nachweis_speichern();
 // Writes a report text to a file; false when any step fails.
 bool kv_bericht_schreiben(const std::string& pfad, const std::string& text);

@@ -1,5 +1,6 @@
 #include "knickung.h"
 
+#include "mitschrift.h"
 #include "zahlen.h"
 
 #include <cmath>
@@ -8,31 +9,54 @@ namespace {
 
 const double pi = knickung_pi;
 
-double freie_knicklaenge(int stat_knickfall, double l1)
+// The free buckling length of the case, and how it follows from l1.
+double freie_knicklaenge(int stat_knickfall, double l1, const char*& vorlage)
 {
     switch (stat_knickfall) {
-    case KNICKFALL_1: return l1 + l1;
-    case KNICKFALL_2: return l1;
-    case KNICKFALL_3: return l1 * 0.7071067811865476;
-    case KNICKFALL_4: return l1 * 0.5;
+    case KNICKFALL_1: vorlage = "{l1} + {l1}"; return l1 + l1;
+    case KNICKFALL_2: vorlage = "{l1}"; return l1;
+    case KNICKFALL_3: vorlage = "{l1} * 0.7071067811865476"; return l1 * 0.7071067811865476;
+    case KNICKFALL_4: vorlage = "{l1} * 0.5"; return l1 * 0.5;
     }
+    vorlage = "0";
     return 0.0;
 }
 
 } // namespace
 
-KnickErgebnis knickung_berechnen(const KnickEingabe& e)
+KnickErgebnis knickung_berechnen(const KnickEingabe& e, KvRechengang* gang)
 {
     KnickErgebnis r{};
-    r.fkl = freie_knicklaenge(e.stat_knickfall, e.l1);
+    const char* fall = "";
+    r.fkl = freie_knicklaenge(e.stat_knickfall, e.l1, fall);
     r.thr = std::sqrt(e.I / e.A);
     r.lambda = r.fkl / r.thr;
     r.lambda_grenz = pi * std::sqrt(e.E / e.Re);
     r.sig_druck = e.F / e.A;
     r.sig_druck_zul = ((pi * pi) * e.E) / (e.S * (r.lambda * r.lambda));
     r.F_max_zul = e.A * r.sig_druck_zul;
-    r.knickung = r.lambda_grenz > r.lambda ? "unelastische Knickung nach Tetmajer"
-                                           : "elastische Knickung nach Euler";
+    const bool tetmajer = r.lambda_grenz > r.lambda;
+    r.knickung = tetmajer ? "unelastische Knickung nach Tetmajer"
+                          : "elastische Knickung nach Euler";
+    if (!gang)
+        return r;
+
+    KvRechengang& g = *gang;
+    kv_schritt(g, "fkl", fall, {e.l1, e.l1}, r.fkl, "mm");
+    kv_schritt(g, "thr", "sqrt({I} / {A})", {e.I, e.A}, r.thr, "mm");
+    kv_schritt(g, "lambda", "{fkl} / {thr}", {r.fkl, r.thr}, r.lambda, "1");
+    kv_schritt(g, "lambda_grenz", "{pi} * sqrt({E} / {Re})", {pi, e.E, e.Re}, r.lambda_grenz, "1");
+    kv_schritt(g, "sig_druck", "{F} / {A}", {e.F, e.A}, r.sig_druck, "N/mm^2");
+    kv_schritt(g, "sig_druck_zul", "(({pi} * {pi}) * {E}) / ({S} * ({lambda} * {lambda}))",
+               {pi, pi, e.E, e.S, r.lambda, r.lambda}, r.sig_druck_zul, "N/mm^2");
+    kv_schritt(g, "F_max_zul", "{A} * {sig_druck_zul}", {e.A, r.sig_druck_zul}, r.F_max_zul, "N");
+    kv_pruefung(g, "Euler-Bereich: Schlankheitsgrad lambda >= Grenzschlankheitsgrad lambda_grenz",
+                r.lambda, "1", ">=", r.lambda_grenz, !tetmajer,
+                tetmajer ? "unelastische Knickung nach Tetmajer: die zulaessige Druckspannung "
+                           "ist nach Euler berechnet und gilt hier nicht"
+                         : "elastische Knickung nach Euler");
+    kv_pruefung(g, "Druckspannung sig_druck <= zul. Druckspannung sig_druck_zul", r.sig_druck,
+                "N/mm^2", "<=", r.sig_druck_zul, r.sig_druck <= r.sig_druck_zul);
     return r;
 }
 

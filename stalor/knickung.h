@@ -22,7 +22,8 @@ struct KnickErgebnis {
     const char* knickung; // regime text
 };
 
-KnickErgebnis knickung_berechnen(const KnickEingabe& e);
+// With a KvRechengang, also writes down every step and the two checks.
+KnickErgebnis knickung_berechnen(const KnickEingabe& e, KvRechengang* gang = nullptr);
 
 // The report text: the seven inputs as converted, the chosen case, the seven
 // results and the regime text of the last computation.

@@ -20,6 +20,11 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
     rechnung.hinweise[0] = r.knickung;
 }
 
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    knickung_berechnen(knickung_eingabe(s), &gang);
+}
+
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     return knickung_bericht(s.werte, KNICKFALL_1 + s.optionen[0], rechnung.ergebnisse,
@@ -57,4 +62,6 @@ const KvRechner stalor_rechner = {
     .hinweise = {{"Knickung", "Knickung?"}},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "nach Euler und Tetmajer",
+    .rechengang = rechengang,
 };

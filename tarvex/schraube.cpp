@@ -1,9 +1,11 @@
 #include "schraube.h"
 
+#include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -45,6 +47,76 @@ double uSA(double d, int iqu, int isr)
     if (isr == 1 && iqu > 6)
         SigA = b.gerollt;
     return SigA;
+}
+
+// A sum as the loop adds it up, written down for the working only when
+// there is one: each term's formula with its row number in place of '#'
+// (in the text and in its operands' symbols), and the same with the values.
+class Summe {
+public:
+    explicit Summe(KvRechengang* gang) : gang_(gang) {}
+    void glied(std::string_view formel, int k, std::initializer_list<KvOperand> werte);
+    // The step: vor, the terms joined by " + " ("0" for none), nach.
+    void schritt(std::string_view symbol, std::string_view vor, std::string_view nach,
+                 std::initializer_list<KvOperand> werte, double wert, std::string_view einheit);
+
+private:
+    KvRechengang* gang_;
+    std::string formel_, eingesetzt_;
+};
+
+void Summe::glied(std::string_view formel, int k, std::initializer_list<KvOperand> werte)
+{
+    if (!gang_)
+        return;
+    const std::string nummer = std::to_string(k);
+    auto zeile = [&](std::string_view t) {
+        std::string z(t);
+        for (std::size_t i; (i = z.find('#')) != std::string::npos;)
+            z.replace(i, 1, nummer);
+        return z;
+    };
+    std::vector<std::string> namen;
+    for (const KvOperand& w : werte)
+        namen.push_back(zeile(w.symbol));
+    std::vector<KvOperand> operanden;
+    for (std::size_t i = 0; i < namen.size(); ++i)
+        operanden.push_back({namen[i], werte.begin()[i].wert});
+    const std::string f = zeile(formel);
+    if (!formel_.empty()) {
+        formel_ += " + ";
+        eingesetzt_ += " + ";
+    }
+    formel_ += f;
+    eingesetzt_ += kv_eingesetzt(f, operanden);
+}
+
+void Summe::schritt(std::string_view symbol, std::string_view vor, std::string_view nach,
+                    std::initializer_list<KvOperand> werte, double wert, std::string_view einheit)
+{
+    if (!gang_)
+        return;
+    const std::span<const KvOperand> w(werte.begin(), werte.size());
+    const bool leer = formel_.empty();
+    gang_->schritte.push_back({std::string(symbol),
+                               std::string(vor) + (leer ? "0" : formel_) + std::string(nach),
+                               kv_eingesetzt(vor, w) + (leer ? "0" : eingesetzt_)
+                                   + kv_eingesetzt(nach, w),
+                               wert, std::string(einheit)});
+}
+
+// The checks: the stress amplitude against the admissible one, the
+// maximum stress against the yield strength; the surface pressure has no
+// limit here, the plates' material gives it.
+void pruefungen(const SchraubeErgebnis& r, KvRechengang& gang)
+{
+    gang.pruefungen.push_back({"Ausschlagsspannung Siga", r.Siga, "N/mm^2", true, "<=", r.SigA,
+                               r.Siga <= r.SigA, "zulaessige Ausschlagsspannung SigA"});
+    gang.pruefungen.push_back({"Flaechenpressung pP", r.pP, "N/mm^2", false, "", 0.0, true,
+                               "ohne Grenzwert: mit der Grenzflaechenpressung des "
+                               "Plattenwerkstoffs vergleichen"});
+    gang.pruefungen.push_back({"max. Spannung Sigmax", r.Sigmax, "N/mm^2", true, "<=", r.Rp,
+                               r.Sigmax <= r.Rp, "Streckgrenze Rp0.2"});
 }
 
 } // namespace
@@ -95,73 +167,141 @@ double klassen_zahl(int iqu)
     return iqu >= 1 && iqu <= 8 ? klassen_werte[iqu - 1] : 0.0;
 }
 
-SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e)
+SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e, KvRechengang* gang)
 {
     SchraubeErgebnis r{};
     const double d = e.d, P = e.P;
     r.d2 = d - 0.64952 * P;
+    kv_schritt(gang, "d2", "d - 0.64952 * P", {{"d", d}, {"P", P}}, r.d2, "mm");
     r.d3 = d - 1.22687 * P;
+    kv_schritt(gang, "d3", "d - 1.22687 * P", {{"d", d}, {"P", P}}, r.d3, "mm");
     const double AN = pi * std::pow(d, 2) / 4;
+    kv_schritt(gang, "AN", "pi * d^2 / 4", {{"pi", pi}, {"d", d}}, AN, "mm^2");
     const double A3 = pi * std::pow(r.d3, 2) / 4;
+    kv_schritt(gang, "A3", "pi * d3^2 / 4", {{"pi", pi}, {"d3", r.d3}}, A3, "mm^2");
 
     // Only sections with a diameter and plates with a modulus take part,
     // wherever their row stands.
+    Summe abschnitte(gang);
+    abschnitte.glied("0.4 * d / AN", 0, {{"d", d}, {"AN", AN}});
     double summe = 0.4 * d / AN;
     for (int k = 1; k <= 9; ++k)
         if (e.di[k] > 0) {
             summe += 4 * e.li[k] / (pi * std::pow(e.di[k], 2));
+            abschnitte.glied("4 * li# / (pi * di#^2)", k,
+                             {{"li#", e.li[k]}, {"pi", pi}, {"di#", e.di[k]}});
             ++r.is;
         }
     summe += 0.5 * d / A3 + 0.4 * d / AN;
+    abschnitte.glied("(0.5 * d / A3 + 0.4 * d / AN)", 0, {{"d", d}, {"A3", A3}, {"AN", AN}});
     r.deltas = (1 / e.Es) * summe;
+    abschnitte.schritt("deltas", "(1 / Es) * (", ")", {{"Es", e.Es}}, r.deltas, "mm/N");
 
     double nachgiebig = 0;
+    Summe laengen(gang), platten(gang);
     for (int k = 1; k <= 4; ++k)
         if (e.Epi[k] > 0) {
             r.lk += e.lpi[k];
+            laengen.glied("lpi#", k, {{"lpi#", e.lpi[k]}});
             nachgiebig += e.lpi[k] / e.Epi[k];
+            platten.glied("lpi# / Epi#", k, {{"lpi#", e.lpi[k]}, {"Epi#", e.Epi[k]}});
             ++r.ip;
         }
+    laengen.schritt("lk", "", "", {}, r.lk, "mm");
     const double DA = e.DA, DK = e.DK, DB = e.DB, lk = r.lk;
-    if (DK >= DA)
+    const KvOperand massen[] = {{"DA", DA}, {"DK", DK}, {"DB", DB}, {"lk", lk},
+                                {"pivier", pivier}, {"piacht", piacht}};
+    if (DK >= DA) {
         r.AB = pivier * (std::pow(DA, 2) - std::pow(DB, 2));
+        kv_schritt(gang, "AB", "pivier * (DA^2 - DB^2)", massen, r.AB, "mm^2");
+    }
     if (DA > DK && DK + lk > DA) {
         const double x = std::pow(lk * DK / std::pow(DA, 2), 1.0 / 3.0);
+        kv_schritt(gang, "x", "(lk * DK / DA^2)^(1/3)", massen, x, "1");
         r.AB = pivier * (std::pow(DK, 2) - std::pow(DB, 2))
              + piacht * DK * (DA - DK) * (std::pow(x + 1, 2) - 1);
+        kv_schritt(gang, "AB", "pivier * (DK^2 - DB^2) + piacht * DK * (DA - DK) * ((x + 1)^2 - 1)",
+                   {{"pivier", pivier}, {"piacht", piacht}, {"DA", DA}, {"DK", DK}, {"DB", DB},
+                    {"x", x}}, r.AB, "mm^2");
     }
     if (DA >= DK + lk) {
         const double x = std::pow(lk * DK / std::pow(lk + DK, 2), 1.0 / 3.0);
+        kv_schritt(gang, "x", "(lk * DK / (lk + DK)^2)^(1/3)", massen, x, "1");
         r.AB = pivier * (std::pow(DK, 2) - std::pow(DB, 2))
              + piacht * DK * lk * (std::pow(x + 1, 2) - 1);
+        kv_schritt(gang, "AB", "pivier * (DK^2 - DB^2) + piacht * DK * lk * ((x + 1)^2 - 1)",
+                   {{"pivier", pivier}, {"piacht", piacht}, {"DK", DK}, {"DB", DB}, {"lk", lk},
+                    {"x", x}}, r.AB, "mm^2");
     }
     r.deltap = nachgiebig * (1 / r.AB);
+    platten.schritt("deltap", "(", ") * (1 / AB)", {{"AB", r.AB}}, r.deltap, "mm/N");
 
+    const KvOperand nachgiebigkeiten[] = {{"deltas", r.deltas}, {"deltap", r.deltap}};
     r.PhiK = r.deltap / (r.deltas + r.deltap);
+    kv_schritt(gang, "PhiK", "deltap / (deltas + deltap)", nachgiebigkeiten, r.PhiK, "1");
     r.FZ = (e.fZ * 0.001) / (r.deltas + r.deltap);
+    kv_schritt(gang, "FZ", "(fZ * 0.001) / (deltas + deltap)",
+               {{"fZ", e.fZ}, {"deltas", r.deltas}, {"deltap", r.deltap}}, r.FZ, "N");
     const double FA = e.FAo;
     r.FSA = FA * (e.n * r.PhiK);
+    kv_schritt(gang, "FSA", "FAo * (n * PhiK)", {{"FAo", FA}, {"n", e.n}, {"PhiK", r.PhiK}},
+               r.FSA, "N");
     r.FPA = FA - r.FSA;
+    kv_schritt(gang, "FPA", "FAo - FSA", {{"FAo", FA}, {"FSA", r.FSA}}, r.FPA, "N");
     r.FMmax = e.alfaA * (e.FK + r.FPA + r.FZ);
+    kv_schritt(gang, "FMmax", "alfaA * (FK + FPA + FZ)",
+               {{"alfaA", e.alfaA}, {"FK", e.FK}, {"FPA", r.FPA}, {"FZ", r.FZ}}, r.FMmax, "N");
     r.rm = 0.25 * (DK + DB);
+    kv_schritt(gang, "rm", "0.25 * (DK + DB)", massen, r.rm, "mm");
     r.MA = 0.001 * ((0.16 * P + 0.58 * e.myG * r.d2 + e.myK * r.rm) * r.FMmax);
+    kv_schritt(gang, "MA", "0.001 * ((0.16 * P + 0.58 * myG * d2 + myK * rm) * FMmax)",
+               {{"P", P}, {"myG", e.myG}, {"d2", r.d2}, {"myK", e.myK}, {"rm", r.rm},
+                {"FMmax", r.FMmax}}, r.MA, "Nm");
     r.Fa = (e.FAo - e.FAu) * (e.n * r.PhiK * 0.5);
+    kv_schritt(gang, "Fa", "(FAo - FAu) * (n * PhiK * 0.5)",
+               {{"FAo", e.FAo}, {"FAu", e.FAu}, {"n", e.n}, {"PhiK", r.PhiK}}, r.Fa, "N");
     r.Fm = r.FMmax - r.FZ + r.FSA - r.Fa;
+    kv_schritt(gang, "Fm", "FMmax - FZ + FSA - Fa",
+               {{"FMmax", r.FMmax}, {"FZ", r.FZ}, {"FSA", r.FSA}, {"Fa", r.Fa}}, r.Fm, "N");
     const double ds = 0.5 * (r.d2 + r.d3);
+    kv_schritt(gang, "ds", "0.5 * (d2 + d3)", {{"d2", r.d2}, {"d3", r.d3}}, ds, "mm");
     const double As = pivier * std::pow(ds, 2);
+    kv_schritt(gang, "As", "pivier * ds^2", {{"pivier", pivier}, {"ds", ds}}, As, "mm^2");
     const double dT = 0.9 * r.d3;
+    kv_schritt(gang, "dT", "0.9 * d3", {{"d3", r.d3}}, dT, "mm");
     const double AT = pivier * std::pow(dT, 2);
+    kv_schritt(gang, "AT", "pivier * dT^2", {{"pivier", pivier}, {"dT", dT}}, AT, "mm^2");
     r.Siga = r.Fa / A3;
+    kv_schritt(gang, "Siga", "Fa / A3", {{"Fa", r.Fa}, {"A3", A3}}, r.Siga, "N/mm^2");
     r.SigA = uSA(d, e.iqu, e.isr);
+    kv_schritt(gang, "SigA", "uSA(d, Qualitaet, schlussgerollt)",
+               {{"d", d}, {"Qualitaet", klassen_zahl(e.iqu)}, {"schlussgerollt", double(e.isr)}},
+               r.SigA, "N/mm^2");
     r.FSmax = r.FSA + (r.FMmax - r.FZ);
+    kv_schritt(gang, "FSmax", "FSA + (FMmax - FZ)",
+               {{"FSA", r.FSA}, {"FMmax", r.FMmax}, {"FZ", r.FZ}}, r.FSmax, "N");
     const double Amin = e.idehn == 1 ? AT : As;
+    kv_schritt(gang, "Amin", e.idehn == 1 ? "AT" : "As", {{"AT", AT}, {"As", As}}, Amin, "mm^2");
     r.Sigsa = r.FSA / Amin;
+    kv_schritt(gang, "Sigsa", "FSA / Amin", {{"FSA", r.FSA}, {"Amin", Amin}}, r.Sigsa, "N/mm^2");
     r.Sigmax = r.FSmax / Amin;
+    kv_schritt(gang, "Sigmax", "FSmax / Amin", {{"FSmax", r.FSmax}, {"Amin", Amin}}, r.Sigmax,
+               "N/mm^2");
     const double Ap = pivier * (std::pow(DK, 2) - std::pow(e.DF, 2));
+    kv_schritt(gang, "Ap", "pivier * (DK^2 - DF^2)", {{"pivier", pivier}, {"DK", DK}, {"DF", e.DF}},
+               Ap, "mm^2");
     r.pP = r.FSmax / Ap;
+    kv_schritt(gang, "pP", "FSmax / Ap", {{"FSmax", r.FSmax}, {"Ap", Ap}}, r.pP, "N/mm^2");
     uRm(e.iqu, d, r.Rm, r.Rp);
+    const KvOperand klasse[] = {{"d", d}, {"Qualitaet", klassen_zahl(e.iqu)}};
+    kv_schritt(gang, "Rm", "uRm(d, Qualitaet)", klasse, r.Rm, "N/mm^2");
+    kv_schritt(gang, "Rp", "uRm(d, Qualitaet)", klasse, r.Rp, "N/mm^2");
     r.Fp02 = r.Rp * Amin;
+    kv_schritt(gang, "Fp02", "Rp * Amin", {{"Rp", r.Rp}, {"Amin", Amin}}, r.Fp02, "N");
     r.FBruch = r.Rm * Amin;
+    kv_schritt(gang, "FBruch", "Rm * Amin", {{"Rm", r.Rm}, {"Amin", Amin}}, r.FBruch, "N");
+    if (gang)
+        pruefungen(r, *gang);
     return r;
 }
 

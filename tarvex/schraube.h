@@ -41,7 +41,9 @@ SchraubeEingabe schraube_eingabe(const double d_box_geometrie_werkstoff[9],
                                  const double d_box_nachgiebigkeit_platte[13], int iqu,
                                  int idehn, int isr);
 
-SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e);
+// With gang, also the working: every quantity where it is computed, and the
+// checks.
+SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e, KvRechengang* gang = nullptr);
 
 // The twenty result fields in the window's order.
 std::array<double, 20> schraube_ergebnisfelder(const SchraubeErgebnis& r);

@@ -36,6 +36,14 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
     std::copy(w.begin(), w.end(), rechnung.ergebnisse);
 }
 
+// The same computation once more, this time writing down its working.
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    const SchraubeEingabe e = schraube_eingabe(s);
+    if (e.iqu != 0)
+        schraube_berechnen(e, &gang);
+}
+
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     double g[10];
@@ -121,4 +129,6 @@ const KvRechner tarvex_rechner = {
     .hinweise = {},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "nach VDI 2230",
+    .rechengang = rechengang,
 };

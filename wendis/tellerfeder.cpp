@@ -1,5 +1,6 @@
 #include "tellerfeder.h"
 
+#include "mitschrift.h"
 #include "zahlen.h"
 
 #include <climits>
@@ -22,7 +23,7 @@ int pixel(double v)
 
 } // namespace
 
-TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e)
+TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e, KvRechengang* gang)
 {
     TellerErgebnis r{};
     r.k = e.E * 4 / (1 - e.nue * e.nue);
@@ -33,7 +34,18 @@ TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e)
     r.K2 = ((6 / pi) / ln) * ((d - 1) / ln - 1);
     r.K3 = ((3 / pi) / ln) * (d - 1);
     const double t = e.t, s = e.s, h0 = e.h0;
-    r.F = tellerfeder_kraft(e, r, s);
+    if (gang) {
+        KvRechengang& g = *gang;
+        kv_schritt(g, "k", "{E} * 4 / (1 - {nue} * {nue})", {e.E, e.nue, e.nue}, r.k, "N/mm^2");
+        kv_schritt(g, "delta", "{De} / {Di}", {e.De, e.Di}, r.delta, "1");
+        kv_schritt(g, "K1", "(1 / {pi}) * ((({delta} - 1) / {delta}) * (({delta} - 1) / {delta})) "
+                   "/ (({delta} + 1) / ({delta} - 1) - 2 / ln({delta}))",
+                   {pi, d, d, d, d, d, d, d}, r.K1, "1");
+        kv_schritt(g, "K2", "((6 / {pi}) / ln({delta})) * (({delta} - 1) / ln({delta}) - 1)",
+                   {pi, d, d, d}, r.K2, "1");
+        kv_schritt(g, "K3", "((3 / {pi}) / ln({delta})) * ({delta} - 1)", {pi, d, d}, r.K3, "1");
+    }
+    r.F = tellerfeder_kraft(e, r, s, gang);
     r.W = (r.k / 2) * std::pow(t, 5) / (r.K1 * std::pow(e.De, 2)) * std::pow(s / t, 2)
         * (1 + std::pow(h0 / t - s / (2 * t), 2));
     const double c = -r.k * t * s / r.K1 / std::pow(e.De, 2);
@@ -42,14 +54,44 @@ TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e)
     r.sig2 = c * (r.K2 * u - r.K3);
     r.sig3 = (c / d) * ((r.K2 - 2 * r.K3) * u - r.K3);
     r.sigom = c * 3 / pi;
+    if (!gang)
+        return r;
+
+    KvRechengang& g = *gang;
+    kv_schritt(g, "W", "({k} / 2) * {t}^5 / ({K1} * {De}^2) * ({s} / {t})^2 "
+               "* (1 + ({h0} / {t} - {s} / (2 * {t}))^2)",
+               {r.k, t, r.K1, e.De, s, t, h0, t, s, t}, r.W, "mJ");
+    kv_schritt(g, "c", "-{k} * {t} * {s} / {K1} / {De}^2", {r.k, t, s, r.K1, e.De}, c, "N/mm^2");
+    kv_schritt(g, "u", "{h0} / {t} - {s} / (2 * {t})", {h0, t, s, t}, u, "1");
+    kv_schritt(g, "sig1", "{c} * ({K3} + {K2} * {u})", {c, r.K3, r.K2, u}, r.sig1, "N/mm^2");
+    kv_schritt(g, "sig2", "{c} * ({K2} * {u} - {K3})", {c, r.K2, u, r.K3}, r.sig2, "N/mm^2");
+    kv_schritt(g, "sig3", "({c} / {delta}) * (({K2} - 2 * {K3}) * {u} - {K3})",
+               {c, d, r.K2, r.K3, u, r.K3}, r.sig3, "N/mm^2");
+    kv_schritt(g, "sigom", "{c} * 3 / {pi}", {c, pi}, r.sigom, "N/mm^2");
+    // The program states the four stresses; it has no limits to hold them against.
+    const struct { const char* text; double wert; } spannungen[4] = {
+        {"Spannung OM sigom (Oberseite, Mitte)", r.sigom},
+        {"Spannung 1 sig1 (Oberseite, innen)", r.sig1},
+        {"Spannung 2 sig2 (Unterseite, innen)", r.sig2},
+        {"Spannung 3 sig3 (Unterseite, aussen)", r.sig3},
+    };
+    for (const auto& sp : spannungen)
+        kv_feststellung(g, sp.text, sp.wert, "N/mm^2",
+                        sp.wert < 0 ? "Druck" : sp.wert > 0 ? "Zug" : "spannungsfrei");
     return r;
 }
 
-double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double s)
+double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double s,
+                         KvRechengang* gang)
 {
     const double t = e.t, h0 = e.h0;
-    return r.k * std::pow(t, 4) / (r.K1 * std::pow(e.De, 2)) * (s / t)
-         * (1 + (h0 / t - s / t) * (h0 / t - s / (2 * t)));
+    const double F = r.k * std::pow(t, 4) / (r.K1 * std::pow(e.De, 2)) * (s / t)
+                   * (1 + (h0 / t - s / t) * (h0 / t - s / (2 * t)));
+    if (gang)
+        kv_schritt(*gang, "F", "{k} * {t}^4 / ({K1} * {De}^2) * ({s} / {t}) "
+                   "* (1 + ({h0} / {t} - {s} / {t}) * ({h0} / {t} - {s} / (2 * {t})))",
+                   {r.k, t, r.K1, e.De, s, t, h0, t, s, t, h0, t, s, t}, F, "N");
+    return F;
 }
 
 Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis& r,

@@ -16,9 +16,12 @@ struct TellerErgebnis {
     double F, sig1, W, sig2, sigom, sig3; // N, N/mm^2, mJ, N/mm^2 ...
 };
 
-TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e);
-// Spring force at deflection s of the spring computed last.
-double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double s);
+// With a KvRechengang, also writes down every step and the four stresses.
+TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e, KvRechengang* gang = nullptr);
+// Spring force at deflection s of the spring computed last (with a
+// KvRechengang, written down as a step).
+double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double s,
+                         KvRechengang* gang = nullptr);
 
 struct Linie {
     int x1, y1, x2, y2;

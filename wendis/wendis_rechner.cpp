@@ -19,6 +19,11 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
         rechnung.ergebnisse[j] = werte[j];
 }
 
+void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
+{
+    tellerfeder_berechnen(tellerfeder_eingabe(s), &gang);
+}
+
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 {
     return tellerfeder_bericht(s.werte, rechnung.ergebnisse);
@@ -53,4 +58,6 @@ const KvRechner wendis_rechner = {
     .hinweise = {},
     .berechnen = berechnen,
     .bericht = bericht,
+    .verfahren = "nach DIN 2093",
+    .rechengang = rechengang,
 };

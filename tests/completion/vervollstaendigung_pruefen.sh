@@ -121,8 +121,8 @@ hilfe=$(maschinenelemente --help | sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]
 erwarte "maschinenelemente stalor --" "$hilfe"
 erwarte "maschinenelemente stalor --for" "--format="
 [ "$nospace" = 1 ] || falsch "'--for' completes to --format= but a blank would follow"
-erwarte "maschinenelemente stalor --na" "--namen"
-[ "$nospace" = 0 ] || falsch "'--na' completes to --namen but no blank would follow"
+erwarte "maschinenelemente stalor --nam" "--namen"
+[ "$nospace" = 0 ] || falsch "'--nam' completes to --namen but no blank would follow"
 erwarte "maschinenelemente stalor --eingaben" "--eingaben= --eingaben-schreiben="
 erwarte "maschinenelemente stalor --format " "bericht csv json"
 erwarte "maschinenelemente stalor --format j" "json"
@@ -132,18 +132,21 @@ erwarte "maschinenelemente stalor --variiere=Kni" ""
 erwarte "maschinenelemente stalor --variiere=l" "l1="
 erwarte "maschinenelemente stalor --variiere l1=1" ""
 erwarte "maschinenelemente stalor --groesse " ""
+erwarte "maschinenelemente stalor --projekt " ""
 
 # Files: an input set of that program (and folders), a diagram by its kind.
 ordner=$(mktemp -d "${TMPDIR:-/tmp}/vervollstaendigung.XXXXXX")
 trap 'rm -rf "$ordner"' EXIT
 mkdir "$ordner/unter"
-touch "$ordner/a.stalor" "$ordner/b.tarvex" "$ordner/c.txt" "$ordner/d.png" "$ordner/e.svg"
+touch "$ordner/a.stalor" "$ordner/b.tarvex" "$ordner/c.txt" "$ordner/d.png" "$ordner/e.svg" \
+      "$ordner/f.pdf"
 cd "$ordner"
 erwarte "maschinenelemente stalor --eingaben " "a.stalor unter"
 erwarte "maschinenelemente stalor --eingaben=" "a.stalor unter"
 erwarte "maschinenelemente tarvex --eingaben-schreiben " "b.tarvex unter"
-erwarte "maschinenelemente stalor --diagramm " "d.png e.svg unter"
-erwarte "maschinenelemente stalor --diagramm=" "d.png e.svg unter"
+erwarte "maschinenelemente stalor --diagramm " "d.png e.svg f.pdf unter"
+erwarte "maschinenelemente stalor --diagramm=" "d.png e.svg f.pdf unter"
+erwarte "maschinenelemente stalor --nachweis " "f.pdf unter"
 
 if [ "$fehler" = 0 ]; then
   echo "completion of maschinenelemente: program names, names, values, options and files as expected"

@@ -5,6 +5,8 @@
 #include "fuzz_felder.h"
 #include "gleitlager.h"
 
+#include <cstring>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
     const kv_fuzz::Fenster f(daten, n, lupran_rechner);
@@ -14,20 +16,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
     double d_box_geom_werkstoff[13];
     if (!f.lesen(0, 13, d_box_geom_werkstoff))
         return 0;
-    const double* v = d_box_geom_werkstoff;
-    const LagerErgebnis r = gleitlager_berechnen({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7],
-                                                  v[8], v[9], v[10], v[11], v[12],
-                                                  radio_status, check_status});
+    const LagerEingabe e = gleitlager_eingabe(d_box_geom_werkstoff, radio_status, check_status);
+    const LagerErgebnis r = gleitlager_berechnen(e);
+    // Writing down the working changes no bit of the results.
+    KvRechengang gang;
+    const LagerErgebnis mit = gleitlager_berechnen(e, &gang);
+    const std::array<double, 17> felder = gleitlager_ergebnisfelder(r);
+    const std::array<double, 17> felder_mit = gleitlager_ergebnisfelder(mit);
+    kv_fuzz::muss(std::memcmp(felder.data(), felder_mit.data(), sizeof felder) == 0
+                      && r.iter == mit.iter,
+                  "Rechengang aendert Ergebnisse");
+    for (const KvSchritt& schritt : gang.schritte)
+        kv_fuzz::text_pruefen(schritt.eingesetzt, "Rechengang");
     // A refused press shows its message and leaves nothing to save.
     if (r.abbruch != LagerAbbruch::keiner) {
         kv_fuzz::text_pruefen(gleitlager_abbruch_text(r.abbruch), "Abbruchmeldung");
         return 0;
     }
-    const double d_box_ergebnisse[17] = {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
-                                         r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
+    const double* d_box_ergebnisse = felder.data();
     kv_fuzz::ergebnisse_schreiben(d_box_ergebnisse, 17, "%7.5lf");
     kv_fuzz::text_pruefen(gleitlager_bericht(d_box_geom_werkstoff, radio_status, check_status,
-                                             r.iter, d_box_ergebnisse, r.re <= r.rs),
+                                             r.iter, d_box_ergebnisse,
+                                             gleitlager_reynolds_erfuellt(r)),
                           "Bericht");
     return 0;
 }

@@ -5,17 +5,14 @@
 // window saves reads back on the command line.
 #include "diagrammfenster.h"
 #include "eingabesatz.h"
-#include "fenster_test.h"
+#include "programm_fenster.h"
 #include "programm_starten.h"
-#include "shell.h"
 #include "zahlen.h"
 
 #include <algorithm>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
-
-extern const KvProgramm KV_PROGRAMM;
 
 namespace {
 
@@ -110,21 +107,7 @@ Bild bild()
 
 const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
 
-class Fenster : public MitOrdner {
-protected:
-    static void SetUpTestSuite()
-    {
-        kv_bilder_vorladen(P); // as kv_main does
-        kv_gtk_fenster_erzeugen(P);
-        ereignisse_abarbeiten();
-    }
-    void SetUp() override
-    {
-        MitOrdner::SetUp();
-        kv_gtk_eingaben_setzen(kv_vorgaben(R));
-        gerechnet = 0;
-    }
-};
+class Fenster : public ProgrammFenster {};
 
 TEST_F(Fenster, MenueLeisteUeberDemFenster)
 {
@@ -159,7 +142,7 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
         datei.push_back(titel(e));
     EXPECT_EQ(datei, (std::vector<std::string>{"Eingaben oeffnen...", "Zuletzt geoeffnet",
                                                "Eingaben speichern unter...", "", "Bericht speichern...",
-                                               "", "Beenden"}));
+                                               "Nachweis als PDF...", "", "Beenden"}));
     ASSERT_NE(eintrag("Berechnung", "Rechnen"), nullptr);
     ASSERT_NE(eintrag("Hilfe", "Info"), nullptr);
     if (NAME == "wendis") {

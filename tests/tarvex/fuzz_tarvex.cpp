@@ -8,6 +8,8 @@
 #include "fuzz_felder.h"
 #include "schraube.h"
 
+#include <cstring>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
 {
     const kv_fuzz::Fenster f(daten, n, tarvex_rechner);
@@ -22,8 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
         return 0;
     g[9] = klassen_zahl(iqu);
 
-    const SchraubeErgebnis r = schraube_berechnen(schraube_eingabe(
-        g, s, p, iqu, stat_dehns == 900 ? 1 : 0, stat_schgs == 901 ? 1 : 0));
+    const SchraubeEingabe eingabe =
+        schraube_eingabe(g, s, p, iqu, stat_dehns == 900 ? 1 : 0, stat_schgs == 901 ? 1 : 0);
+    const SchraubeErgebnis r = schraube_berechnen(eingabe);
+    // Writing down the working changes no bit of the results.
+    KvRechengang gang;
+    const SchraubeErgebnis mit = schraube_berechnen(eingabe, &gang);
+    kv_fuzz::muss(std::memcmp(&r, &mit, sizeof r) == 0, "Rechengang aendert Ergebnisse");
+    for (const KvSchritt& schritt : gang.schritte)
+        kv_fuzz::text_pruefen(schritt.eingesetzt, "Rechengang");
     const std::array<double, 20> e = schraube_ergebnisfelder(r);
     const double* w = e.data();
     kv_fuzz::ergebnisse_schreiben(w, 3, "%7.5g");

@@ -1,0 +1,274 @@
+#include "nachweis.h"
+
+#include "datei.h"
+#include "diagramm_cairo.h"
+#include "eingabesatz.h"
+#include "satz.h"
+#include "zahlen.h"
+
+#include <cairo-pdf.h>
+#include <glib.h>
+
+#ifndef KV_VERSION
+#define KV_VERSION "unbekannt"
+#endif
+
+namespace {
+
+// Columns of the input and result tables: caption, symbol, value, unit.
+const std::vector<double> SPALTEN = {225, 80, 110};
+constexpr double DIAGRAMM_HOEHE_PT = 330;
+
+cairo_status_t anhaengen(void* ziel, const unsigned char* daten, unsigned int laenge)
+{
+    static_cast<std::string*>(ziel)->append(reinterpret_cast<const char*>(daten), laenge);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+GDateTime* zeit(const KvNachweisAngaben& a)
+{
+    GDateTime* utc = g_date_time_new_from_unix_utc(a.zeitpunkt);
+    if (a.utc || !utc)
+        return utc;
+    GDateTime* lokal = g_date_time_to_local(utc);
+    g_date_time_unref(utc);
+    return lokal;
+}
+
+std::string zeit_text(const KvNachweisAngaben& a, const char* format)
+{
+    GDateTime* t = zeit(a);
+    if (!t)
+        return "";
+    gchar* s = g_date_time_format(t, format);
+    std::string text = s ? s : "";
+    g_free(s);
+    g_date_time_unref(t);
+    return text;
+}
+
+// A value with its unit; "1" (dimensionless) is not written.
+std::string mit_einheit(double wert, const std::string& einheit)
+{
+    std::string t = kv_kurz(wert);
+    if (!einheit.empty() && einheit != "1")
+        t += " " + einheit;
+    return t;
+}
+
+std::string einheit_text(const char* einheit) { return std::string(einheit) == "1" ? "-" : einheit; }
+
+void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
+{
+    s.absatz("Rechnungsnachweis", true);
+    s.titel(r.titel);
+    if (*r.verfahren)
+        s.absatz(std::string("Verfahren: ") + r.verfahren, true);
+    s.absatz(std::string("Programm: ") + r.name + " (maschinenelemente " + KV_VERSION + ")");
+    s.absatz("Berechnet am: " + zeit_text(a, "%Y-%m-%d %H:%M:%S %Z"));
+    if (!a.projekt.empty())
+        s.absatz("Projekt: " + a.projekt);
+    if (!a.bearbeiter.empty())
+        s.absatz("Bearbeiter: " + a.bearbeiter);
+    s.linie();
+}
+
+void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e)
+{
+    s.ueberschrift("Eingaben");
+    s.zeile({"Eingabe", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
+    std::string nicht_gelesen;
+    for (size_t i = 0; i < r.eingaben.size(); ++i) {
+        const KvEingabe& f = r.eingaben[i];
+        if (!kv_gilt(f.nur_bei, e.optionen.data())) {
+            nicht_gelesen += (nicht_gelesen.empty() ? "" : ", ") + std::string(f.name);
+            continue;
+        }
+        s.zeile({f.beschriftung, f.name, e.texte[i], einheit_text(f.einheit)}, SPALTEN);
+    }
+    for (size_t k = 0; k < r.optionen.size(); ++k) {
+        const KvOption& o = r.optionen[k];
+        const size_t w = static_cast<size_t>(e.optionen[k]);
+        std::string wert = o.werte[w];
+        if (w < o.knoepfe.size())
+            wert += std::string(" (") + o.knoepfe[w] + ")";
+        s.zeile({o.beschriftung, o.name, wert}, {SPALTEN[0], SPALTEN[1]});
+    }
+    if (!nicht_gelesen.empty())
+        s.absatz("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): " + nicht_gelesen);
+}
+
+void rechengang(KvSatz& s, const KvRechengang& g)
+{
+    if (g.schritte.empty())
+        return;
+    s.ueberschrift("Rechengang");
+    s.absatz("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
+             "wie das Programm rechnet (mit seinem eigenen Wert von pi).");
+    for (const KvSchritt& st : g.schritte) {
+        s.haengend(st.symbol, {"= " + st.formel, "= " + st.eingesetzt,
+                               "= " + mit_einheit(st.wert, st.einheit)});
+        s.abstand(2);
+    }
+}
+
+void ergebnisse(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvRechnung& rechnung)
+{
+    s.ueberschrift("Ergebnisse");
+    s.zeile({"Ergebnis", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
+    for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
+        const KvAusgabe& a = r.ergebnisse[j];
+        s.zeile({a.beschriftung, a.name, kv_ergebnistext(r, rechnung, e.optionen.data(), j),
+                 einheit_text(a.einheit)},
+                SPALTEN);
+    }
+    for (size_t k = 0; k < r.hinweise.size(); ++k)
+        s.absatz(std::string(r.hinweise[k].name) + ": " + rechnung.hinweise[k]);
+}
+
+void pruefungen(KvSatz& s, const KvRechengang& g)
+{
+    if (g.pruefungen.empty())
+        return;
+    s.ueberschrift("Pruefungen");
+    for (const KvPruefung& p : g.pruefungen) {
+        std::string zeile;
+        if (p.mit_grenze)
+            zeile = mit_einheit(p.wert, p.einheit) + " " + p.vergleich + " "
+                  + mit_einheit(p.grenze, p.einheit) + ": "
+                  + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
+        else if (!p.einheit.empty())
+            zeile = mit_einheit(p.wert, p.einheit);
+        if (!p.bemerkung.empty())
+            zeile += (zeile.empty() ? "" : "\n") + p.bemerkung;
+        s.platz_fuer(36);
+        s.absatz(p.text, true);
+        s.absatz(zeile, false, 16);
+        s.abstand(2);
+    }
+}
+
+void diagramm(KvSatz& s, const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm zeichner)
+{
+    if (!zeichner)
+        return;
+    KvStand stand;
+    KvRechnung rechnung;
+    Diagramm d;
+    std::string fehler;
+    const bool gelesen = kv_lesen(r, e, stand, rechnung, true);
+    const bool gezeichnet = gelesen && zeichner(stand, d, fehler);
+    // The diagram and its caption stay together.
+    s.platz_fuer(DIAGRAMM_HOEHE_PT + 60);
+    s.ueberschrift("Diagramm");
+    std::string bereich;
+    for (size_t i = 0; i < r.eingaben.size(); ++i)
+        if (!r.eingaben[i].beim_rechnen && !r.eingaben[i].text)
+            bereich += (bereich.empty() ? "" : ", ") + std::string(r.eingaben[i].name) + " = "
+                     + e.texte[i] + " " + r.eingaben[i].einheit;
+    if (!bereich.empty())
+        s.absatz("Dargestellter Bereich: " + bereich);
+    if (!gezeichnet) {
+        s.absatz("Kein Diagramm: " + (gelesen ? fehler : std::string("ein Feld des "
+                                                                      "Bereichs ist keine Zahl")));
+        return;
+    }
+    s.bild(DIAGRAMM_HOEHE_PT, [d](cairo_t* cr, double b, double h) { diagramm_zeichnen(cr, d, b, h); });
+}
+
+void eingabesatz(KvSatz& s, const KvRechner& r, const KvEingaben& e)
+{
+    s.neue_seite();
+    s.ueberschrift("Eingabesatz");
+    const std::string datei = "mein" + kv_eingabesatz_endung(r);
+    s.absatz("Vollstaendig, zum Nachrechnen: als Datei " + datei + " speichern und im Fenster "
+             "mit \"Eingaben oeffnen...\" oder auf der Kommandozeile lesen:");
+    s.vorformatiert("    maschinenelemente " + std::string(r.name) + " --eingaben " + datei);
+    s.abstand(8);
+    s.vorformatiert(kv_eingabesatz_text(r, e));
+}
+
+} // namespace
+
+KvNachweisAngaben kv_nachweis_jetzt()
+{
+    KvNachweisAngaben a;
+    if (const char* quelle = g_getenv("SOURCE_DATE_EPOCH")) {
+        gchar* ende = nullptr;
+        const gint64 t = g_ascii_strtoll(quelle, &ende, 10);
+        if (*quelle && ende && *ende == '\0' && t >= 0) {
+            a.zeitpunkt = t;
+            a.utc = true;
+            return a;
+        }
+    }
+    a.zeitpunkt = g_get_real_time() / G_USEC_PER_SEC;
+    return a;
+}
+
+bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm zeichner,
+                     const KvNachweisAngaben& a, std::string& pdf, std::string& fehler)
+{
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(r, e, stand);
+    if (rechnung.status == KvStatus::abgelehnt) {
+        fehler = std::string("Feld ") + r.eingaben[rechnung.feld].name + " ("
+               + r.eingaben[rechnung.feld].beschriftung + "): Stelle "
+               + std::to_string(rechnung.stelle) + ": keine Zahl";
+        return false;
+    }
+    if (rechnung.status == KvStatus::verweigert) {
+        fehler = rechnung.meldung;
+        return false;
+    }
+    KvRechengang gang;
+    if (r.rechengang)
+        r.rechengang(stand, rechnung, gang);
+
+    pdf.clear();
+    cairo_surface_t* flaeche = cairo_pdf_surface_create_for_stream(anhaengen, &pdf, A4_BREITE, A4_HOEHE);
+    const std::string datum = zeit_text(a, "%Y-%m-%dT%H:%M:%S%:z");
+    const std::string titel = std::string("Rechnungsnachweis: ") + r.titel;
+    const std::string ersteller = std::string("maschinenelemente ") + KV_VERSION + " (" + r.name + ")";
+    cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_TITLE, titel.c_str());
+    cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_CREATOR, ersteller.c_str());
+    if (!a.bearbeiter.empty())
+        cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_AUTHOR, a.bearbeiter.c_str());
+    cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_CREATE_DATE, datum.c_str());
+    cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_MOD_DATE, datum.c_str());
+    cairo_t* cr = cairo_create(flaeche);
+    {
+        KvSatz s(cr);
+        kopf(s, r, a);
+        eingaben(s, r, e);
+        rechengang(s, gang);
+        ergebnisse(s, r, e, rechnung);
+        pruefungen(s, gang);
+        diagramm(s, r, e, zeichner);
+        eingabesatz(s, r, e);
+        s.ausgeben(cr, std::string(r.titel) + " (" + r.name + ")");
+    }
+    bool gut = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+    cairo_destroy(cr);
+    cairo_surface_finish(flaeche);
+    gut = gut && cairo_surface_status(flaeche) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(flaeche);
+    if (!gut)
+        fehler = "Der Nachweis konnte nicht erzeugt werden.";
+    return gut;
+}
+
+bool kv_nachweis_schreiben(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm zeichner,
+                           const KvNachweisAngaben& a, const std::string& pfad,
+                           std::string& fehler)
+{
+    std::string pdf;
+    if (!kv_nachweis_pdf(r, e, zeichner, a, pdf, fehler))
+        return false;
+    std::string grund;
+    if (!kv_datei_schreiben(pfad, pdf, grund)) {
+        fehler = pfad + ": Die Datei " + grund + ".";
+        return false;
+    }
+    return true;
+}

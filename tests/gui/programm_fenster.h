@@ -1,0 +1,23 @@
+// The window of the calculator KV_PROGRAMM names, built once per test
+// program and set to its defaults, with nothing computed, before each test.
+#pragma once
+#include "fenster_test.h"
+#include "shell.h"
+
+extern const KvProgramm KV_PROGRAMM;
+
+class ProgrammFenster : public MitOrdner {
+protected:
+    static void SetUpTestSuite()
+    {
+        kv_bilder_vorladen(KV_PROGRAMM); // as kv_main does
+        kv_gtk_fenster_erzeugen(KV_PROGRAMM);
+        ereignisse_abarbeiten();
+    }
+    void SetUp() override
+    {
+        MitOrdner::SetUp();
+        kv_gtk_eingaben_setzen(kv_vorgaben(*KV_PROGRAMM.rechner));
+        gerechnet = 0;
+    }
+};
