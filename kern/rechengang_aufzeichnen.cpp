@@ -66,3 +66,29 @@ void kv_schritt(KvRechengang* gang, std::string_view symbol, std::string_view fo
     gang->schritte.push_back({std::string(symbol), std::string(formel),
                               kv_eingesetzt(formel, operanden), wert, std::string(einheit)});
 }
+
+void kv_pruefung(KvRechengang& gang, const char* text, double wert, const char* einheit,
+                 const char* vergleich, double grenze, bool erfuellt, const char* bemerkung)
+{
+    KvPruefung p;
+    p.text = text;
+    p.wert = wert;
+    p.einheit = einheit;
+    p.mit_grenze = true;
+    p.vergleich = vergleich;
+    p.grenze = grenze;
+    p.erfuellt = erfuellt;
+    p.bemerkung = bemerkung;
+    gang.pruefungen.push_back(std::move(p));
+}
+
+void kv_feststellung(KvRechengang& gang, const char* text, double wert, const char* einheit,
+                     const char* bemerkung)
+{
+    KvPruefung p;
+    p.text = text;
+    p.wert = wert;
+    p.einheit = einheit;
+    p.bemerkung = bemerkung;
+    gang.pruefungen.push_back(std::move(p));
+}

@@ -31,3 +31,11 @@ inline void kv_schritt(KvRechengang* gang, std::string_view symbol, std::string_
 {
     kv_schritt(gang, symbol, formel, std::span(operanden.begin(), operanden.size()), wert, einheit);
 }
+
+// A check against a limit: "wert vergleich grenze" holds or not.
+void kv_pruefung(KvRechengang& gang, const char* text, double wert, const char* einheit,
+                 const char* vergleich, double grenze, bool erfuellt,
+                 const char* bemerkung = "");
+// A statement without a limit (a regime, a mode, a stress).
+void kv_feststellung(KvRechengang& gang, const char* text, double wert, const char* einheit,
+                     const char* bemerkung);

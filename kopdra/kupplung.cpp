@@ -1,6 +1,6 @@
 #include "kupplung.h"
 
-#include "mitschrift.h"
+#include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
 namespace {
@@ -27,17 +27,22 @@ KupplungGegeben kupplung_tk_gegeben(const KupplungEingabe& e, KvRechengang* gang
         return r;
 
     KvRechengang& g = *gang;
-    kv_schritt(g, "omega", "2 * {pi} * ({n10} - {n20}) / 60", {pi, e.n10, e.n20}, omega, "1/s");
-    kv_schritt(g, "tb", "{omega} / (({TK} - {TL}) / {JL} - ({TA} - {TK}) / {JA})",
-               {omega, e.TK, e.TL, e.JL, e.TA, e.TK, e.JAN}, r.tb, "s");
-    kv_schritt(g, "wr", "({TK} / 2) * {omega} * {tb}", {e.TK, omega, r.tb}, r.wr, "J");
-    kv_schritt(g, "pv", "{wr} * {Z}", {r.wr, e.Z}, r.pv, "J/h");
-    kv_schritt(g, "omega12", "2 * {pi} * {n20} / 60 + {tb} * ({TK} - {TL}) / {JL}",
-               {pi, e.n20, r.tb, e.TK, e.TL, e.JL}, omega12, "1/s");
-    kv_schritt(g, "n12", "{omega12} / (2 * {pi}) * 60", {omega12, pi}, r.n12, "1/min");
-    kv_schritt(g, "tctb", "(2 * {pi} * ({nL} - {n12}) / 60) * ({JA} + {JL}) / ({TA} - {TL})",
-               {pi, e.nL, r.n12, e.JAN, e.JL, e.TA, e.TL}, r.tctb, "s");
-    kv_schritt(g, "tct0", "{tb} + {tctb}", {r.tb, r.tctb}, r.tct0, "s");
+    kv_schritt(&g, "omega", "2 * pi * (n10 - n20) / 60",
+               {{"pi", pi}, {"n10", e.n10}, {"n20", e.n20}}, omega, "1/s");
+    kv_schritt(&g, "tb", "omega / ((TK - TL) / JL - (TA - TK) / JA)",
+               {{"omega", omega}, {"TK", e.TK}, {"TL", e.TL}, {"JL", e.JL}, {"TA", e.TA}, {"JA", e.JAN}}, r.tb, "s");
+    kv_schritt(&g, "wr", "(TK / 2) * omega * tb",
+               {{"TK", e.TK}, {"omega", omega}, {"tb", r.tb}}, r.wr, "J");
+    kv_schritt(&g, "pv", "wr * Z",
+               {{"wr", r.wr}, {"Z", e.Z}}, r.pv, "J/h");
+    kv_schritt(&g, "omega12", "2 * pi * n20 / 60 + tb * (TK - TL) / JL",
+               {{"pi", pi}, {"n20", e.n20}, {"tb", r.tb}, {"TK", e.TK}, {"TL", e.TL}, {"JL", e.JL}}, omega12, "1/s");
+    kv_schritt(&g, "n12", "omega12 / (2 * pi) * 60",
+               {{"omega12", omega12}, {"pi", pi}}, r.n12, "1/min");
+    kv_schritt(&g, "tctb", "(2 * pi * (nL - n12) / 60) * (JA + JL) / (TA - TL)",
+               {{"pi", pi}, {"nL", e.nL}, {"n12", r.n12}, {"JA", e.JAN}, {"JL", e.JL}, {"TA", e.TA}, {"TL", e.TL}}, r.tctb, "s");
+    kv_schritt(&g, "tct0", "tb + tctb",
+               {{"tb", r.tb}, {"tctb", r.tctb}}, r.tct0, "s");
     kv_feststellung(g, "Betriebsart", 0, "", "Kupplungsmoment TK gegeben: Rutschzeit, "
                     "Synchrondrehzahl, Reibarbeit und Hochlaufzeit gesucht");
     kv_pruefung(g, "Synchronisation: Beschleunigungszeit tb > 0", r.tb, "s", ">", 0, r.tb > 0,
@@ -55,11 +60,13 @@ double kupplung_tk_gesucht(const KupplungEingabe& e, KvRechengang* gang)
         return TK;
 
     KvRechengang& g = *gang;
-    kv_schritt(g, "omega10", "2 * {pi} * {n10} / 60", {pi, e.n10}, omega10, "1/s");
-    kv_schritt(g, "omega20", "2 * {pi} * {n20} / 60", {pi, e.n20}, omega20, "1/s");
-    kv_schritt(g, "TK", "({TA} / {JA} + {TL} / {JL} + {omega10} / {tB} - {omega20} / {tB}) "
-               "/ (1 / {JL} + 1 / {JA})",
-               {e.TA, e.JAN, e.TL, e.JL, omega10, e.tb, omega20, e.tb, e.JL, e.JAN}, TK, "Nm");
+    kv_schritt(&g, "omega10", "2 * pi * n10 / 60",
+               {{"pi", pi}, {"n10", e.n10}}, omega10, "1/s");
+    kv_schritt(&g, "omega20", "2 * pi * n20 / 60",
+               {{"pi", pi}, {"n20", e.n20}}, omega20, "1/s");
+    kv_schritt(&g, "TK", "(TA / JA + TL / JL + omega10 / tB - omega20 / tB) "
+               "/ (1 / JL + 1 / JA)",
+               {{"TA", e.TA}, {"JA", e.JAN}, {"TL", e.TL}, {"JL", e.JL}, {"omega10", omega10}, {"tB", e.tb}, {"omega20", omega20}}, TK, "Nm");
     kv_feststellung(g, "Betriebsart", 0, "", "Kupplungsmoment TK gesucht fuer die "
                     "Beschleunigungszeit tB");
     return TK;

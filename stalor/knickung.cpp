@@ -1,6 +1,6 @@
 #include "knickung.h"
 
-#include "mitschrift.h"
+#include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
 #include <cmath>
@@ -13,10 +13,10 @@ const double pi = knickung_pi;
 double freie_knicklaenge(int stat_knickfall, double l1, const char*& vorlage)
 {
     switch (stat_knickfall) {
-    case KNICKFALL_1: vorlage = "{l1} + {l1}"; return l1 + l1;
-    case KNICKFALL_2: vorlage = "{l1}"; return l1;
-    case KNICKFALL_3: vorlage = "{l1} * 0.7071067811865476"; return l1 * 0.7071067811865476;
-    case KNICKFALL_4: vorlage = "{l1} * 0.5"; return l1 * 0.5;
+    case KNICKFALL_1: vorlage = "l1 + l1"; return l1 + l1;
+    case KNICKFALL_2: vorlage = "l1"; return l1;
+    case KNICKFALL_3: vorlage = "l1 * 0.7071067811865476"; return l1 * 0.7071067811865476;
+    case KNICKFALL_4: vorlage = "l1 * 0.5"; return l1 * 0.5;
     }
     vorlage = "0";
     return 0.0;
@@ -42,14 +42,19 @@ KnickErgebnis knickung_berechnen(const KnickEingabe& e, KvRechengang* gang)
         return r;
 
     KvRechengang& g = *gang;
-    kv_schritt(g, "fkl", fall, {e.l1, e.l1}, r.fkl, "mm");
-    kv_schritt(g, "thr", "sqrt({I} / {A})", {e.I, e.A}, r.thr, "mm");
-    kv_schritt(g, "lambda", "{fkl} / {thr}", {r.fkl, r.thr}, r.lambda, "1");
-    kv_schritt(g, "lambda_grenz", "{pi} * sqrt({E} / {Re})", {pi, e.E, e.Re}, r.lambda_grenz, "1");
-    kv_schritt(g, "sig_druck", "{F} / {A}", {e.F, e.A}, r.sig_druck, "N/mm^2");
-    kv_schritt(g, "sig_druck_zul", "(({pi} * {pi}) * {E}) / ({S} * ({lambda} * {lambda}))",
-               {pi, pi, e.E, e.S, r.lambda, r.lambda}, r.sig_druck_zul, "N/mm^2");
-    kv_schritt(g, "F_max_zul", "{A} * {sig_druck_zul}", {e.A, r.sig_druck_zul}, r.F_max_zul, "N");
+    kv_schritt(&g, "fkl", fall, {{"l1", e.l1}}, r.fkl, "mm");
+    kv_schritt(&g, "thr", "sqrt(I / A)",
+               {{"I", e.I}, {"A", e.A}}, r.thr, "mm");
+    kv_schritt(&g, "lambda", "fkl / thr",
+               {{"fkl", r.fkl}, {"thr", r.thr}}, r.lambda, "1");
+    kv_schritt(&g, "lambda_grenz", "pi * sqrt(E / Re)",
+               {{"pi", pi}, {"E", e.E}, {"Re", e.Re}}, r.lambda_grenz, "1");
+    kv_schritt(&g, "sig_druck", "F / A",
+               {{"F", e.F}, {"A", e.A}}, r.sig_druck, "N/mm^2");
+    kv_schritt(&g, "sig_druck_zul", "((pi * pi) * E) / (S * (lambda * lambda))",
+               {{"pi", pi}, {"E", e.E}, {"S", e.S}, {"lambda", r.lambda}}, r.sig_druck_zul, "N/mm^2");
+    kv_schritt(&g, "F_max_zul", "A * sig_druck_zul",
+               {{"A", e.A}, {"sig_druck_zul", r.sig_druck_zul}}, r.F_max_zul, "N");
     kv_pruefung(g, "Euler-Bereich: Schlankheitsgrad lambda >= Grenzschlankheitsgrad lambda_grenz",
                 r.lambda, "1", ">=", r.lambda_grenz, !tetmajer,
                 tetmajer ? "unelastische Knickung nach Tetmajer: die zulaessige Druckspannung "

@@ -1,6 +1,6 @@
 #include "tellerfeder.h"
 
-#include "mitschrift.h"
+#include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
 #include <climits>
@@ -36,14 +36,17 @@ TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e, KvRechengang* gang)
     const double t = e.t, s = e.s, h0 = e.h0;
     if (gang) {
         KvRechengang& g = *gang;
-        kv_schritt(g, "k", "{E} * 4 / (1 - {nue} * {nue})", {e.E, e.nue, e.nue}, r.k, "N/mm^2");
-        kv_schritt(g, "delta", "{De} / {Di}", {e.De, e.Di}, r.delta, "1");
-        kv_schritt(g, "K1", "(1 / {pi}) * ((({delta} - 1) / {delta}) * (({delta} - 1) / {delta})) "
-                   "/ (({delta} + 1) / ({delta} - 1) - 2 / ln({delta}))",
-                   {pi, d, d, d, d, d, d, d}, r.K1, "1");
-        kv_schritt(g, "K2", "((6 / {pi}) / ln({delta})) * (({delta} - 1) / ln({delta}) - 1)",
-                   {pi, d, d, d}, r.K2, "1");
-        kv_schritt(g, "K3", "((3 / {pi}) / ln({delta})) * ({delta} - 1)", {pi, d, d}, r.K3, "1");
+        kv_schritt(&g, "k", "E * 4 / (1 - nue * nue)",
+                   {{"E", e.E}, {"nue", e.nue}}, r.k, "N/mm^2");
+        kv_schritt(&g, "delta", "De / Di",
+                   {{"De", e.De}, {"Di", e.Di}}, r.delta, "1");
+        kv_schritt(&g, "K1", "(1 / pi) * (((delta - 1) / delta) * ((delta - 1) / delta)) "
+                   "/ ((delta + 1) / (delta - 1) - 2 / ln(delta))",
+                   {{"pi", pi}, {"delta", d}}, r.K1, "1");
+        kv_schritt(&g, "K2", "((6 / pi) / ln(delta)) * ((delta - 1) / ln(delta) - 1)",
+                   {{"pi", pi}, {"delta", d}}, r.K2, "1");
+        kv_schritt(&g, "K3", "((3 / pi) / ln(delta)) * (delta - 1)",
+                   {{"pi", pi}, {"delta", d}}, r.K3, "1");
     }
     r.F = tellerfeder_kraft(e, r, s, gang);
     r.W = (r.k / 2) * std::pow(t, 5) / (r.K1 * std::pow(e.De, 2)) * std::pow(s / t, 2)
@@ -58,16 +61,21 @@ TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e, KvRechengang* gang)
         return r;
 
     KvRechengang& g = *gang;
-    kv_schritt(g, "W", "({k} / 2) * {t}^5 / ({K1} * {De}^2) * ({s} / {t})^2 "
-               "* (1 + ({h0} / {t} - {s} / (2 * {t}))^2)",
-               {r.k, t, r.K1, e.De, s, t, h0, t, s, t}, r.W, "mJ");
-    kv_schritt(g, "c", "-{k} * {t} * {s} / {K1} / {De}^2", {r.k, t, s, r.K1, e.De}, c, "N/mm^2");
-    kv_schritt(g, "u", "{h0} / {t} - {s} / (2 * {t})", {h0, t, s, t}, u, "1");
-    kv_schritt(g, "sig1", "{c} * ({K3} + {K2} * {u})", {c, r.K3, r.K2, u}, r.sig1, "N/mm^2");
-    kv_schritt(g, "sig2", "{c} * ({K2} * {u} - {K3})", {c, r.K2, u, r.K3}, r.sig2, "N/mm^2");
-    kv_schritt(g, "sig3", "({c} / {delta}) * (({K2} - 2 * {K3}) * {u} - {K3})",
-               {c, d, r.K2, r.K3, u, r.K3}, r.sig3, "N/mm^2");
-    kv_schritt(g, "sigom", "{c} * 3 / {pi}", {c, pi}, r.sigom, "N/mm^2");
+    kv_schritt(&g, "W", "(k / 2) * t^5 / (K1 * De^2) * (s / t)^2 "
+               "* (1 + (h0 / t - s / (2 * t))^2)",
+               {{"k", r.k}, {"t", t}, {"K1", r.K1}, {"De", e.De}, {"s", s}, {"h0", h0}}, r.W, "mJ");
+    kv_schritt(&g, "c", "-k * t * s / K1 / De^2",
+               {{"k", r.k}, {"t", t}, {"s", s}, {"K1", r.K1}, {"De", e.De}}, c, "N/mm^2");
+    kv_schritt(&g, "u", "h0 / t - s / (2 * t)",
+               {{"h0", h0}, {"t", t}, {"s", s}}, u, "1");
+    kv_schritt(&g, "sig1", "c * (K3 + K2 * u)",
+               {{"c", c}, {"K3", r.K3}, {"K2", r.K2}, {"u", u}}, r.sig1, "N/mm^2");
+    kv_schritt(&g, "sig2", "c * (K2 * u - K3)",
+               {{"c", c}, {"K2", r.K2}, {"u", u}, {"K3", r.K3}}, r.sig2, "N/mm^2");
+    kv_schritt(&g, "sig3", "(c / delta) * ((K2 - 2 * K3) * u - K3)",
+               {{"c", c}, {"delta", d}, {"K2", r.K2}, {"K3", r.K3}, {"u", u}}, r.sig3, "N/mm^2");
+    kv_schritt(&g, "sigom", "c * 3 / pi",
+               {{"c", c}, {"pi", pi}}, r.sigom, "N/mm^2");
     // The program states the four stresses; it has no limits to hold them against.
     const struct { const char* text; double wert; } spannungen[4] = {
         {"Spannung OM sigom (Oberseite, Mitte)", r.sigom},
@@ -88,9 +96,9 @@ double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double
     const double F = r.k * std::pow(t, 4) / (r.K1 * std::pow(e.De, 2)) * (s / t)
                    * (1 + (h0 / t - s / t) * (h0 / t - s / (2 * t)));
     if (gang)
-        kv_schritt(*gang, "F", "{k} * {t}^4 / ({K1} * {De}^2) * ({s} / {t}) "
-                   "* (1 + ({h0} / {t} - {s} / {t}) * ({h0} / {t} - {s} / (2 * {t})))",
-                   {r.k, t, r.K1, e.De, s, t, h0, t, s, t, h0, t, s, t}, F, "N");
+        kv_schritt(gang, "F", "k * t^4 / (K1 * De^2) * (s / t) "
+                   "* (1 + (h0 / t - s / t) * (h0 / t - s / (2 * t)))",
+                   {{"k", r.k}, {"t", t}, {"K1", r.K1}, {"De", e.De}, {"s", s}, {"h0", h0}}, F, "N");
     return F;
 }
 
