@@ -7,12 +7,21 @@
 # NAME=, those not given yet) and option values.  The names come from the program itself:
 # "maschinenelemente PROGRAMM --namen" prints one line per input,
 # NAME<TAB>BESCHRIFTUNG<TAB>EINHEIT<TAB>VORGABE<TAB>WERTE, WERTE empty for a
-# number and "1|2|3|4" for a choice.  Needs the helpers of bash-completion.
+# number and "1|2|3|4" for a choice.  After --suche, the field sought is one
+# of the numbers and its target ERGEBNIS= one of the results that
+# "maschinenelemente PROGRAMM --ergebnisnamen" lists (NAME<TAB>BESCHRIFTUNG<TAB>EINHEIT).
+# Needs the helpers of bash-completion.
 
 _maschinenelemente_namen()
 {
     # <command> <program>: the --namen lines of that program
     "$1" "$2" --namen 2>/dev/null
+}
+
+_maschinenelemente_ergebnisse()
+{
+    # <command> <program>: the names of that program's results
+    "$1" "$2" --ergebnisnamen 2>/dev/null | cut -f1
 }
 
 _maschinenelemente_frei()
@@ -61,7 +70,16 @@ _maschinenelemente()
             _filedir pdf
             return
             ;;
-        --groesse | --projekt | --bearbeiter)
+        --groesse | --bereich | --projekt | --bearbeiter)
+            return
+            ;;
+        --suche)
+            # The field sought: a number.
+            while IFS= read -r zeile; do
+                [[ -n ${zeile##*$'\t'} ]] && continue
+                name=${zeile%%$'\t'*}
+                [[ $name == "$cur"* ]] && COMPREPLY+=("$name")
+            done < <(_maschinenelemente_namen "$1" "$programm")
             return
             ;;
         --variiere)
@@ -96,6 +114,20 @@ _maschinenelemente()
             [[ $name == "$cur"* ]] && _maschinenelemente_frei "$name" "${davor[@]}" &&
                 COMPREPLY+=("$name=")
         done < <(_maschinenelemente_namen "$1" "$programm")
+        # With --suche, the target: one result, once.
+        if [[ " ${davor[*]} " == *" --suche"[\ =]* ]]; then
+            local -a ergebnisse
+            mapfile -t ergebnisse < <(_maschinenelemente_ergebnisse "$1" "$programm")
+            local gegeben=0 w
+            for w in "${davor[@]}"; do
+                [[ $w == *=* && " ${ergebnisse[*]} " == *" ${w%%=*} "* ]] && gegeben=1
+            done
+            if ((gegeben == 0)); then
+                for name in "${ergebnisse[@]}"; do
+                    [[ $name == "$cur"* ]] && COMPREPLY+=("$name=")
+                done
+            fi
+        fi
         [[ ${#COMPREPLY[@]} -gt 0 ]] && compopt -o nospace
     fi
 } &&

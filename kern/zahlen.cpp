@@ -73,3 +73,19 @@ std::string kv_kurz(double wert)
     kv_kurz_anhaengen(s, wert);
     return s;
 }
+
+std::string kv_feldtext(double wert)
+{
+    // Fixed notation of the shortest round trip: as long as the value needs,
+    // so the room grows until it fits.
+    std::string s(32, '\0');
+    for (;;) {
+        const std::to_chars_result r =
+            std::to_chars(s.data(), s.data() + s.size(), wert, std::chars_format::fixed);
+        if (r.ec == std::errc()) {
+            s.resize(static_cast<size_t>(r.ptr - s.data()));
+            return s;
+        }
+        s.resize(s.size() * 2);
+    }
+}

@@ -20,3 +20,8 @@ std::string kv_format(const char* format, double wert);
 // point ("0.1", "3500", "1e-05"); non-finite values as "inf", "-inf", "nan".
 void kv_kurz_anhaengen(std::string& s, double wert);
 std::string kv_kurz(double wert);
+
+// The shortest text of digits and at most one point that reads back as the
+// same double ("0.00001", "3500", "12.5"): what a field takes and the digit
+// check accepts.  For finite values of at least 0.
+std::string kv_feldtext(double wert);

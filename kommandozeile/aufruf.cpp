@@ -26,6 +26,15 @@ const char* const kv_hilfe_text =
     "                                   (nach der Endung .png, .svg, .pdf); wendis zeichnet\n"
     "                                   die Kennlinie von s1 bis s2\n"
     "  --groesse=BREITExHOEHE           Groesse des Diagramms in Pixeln (Vorgabe 800x500)\n"
+    "  --suche=FELD ERGEBNIS=ZIEL       Auslegung: den Wert von FELD suchen, bei dem ERGEBNIS\n"
+    "                                   den Wert ZIEL hat, und damit rechnen; mit --variiere\n"
+    "                                   eine Suche je Zeile (Status \"keine Loesung\", wo es\n"
+    "                                   keine gibt); mit --eingaben-schreiben den Satz mit\n"
+    "                                   dem gefundenen Wert schreiben\n"
+    "  --bereich=VON:BIS                Suchbereich von FELD (Vorgabe: ein Zehntel bis das\n"
+    "                                   Zehnfache seines Wertes)\n"
+    "  --ergebnisnamen                  Namen, Beschriftungen und Einheiten der Ergebnisse,\n"
+    "                                   durch Tabulatoren getrennt\n"
     "  --nachweis=DATEI                 Rechnungsnachweis der Berechnung als PDF (A4):\n"
     "                                   Eingaben, Rechengang, Ergebnisse, Pruefungen,\n"
     "                                   Diagramm und Eingabesatz\n"
@@ -36,8 +45,9 @@ const char* const kv_hilfe_text =
     "  -h, --help                       diese Hilfe\n"
     "  -V, --version                    Version\n"
     "\n"
-    "Rueckgabewert: 0 berechnet; 1 vom Rechenprogramm abgelehnt oder Ausgabe nicht\n"
-    "schreibbar; 2 falscher Aufruf, unbekannter Name oder ungueltiges Feld.\n"
+    "Rueckgabewert: 0 berechnet; 1 vom Rechenprogramm abgelehnt, Ausgabe nicht\n"
+    "schreibbar oder keine Loesung der Suche im Bereich; 2 falscher Aufruf, unbekannter\n"
+    "Name, ungueltiges Feld oder eine Suche ohne Sinn.\n"
     "\n"
     "Beispiele:\n"
     "  maschinenelemente stalor F=5000 Knickfall=2\n"
@@ -46,15 +56,17 @@ const char* const kv_hilfe_text =
     "  maschinenelemente tarvex --diagramm verspannung.svg --groesse 1000x600\n"
     "  maschinenelemente tarvex --nachweis nachweis.pdf --projekt \"Flansch 3\" --bearbeiter \"A. Muster\"\n"
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
-    "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n";
+    "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n"
+    "  maschinenelemente stalor --suche l1 F_max_zul=2000\n"
+    "  maschinenelemente wendis --suche s F=1500 --bereich 0:1 --format json\n";
 
 namespace {
 
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
-                                "--diagramm", "--groesse", "--nachweis", "--projekt",
-                                "--bearbeiter"};
-const char* const OHNE_WERT[] = {"--namen", "--help", "-h", "--version", "-V"};
+                                "--diagramm", "--groesse", "--suche", "--bereich", "--nachweis",
+                                "--projekt", "--bearbeiter"};
+const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
 {
@@ -113,11 +125,13 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* schreiben = nullptr;
     gchar* diagramm = nullptr;
     gchar* groesse = nullptr;
+    gchar* suche = nullptr;
+    gchar* bereich = nullptr;
     gchar* nachweis = nullptr;
     gchar* projekt = nullptr;
     gchar* bearbeiter = nullptr;
     gchar** rest = nullptr;
-    gboolean namen = FALSE, hilfe = FALSE, version = FALSE;
+    gboolean namen = FALSE, ergebnisnamen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
         {"format", 0, 0, G_OPTION_ARG_FILENAME, &format, nullptr, nullptr},
         {"variiere", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &variiere, nullptr, nullptr},
@@ -125,11 +139,14 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"eingaben-schreiben", 0, 0, G_OPTION_ARG_FILENAME, &schreiben, nullptr, nullptr},
         {"diagramm", 0, 0, G_OPTION_ARG_FILENAME, &diagramm, nullptr, nullptr},
         {"groesse", 0, 0, G_OPTION_ARG_FILENAME, &groesse, nullptr, nullptr},
+        {"suche", 0, 0, G_OPTION_ARG_FILENAME, &suche, nullptr, nullptr},
+        {"bereich", 0, 0, G_OPTION_ARG_FILENAME, &bereich, nullptr, nullptr},
         {"nachweis", 0, 0, G_OPTION_ARG_FILENAME, &nachweis, nullptr, nullptr},
         // Texts as bytes too: checked for UTF-8 where they are used.
         {"projekt", 0, 0, G_OPTION_ARG_FILENAME, &projekt, nullptr, nullptr},
         {"bearbeiter", 0, 0, G_OPTION_ARG_FILENAME, &bearbeiter, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
+        {"ergebnisnamen", 0, 0, G_OPTION_ARG_NONE, &ergebnisnamen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
         {"version", 'V', 0, G_OPTION_ARG_NONE, &version, nullptr, nullptr},
         {G_OPTION_REMAINING, 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &rest, nullptr, nullptr},
@@ -157,10 +174,13 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (schreiben) a.eingaben_schreiben = schreiben;
         if (diagramm) a.diagramm = diagramm;
         if (groesse) a.groesse = groesse;
+        if (suche) a.suche = suche;
+        if (bereich) a.bereich = bereich;
         if (nachweis) a.nachweis = nachweis;
         if (projekt) a.projekt = projekt;
         if (bearbeiter) a.bearbeiter = bearbeiter;
         a.namen = namen;
+        a.ergebnisnamen = ergebnisnamen;
         a.hilfe = hilfe;
         a.version = version;
         a.rest = liste(rest);
@@ -171,6 +191,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(schreiben);
     g_free(diagramm);
     g_free(groesse);
+    g_free(suche);
+    g_free(bereich);
     g_free(nachweis);
     g_free(projekt);
     g_free(bearbeiter);

@@ -10,10 +10,13 @@ struct KvAufruf {
     std::string eingaben_schreiben;
     std::string diagramm;
     std::string groesse;
+    std::string suche;   // the field sought; its target is an ERGEBNIS=WERT in rest
+    std::string bereich; // VON:BIS of the search
     std::string nachweis;
     std::string projekt;
     std::string bearbeiter;
     bool namen = false;
+    bool ergebnisnamen = false;
     bool hilfe = false;
     bool version = false;
     std::vector<std::string> rest; // PROGRAMM and NAME=WERT

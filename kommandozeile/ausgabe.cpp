@@ -96,6 +96,8 @@ void json_liste(std::string& aus, const char* name, size_t n, const std::string&
 
 } // namespace
 
+const char* const KV_KEINE_LOESUNG = "keine Loesung";
+
 const char* kv_status_text(KvStatus s)
 {
     switch (s) {
@@ -107,17 +109,19 @@ const char* kv_status_text(KvStatus s)
 }
 
 void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
-                       const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug)
+                       const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug,
+                       const KvJsonSuche* suche)
 {
     const std::string e1 = einzug + "  ";
-    const bool berechnet = rechnung.status == KvStatus::berechnet;
+    const bool ohne_loesung = suche && suche->ergebnis.status != KvSuchstatus::gefunden;
+    const bool berechnet = rechnung.status == KvStatus::berechnet && !ohne_loesung;
     aus += "{\n" + e1 + "\"programm\": ";
     json_text(aus, r.name);
     aus += ",\n" + e1 + "\"status\": ";
-    json_text(aus, kv_status_text(rechnung.status));
+    json_text(aus, ohne_loesung ? KV_KEINE_LOESUNG : kv_status_text(rechnung.status));
     if (!berechnet) {
         aus += ",\n" + e1 + "\"meldung\": ";
-        json_text(aus, rechnung.meldung);
+        json_text(aus, ohne_loesung ? suche->ergebnis.meldung.c_str() : rechnung.meldung);
     }
 
     json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
@@ -126,7 +130,9 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
         o.text("beschriftung", f.beschriftung);
         o.text("einheit", f.einheit);
         o.text("text", eingaben.texte[i]);
-        o.zahl_oder_null("wert", kv_gelesen(r, static_cast<int>(i), stand.optionen), stand.werte[i]);
+        const bool gesucht = ohne_loesung && static_cast<int>(i) == suche->suche.feld;
+        o.zahl_oder_null("wert", kv_gelesen(r, static_cast<int>(i), stand.optionen) && !gesucht,
+                         stand.werte[i]);
     });
     json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
         o.text("name", r.optionen[k].name);
@@ -146,6 +152,28 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
             o.text("name", r.hinweise[h].name);
             o.text("text", rechnung.hinweise[h]);
         });
+    }
+    if (suche) {
+        const KvSuche& s = suche->suche;
+        const KvSuchergebnis& e = suche->ergebnis;
+        aus += ",\n" + e1 + "\"suche\": ";
+        Objekt o{aus};
+        o.text("feld", r.eingaben[s.feld].name);
+        o.text("ergebnis", r.ergebnisse[s.ergebnis].name);
+        o.zahl_oder_null("ziel", true, s.ziel);
+        o.zahl_oder_null("von", true, s.von);
+        o.zahl_oder_null("bis", true, s.bis);
+        o.zahl_oder_null("rechnungen", true, static_cast<double>(e.rechnungen));
+        if (e.status == KvSuchstatus::keine_loesung && e.ergebnisse_gesehen) {
+            o.zahl_oder_null("kleinstes", true, e.kleinstes);
+            o.zahl_oder_null("groesstes", true, e.groesstes);
+        }
+        json_liste(aus, "loesungen", e.loesungen.size(), e1 + "  ", [&](Objekt& l, size_t k) {
+            l.text("text", e.loesungen[k].text);
+            l.zahl_oder_null("wert", true, e.loesungen[k].wert);
+            l.zahl_oder_null("ergebnis", true, e.loesungen[k].ergebnis);
+        });
+        o.ende();
     }
     aus += "\n" + einzug + "}";
 }
@@ -180,13 +208,30 @@ void KvCsv::kopf_anhaengen(std::string& aus) const
 
 void KvCsv::zeile_anhaengen(std::string& aus, const KvStand& stand, const KvRechnung& rechnung) const
 {
+    zeile(aus, stand, rechnung, kv_status_text(rechnung.status), -1);
+}
+
+void KvCsv::ohne_loesung_anhaengen(std::string& aus, const KvStand& stand, const std::string& meldung,
+                                   int feld) const
+{
+    KvRechnung keine;
+    keine.status = KvStatus::verweigert;
+    keine.meldung = meldung.c_str();
+    zeile(aus, stand, keine, KV_KEINE_LOESUNG, feld);
+}
+
+void KvCsv::zeile(std::string& aus, const KvStand& stand, const KvRechnung& rechnung,
+                  const char* status, int leer) const
+{
     const bool berechnet = rechnung.status == KvStatus::berechnet;
-    aus += kv_status_text(rechnung.status);
+    aus += status;
     aus += ',';
     csv_text(aus, rechnung.meldung);
     const size_t n = r_.eingaben.size();
     for (size_t i = 0; i < n; ++i) {
-        if (variiert_[i]) {
+        if (static_cast<int>(i) == leer) {
+            aus += ',';
+        } else if (variiert_[i]) {
             aus += ',';
             kv_kurz_anhaengen(aus, stand.werte[i]);
         } else {

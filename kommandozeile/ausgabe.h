@@ -3,6 +3,7 @@
 // RFC 4180 want them.
 #pragma once
 #include "rechner.h"
+#include "suche.h"
 
 #include <string>
 #include <vector>
@@ -10,9 +11,21 @@
 // The text of a status: "berechnet", "verweigert".
 const char* kv_status_text(KvStatus s);
 
+// A search around a computation: its member "suche" in the computation's
+// object; without a solution the object has status "keine Loesung", the
+// message and no value of the field.
+struct KvJsonSuche {
+    const KvSuche& suche;
+    const KvSuchergebnis& ergebnis;
+};
+
 // One computation as a JSON object, its lines indented by einzug.
 void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
-                       const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug);
+                       const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug,
+                       const KvJsonSuche* suche = nullptr);
+
+// The status of a row without a solution of its search.
+extern const char* const KV_KEINE_LOESUNG;
 
 // CSV lines of computations that differ only in the values of the fields
 // listed in variiert: everything else is formatted once.
@@ -22,8 +35,14 @@ public:
           std::vector<int> variiert);
     void kopf_anhaengen(std::string& aus) const;
     void zeile_anhaengen(std::string& aus, const KvStand& stand, const KvRechnung& rechnung) const;
+    // A row of a search without a solution: its status and message, the
+    // field sought and the results empty.
+    void ohne_loesung_anhaengen(std::string& aus, const KvStand& stand, const std::string& meldung,
+                                int feld) const;
 
 private:
+    void zeile(std::string& aus, const KvStand& stand, const KvRechnung& rechnung,
+               const char* status, int leer) const;
     const KvRechner& r_;
     std::vector<std::string> zellen_; // the inputs' and options' cells, "," before each
     std::vector<bool> variiert_;

@@ -7,10 +7,15 @@
 #include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"
+#include "suche.h"
 #include "zahlen.h"
 
 #include <glib.h>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -77,6 +82,23 @@ std::string namensliste(const KvRechner& r)
     return t;
 }
 
+std::string ergebnisliste(const KvRechner& r)
+{
+    std::string t;
+    for (const KvAusgabe& a : r.ergebnisse)
+        t += std::string(a.name) + "\t" + a.beschriftung + "\t" + a.einheit + "\n";
+    return t;
+}
+
+// A number as a target: a sign, digits, a point and an exponent are all
+// allowed, read with the point under any locale.
+bool zahl_lesen(const std::string& t, double& wert)
+{
+    const char* ende = t.data() + t.size();
+    const auto r = std::from_chars(t.data(), ende, wert);
+    return !t.empty() && r.ec == std::errc() && r.ptr == ende && std::isfinite(wert);
+}
+
 class Lauf {
 public:
     Lauf(std::FILE* aus) : aus_(aus) {}
@@ -85,10 +107,14 @@ public:
 private:
     void zuweisungen(const KvAufruf& a);
     void variationen(const KvAufruf& a);
+    void suche_pruefen(const KvAufruf& a);
+    void suchen();
+    int suchstudie(const std::string& format);
     int einzeln(const std::string& format, const KvAufruf& a);
     void diagramm_pruefen(const KvAufruf& a);
     void diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
     void nachweis_pruefen(const KvAufruf& a);
+    std::vector<int> studie_lesen(KvStand& stand, KvRechnung& rechnung);
     int studie(const std::string& format);
     int ausgeben(const std::string& t);
 
@@ -97,6 +123,9 @@ private:
     KvEingaben eingaben_;
     std::vector<KvVariation> variationen_;
     std::set<std::string> genannt_;
+    std::string ziel_;                 // ERGEBNIS=WERT of a search
+    std::optional<KvSuche> suche_;
+    KvSuchergebnis gefunden_;
     int breite_ = DIAGRAMM_BREITE, hoehe_ = DIAGRAMM_HOEHE;
 };
 
@@ -117,6 +146,13 @@ void Lauf::zuweisungen(const KvAufruf& a)
             if (w < 0)
                 throw falsch(z + ": erlaubt sind " + kv_optionswerte(r_->optionen[k]));
             eingaben_.optionen[k] = w;
+        } else if (std::any_of(r_->ergebnisse.begin(), r_->ergebnisse.end(),
+                               [&](const KvAusgabe& e) { return name == e.name; })) {
+            if (a.suche.empty())
+                throw falsch(z + ": " + name + " ist ein Ergebnis; ein Zielwert gilt nur mit --suche");
+            if (!ziel_.empty())
+                throw falsch(z + ": eine Suche hat ein Ziel, " + ziel_ + " ist schon angegeben");
+            ziel_ = z;
         } else {
             throw falsch(std::string("unbekannter Name \"") + name + "\" fuer " + r_->name
                          + " (--namen zeigt die Namen)");
@@ -153,6 +189,63 @@ void Lauf::variationen(const KvAufruf& a)
     }
     if (!variationen_.empty() && kv_studie_punkte(variationen_) == 0)
         throw falsch("--variiere: zu viele Punkte");
+}
+
+void Lauf::suche_pruefen(const KvAufruf& a)
+{
+    if (a.suche.empty()) {
+        if (!a.bereich.empty())
+            throw falsch("--bereich gilt nur mit --suche");
+        return;
+    }
+    if (ziel_.empty())
+        throw falsch("--suche " + a.suche + ": es fehlt das Ziel ERGEBNIS=WERT (--ergebnisnamen zeigt die Namen)");
+    KvSuche s;
+    const int* optionen = eingaben_.optionen.data();
+    if (std::string grund = kv_suchfeld(*r_, optionen, a.suche, s.feld); !grund.empty())
+        throw falsch("--suche: " + grund
+                     + (kv_eingabe_index(*r_, a.suche) < 0 && kv_option_index(*r_, a.suche) < 0
+                            ? " (--namen zeigt die Namen)" : ""));
+    const std::string ergebnis = ziel_.substr(0, ziel_.find('='));
+    if (std::string grund = kv_suchergebnis(*r_, optionen, ergebnis, s.ergebnis); !grund.empty())
+        throw falsch("--suche: " + grund);
+    if (!zahl_lesen(ziel_.substr(ziel_.find('=') + 1), s.ziel))
+        throw falsch(ziel_ + ": der Zielwert ist keine Zahl");
+    for (const KvVariation& v : variationen_)
+        if (v.feld == s.feld)
+            throw falsch("--variiere " + v.name + ": das gesuchte Feld laesst sich nicht variieren");
+    const std::string& jetzt = eingaben_.texte[s.feld];
+    if (a.bereich.empty()) {
+        if (const int stelle = kv_erste_fehlstelle(jetzt.c_str()))
+            throw falsch(feld_text(r_->eingaben[s.feld]) + ": Stelle " + std::to_string(stelle)
+                         + ": keine Zahl");
+        kv_suchbereich_vorgabe(kv_zahl_lesen(jetzt.c_str()), s.von, s.bis);
+    } else {
+        const size_t d = a.bereich.find(':');
+        const std::string von = a.bereich.substr(0, d);
+        const std::string bis = d == std::string::npos ? "" : a.bereich.substr(d + 1);
+        if (d == std::string::npos || von.empty() || bis.empty())
+            throw falsch("--bereich " + a.bereich + ": erwartet VON:BIS");
+        for (const std::string* grenze : {&von, &bis})
+            if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
+                throw falsch("--bereich " + a.bereich + ": Stelle " + std::to_string(stelle)
+                             + " von \"" + *grenze + "\": keine Zahl");
+        s.von = kv_zahl_lesen(von.c_str());
+        s.bis = kv_zahl_lesen(bis.c_str());
+    }
+    suche_ = s;
+}
+
+// A single search: the field gets the text found; refused is wrong use,
+// none in the range is told with the results seen there.
+void Lauf::suchen()
+{
+    gefunden_ = kv_suchen(*r_, eingaben_, *suche_);
+    if (gefunden_.status == KvSuchstatus::verweigert)
+        throw falsch("--suche: " + gefunden_.meldung);
+    if (gefunden_.status == KvSuchstatus::keine_loesung)
+        throw Abbruch{1, gefunden_.meldung};
+    eingaben_.texte[suche_->feld] = gefunden_.loesungen[0].text;
 }
 
 int Lauf::ausgeben(const std::string& t)
@@ -229,7 +322,8 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
     if (format == "bericht") {
         t = r_->bericht(stand, rechnung);
     } else if (format == "json") {
-        kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "");
+        const KvJsonSuche js{suche_ ? *suche_ : KvSuche{}, gefunden_};
+        kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "", suche_ ? &js : nullptr);
         t += "\n";
     } else {
         const KvCsv csv(*r_, eingaben_, stand, {});
@@ -239,16 +333,23 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
     return ausgeben(t);
 }
 
-int Lauf::studie(const std::string& format)
+// The fields as read before a study, and the varied ones.
+std::vector<int> Lauf::studie_lesen(KvStand& stand, KvRechnung& rechnung)
 {
-    KvStand stand;
-    KvRechnung rechnung;
     if (!kv_lesen(*r_, eingaben_, stand, rechnung))
         throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
                      + std::to_string(rechnung.stelle) + ": keine Zahl");
     std::vector<int> felder;
     for (const KvVariation& v : variationen_)
         felder.push_back(v.feld);
+    return felder;
+}
+
+int Lauf::studie(const std::string& format)
+{
+    KvStand stand;
+    KvRechnung rechnung;
+    const std::vector<int> felder = studie_lesen(stand, rechnung);
     const KvCsv csv(*r_, eingaben_, stand, felder);
 
     // Written in pieces: a study of a million points needs no more memory
@@ -284,6 +385,42 @@ int Lauf::studie(const std::string& format)
     return ausgeben(t);
 }
 
+// A design curve: one search at each point of the grid of the other fields.
+int Lauf::suchstudie(const std::string& format)
+{
+    KvStand stand;
+    KvRechnung rechnung;
+    const std::vector<int> felder = studie_lesen(stand, rechnung);
+    std::vector<int> spalten = felder;
+    spalten.push_back(suche_->feld);
+    const KvCsv csv(*r_, eingaben_, stand, spalten);
+    const bool json = format == "json";
+    std::string t;
+    if (json) t += "[\n"; else csv.kopf_anhaengen(t);
+    bool erster = true;
+    kv_studie_durchlaufen(variationen_, [&](const std::vector<double>& werte) {
+        KvEingaben e = eingaben_;
+        for (size_t j = 0; j < felder.size(); ++j)
+            e.texte[felder[j]] = kv_feldtext(werte[j]);
+        const KvSuchergebnis g = kv_suchen(*r_, e, *suche_);
+        const bool loesung = g.status == KvSuchstatus::gefunden;
+        e.texte[suche_->feld] = loesung ? g.loesungen[0].text : "";
+        KvRechnung r = kv_rechnen(*r_, e, stand);
+        if (json) {
+            const KvJsonSuche js{*suche_, g};
+            t += erster ? "  " : ",\n  ";
+            kv_json_anhaengen(t, *r_, e, stand, r, "  ", &js);
+        } else if (loesung) {
+            csv.zeile_anhaengen(t, stand, r);
+        } else {
+            csv.ohne_loesung_anhaengen(t, stand, g.meldung, suche_->feld);
+        }
+        erster = false;
+    });
+    if (json) t += "\n]\n";
+    return ausgeben(t);
+}
+
 int Lauf::ausfuehren(const KvAufruf& a)
 {
     if (a.hilfe)
@@ -301,6 +438,8 @@ int Lauf::ausfuehren(const KvAufruf& a)
         throw falsch("unbekanntes Programm \"" + a.rest[0] + "\" (" + programmliste() + ")");
     if (a.namen)
         return ausgeben(namensliste(*r_));
+    if (a.ergebnisnamen)
+        return ausgeben(ergebnisliste(*r_));
     if (a.format != "bericht" && a.format != "json" && a.format != "csv")
         throw falsch("--format " + a.format + ": erlaubt sind bericht, json, csv");
 
@@ -310,8 +449,11 @@ int Lauf::ausfuehren(const KvAufruf& a)
         throw falsch(fehler);
     zuweisungen(a);
     variationen(a);
+    suche_pruefen(a);
     diagramm_pruefen(a);
     nachweis_pruefen(a);
+    if (suche_ && variationen_.empty())
+        suchen();
 
     if (!a.eingaben_schreiben.empty()) {
         if (!variationen_.empty())
@@ -327,7 +469,7 @@ int Lauf::ausfuehren(const KvAufruf& a)
     if (a.format == "bericht")
         throw falsch("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
                      "--format csv oder --format json");
-    return studie(a.format);
+    return suche_ ? suchstudie(a.format) : studie(a.format);
 }
 
 } // namespace

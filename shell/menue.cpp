@@ -1,5 +1,6 @@
-// The menu bar above every calculator's window: Datei, Berechnung, Hilfe,
-// the program's own entries, and the shortcuts of all of them.  "Rechnen",
+// The menu bar above every calculator's window: Datei, Berechnung (with the
+// search of a target value), Hilfe, the program's own entries, and the
+// shortcuts of all of them.  "Rechnen",
 // "Bericht speichern...", "Info" and "Beenden" click the action bar's
 // buttons, so menu, shortcut and button always do the same.
 #include "eingabesatz.h"
@@ -165,6 +166,8 @@ GtkWidget* kv_gtk_menue_leiste()
     taste(rechnen, GDK_F5, GdkModifierType(0));
     taste(rechnen, GDK_Return, strg, false);
     taste(rechnen, GDK_KP_Enter, strg, false);
+    if (kv_programm->eingabe_widgets)
+        kv_gtk_menuepunkt({"Berechnung", "_Zielwert suchen...", kv_c_zielwert_suchen, GDK_g, strg});
 
     taste(knopf_eintrag(menue("Hilfe"), "_Info", &pButton_info), GDK_F1, GdkModifierType(0));
 

@@ -116,6 +116,33 @@ void kv_gtk_letzte_rechnung_anbinden();
 std::optional<KvEingaben> kv_gtk_letzte_eingaben();
 KvNachweisAngaben kv_gtk_letzte_rechnung_zeit();
 
+// "Berechnung" > "Zielwert suchen..." (Ctrl+G, zielwert.cpp): which value
+// of a number field gives a wanted result.  The dialog offers the results
+// and number fields of the window's current mode (each combo's entries are
+// the description's indexes in ergebnisse and felder), the target (first
+// the result at the window's inputs) and the range VON..BIS (a tenth to ten
+// times the field's value).
+struct KvZielwertDialog {
+    GtkWidget* dialog;
+    GtkWidget* ergebnis; // combo
+    GtkWidget* ziel;
+    GtkWidget* feld;     // combo
+    GtkWidget* von;
+    GtkWidget* bis;
+    GtkWidget* loesungen; // label: the values found by the last search
+    GtkWidget* abbrechen; // "Abbrechen", "Schliessen" after a search found one
+    std::vector<int> ergebnisse, felder;
+};
+// Builds the dialog over window_main, not yet shown; it lives as long as
+// its widget.
+KvZielwertDialog* kv_gtk_zielwert_dialog();
+// "Suchen": the first value found goes into its field as if typed and
+// "Rechnen" is clicked; several are listed.  False after a message over the
+// dialog (a bad target or range, a refused search, none in the range), and
+// then nothing in the window changed.
+bool kv_gtk_zielwert_suchen(KvZielwertDialog& z);
+int kv_c_zielwert_suchen(); // the menu entry: runs the dialog until closed
+
 // Input sets in the window (eingabesaetze.cpp).
 KvEingaben kv_gtk_eingaben_lesen();                 // what the window holds now
 void kv_gtk_eingaben_setzen(const KvEingaben& e);   // as if typed and clicked

@@ -104,6 +104,16 @@ for p in stalor tarvex lupran kopdra wendis; do
   erwarte "maschinenelemente $p --variiere " "${zahlen[*]}"
 done
 
+# A search: the field sought is a number, its target one of the results,
+# once; the range has no candidates.
+erwarte "maschinenelemente stalor --suche " "F l1 A I E Re S"
+erwarte "maschinenelemente stalor --suche=l" "l1"
+erwarte "maschinenelemente stalor --suche l1 F_max" "F_max_zul="
+erwarte "maschinenelemente stalor --suche l1 F_max_zul=2000 F_max" ""
+erwarte "maschinenelemente stalor F_max" ""
+erwarte "maschinenelemente kopdra --suche " "TA TL TK n10 n20 nL Z JA JL tB"
+erwarte "maschinenelemente stalor --suche l1 F_max_zul=2000 --bereich " ""
+
 # Options: exactly the long ones --help lists, one with a value as --NAME=
 # with no blank after it; their values both after a blank and after "=".
 hilfe=$(maschinenelemente --help | sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]*=\{0,1\}\).*/\2/p')

@@ -282,9 +282,105 @@ TEST(KommandozeileNamen, ListeNamenBeschriftungenEinheitenVorgabenUndWerte)
     EXPECT_EQ(zeile(a.aus, 7), "Knickfall\tKnickfall\t\t1\t1|2|3|4");
     EXPECT_NE(aufrufen({"tarvex", "--namen"}).aus.find("Qualitaet\tQualitaet\t\t12.9\t4.6|4.8|"),
               std::string::npos);
+    EXPECT_EQ(zeile(aufrufen({"stalor", "--ergebnisnamen"}).aus, 6), "F_max_zul\tzul. Maximalkraft / N\tN");
     EXPECT_EQ(aufrufen({"--version"}).aus.rfind("maschinenelemente ", 0), 0u);
     EXPECT_NE(aufrufen({"--version"}).aus.find("\nLizenz GPL-3.0-or-later: "), std::string::npos);
     EXPECT_EQ(aufrufen({"--help"}).aus.rfind("Aufruf: maschinenelemente PROGRAMM", 0), 0u);
+}
+
+TEST(KommandozeileSuche, VerweigertUndOhneLoesungMitStatusUndEinerZeile)
+{
+    const std::vector<std::string> suche = {"stalor", "--suche", "l1"};
+    auto mit = [&](std::vector<std::string> rest) {
+        std::vector<std::string> a = suche;
+        a.insert(a.end(), rest.begin(), rest.end());
+        return a;
+    };
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* meldung;
+    } faelle[] = {
+        {suche, 2, "es fehlt das Ziel ERGEBNIS=WERT"},
+        {{"stalor", "F_max_zul=2000"}, 2, "F_max_zul ist ein Ergebnis; ein Zielwert gilt nur mit --suche"},
+        {{"stalor", "--bereich", "1:2"}, 2, "--bereich gilt nur mit --suche"},
+        {{"stalor", "--suche", "G", "F_max_zul=1"}, 2, "unbekanntes Eingabefeld \"G\" fuer stalor (--namen"},
+        {{"stalor", "--suche", "Knickfall", "F_max_zul=1"}, 2, "Knickfall ist eine Auswahl"},
+        {{"tarvex", "--suche", "Qualitaet", "FSmax=1"}, 2, "ist ein Textfeld"},
+        {{"kopdra", "--suche", "tB", "tb=1"}, 2, "wird bei dieser Auswahl nicht gelesen"},
+        {{"kopdra", "--suche", "TK", "TK_gesucht=1"}, 2, "wird bei dieser Auswahl nicht berechnet"},
+        {{"stalor", "--suche", "F", "lambda_grenz=60"}, 2, "haengt von 350 bis 35000 nicht von F"},
+        {mit({"F_max_zul=zwei"}), 2, "F_max_zul=zwei: der Zielwert ist keine Zahl"},
+        {mit({"F_max_zul=1", "lambda=90"}), 2, "lambda=90: eine Suche hat ein Ziel, F_max_zul=1 ist schon angegeben"},
+        {mit({"F_max_zul=1", "--bereich", "400:100"}), 2, "VON muss kleiner als BIS sein"},
+        {mit({"F_max_zul=1", "--bereich", "-1:100"}), 2, "Stelle 1 von \"-1\": keine Zahl"},
+        {mit({"F_max_zul=1", "--bereich", "100"}), 2, "erwartet VON:BIS"},
+        {mit({"F_max_zul=1", "l1=2x"}), 2, "Feld l1 (Knicklaenge L1 / mm): Stelle 2: keine Zahl"},
+        {mit({"F_max_zul=1", "--variiere", "l1=1:2:2", "--format=csv"}), 2, "das gesuchte Feld"},
+        {mit({"F_max_zul=1e9", "--bereich", "100:1000"}), 1,
+         "keine Loesung: F_max_zul (zul. Maximalkraft / N) erreicht 1e+09 mit l1 (Knicklaenge L1 / mm) "
+         "von 100 bis 1000 nicht (Ergebnisse von 35.64309630235519 bis 3564.3096302355193)\n"},
+    };
+    for (const auto& f : faelle) {
+        const Ausgang a = aufrufen(f.args);
+        EXPECT_EQ(a.status, f.status) << f.meldung;
+        EXPECT_EQ(a.aus, "") << f.meldung;
+        EXPECT_NE(a.fehler.find(f.meldung), std::string::npos) << a.fehler;
+        EXPECT_EQ(std::count(a.fehler.begin(), a.fehler.end(), '\n'), 1) << a.fehler;
+    }
+}
+
+TEST_F(Kommandozeile, SucheRechnetMitDemGefundenenText)
+{
+    const Ausgang j = aufrufen({"wendis", "h0=2", "--suche", "s", "F=300", "--bereich", "0.05:2",
+                                "--format", "json"});
+    ASSERT_EQ(j.status, 0) << j.fehler;
+    JsonParser* p = json_parser_new();
+    ASSERT_TRUE(json_parser_load_from_data(p, j.aus.c_str(), -1, nullptr)) << j.aus;
+    JsonObject* suche = json_object_get_object_member(json_node_get_object(json_parser_get_root(p)), "suche");
+    EXPECT_STREQ(json_object_get_string_member(suche, "feld"), "s");
+    EXPECT_GT(json_object_get_int_member(suche, "rechnungen"), 0);
+    JsonArray* loesungen = json_object_get_array_member(suche, "loesungen");
+    // The characteristic with h0/t = 2 reaches 300 N twice in the range.
+    ASSERT_EQ(json_array_get_length(loesungen), 2u);
+    const std::string erste = json_object_get_string_member(json_array_get_object_element(loesungen, 0), "text");
+    EXPECT_LT(json_object_get_double_member(json_array_get_object_element(loesungen, 0), "wert"),
+              json_object_get_double_member(json_array_get_object_element(loesungen, 1), "wert"));
+    g_object_unref(p);
+
+    // The first is applied: report, CSV and input set are those of that text.
+    const std::vector<std::string> gesucht = {"wendis", "h0=2", "--suche", "s", "F=300", "--bereich", "0.05:2"};
+    EXPECT_EQ(aufrufen(gesucht).aus, aufrufen({"wendis", "h0=2", "s=" + erste}).aus);
+    std::vector<std::string> csv = gesucht;
+    csv.push_back("--format=csv");
+    EXPECT_EQ(aufrufen(csv).aus, aufrufen({"wendis", "h0=2", "s=" + erste, "--format=csv"}).aus);
+    std::vector<std::string> satz = gesucht;
+    satz.insert(satz.end(), {"--eingaben-schreiben", "-"});
+    EXPECT_EQ(aufrufen(satz).aus, aufrufen({"wendis", "h0=2", "s=" + erste, "--eingaben-schreiben", "-"}).aus);
+}
+
+TEST(KommandozeileSuche, JedeZeileEinerStudieEineSuche)
+{
+    // The admissible length for 2000 N over the moment of inertia; only
+    // lengths up to 160 mm are looked at.
+    const Ausgang s = aufrufen({"stalor", "--suche", "l1", "F_max_zul=2000", "--bereich", "100:160",
+                                "--variiere", "I=200:800:4", "--format", "csv"});
+    ASSERT_EQ(s.status, 0) << s.fehler;
+    const char* status[] = {"keine Loesung", "berechnet", "berechnet", "keine Loesung"};
+    const char* I[] = {"200", "400", "600", "800"};
+    for (int k = 0; k < 4; ++k) {
+        const std::vector<std::string> z = zellen(zeile(s.aus, 1 + k));
+        EXPECT_EQ(z[0], status[k]);
+        EXPECT_EQ(z[5], I[k]);
+        const Ausgang e = aufrufen({"stalor", "I=" + z[5], "--suche", "l1", "F_max_zul=2000", "--bereich",
+                                    "100:160", "--format=csv"});
+        if (k == 1 || k == 2) {
+            EXPECT_EQ(zeile(e.aus, 1), zeile(s.aus, 1 + k));
+        } else {
+            EXPECT_EQ(e.status, 1);
+            EXPECT_EQ(z[3], ""); // no length
+        }
+    }
 }
 
 TEST(KommandozeileUmgebung, GleicheBytesUnterJedemGebietsschema)

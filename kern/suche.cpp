@@ -1,0 +1,368 @@
+#include "suche.h"
+
+#include "zahlen.h"
+
+#include <boost/math/tools/roots.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr double NAN_ = std::numeric_limits<double>::quiet_NaN();
+// Intervals of the scan: evenly over the range, or per decade by factors.
+constexpr int SCHRITTE_GLEICH = 16;
+constexpr int SCHRITTE_JE_DEKADE = 12;
+// The bracket solver's limit of computations per bracket.
+constexpr int SCHRITTE_TOMS = 60;
+
+// Trials: the inputs with the field's text changed, computed as "Rechnen"
+// computes them.
+class Versuche {
+public:
+    Versuche(const KvRechner& r, const KvEingaben& e, const KvSuche& s) : r_(r), e_(e), s_(s) {}
+
+    // Result minus target at the field text t; NaN where the calculator
+    // refuses or gives no finite result.
+    double abweichung(const std::string& t, double& ergebnis)
+    {
+        e_.texte[s_.feld] = t;
+        ++rechnungen;
+        const KvRechnung rechnung = kv_rechnen(r_, e_, stand_);
+        ergebnis = rechnung.ergebnisse[s_.ergebnis];
+        if (rechnung.status != KvStatus::berechnet || !std::isfinite(ergebnis))
+            return NAN_;
+        if (!gesehen || ergebnis < kleinstes) kleinstes = ergebnis;
+        if (!gesehen || ergebnis > groesstes) groesstes = ergebnis;
+        gesehen = true;
+        return ergebnis - s_.ziel;
+    }
+    double abweichung(double x, double& ergebnis) { return abweichung(kv_feldtext(x), ergebnis); }
+
+    long rechnungen = 0;
+    bool gesehen = false;
+    double kleinstes = 0, groesstes = 0;
+
+private:
+    const KvRechner& r_;
+    KvEingaben e_;
+    const KvSuche& s_;
+    KvStand stand_;
+};
+
+std::vector<double> rasterpunkte(double von, double bis)
+{
+    std::vector<double> x;
+    const bool faktoren = von > 0 && bis / von > 10;
+    const int n = faktoren ? static_cast<int>(std::ceil(std::log10(bis / von) * SCHRITTE_JE_DEKADE))
+                           : SCHRITTE_GLEICH;
+    for (int k = 0; k <= n; ++k) {
+        const double t = static_cast<double>(k) / n;
+        x.push_back(k == 0 ? von
+                    : k == n ? bis
+                    : faktoren ? von * std::pow(bis / von, t)
+                               : von + (bis - von) * t);
+    }
+    return x;
+}
+
+// A decimal m * 10^k.
+struct Dezimal {
+    int64_t m;
+    int k;
+};
+
+// x rounded to p significant digits.
+Dezimal gerundet(double x, int p)
+{
+    std::string s(40, '\0');
+    const auto r = std::to_chars(s.data(), s.data() + s.size(), x, std::chars_format::scientific, p - 1);
+    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    const size_t e = s.find('e');
+    std::string ziffern = s.substr(0, e);
+    ziffern.erase(std::remove(ziffern.begin(), ziffern.end(), '.'), ziffern.end());
+    int exponent = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
+    int64_t m = 0;
+    std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), m);
+    return {m, exponent - (p - 1)};
+}
+
+// The significant digits of the shortest text of x.
+int stellen(double x)
+{
+    std::string s(40, '\0');
+    const auto r = std::to_chars(s.data(), s.data() + s.size(), x, std::chars_format::scientific);
+    const std::string mantisse(s.data(), static_cast<size_t>(std::find(s.data(), r.ptr, 'e') - s.data()));
+    return static_cast<int>(std::count_if(mantisse.begin(), mantisse.end(),
+                                          [](char c) { return c >= '0' && c <= '9'; }));
+}
+
+// The field text of a decimal: digits and at most one point, no zeros
+// after the last digit behind the point.
+std::string text_von(Dezimal d)
+{
+    std::string z = std::to_string(d.m);
+    if (d.m == 0)
+        return "0";
+    if (d.k >= 0)
+        return z + std::string(static_cast<size_t>(d.k), '0');
+    const int punkt = static_cast<int>(z.size()) + d.k;
+    z = punkt <= 0 ? "0." + std::string(static_cast<size_t>(-punkt), '0') + z
+                   : z.substr(0, static_cast<size_t>(punkt)) + "." + z.substr(static_cast<size_t>(punkt));
+    z.erase(z.find_last_not_of('0') + 1);
+    if (z.back() == '.')
+        z.pop_back();
+    return z;
+}
+
+struct Punkt {
+    double x;
+    double abstand; // |result - target|
+    double ergebnis;
+    std::string text;
+};
+
+// Raised by a trial inside a bracket that gives no result.
+struct Luecke {};
+
+class Suche {
+public:
+    Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s) : s_(s), v_(r, e, s) {}
+    KvSuchergebnis ausfuehren(const KvRechner& r);
+
+private:
+    std::optional<Punkt> konvergieren(double a, double fa, double b, double fb);
+    Punkt kuerzester_text(const Punkt& bester, double lo, double hi);
+
+    const KvSuche& s_;
+    Versuche v_;
+};
+
+// TOMS 748 in [a, b] (fa, fb of opposite signs); the best point it
+// computed.  None where a trial inside gives no result, or where the sign
+// changes in a jump or a pole rather than through the target: far beyond
+// both ends' deviation a result does not cross the target smoothly.
+std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double fb)
+{
+    Punkt bester = std::fabs(fa) < std::fabs(fb) ? Punkt{a, std::fabs(fa), fa + s_.ziel, {}}
+                                                 : Punkt{b, std::fabs(fb), fb + s_.ziel, {}};
+    const double pol = 10 * std::max(std::fabs(fa), std::fabs(fb));
+    auto f = [&](double x) {
+        double y = 0;
+        const double d = v_.abweichung(x, y);
+        if (std::isnan(d) || std::fabs(d) > pol)
+            throw Luecke{};
+        if (std::fabs(d) < bester.abstand)
+            bester = {x, std::fabs(d), y, {}};
+        return d;
+    };
+    auto genug = [](double x, double y) {
+        return std::fabs(x - y) <= 4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(x), std::fabs(y));
+    };
+    std::uintmax_t schritte = SCHRITTE_TOMS;
+    try {
+        if (fa != 0 && fb != 0)
+            boost::math::tools::toms748_solve(f, a, b, fa, fb, genug, schritte);
+    } catch (const Luecke&) {
+        return std::nullopt;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (bester.abstand > 1e-3 * std::fabs(fa - fb))
+        return std::nullopt;
+    bester.text = kv_feldtext(bester.x);
+    return bester;
+}
+
+// The shortest text in lo..hi whose result is as close to the target as
+// the best point's.  Whether p significant digits suffice only gets truer
+// with more, so the number of digits is found by halving.
+Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
+{
+    auto mit_stellen = [&](int p) -> std::optional<Punkt> {
+        const Dezimal d = gerundet(bester.x, p);
+        const std::string t1 = text_von(d);
+        const double x1 = kv_zahl_lesen(t1.c_str());
+        const Dezimal nachbar{x1 > bester.x ? d.m - 1 : d.m + 1, d.k};
+        std::optional<Punkt> gut;
+        for (const Dezimal& c : {d, nachbar}) {
+            if (c.m < 0)
+                continue;
+            const std::string t = text_von(c);
+            const double x = kv_zahl_lesen(t.c_str());
+            if (x < lo || x > hi)
+                continue;
+            double y = 0;
+            const double a = std::fabs(v_.abweichung(t, y));
+            if (a <= bester.abstand && (!gut || a < gut->abstand))
+                gut = Punkt{x, a, y, t};
+            if (gut)
+                break; // the nearer one is as close as any
+        }
+        return gut;
+    };
+    int unten = 1, oben = stellen(bester.x);
+    Punkt p = bester;
+    while (unten < oben) {
+        const int mitte = (unten + oben) / 2;
+        if (const std::optional<Punkt> q = mit_stellen(mitte)) {
+            p = *q;
+            oben = mitte;
+        } else {
+            unten = mitte + 1;
+        }
+    }
+    return p;
+}
+
+std::string bereich_text(const KvSuche& s)
+{
+    return "von " + kv_feldtext(s.von) + " bis " + kv_feldtext(s.bis);
+}
+
+KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
+{
+    KvSuchergebnis e;
+    const std::string feld = kv_such_name(r.eingaben[s_.feld]);
+    const std::string ergebnis = kv_such_name(r.ergebnisse[s_.ergebnis]);
+    const std::vector<double> x = rasterpunkte(s_.von, s_.bis);
+    std::vector<double> f(x.size());
+    for (size_t i = 0; i < x.size(); ++i) {
+        double y = 0;
+        f[i] = v_.abweichung(x[i], y);
+    }
+    if (v_.gesehen && v_.kleinstes == v_.groesstes
+        && std::count_if(f.begin(), f.end(), [](double d) { return !std::isnan(d); }) > 1) {
+        e.meldung = ergebnis + " haengt " + bereich_text(s_) + " nicht von " + feld + " ab";
+        e.rechnungen = v_.rechnungen;
+        return e;
+    }
+    for (size_t i = 0; i < x.size(); ++i) {
+        std::optional<Punkt> p;
+        double lo = x[i], hi = x[i];
+        if (f[i] == 0) {
+            lo = x[i == 0 ? 0 : i - 1];
+            hi = x[i + 1 < x.size() ? i + 1 : i];
+            p = Punkt{x[i], 0, s_.ziel, kv_feldtext(x[i])};
+        } else if (i + 1 < x.size() && f[i + 1] != 0 && (f[i] < 0) != (f[i + 1] < 0)
+                   && !std::isnan(f[i]) && !std::isnan(f[i + 1])) {
+            lo = x[i];
+            hi = x[i + 1];
+            p = konvergieren(x[i], f[i], x[i + 1], f[i + 1]);
+        }
+        if (!p)
+            continue;
+        const Punkt k = kuerzester_text(*p, lo, hi);
+        if (e.loesungen.empty() || e.loesungen.back().text != k.text)
+            e.loesungen.push_back({k.text, k.x, k.ergebnis});
+    }
+    e.rechnungen = v_.rechnungen;
+    e.ergebnisse_gesehen = v_.gesehen;
+    e.kleinstes = v_.kleinstes;
+    e.groesstes = v_.groesstes;
+    if (!e.loesungen.empty()) {
+        e.status = KvSuchstatus::gefunden;
+        return e;
+    }
+    e.status = KvSuchstatus::keine_loesung;
+    e.meldung = "keine Loesung: " + ergebnis + " erreicht " + kv_kurz(s_.ziel) + " mit " + feld + " "
+                + bereich_text(s_) + " nicht ("
+                + (v_.gesehen ? "Ergebnisse von " + kv_kurz(v_.kleinstes) + " bis " + kv_kurz(v_.groesstes)
+                              : std::string("keine Berechnung im Bereich gelungen"))
+                + ")";
+    return e;
+}
+
+} // namespace
+
+std::string kv_such_name(const KvEingabe& f)
+{
+    return std::string(f.name) + " (" + f.beschriftung + ")";
+}
+
+std::string kv_such_name(const KvAusgabe& a)
+{
+    return std::string(a.name) + " (" + a.beschriftung + ")";
+}
+
+std::string kv_suchfeld(const KvRechner& r, const int* optionen, const std::string& name, int& feld)
+{
+    feld = kv_eingabe_index(r, name);
+    if (feld < 0) {
+        if (kv_option_index(r, name) >= 0)
+            return name + " ist eine Auswahl; gesucht werden kann nur ein Zahlenfeld";
+        return "unbekanntes Eingabefeld \"" + name + "\" fuer " + r.name;
+    }
+    const KvEingabe& f = r.eingaben[feld];
+    std::string grund;
+    if (f.text)
+        grund = kv_such_name(f) + " ist ein Textfeld; gesucht werden kann nur ein Zahlenfeld";
+    else if (!kv_gelesen(r, feld, optionen))
+        grund = kv_such_name(f) + " wird bei dieser Auswahl nicht gelesen";
+    if (!grund.empty())
+        feld = -1;
+    return grund;
+}
+
+std::string kv_suchergebnis(const KvRechner& r, const int* optionen, const std::string& name,
+                            int& ergebnis)
+{
+    ergebnis = -1;
+    for (size_t j = 0; j < r.ergebnisse.size(); ++j)
+        if (name == r.ergebnisse[j].name)
+            ergebnis = static_cast<int>(j);
+    if (ergebnis < 0)
+        return "unbekanntes Ergebnis \"" + name + "\" fuer " + r.name;
+    if (!kv_gilt(r.ergebnisse[ergebnis].nur_bei, optionen)) {
+        const std::string grund = kv_such_name(r.ergebnisse[ergebnis]) + " wird bei dieser Auswahl nicht berechnet";
+        ergebnis = -1;
+        return grund;
+    }
+    return "";
+}
+
+void kv_suchbereich_vorgabe(double wert, double& von, double& bis)
+{
+    von = wert / 10;
+    bis = wert * 10;
+}
+
+KvSuchergebnis kv_suchen(const KvRechner& r, const KvEingaben& e, const KvSuche& s)
+{
+    KvSuchergebnis ergebnis;
+    auto verweigert = [&](std::string grund) {
+        ergebnis.meldung = std::move(grund);
+        return ergebnis;
+    };
+    const bool feld_gut = s.feld >= 0 && s.feld < static_cast<int>(r.eingaben.size());
+    const bool ergebnis_gut = s.ergebnis >= 0 && s.ergebnis < static_cast<int>(r.ergebnisse.size());
+    if (!feld_gut || !ergebnis_gut)
+        return verweigert("kein Eingabefeld oder kein Ergebnis gewaehlt");
+    int i = 0;
+    if (std::string grund = kv_suchfeld(r, e.optionen.data(), r.eingaben[s.feld].name, i); !grund.empty())
+        return verweigert(grund);
+    if (std::string grund = kv_suchergebnis(r, e.optionen.data(), r.ergebnisse[s.ergebnis].name, i);
+        !grund.empty())
+        return verweigert(grund);
+    if (!std::isfinite(s.ziel))
+        return verweigert("der Zielwert ist keine endliche Zahl");
+    if (!std::isfinite(s.von) || !std::isfinite(s.bis) || s.von < 0 || s.bis < 0)
+        return verweigert("Bereich " + bereich_text(s) + ": die Grenzen duerfen nicht negativ sein");
+    if (s.von >= s.bis)
+        return verweigert("Bereich " + bereich_text(s) + ": VON muss kleiner als BIS sein");
+    // The other fields are read as they stand: one that fails the digit
+    // check fails every trial.
+    KvEingaben probe = e;
+    probe.texte[s.feld] = kv_feldtext(s.von);
+    KvStand stand;
+    KvRechnung rechnung;
+    if (!kv_lesen(r, probe, stand, rechnung))
+        return verweigert("Feld " + kv_such_name(r.eingaben[rechnung.feld]) + ": Stelle "
+                          + std::to_string(rechnung.stelle) + ": keine Zahl");
+    return Suche(r, e, s).ausfuehren(r);
+}
