@@ -1,24 +1,17 @@
 // poppler's tools on a record: its text, its fonts, its page sizes.
 #pragma once
-#include <glib.h>
+#include "programm_starten.h"
 
 #include <string>
 #include <vector>
 
-// stdout of the tool, "" when it cannot run.
+// stdout of the tool, "" when it cannot run or fails.
 inline std::string werkzeug(std::vector<std::string> args)
 {
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    gchar* aus = nullptr;
-    gint status = 0;
-    const gboolean ok = g_spawn_sync(nullptr, argv.data(), nullptr, G_SPAWN_SEARCH_PATH,
-                                     nullptr, nullptr, &aus, nullptr, &status, nullptr);
-    std::string s = ok && status == 0 && aus ? aus : "";
-    g_free(aus);
-    return s;
+    const std::string programm = args.front();
+    args.erase(args.begin());
+    const Ausgang a = prozess_starten(programm, std::move(args));
+    return a.status == 0 ? a.aus : "";
 }
 
 // Every run of blanks, line ends and page breaks made one blank.

@@ -190,55 +190,13 @@ TEST_F(Zielwert, OhneSinnOderOhneLoesungAendertSichNichts)
 }
 
 // Ctrl+G opens the dialog over the window; "Abbrechen" closes it.
-struct Geoeffnet {
-    bool gesehen = false, zu_lange = false;
-    GtkWindow* ueber = nullptr;
-    guint quelle = 0;
-};
-
-GtkWidget* zielwert_dialog()
-{
-    GtkWidget* gefunden = nullptr;
-    GList* alle = gtk_window_list_toplevels();
-    for (GList* l = alle; l; l = l->next)
-        if (GTK_IS_DIALOG(l->data) && gtk_widget_get_mapped(GTK_WIDGET(l->data))
-            && std::string(gtk_window_get_title(GTK_WINDOW(l->data)) ?: "") == "Zielwert suchen")
-            gefunden = GTK_WIDGET(l->data);
-    g_list_free(alle);
-    return gefunden;
-}
-
 TEST_F(Zielwert, StrgGOeffnetDenDialog)
 {
     const std::vector<std::string> vorher = inhalt();
-    Geoeffnet g;
-    g.quelle = g_timeout_add(10, [](gpointer p) -> gboolean {
-        auto* g = static_cast<Geoeffnet*>(p);
-        GtkWidget* d = zielwert_dialog();
-        if (!d)
-            return TRUE;
-        g->gesehen = true;
-        g->ueber = gtk_window_get_transient_for(GTK_WINDOW(d));
-        gtk_dialog_response(GTK_DIALOG(d), GTK_RESPONSE_CANCEL);
-        g->quelle = 0;
-        return FALSE;
-    }, &g);
-    // Only a safety net against a hanging test, no measure of time.
-    const guint netz = g_timeout_add_seconds(20, [](gpointer p) -> gboolean {
-        static_cast<Geoeffnet*>(p)->zu_lange = true;
-        if (GtkWidget* d = zielwert_dialog())
-            gtk_dialog_response(GTK_DIALOG(d), GTK_RESPONSE_CANCEL);
-        return FALSE;
-    }, &g);
-    taste(window_main, GDK_g, GDK_CONTROL_MASK);
-    if (g.quelle)
-        g_source_remove(g.quelle);
-    if (!g.zu_lange)
-        g_source_remove(netz);
-    EXPECT_TRUE(g.gesehen) << "waited 20 s for the dialog \"Zielwert suchen\"";
-    EXPECT_FALSE(g.zu_lange);
-    EXPECT_EQ(g.ueber, GTK_WINDOW(window_main));
-    EXPECT_EQ(zielwert_dialog(), nullptr);
+    const auto d = ausfuehren([] { taste(window_main, GDK_g, GDK_CONTROL_MASK); }, {ABBRECHEN});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Zielwert suchen");
+    EXPECT_EQ(d[0].ueber, GTK_WINDOW(window_main));
     EXPECT_EQ(inhalt(), vorher);
 }
 
