@@ -2,6 +2,8 @@
 
 #include "zahlen.h"
 
+const char* const KV_EINGABERAHMEN = "Eingabedaten";
+
 int kv_eingabe_index(const KvRechner& r, std::string_view name)
 {
     for (size_t i = 0; i < r.eingaben.size(); ++i)

@@ -7,6 +7,7 @@
 #pragma once
 #include "rechengang.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,32 @@ struct KvEingabe {
     std::vector<const char*> auswahl = {}; // offered texts (the class box's list)
     KvNurBei nur_bei = {};                 // read only in this mode
     bool beim_rechnen = true;              // false: read only for the plot
+    const char* rahmen = "";               // caption of the frame the window shows it in
 };
+
+// The input frame of a six-box window, around all its input panels: a field
+// the window shows in no frame of its own stands in it.
+extern const char* const KV_EINGABERAHMEN;
+
+// The fields or the options of one frame of the window.
+template <typename T>
+struct KvRahmen {
+    const char* beschriftung;
+    std::vector<T> teile;
+};
+
+// Fields or options frame by frame, in window order, each named with its frame.
+template <typename T>
+std::vector<T> kv_rahmenweise(std::initializer_list<KvRahmen<T>> rahmen)
+{
+    std::vector<T> alle;
+    for (const KvRahmen<T>& r : rahmen)
+        for (T t : r.teile) {
+            t.rahmen = r.beschriftung;
+            alle.push_back(std::move(t));
+        }
+    return alle;
+}
 
 // An option: a group of radio buttons or one check button.
 struct KvOption {
@@ -43,6 +69,7 @@ struct KvOption {
     std::vector<const char*> werte;    // value names, e.g. "1" ... "4", "nein", "ja"
     std::vector<const char*> knoepfe;  // radio button caption of each value
     int vorgabe = 0;                   // index of the default value
+    const char* rahmen = "";           // caption of the frame the window shows it in
 };
 
 // A result field.

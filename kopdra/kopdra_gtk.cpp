@@ -5,6 +5,7 @@
 #include "kupplung.h"
 
 #include <algorithm>
+#include <string_view>
 
 GtkWidget* INPUT_Drehmomente[3];
 GtkWidget* INPUT_Drehzahlen[4];
@@ -41,10 +42,13 @@ GtkWidget* eingabe_tabelle(int von, int n, GtkWidget** felder)
     return tabelle;
 }
 
-void eingabe_panel(int box, const char* titel, int von, int n, GtkWidget** felder)
+// The table in the frame the description names; a field of the input frame
+// itself stands without one.
+void eingabe_panel(int box, int von, int n, GtkWidget** felder)
 {
     GtkWidget* tabelle = eingabe_tabelle(von, n, felder);
-    if (!titel) {
+    const char* titel = R.eingaben[von].rahmen;
+    if (std::string_view(titel) == KV_EINGABERAHMEN) {
         kv_gtk_packen(Pack_Box[box], tabelle);
         return;
     }
@@ -54,13 +58,10 @@ void eingabe_panel(int box, const char* titel, int von, int n, GtkWidget** felde
 // Where the window's groups start among the fields.
 enum { DREHMOMENTE = 0, DREHZAHLEN = 3, DREHMASSEN = 7, BESCHLEUNIGUNG = 9 };
 
-void kv_gtk_drehmomente() { eingabe_panel(0, "Drehmomente", DREHMOMENTE, 3, INPUT_Drehmomente); }
-void kv_gtk_drehzahlen() { eingabe_panel(0, "Drehzahlen", DREHZAHLEN, 4, INPUT_Drehzahlen); }
-void kv_gtk_drehmassen() { eingabe_panel(1, "Drehmassen", DREHMASSEN, 2, INPUT_Drehmassen); }
-void kv_gtk_beschleunigungszeit()
-{
-    eingabe_panel(1, nullptr, BESCHLEUNIGUNG, 1, INPUT_Beschleunigungszeit);
-}
+void kv_gtk_drehmomente() { eingabe_panel(0, DREHMOMENTE, 3, INPUT_Drehmomente); }
+void kv_gtk_drehzahlen() { eingabe_panel(0, DREHZAHLEN, 4, INPUT_Drehzahlen); }
+void kv_gtk_drehmassen() { eingabe_panel(1, DREHMASSEN, 2, INPUT_Drehmassen); }
+void kv_gtk_beschleunigungszeit() { eingabe_panel(1, BESCHLEUNIGUNG, 1, INPUT_Beschleunigungszeit); }
 
 void kv_gtk_rButtons()
 {
@@ -70,7 +71,7 @@ void kv_gtk_rButtons()
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons[i]));
         kv_gtk_packen(box, rButtons[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", box);
+    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, box);
 }
 
 int kv_gtk_ergebnisse()

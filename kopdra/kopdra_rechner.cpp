@@ -50,22 +50,30 @@ constexpr KvNurBei nur_gesucht{0, GESUCHT};
 const KvRechner kopdra_rechner = {
     .name = "kopdra",
     .titel = "Berechung von Schaltgetrieben",
-    .eingaben = {
+    .eingaben = kv_rahmenweise<KvEingabe>({
+    {"Drehmomente", {
         {"TA", "Antriebsmoment TA / Nm", "Nm", "15325"},
         {"TL", "Lastmomet TL / Nm", "Nm", "4000"},
         {"TK", "Kupplungsmoment TK / Nm", "Nm", "16000", false, {}, nur_gegeben},
+    }},
+    {"Drehzahlen", {
         {"n10", "Drehzahl Antrieb n10 / (1/min)", "1/min", "350"},
         {"n20", "Lastdrehzahl vor dem Kuppeln n20 / (1/min)", "1/min", "0"},
         {"nL", "Lastdrehzahl nach dem Kuppeln nL / (1/min)", "1/min", "350", false, {}, nur_gegeben},
         {"Z", "Anzahl der Schaltungen Z / (1/h)", "1/h", "200", false, {}, nur_gegeben},
+    }},
+    {"Drehmassen", {
         {"JA", "Drehmasse des Antriebs JA / kgm^2", "kgm^2", "76"},
         {"JL", "Drehmasse der Last JL / kgm^2", "kgm^2", "80"},
+    }},
+    // Below the masses, in no frame of its own.
+    {KV_EINGABERAHMEN, {
         {"tB", "Beschleunigungszeit tB / s", "s", "0.23069", false, {}, nur_gesucht},
-    },
-    .optionen = {
+    }}}),
+    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
         {"Modus", "Kupplungsmoment", {"gegeben", "gesucht"},
          {"Kupplungsmoment gegeben", "Kupplungsmoment gesucht"}},
-    },
+    }}}),
     .ergebnisse = {
         {"tb", "Beschleunigungszeit tB / s", "s", "%7.5lf", nur_gegeben},
         {"n12", "Synchrondrehzahl n12 / (1/min)", "1/min", "%7.5lf", nur_gegeben},

@@ -39,7 +39,7 @@ void kv_gtk_geom_werkstoff()
         kv_gtk_zelle(tabelle, label[i], spalte, zeile);
         kv_gtk_zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
 }
 
 void kv_gtk_toggle_Buttons()
@@ -58,7 +58,7 @@ void kv_gtk_toggle_Buttons()
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
     radio_status = SCHMIERLOCH_GEGENUEBER;
     check_status = EPS_ITERATIV;
-    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, tabelle);
 }
 
 int kv_gtk_ergebnisse()

@@ -48,7 +48,7 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 const KvRechner lupran_rechner = {
     .name = "lupran",
     .titel = "Radial-Gleitlager-Berechnung nach DIN 31652",
-    .eingaben = {
+    .eingaben = kv_rahmenweise<KvEingabe>({{"Geometrie und Werkstoffdaten", {
         {"f", "Kraft F / N", "N", "36000"},
         {"rn", "Drehzahl / (1/min)", "1/min", "2000"},
         {"d", "Durchmesser / mm", "mm", "120"},
@@ -62,12 +62,12 @@ const KvRechner lupran_rechner = {
         {"taus", "Oelaustrittstemperatur / Grad C", "Grad C", "78"},
         {"a1s", "alpha Welle / (1/K)", "1/K", "0.000011"},
         {"a1b", "alpha Lager / (1/K)", "1/K", "0.000023"},
-    },
-    .optionen = {
+    }}}),
+    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
         {"Oelzufuhr", "Oelzufuhr", {"1", "2", "3"},
          {"Schmierloch gegenueber der Last", "Schmierloch 90 Grad zur Last", "Ringnut"}},
         {"eps_direkt", "Eps direkt berechnen", {"nein", "ja"}, {}},
-    },
+    }}}),
     .ergebnisse = {
         {"bd", "Breite/Durchmesser BD / 1", "1", "%7.5lf"},
         {"u", "Geschwindigkeit u / (m/s)", "m/s", "%7.5lf"},

@@ -216,7 +216,7 @@ int kv_gtk_fenster_aufbauen()
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
         kv_gtk_packen(Pack_Box[2], Pack_Box[0]);
         kv_gtk_packen(Pack_Box[2], Pack_Box[1]);
-        kv_gtk_im_rahmen(Pack_Box[5], "Eingabedaten", Pack_Box[2]);
+        kv_gtk_im_rahmen(Pack_Box[5], KV_EINGABERAHMEN, Pack_Box[2]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[3]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
         gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[5], TRUE, TRUE, 0);

@@ -52,7 +52,7 @@ int kv_gtk_geometrie()
                      eingabe_zeile(i));
         kv_gtk_zelle(tabelle, INPUT_Geometrie[i], eingabe_spalte(i) + 1, eingabe_zeile(i));
     }
-    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
     return 0;
 }
 
@@ -71,7 +71,7 @@ int kv_gtk_rButtons()
         kv_gtk_zelle(tabelle, kv_gtk_bild(bild.c_str()), k, 0);
         kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
-    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, tabelle);
     return 0;
 }
 

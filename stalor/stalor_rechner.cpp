@@ -36,7 +36,7 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 const KvRechner stalor_rechner = {
     .name = "stalor",
     .titel = "Knickung von Bauteilen",
-    .eingaben = {
+    .eingaben = kv_rahmenweise<KvEingabe>({{"Geometrie", {
         {"F", "Kraft F / N", "N", "3500"},
         {"l1", "Knicklaenge L1 / mm", "mm", "229"},
         {"A", "Flaeche A / mm^2", "mm^2", "78.54"},
@@ -44,12 +44,12 @@ const KvRechner stalor_rechner = {
         {"E", "E-Modul E / (N/mm^2)", "N/mm^2", "206000"},
         {"Re", "Streckgrenze Re / (N/mm^2)", "N/mm^2", "500"},
         {"S", "Sicherheit / 1", "1", "7"},
-    },
-    .optionen = {
+    }}}),
+    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
         {"Knickfall", "Knickfall", {"1", "2", "3", "4"},
          {"Knickfall 1 (eingespannt/frei)", "Knickfall 2 (gelenkig/gelenkig)",
           "Knickfall 3 (eingespannt/gelenkig)", "Knickfall 4 (eingespannt/eingespannt)"}},
-    },
+    }}}),
     .ergebnisse = {
         {"fkl", "freie Knicklaenge / mm", "mm", "%7.5lf"},
         {"thr", "Traegheitsradius / mm", "mm", "%7.5lf"},

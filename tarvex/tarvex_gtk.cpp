@@ -56,7 +56,7 @@ void kv_gtk_geometrie_werkstoff()
     gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), R.eingaben[QUALITAET].vorgabe);
     kv_gtk_zelle(tabelle, beschriftung(QUALITAET), 0, 9);
     kv_gtk_zelle(tabelle, Combo, 1, 9);
-    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_schraube()
@@ -72,7 +72,7 @@ void kv_gtk_nachgiebigkeit_schraube()
     }
     kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE + 18), 0, 10);
     kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
-    kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Schraube", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[SCHRAUBE].rahmen, tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_platte()
@@ -90,7 +90,7 @@ void kv_gtk_nachgiebigkeit_platte()
         kv_gtk_zelle(tabelle, beschriftung(PLATTE + 8 + i), 0, 5 + i);
         kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], "Nachgiebigkeit der Platte", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[PLATTE].rahmen, tabelle);
 }
 
 void kv_gtk_cButtons()
@@ -100,7 +100,7 @@ void kv_gtk_cButtons()
         cButtons_Schraubenart[k] = gtk_check_button_new_with_label(R.optionen[k].beschriftung);
     for (GtkWidget* b : cButtons_Schraubenart)
         kv_gtk_packen(box, b);
-    kv_gtk_im_rahmen(Pack_Box[1], "Auswahl", box);
+    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, box);
 }
 
 int kv_gtk_ergebnisse()

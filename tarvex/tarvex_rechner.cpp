@@ -55,7 +55,7 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 
 std::vector<KvEingabe> eingaben()
 {
-    std::vector<KvEingabe> e = {
+    const std::vector<KvEingabe> geometrie = {
         {"d", "Nenndurchmesser d / mm", "mm", "12"},
         {"P", "Steigung P / mm", "mm", "1.75"},
         {"FK", "Min. Klemmkraft FK / N", "N", "2870"},
@@ -69,6 +69,7 @@ std::vector<KvEingabe> eingaben()
          {"4.6", "4.8", "5.6", "5.8", "6.8", "8.8", "10.9", "12.9"}},
     };
     // The bolt's sections, row by row: diameter and length.
+    std::vector<KvEingabe> e;
     static const char* const di[9] = {"di1", "di2", "di3", "di4", "di5", "di6", "di7", "di8", "di9"};
     static const char* const li[9] = {"li1", "li2", "li3", "li4", "li5", "li6", "li7", "li8", "li9"};
     static const char* const schaft[4] = {"12", "30", "9.853", "12"};
@@ -77,7 +78,9 @@ std::vector<KvEingabe> eingaben()
         e.push_back({li[k], "li / mm", "mm", k < 2 ? schaft[2 * k + 1] : "0"});
     }
     e.push_back({"Es", "E-Modul / (N/mm^2)", "N/mm^2", "210000"});
+    const std::vector<KvEingabe> schraube = std::move(e);
     // The plates, row by row: modulus and thickness.
+    e.clear();
     static const char* const Epi[4] = {"Epi1", "Epi2", "Epi3", "Epi4"};
     static const char* const lpi[4] = {"lpi1", "lpi2", "lpi3", "lpi4"};
     for (int k = 0; k < 4; ++k) {
@@ -91,7 +94,9 @@ std::vector<KvEingabe> eingaben()
         {"DA", "Aussend. DA / mm", "mm", "80"},
         {"n", "Krafteinleitungsfaktor n / 1", "1", "0.3"},
     });
-    return e;
+    return kv_rahmenweise<KvEingabe>({{"Geometrie und Werkstoffdaten", geometrie},
+                                      {"Nachgiebigkeit der Schraube", schraube},
+                                      {"Nachgiebigkeit der Platte", e}});
 }
 
 } // namespace
@@ -100,10 +105,10 @@ const KvRechner tarvex_rechner = {
     .name = "tarvex",
     .titel = "Schraubenberechnung nach VDI 2230",
     .eingaben = eingaben(),
-    .optionen = {
+    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
         {"Dehnschraube", "Dehnschraube", {"nein", "ja"}, {}},
         {"schlussgerollt", "Schraube schlussgerollt", {"nein", "ja"}, {}},
-    },
+    }}}),
     .ergebnisse = {
         {"PhiK", "Kraftverhaeltnis PhiK", "1", "%7.5g"},
         {"deltas", "Nachgiebigkeit der Schraube / (mm/N)", "mm/N", "%7.5g"},

@@ -43,7 +43,7 @@ void kv_gtk_werkstoffdaten()
 {
     for (int i = 0; i < 7; ++i)
         INPUT_Werkstoffdaten[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
-    kv_gtk_im_rahmen(Pack_Box[0], "Geometrie und Werkstoffdaten",
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen,
                      paar_tabelle(4, R.eingaben.data(), INPUT_Werkstoffdaten, 7));
 }
 
@@ -69,7 +69,7 @@ void kv_gtk_federkenlinie()
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
     kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
     kv_gtk_packen(Pack_Box[4], Drawa);
-    kv_gtk_im_rahmen(Pack_Box[5], "Federkennlinie zeichnen von - bis", Pack_Box[4]);
+    kv_gtk_im_rahmen(Pack_Box[5], R.eingaben[KENNLINIE].rahmen, Pack_Box[4]);
 }
 
 void zeichnen(const Kennlinienbild& b)

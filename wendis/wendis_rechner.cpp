@@ -34,7 +34,8 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 const KvRechner wendis_rechner = {
     .name = "wendis",
     .titel = "Berechung von Tellerfedern nach DIN 2093",
-    .eingaben = {
+    .eingaben = kv_rahmenweise<KvEingabe>({
+    {"Geometrie und Werkstoffdaten", {
         {"De", "Aussendurchmesser De / mm", "mm", "100"},
         {"E", "E-Modul E / (N/mm^2)", "N/mm^2", "206000"},
         {"Di", "Innendurchmesser Di / mm", "mm", "50"},
@@ -42,10 +43,12 @@ const KvRechner wendis_rechner = {
         {"t", "Dicke t / mm", "mm", "1"},
         {"h0", "Stuelphoehe h0 / mm", "mm", "1"},
         {"s", "Federweg s / mm", "mm", "1"},
-        // The plot range, read only by "Kennlinie zeichnen".
+    }},
+    // The plot range, read only by "Kennlinie zeichnen".
+    {"Federkennlinie zeichnen von - bis", {
         {"s1", "Federweg von s1 / mm", "mm", "0", false, {}, {}, false},
         {"s2", "Federweg bis s2 / mm", "mm", "1", false, {}, {}, false},
-    },
+    }}}),
     .optionen = {},
     .ergebnisse = {
         {"F", "Federkraft F / N", "N", "%10.6lf"},
