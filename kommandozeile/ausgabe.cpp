@@ -2,7 +2,9 @@
 
 #include "zahlen.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -29,6 +31,16 @@ void json_text(std::string& aus, std::string_view t)
         }
     }
     aus += '"';
+}
+
+void json_texte(std::string& aus, const std::vector<const char*>& t)
+{
+    aus += '[';
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (i) aus += ", ";
+        json_text(aus, t[i]);
+    }
+    aus += ']';
 }
 
 // A JSON number, or the strings "inf", "-inf", "nan" that JSON lacks.
@@ -75,6 +87,22 @@ struct Objekt {
     {
         schluessel(k);
         if (zahl) json_zahl(aus, w); else aus += "null";
+    }
+    void wahr(const char* k, bool w) { schluessel(k); aus += w ? "true" : "false"; }
+    void texte(const char* k, const std::vector<const char*>& t) { schluessel(k); json_texte(aus, t); }
+    // null, or the option and its value for which alone it counts
+    void nur_bei(const KvRechner& r, const KvNurBei& b)
+    {
+        schluessel("nur_bei");
+        if (b.option < 0) {
+            aus += "null";
+            return;
+        }
+        const KvOption& o = r.optionen[b.option];
+        Objekt n{aus};
+        n.text("option", o.name);
+        n.text("wert", o.werte[b.wert]);
+        n.ende();
     }
     void ende() { aus += "}"; }
 };
@@ -175,6 +203,61 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
         });
         o.ende();
     }
+    aus += "\n" + einzug + "}";
+}
+
+void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::string& einzug)
+{
+    const std::string e1 = einzug + "  ";
+    aus += "{\n" + e1 + "\"programm\": ";
+    json_text(aus, r.name);
+    aus += ",\n" + e1 + "\"titel\": ";
+    json_text(aus, r.titel);
+    aus += ",\n" + e1 + "\"verfahren\": ";
+    json_text(aus, r.verfahren);
+    // The frames in window order, as the fields and then the options name them.
+    std::vector<const char*> rahmen;
+    auto rahmen_dazu = [&](const char* b) {
+        if (std::none_of(rahmen.begin(), rahmen.end(), [&](const char* x) { return std::string_view(x) == b; }))
+            rahmen.push_back(b);
+    };
+    for (const KvEingabe& f : r.eingaben) rahmen_dazu(f.rahmen);
+    for (const KvOption& o : r.optionen) rahmen_dazu(o.rahmen);
+    aus += ",\n" + e1 + "\"rahmen\": ";
+    json_texte(aus, rahmen);
+    json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
+        const KvEingabe& f = r.eingaben[i];
+        o.text("name", f.name);
+        o.text("beschriftung", f.beschriftung);
+        o.text("einheit", f.einheit);
+        o.text("vorgabe", f.vorgabe);
+        o.text("rahmen", f.rahmen);
+        o.wahr("text", f.text);
+        o.texte("auswahl", f.auswahl);
+        o.nur_bei(r, f.nur_bei);
+        o.wahr("beim_rechnen", f.beim_rechnen);
+    });
+    json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
+        const KvOption& p = r.optionen[k];
+        o.text("name", p.name);
+        o.text("beschriftung", p.beschriftung);
+        o.text("rahmen", p.rahmen);
+        o.texte("werte", p.werte);
+        o.texte("knoepfe", p.knoepfe);
+        o.text("vorgabe", p.werte[p.vorgabe]);
+    });
+    json_liste(aus, "ergebnisse", r.ergebnisse.size(), e1, [&](Objekt& o, size_t j) {
+        const KvAusgabe& a = r.ergebnisse[j];
+        o.text("name", a.name);
+        o.text("beschriftung", a.beschriftung);
+        o.text("einheit", a.einheit);
+        o.text("format", a.format);
+        o.nur_bei(r, a.nur_bei);
+    });
+    json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
+        o.text("name", r.hinweise[h].name);
+        o.text("beschriftung", r.hinweise[h].beschriftung);
+    });
     aus += "\n" + einzug + "}";
 }
 

@@ -24,6 +24,11 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
                        const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug,
                        const KvJsonSuche* suche = nullptr);
 
+// What a calculator tells about itself, as one JSON object: its fields,
+// options, results and notes in window order with captions, units, defaults
+// and the frames the window shows them in.
+void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::string& einzug);
+
 // The status of a row without a solution of its search.
 extern const char* const KV_KEINE_LOESUNG;
 

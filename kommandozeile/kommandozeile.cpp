@@ -9,6 +9,7 @@
 #include "studie.h"
 #include "suche.h"
 #include "zahlen.h"
+#include "zuweisung.h"
 
 #include <glib.h>
 
@@ -49,11 +50,6 @@ std::string programmliste()
         t += r->name;
     }
     return t;
-}
-
-std::string feld_text(const KvEingabe& f)
-{
-    return std::string("Feld ") + f.name + " (" + f.beschriftung + ")";
 }
 
 // Writes everything at once, so that stdout holds the whole result or, when
@@ -133,30 +129,15 @@ void Lauf::zuweisungen(const KvAufruf& a)
 {
     for (size_t j = 1; j < a.rest.size(); ++j) {
         const std::string& z = a.rest[j];
-        const size_t gleich = z.find('=');
-        if (gleich == std::string::npos)
-            throw falsch("\"" + z + "\" ist keine Zuweisung NAME=WERT");
-        const std::string name = z.substr(0, gleich), wert = z.substr(gleich + 1);
-        if (!genannt_.insert(name).second)
-            throw falsch(name + " ist zweimal angegeben");
-        if (const int i = kv_eingabe_index(*r_, name); i >= 0) {
-            eingaben_.texte[i] = wert;
-        } else if (const int k = kv_option_index(*r_, name); k >= 0) {
-            const int w = kv_optionswert_index(r_->optionen[k], wert);
-            if (w < 0)
-                throw falsch(z + ": erlaubt sind " + kv_optionswerte(r_->optionen[k]));
-            eingaben_.optionen[k] = w;
-        } else if (std::any_of(r_->ergebnisse.begin(), r_->ergebnisse.end(),
-                               [&](const KvAusgabe& e) { return name == e.name; })) {
-            if (a.suche.empty())
-                throw falsch(z + ": " + name + " ist ein Ergebnis; ein Zielwert gilt nur mit --suche");
-            if (!ziel_.empty())
-                throw falsch(z + ": eine Suche hat ein Ziel, " + ziel_ + " ist schon angegeben");
-            ziel_ = z;
-        } else {
-            throw falsch(std::string("unbekannter Name \"") + name + "\" fuer " + r_->name
-                         + " (--namen zeigt die Namen)");
-        }
+        bool ergebnis = false;
+        if (std::string fehler = kv_zuweisen(*r_, z, eingaben_, genannt_, !a.suche.empty(), ergebnis);
+            !fehler.empty())
+            throw falsch(fehler);
+        if (!ergebnis)
+            continue;
+        if (!ziel_.empty())
+            throw falsch(z + ": eine Suche hat ein Ziel, " + ziel_ + " ist schon angegeben");
+        ziel_ = z;
     }
 }
 
@@ -175,7 +156,7 @@ void Lauf::variationen(const KvAufruf& a)
         }
         const KvEingabe& f = r_->eingaben[v.feld];
         if (!kv_gelesen(*r_, v.feld, eingaben_.optionen.data()))
-            throw falsch("--variiere " + v.name + ": " + feld_text(f)
+            throw falsch("--variiere " + v.name + ": " + kv_feld_text(f)
                          + " wird bei dieser Auswahl nicht gelesen");
         if (!genannt_.insert(v.name).second)
             throw falsch(v.name + " ist zweimal angegeben");
@@ -217,7 +198,7 @@ void Lauf::suche_pruefen(const KvAufruf& a)
     const std::string& jetzt = eingaben_.texte[s.feld];
     if (a.bereich.empty()) {
         if (const int stelle = kv_erste_fehlstelle(jetzt.c_str()))
-            throw falsch(feld_text(r_->eingaben[s.feld]) + ": Stelle " + std::to_string(stelle)
+            throw falsch(kv_feld_text(r_->eingaben[s.feld]) + ": Stelle " + std::to_string(stelle)
                          + ": keine Zahl");
         kv_suchbereich_vorgabe(kv_zahl_lesen(jetzt.c_str()), s.von, s.bis);
     } else {
@@ -303,8 +284,7 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand, !a.diagramm.empty());
     if (rechnung.status == KvStatus::abgelehnt)
-        throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
-                     + std::to_string(rechnung.stelle) + ": keine Zahl");
+        throw falsch(kv_keine_zahl_text(*r_, rechnung));
     if (rechnung.status == KvStatus::verweigert)
         throw Abbruch{1, rechnung.meldung};
     if (!a.diagramm.empty())
@@ -337,8 +317,7 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
 std::vector<int> Lauf::studie_lesen(KvStand& stand, KvRechnung& rechnung)
 {
     if (!kv_lesen(*r_, eingaben_, stand, rechnung))
-        throw falsch(feld_text(r_->eingaben[rechnung.feld]) + ": Stelle "
-                     + std::to_string(rechnung.stelle) + ": keine Zahl");
+        throw falsch(kv_keine_zahl_text(*r_, rechnung));
     std::vector<int> felder;
     for (const KvVariation& v : variationen_)
         felder.push_back(v.feld);

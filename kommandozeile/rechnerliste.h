@@ -1,6 +1,7 @@
-// The five calculators the command line knows, by program name.
+// The five calculators the command line knows, by program name, and the
+// diagram of each (kommandozeile/diagrammzeichner.cpp: the list itself needs
+// no diagrams).
 #pragma once
-#include "diagramm.h"
 #include "rechner.h"
 
 #include <string_view>
@@ -9,6 +10,8 @@
 const std::vector<const KvRechner*>& kv_alle_rechner();
 // nullptr when no calculator has that name.
 const KvRechner* kv_rechner_finden(std::string_view name);
+
+struct Diagramm;
 
 // The diagram of a calculator's computation from the values as read (with
 // the plot's fields); false with the text of the window's message.

@@ -3,7 +3,9 @@
 # report tests, window tests under Xvfb (also under a German locale), the
 # Debian package and its contents, then everything once more built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and last a short fixed run
-# of every calculator's fuzz target (clang, libFuzzer).
+# of every calculator's fuzz target (clang, libFuzzer).  The engine is built
+# as a WebAssembly module first, for the tests that hold it against the
+# command line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -15,6 +17,10 @@ lauf() {
   (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure)
 }
 
+# The engine as a WebAssembly module, which the tests of build compare with
+# the command line.
+cmake -S . -B build-wasm -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake >/dev/null
+cmake --build build-wasm -j"$(nproc)"
 lauf build
 
 # The Debian package, built with dpkg-buildpackage from a copy of the tree, and

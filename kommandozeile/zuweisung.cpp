@@ -1,0 +1,58 @@
+#include "zuweisung.h"
+
+#include <algorithm>
+
+namespace {
+
+// The allowed values of an option: "1, 2, 3, 4".
+std::string werte_text(const KvOption& o)
+{
+    std::string t;
+    for (const char* w : o.werte) {
+        if (!t.empty()) t += ", ";
+        t += w;
+    }
+    return t;
+}
+
+} // namespace
+
+std::string kv_zuweisen(const KvRechner& r, const std::string& z, KvEingaben& e,
+                        std::set<std::string>& genannt, bool mit_suche, bool& ergebnis)
+{
+    ergebnis = false;
+    const size_t gleich = z.find('=');
+    if (gleich == std::string::npos)
+        return "\"" + z + "\" ist keine Zuweisung NAME=WERT";
+    const std::string name = z.substr(0, gleich), wert = z.substr(gleich + 1);
+    if (!genannt.insert(name).second)
+        return name + " ist zweimal angegeben";
+    if (const int i = kv_eingabe_index(r, name); i >= 0) {
+        e.texte[i] = wert;
+    } else if (const int k = kv_option_index(r, name); k >= 0) {
+        const int w = kv_optionswert_index(r.optionen[k], wert);
+        if (w < 0)
+            return z + ": erlaubt sind " + werte_text(r.optionen[k]);
+        e.optionen[k] = w;
+    } else if (std::any_of(r.ergebnisse.begin(), r.ergebnisse.end(),
+                           [&](const KvAusgabe& a) { return name == a.name; })) {
+        if (!mit_suche)
+            return z + ": " + name + " ist ein Ergebnis; ein Zielwert gilt nur mit --suche";
+        ergebnis = true;
+    } else {
+        return std::string("unbekannter Name \"") + name + "\" fuer " + r.name
+               + " (--namen zeigt die Namen)";
+    }
+    return "";
+}
+
+std::string kv_feld_text(const KvEingabe& f)
+{
+    return std::string("Feld ") + f.name + " (" + f.beschriftung + ")";
+}
+
+std::string kv_keine_zahl_text(const KvRechner& r, const KvRechnung& rechnung)
+{
+    return kv_feld_text(r.eingaben[rechnung.feld]) + ": Stelle " + std::to_string(rechnung.stelle)
+           + ": keine Zahl";
+}

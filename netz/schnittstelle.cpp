@@ -1,0 +1,88 @@
+#include "schnittstelle.h"
+
+#include "ausgabe.h"
+#include "rechnerliste.h"
+#include "zuweisung.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+// Exported from the module under that name; natively (the bench) a plain function.
+#ifdef __wasm__
+#define NETZ_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define NETZ_EXPORT(name)
+#endif
+
+namespace {
+
+std::string json, bericht, meldung;
+
+// What the command line returns for wrong use and for a refusal.
+constexpr int FALSCH = 2, VERWEIGERT = 1;
+
+int abbruch(int status, std::string text)
+{
+    meldung = std::move(text);
+    return status;
+}
+
+} // namespace
+
+NETZ_EXPORT("speicher") char* netz_speicher(size_t n)
+{
+    return static_cast<char*>(std::malloc(n ? n : 1));
+}
+
+NETZ_EXPORT("freigeben") void netz_freigeben(char* p) { std::free(p); }
+
+NETZ_EXPORT("beschreibungen") const char* netz_beschreibungen()
+{
+    static const std::string alle = [] {
+        std::string t = "[";
+        for (const KvRechner* r : kv_alle_rechner()) {
+            t += t.size() > 1 ? ",\n  " : "\n  ";
+            kv_beschreibung_anhaengen(t, *r, "  ");
+        }
+        return t + "\n]\n";
+    }();
+    return alle.c_str();
+}
+
+NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen)
+{
+    json.clear();
+    bericht.clear();
+    meldung.clear();
+    const KvRechner* r = kv_rechner_finden(programm);
+    if (!r)
+        return abbruch(FALSCH, std::string("unbekanntes Programm \"") + programm + "\"");
+    KvEingaben eingaben = kv_vorgaben(*r);
+    std::set<std::string> genannt;
+    const std::string alle = zeilen;
+    for (size_t von = 0; von < alle.size();) {
+        const size_t bis = std::min(alle.find('\n', von), alle.size());
+        bool ergebnis = false;
+        const std::string fehler =
+            kv_zuweisen(*r, alle.substr(von, bis - von), eingaben, genannt, false, ergebnis);
+        if (!fehler.empty())
+            return abbruch(FALSCH, fehler);
+        von = bis + 1;
+    }
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(*r, eingaben, stand);
+    if (rechnung.status == KvStatus::abgelehnt)
+        return abbruch(FALSCH, kv_keine_zahl_text(*r, rechnung));
+    if (rechnung.status == KvStatus::verweigert)
+        return abbruch(VERWEIGERT, rechnung.meldung);
+    kv_json_anhaengen(json, *r, eingaben, stand, rechnung, "");
+    json += "\n";
+    bericht = r->bericht(stand, rechnung);
+    return 0;
+}
+
+NETZ_EXPORT("json") const char* netz_json() { return json.c_str(); }
+NETZ_EXPORT("bericht") const char* netz_bericht() { return bericht.c_str(); }
+NETZ_EXPORT("meldung") const char* netz_meldung() { return meldung.c_str(); }
