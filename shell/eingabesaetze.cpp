@@ -56,7 +56,7 @@ GtkWidget* chooser(const char* titel, GtkFileChooserAction art, const char* ok_k
 std::string waehlen(GtkWidget* dialog)
 {
     const std::string pfad = kv_gtk_datei_waehlen(dialog);
-    gtk_widget_destroy(dialog);
+    kv_gtk_dateiauswahl_schliessen(dialog);
     return pfad;
 }
 

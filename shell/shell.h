@@ -204,9 +204,14 @@ void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
 // response.
 int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text,
                    GtkWidget* ueber = nullptr);
-// Runs a file chooser: the chosen file, or "" when the user cancelled.  The
-// caller destroys the dialog.
+// File choosers (dateiauswahl.cpp).  Runs one: the chosen file, or "" when
+// the user cancelled; the caller then closes it with
+// kv_gtk_dateiauswahl_schliessen, which destroys it once it is no longer
+// listing a folder (kv_gtk_dateiauswahl_listet): at once, or after the
+// listing, the chooser on the screen until then.
 std::string kv_gtk_datei_waehlen(GtkWidget* dialog);
+bool kv_gtk_dateiauswahl_listet(GtkWidget* chooser);
+void kv_gtk_dateiauswahl_schliessen(GtkWidget* chooser);
 int kv_gtk_dlg_info();
 int kv_gtk_dlg_keine_ergebnisse();
 int kv_gtk_dlg_speichern_unter();
