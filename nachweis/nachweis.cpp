@@ -104,8 +104,7 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
     if (!nicht_gelesen.empty())
         s.absatz("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): " + nicht_gelesen);
     if (!leer.text.empty())
-        s.absatz("Nicht belegt und weggelassen (im Eingabesatz enthalten): "
-                 + leer.text);
+        s.absatz("Nicht belegt und weggelassen (im Eingabesatz enthalten): " + leer.text);
 }
 
 void rechengang(KvSatz& s, const KvRechengang& g)

@@ -40,7 +40,8 @@ public:
         bool enthaelt(double w) const
         {
             if (std::isnan(w)) // 0 / 0: a range without bounds takes it
-                return std::isnan(unten) || std::isnan(oben) || (unten == -INFINITY && oben == INFINITY);
+                return std::isnan(unten) || std::isnan(oben)
+                    || (unten == -INFINITY && oben == INFINITY);
             const double rand = 1e-12 * std::fmax(std::fabs(unten), std::fabs(oben));
             return w >= unten - rand && w <= oben + rand;
         }
@@ -101,18 +102,24 @@ private:
     {
         Bereich w = produkt();
         for (;;) {
-            if (zeichen('+')) w = ecken(w, produkt(), [](double x, double y) { return x + y; });
-            else if (zeichen('-')) w = ecken(w, produkt(), [](double x, double y) { return x - y; });
-            else return w;
+            if (zeichen('+'))
+                w = ecken(w, produkt(), [](double x, double y) { return x + y; });
+            else if (zeichen('-'))
+                w = ecken(w, produkt(), [](double x, double y) { return x - y; });
+            else
+                return w;
         }
     }
     Bereich produkt()
     {
         Bereich w = vorzeichen();
         for (;;) {
-            if (zeichen('*')) w = ecken(w, vorzeichen(), [](double x, double y) { return x * y; });
-            else if (zeichen('/')) w = quotient(w, vorzeichen());
-            else return w;
+            if (zeichen('*'))
+                w = ecken(w, vorzeichen(), [](double x, double y) { return x * y; });
+            else if (zeichen('/'))
+                w = quotient(w, vorzeichen());
+            else
+                return w;
         }
     }
     Bereich vorzeichen()

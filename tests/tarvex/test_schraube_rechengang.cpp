@@ -77,6 +77,9 @@ TEST(SchraubeRechengang, NichtBelegteZeilen)
         {{{"li9", "1"}, {"di8", "1"}, {"li7", "1"}, {"di6", "1"}, {"li5", "1"}, {"di4", "1"},
           {"li3", "1"}, {"lpi2", "1"}, {"lpi3", "1"}, {"lpi4", "1"}, {"Epi4", "0"}},
          "", "42 + 1 + 1"},
+        {{{"di3", "1"}, {"di4", "1"}, {"di5", "1"}, {"di6", "1"}, {"di7", "1"}, {"di8", "1"},
+          {"lpi2", "1"}, {"lpi3", "1"}},
+         "Abschnitt 9 (di = li = 0); Platte 4 (lpi = 0)", "42 + 1 + 1"},
         {{{"lpi1", "0"}, {"di2", "0"}, {"li2", "0"}, {"li3", "2"}},
          "Abschnitte 2, 4 bis 9 (di = li = 0); Platten 1 bis 4 (lpi = 0)", "0"},
     };
@@ -86,7 +89,8 @@ TEST(SchraubeRechengang, NichtBelegteZeilen)
         EXPECT_EQ(b.text, f.text);
         for (int i : b.felder) {
             const std::string name = tarvex_rechner.eingaben[i].name;
-            EXPECT_TRUE(name.rfind("Epi", 0) == 0 || kv_zahl_lesen(e.texte[i].c_str()) == 0) << name;
+            EXPECT_TRUE(name.rfind("Epi", 0) == 0 || kv_zahl_lesen(e.texte[i].c_str()) == 0)
+                << name;
         }
         const KvRechengang g = gang(f.f);
         EXPECT_EQ(kv_schritt_von(g, "lk").eingesetzt, f.lk) << f.text;
