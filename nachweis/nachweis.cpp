@@ -50,10 +50,11 @@ std::string zeit_text(const KvNachweisAngaben& a, const char* format)
 }
 
 // A value of the working or a check, to six digits as the working puts its
-// numbers in, with its unit; "1" (dimensionless) is not written.
-std::string mit_einheit(double wert, const std::string& einheit)
+// numbers in (genau: every digit it has), with its unit; "1"
+// (dimensionless) is not written.
+std::string mit_einheit(double wert, const std::string& einheit, bool genau = false)
 {
-    std::string t = kv_sechsstellig(wert);
+    std::string t = genau ? kv_kurz(wert) : kv_sechsstellig(wert);
     if (!einheit.empty() && einheit != "1")
         t += " " + einheit;
     return t;
@@ -143,9 +144,13 @@ void pruefungen(KvSatz& s, const KvRechengang& g)
     s.ueberschrift("Pruefungen");
     for (const KvPruefung& p : g.pruefungen) {
         std::string zeile;
+        // A value just past its limit would read the same to six digits;
+        // then both with every digit, so that the verdict can be seen.
+        const bool genau = p.wert != p.grenze
+                        && kv_sechsstellig(p.wert) == kv_sechsstellig(p.grenze);
         if (p.mit_grenze)
-            zeile = mit_einheit(p.wert, p.einheit) + " " + p.vergleich + " "
-                  + mit_einheit(p.grenze, p.einheit) + ": "
+            zeile = mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
+                  + mit_einheit(p.grenze, p.einheit, genau) + ": "
                   + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
         else if (!p.einheit.empty())
             zeile = mit_einheit(p.wert, p.einheit);

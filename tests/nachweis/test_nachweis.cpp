@@ -6,6 +6,7 @@
 #include "eingabesatz.h"
 #include "nachweis.h"
 #include "pdf_werkzeuge.h"
+#include "rechengang_aufzeichnen.h"
 #include "programm_starten.h"
 #include "rechnerliste.h"
 #include "zahlen.h"
@@ -234,6 +235,25 @@ TEST_F(Nachweis, NichtsGeschriebenOderAlteDateiBleibt)
     EXPECT_EQ(a.status, 1);
     EXPECT_NE(a.fehler.find("Nachweis " + pdf), std::string::npos) << a.fehler;
     EXPECT_EQ(lesen(pdf), "alt");
+}
+
+TEST_F(Nachweis, PruefungKnappAnDerGrenzeMitAllenStellen)
+{
+    // Checks of a calculator: one just past its limit, one well within.
+    KvRechner r = *kv_rechner_finden("stalor");
+    r.rechengang = [](const KvStand&, const KvRechnung&, KvRechengang& g) {
+        kv_pruefung(g, "knapp", 200.0000001, "N/mm^2", "<=", 200, false);
+        kv_pruefung(g, "weit", 123.456789, "1", "<", 200.0000001, true);
+    };
+    std::string pdf, fehler;
+    ASSERT_TRUE(kv_nachweis_pdf(r, kv_vorgaben(r), nullptr, KvNachweisAngaben{}, pdf, fehler))
+        << fehler;
+    const std::string datei = ordner + "/grenze.pdf";
+    std::ofstream(datei, std::ios::binary) << pdf;
+    const std::string text = pdf_text(datei);
+    for (const char* t : {"knapp 200.0000001 N/mm^2 <= 200 N/mm^2: nicht erfuellt",
+                          "weit 123.457 < 200: erfuellt"})
+        EXPECT_NE(text.find(t), std::string::npos) << t;
 }
 
 TEST_F(Nachweis, OhneRechengangOhneDieseAbschnitte)
