@@ -86,6 +86,14 @@ struct KvRechnung {
     std::string hinweise[KV_MAX_HINWEISE];
 };
 
+// Rows of a form left empty with these values (a bolt section without
+// diameter and length, a plate without thickness): their fields, and the
+// rows named for a reader, e.g. "Abschnitte 3 bis 9 (di = li = 0)".
+struct KvNichtBelegt {
+    std::vector<int> felder;
+    std::string text; // empty when every row is filled
+};
+
 struct KvRechner {
     const char* name;  // the program
     const char* titel; // its window title
@@ -104,6 +112,9 @@ struct KvRechner {
     // what berechnen computed, step by step, and the checks it makes.
     void (*rechengang)(const KvStand& stand, const KvRechnung& rechnung,
                        KvRechengang& gang) = nullptr;
+    // The rows left empty, which the calculation record leaves out of its
+    // inputs and working and names in one line instead.
+    KvNichtBelegt (*nicht_belegt)(const KvStand& stand) = nullptr;
 };
 
 // Index of the input field, option or result of that name; -1 when none.
