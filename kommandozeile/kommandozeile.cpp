@@ -3,7 +3,7 @@
 #include "aufruf.h"
 #include "ausgabe.h"
 #include "diagramm_datei.h"
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"

@@ -1,7 +1,7 @@
 // Input sets in the window: what the fields and options hold now is saved as
 // an input set, and an opened set is put into the window as if typed and
 // clicked.  The file format and its checks are those of dateien/eingabesatz.
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "shell.h"
 
 extern const KvProgramm* kv_programm;

@@ -4,7 +4,7 @@
 // it writes opens in the window and computes the same report, and a set the
 // window saves reads back on the command line.
 #include "diagrammfenster.h"
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "programm_fenster.h"
 #include "programm_starten.h"
 #include "zahlen.h"
