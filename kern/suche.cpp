@@ -2,14 +2,26 @@
 
 #include "zahlen.h"
 
-#include <boost/math/tools/roots.hpp>
+#include <boost/math/policies/policy.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+#include <boost/throw_exception.hpp>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
+
+#ifdef BOOST_NO_EXCEPTIONS
+// Built without exceptions, Boost hands its errors here; the policy above
+// turns every one of the solver's into a value, so this is never reached.
+namespace boost {
+void throw_exception(const std::exception&) { std::abort(); }
+void throw_exception(const std::exception&, const boost::source_location&) { std::abort(); }
+} // namespace boost
+#endif
 
 namespace {
 
@@ -127,9 +139,6 @@ struct Punkt {
     std::string text;
 };
 
-// Raised by a trial inside a bracket that gives no result.
-struct Luecke {};
-
 class Suche {
 public:
     Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s) : s_(s), v_(r, e, s) {}
@@ -143,20 +152,32 @@ private:
     Versuche v_;
 };
 
+// Errors of the solver (bounds out of order, no sign change) come back as
+// values rather than exceptions; the caller gives it only brackets with a
+// sign change.
+using OhneAusnahmen = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>>;
+
 // TOMS 748 in [a, b] (fa, fb of opposite signs); the best point it
 // computed.  None where a trial inside gives no result, or where the sign
 // changes in a jump or a pole rather than through the target: far beyond
-// both ends' deviation a result does not cross the target smoothly.
+// both ends' deviation a result does not cross the target smoothly.  Such a
+// trial answers 0, the one value that ends the solver at once, right after
+// it; the gap is noted and the bracket given up.
 std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double fb)
 {
     Punkt bester = std::fabs(fa) < std::fabs(fb) ? Punkt{a, std::fabs(fa), fa + s_.ziel, {}}
                                                  : Punkt{b, std::fabs(fb), fb + s_.ziel, {}};
     const double pol = 10 * std::max(std::fabs(fa), std::fabs(fb));
+    bool luecke = false;
     auto f = [&](double x) {
         double y = 0;
         const double d = v_.abweichung(x, y);
-        if (std::isnan(d) || std::fabs(d) > pol)
-            throw Luecke{};
+        if (std::isnan(d) || std::fabs(d) > pol) {
+            luecke = true;
+            return 0.0;
+        }
         if (std::fabs(d) < bester.abstand)
             bester = {x, std::fabs(d), y, {}};
         return d;
@@ -165,15 +186,9 @@ std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double f
         return std::fabs(x - y) <= 4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(x), std::fabs(y));
     };
     std::uintmax_t schritte = SCHRITTE_TOMS;
-    try {
-        if (fa != 0 && fb != 0)
-            boost::math::tools::toms748_solve(f, a, b, fa, fb, genug, schritte);
-    } catch (const Luecke&) {
-        return std::nullopt;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (bester.abstand > 1e-3 * std::fabs(fa - fb))
+    if (fa != 0 && fb != 0)
+        boost::math::tools::toms748_solve(f, a, b, fa, fb, genug, schritte, OhneAusnahmen());
+    if (luecke || bester.abstand > 1e-3 * std::fabs(fa - fb))
         return std::nullopt;
     bester.text = kv_feldtext(bester.x);
     return bester;
