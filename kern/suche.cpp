@@ -141,14 +141,22 @@ struct Punkt {
 
 class Suche {
 public:
-    Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s) : s_(s), v_(r, e, s) {}
+    Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s)
+        : s_(s), format_(r.ergebnisse[s.ergebnis].format), v_(r, e, s)
+    {
+    }
     KvSuchergebnis ausfuehren(const KvRechner& r);
 
 private:
     std::optional<Punkt> konvergieren(double a, double fa, double b, double fb);
     Punkt kuerzester_text(const Punkt& bester, double lo, double hi);
+    template <class Gut>
+    std::optional<Punkt> mit_stellen(const Punkt& bester, int p, double lo, double hi, Gut gut);
+    template <class Gut>
+    Punkt halbierend(const Punkt& bester, double lo, double hi, Gut gut);
 
     const KvSuche& s_;
+    const char* format_; // how the window shows the sought result
     Versuche v_;
 };
 
@@ -194,38 +202,41 @@ std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double f
     return bester;
 }
 
-// The shortest text in lo..hi whose result is as close to the target as
-// the best point's.  Whether p significant digits suffice only gets truer
-// with more, so the number of digits is found by halving.
-Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
+// The text of p significant digits in lo..hi next to the best point that
+// `gut` accepts: the one the point rounds to, else its neighbour on the
+// other side.
+template <class Gut>
+std::optional<Punkt> Suche::mit_stellen(const Punkt& bester, int p, double lo, double hi, Gut gut)
 {
-    auto mit_stellen = [&](int p) -> std::optional<Punkt> {
-        const Dezimal d = gerundet(bester.x, p);
-        const std::string t1 = text_von(d);
-        const double x1 = kv_zahl_lesen(t1.c_str());
-        const Dezimal nachbar{x1 > bester.x ? d.m - 1 : d.m + 1, d.k};
-        std::optional<Punkt> gut;
-        for (const Dezimal& c : {d, nachbar}) {
-            if (c.m < 0)
-                continue;
-            const std::string t = text_von(c);
-            const double x = kv_zahl_lesen(t.c_str());
-            if (x < lo || x > hi)
-                continue;
-            double y = 0;
-            const double a = std::fabs(v_.abweichung(t, y));
-            if (a <= bester.abstand && (!gut || a < gut->abstand))
-                gut = Punkt{x, a, y, t};
-            if (gut)
-                break; // the nearer one is as close as any
-        }
-        return gut;
-    };
+    const Dezimal d = gerundet(bester.x, p);
+    const double x1 = kv_zahl_lesen(text_von(d).c_str());
+    const Dezimal nachbar{x1 > bester.x ? d.m - 1 : d.m + 1, d.k};
+    for (const Dezimal& c : {d, nachbar}) {
+        if (c.m < 0)
+            continue;
+        const std::string t = text_von(c);
+        const double x = kv_zahl_lesen(t.c_str());
+        if (x < lo || x > hi)
+            continue;
+        double y = 0;
+        const Punkt q{x, std::fabs(v_.abweichung(t, y)), y, t};
+        if (gut(q))
+            return q;
+    }
+    return std::nullopt;
+}
+
+// The fewest significant digits, up to the best point's own, with which
+// `gut` accepts a text, found by halving: where p digits suffice, p + 1 do
+// as well.  The best point itself when none do.
+template <class Gut>
+Punkt Suche::halbierend(const Punkt& bester, double lo, double hi, Gut gut)
+{
     int unten = 1, oben = stellen(bester.x);
     Punkt p = bester;
     while (unten < oben) {
         const int mitte = (unten + oben) / 2;
-        if (const std::optional<Punkt> q = mit_stellen(mitte)) {
+        if (const std::optional<Punkt> q = mit_stellen(bester, mitte, lo, hi, gut)) {
             p = *q;
             oben = mitte;
         } else {
@@ -233,6 +244,27 @@ Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
         }
     }
     return p;
+}
+
+// The shortest text in lo..hi whose result the window shows as it shows
+// the target (14.92 rather than 14.915737589845097 where both show the
+// same).  Where the best point's result is shown so, those texts make an
+// interval around it and the digits are found by halving; where it is not
+// (a target just on a rounding edge of the format), they lie to one side,
+// fewer digits may fit where more do not, and each count is tried in turn.
+// Where no text is shown as the target, the shortest text whose result is
+// as close to the target as the best point's.
+Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
+{
+    const std::string ziel = kv_format(format_, s_.ziel);
+    auto wie_ziel = [&](const Punkt& q) { return kv_format(format_, q.ergebnis) == ziel; };
+    if (wie_ziel(bester))
+        return halbierend(bester, lo, hi, wie_ziel);
+    const int alle = stellen(bester.x);
+    for (int p = 1; p < alle; ++p)
+        if (const std::optional<Punkt> q = mit_stellen(bester, p, lo, hi, wie_ziel))
+            return *q;
+    return halbierend(bester, lo, hi, [&](const Punkt& q) { return q.abstand <= bester.abstand; });
 }
 
 std::string bereich_text(const KvSuche& s)
