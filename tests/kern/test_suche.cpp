@@ -9,6 +9,7 @@
 #include "suche.h"
 #include "tellerfeder.h"
 #include "zahlen.h"
+#include "ziffern.h"
 
 #include <gtest/gtest.h>
 
@@ -67,16 +68,7 @@ std::string gezeigt(const Aufgabe& a, double ergebnis)
 // "14.9" and "15"); none for a text of one digit.
 std::vector<std::string> kuerzere(const std::string& t)
 {
-    const size_t punkt = t.find('.');
-    std::string ziffern = t;
-    int k = 0; // t = ziffern * 10^k
-    if (punkt != std::string::npos) {
-        ziffern.erase(punkt, 1);
-        k = -static_cast<int>(t.size() - punkt - 1);
-    }
-    ziffern.erase(0, std::min(ziffern.find_first_not_of('0'), ziffern.size()));
-    for (; !ziffern.empty() && ziffern.back() == '0'; ++k)
-        ziffern.pop_back();
+    auto [ziffern, k] = ziffern_und_stelle(t);
     if (ziffern.size() <= 1)
         return {};
     ziffern.pop_back();
@@ -211,6 +203,10 @@ TEST(Suche, KuerzesterTextDessenErgebnisWieDasZielGezeigtWird)
         {{lupran_rechner, {}, "b", "pq", 3.3, 1, 100}, "90.909"},
         {{kopdra_rechner, {}, "TK", "tb", 0.7, 5000, 100000}, "11848.38"},
         {{wendis_rechner, {}, "s", "F", 100, 0, 1}, "0.5983814"},
+        // On a rounding edge of the format: the double 100.0000005 lies
+        // just below it and is shown as 100.000000, the converged value's
+        // result just above (100.000001); the text for 100 N is shown so.
+        {{wendis_rechner, {}, "s", "F", 100.0000005, 0, 1}, "0.5983814"},
     };
     for (const auto& f : faelle) {
         const KvSuchergebnis s = kv_suchen(f.a.r, eingaben(f.a), suche(f.a));
