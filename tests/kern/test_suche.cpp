@@ -226,6 +226,14 @@ TEST(Suche, KuerzesterTextDessenErgebnisWieDasZielGezeigtWird)
     ASSERT_EQ(s.loesungen.size(), 1u);
     EXPECT_FALSE(pruefen(riesig, s.loesungen[0])) << s.loesungen[0].text;
     EXPECT_EQ(s.loesungen[0].text, "299.99999985");
+    // Indeed none of the 200 doubles around it is shown as the target.
+    double unten = s.loesungen[0].wert, oben = unten;
+    for (int k = 0; k < 100; ++k) {
+        unten = std::nextafter(unten, 0.0);
+        oben = std::nextafter(oben, 1e9);
+        for (const double x : {unten, oben})
+            EXPECT_NE(gezeigt(riesig, rechnen(riesig, kv_feldtext(x))), gezeigt(riesig, riesig.ziel)) << kv_feldtext(x);
+    }
 }
 
 TEST(Suche, Verweigert)
