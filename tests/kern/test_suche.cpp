@@ -232,7 +232,8 @@ TEST(Suche, KuerzesterTextDessenErgebnisWieDasZielGezeigtWird)
         unten = std::nextafter(unten, 0.0);
         oben = std::nextafter(oben, 1e9);
         for (const double x : {unten, oben})
-            EXPECT_NE(gezeigt(riesig, rechnen(riesig, kv_feldtext(x))), gezeigt(riesig, riesig.ziel)) << kv_feldtext(x);
+            EXPECT_NE(gezeigt(riesig, rechnen(riesig, kv_feldtext(x))), gezeigt(riesig, riesig.ziel))
+                << kv_feldtext(x);
     }
 }
 
