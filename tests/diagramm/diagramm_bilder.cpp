@@ -1,13 +1,17 @@
 // Writes every diagram of the five calculators at several sizes as PNG and
 // PDF, and the window's message, into a folder: the pictures a change of
 // the renderer is held against (tests/diagramm/bilder_vergleichen.sh).
+// Also each as SVG from the plain writer (the 800x500 ones are the
+// committed tests/diagramm/svg/NAME.svg).
 #include "alle_diagramme.h"
 #include "diagramm_cairo.h"
 #include "diagramm_datei.h"
+#include "diagramm_svg.h"
 
 #include <cairo.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 int main(int argc, char** argv)
@@ -31,6 +35,14 @@ int main(int argc, char** argv)
                     ++fehler;
                 }
             }
+    for (const auto& [name, d] : alle_diagramme())
+        for (const auto& g : groessen) {
+            std::ofstream aus(ordner + "/" + name + "_" + std::to_string(g[0]) + "x"
+                                  + std::to_string(g[1]) + ".svg",
+                              std::ios::binary);
+            aus << diagramm_svg(d, g[0], g[1]);
+            fehler += !aus.good();
+        }
     for (const auto& g : groessen) {
         cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, g[0], g[1]);
         cairo_t* cr = cairo_create(s);
