@@ -1,25 +1,10 @@
 #include "diagramm_aufbau.h"
 
-#include "zahlen.h"
+#include "diagramm_teilung.h"
+#include "platzierung.h"
 
 #include <algorithm>
 #include <cmath>
-
-double Rechteck::ueberlappung(const Rechteck& o) const
-{
-    const double w = std::min(rechts(), o.rechts()) - std::max(x, o.x);
-    const double h2 = std::min(unten(), o.unten()) - std::max(y, o.y);
-    return w > 0 && h2 > 0 ? w * h2 : 0;
-}
-
-std::vector<double> strichmuster(Strich s, double breite)
-{
-    if (s == Strich::gestrichelt)
-        return {4 * breite, 3 * breite};
-    if (s == Strich::punktiert)
-        return {1.2 * breite, 2.2 * breite};
-    return {};
-}
 
 namespace {
 
@@ -32,128 +17,6 @@ void messen(const Textmass& m, const std::string& text, Schrift s, double& b, do
     const Textmasse t = m.messen(text, s, breite_max);
     b = t.breite;
     h = t.hoehe;
-}
-
-// ---- Axes and ticks ----------------------------------------------------------
-
-// The range actually drawn: finite, ascending, positive on a log axis.
-Achse bereinigt(Achse a)
-{
-    if (a.logarithmisch) {
-        if (!(std::isfinite(a.max) && a.max > 0))
-            a.max = 10;
-        if (!(std::isfinite(a.min) && a.min > 0 && a.min < a.max))
-            a.min = a.max / 1000;
-        if (a.max / a.min < 1.0001) {
-            a.min /= 2;
-            a.max *= 2;
-        }
-        return a;
-    }
-    if (!std::isfinite(a.min)) a.min = 0;
-    if (!std::isfinite(a.max)) a.max = a.min + 1;
-    if (a.max < a.min) std::swap(a.min, a.max);
-    const double spanne = a.max - a.min;
-    if (!(spanne > 1e-12 * std::max(std::fabs(a.min), std::fabs(a.max))) || spanne < 1e-300) {
-        const double m = std::max(std::fabs(a.min) * 0.1, 1e-9);
-        a.min -= m;
-        a.max += m;
-    }
-    if (!std::isfinite(a.max - a.min)) {
-        a.min = -1e300;
-        a.max = 1e300;
-    }
-    return a;
-}
-
-// Where v lies along the axis, 0 at its start and 1 at its end.
-double anteil(const Achse& a, double v)
-{
-    return a.logarithmisch ? std::log10(v / a.min) / std::log10(a.max / a.min)
-                           : (v - a.min) / (a.max - a.min);
-}
-
-struct Teilung {
-    std::vector<double> werte;
-    std::vector<std::string> texte;
-    std::vector<double> neben; // minor lines of a log axis
-};
-
-std::string tick_text(double v, double schritt)
-{
-    if (std::fabs(v) < schritt * 1e-6)
-        v = 0;
-    const double gross = std::max(std::fabs(v), std::fabs(schritt));
-    if (gross >= 1e7 || schritt < 1e-6)
-        return kv_format("%.3g", v);
-    const int stellen = std::max(0, -static_cast<int>(std::floor(std::log10(schritt) + 1e-9)));
-    return kv_format(("%." + std::to_string(stellen) + "f").c_str(), v);
-}
-
-Teilung linear_teilen(double a, double b, int anzahl)
-{
-    Teilung t;
-    const double roh = (b - a) / std::max(anzahl, 1);
-    const double zehner = std::pow(10, std::floor(std::log10(roh)));
-    double schritt = 10 * zehner;
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * zehner >= roh * (1 - 1e-9)) {
-            schritt = m * zehner;
-            break;
-        }
-    if (!(schritt > 0) || !std::isfinite(schritt))
-        return t;
-    const double k0 = std::ceil(a / schritt - 1e-9);
-    for (double k = k0; k * schritt <= b + schritt * 1e-9 && t.werte.size() < 200; k += 1) {
-        t.werte.push_back(k * schritt);
-        t.texte.push_back(tick_text(k * schritt, schritt));
-    }
-    return t;
-}
-
-Teilung log_teilen(double a, double b, int anzahl)
-{
-    Teilung t;
-    const int e0 = static_cast<int>(std::floor(std::log10(a) + 1e-9));
-    const int e1 = static_cast<int>(std::ceil(std::log10(b) - 1e-9));
-    const int dekaden = std::max(e1 - e0, 1);
-    const int sprung = std::max(1, (dekaden + anzahl - 1) / std::max(anzahl, 1));
-    const bool fein = dekaden <= 2 && anzahl >= 3 * dekaden;
-    for (int e = e0; e <= e1; ++e)
-        for (double m : {1.0, 2.0, 5.0}) {
-            const double v = m * std::pow(10, e);
-            if (v < a * (1 - 1e-9) || v > b * (1 + 1e-9))
-                continue;
-            if (m == 1 && (e - e0) % sprung == 0) {
-                t.werte.push_back(v);
-                t.texte.push_back(diagramm_zahl(v, 1));
-            } else if (m != 1 && fein) {
-                t.werte.push_back(v);
-                t.texte.push_back(diagramm_zahl(v, 1));
-            }
-        }
-    if (dekaden <= 6)
-        for (int e = e0; e <= e1; ++e)
-            for (int m = 2; m <= 9; ++m) {
-                const double v = m * std::pow(10, e);
-                if (v >= a && v <= b)
-                    t.neben.push_back(v);
-            }
-    return t;
-}
-
-Teilung teilen(const Achse& a, int anzahl)
-{
-    return a.logarithmisch ? log_teilen(a.min, a.max, anzahl) : linear_teilen(a.min, a.max, anzahl);
-}
-
-std::string achsentitel(const Achse& a)
-{
-    if (a.einheit.empty())
-        return a.titel;
-    // A unit that is itself a quotient goes in parentheses: n / (1/min).
-    return a.titel + " / " + (a.einheit.find('/') != std::string::npos ? "(" + a.einheit + ")"
-                                                                       : a.einheit);
 }
 
 // ---- Layout ------------------------------------------------------------------
@@ -495,71 +358,6 @@ void pfeilspitze(Zeichenliste& z, double x, double y, double dx, double dy, doub
 
 
 // ---- Labels --------------------------------------------------------------------
-
-struct Platzierung {
-    std::vector<Rechteck> belegt; // boxes already taken
-    std::vector<Punkt> linien;    // sampled pixels of the drawn lines
-    Rechteck innen;               // where labels may go
-
-    // Penalty of a box: outside the plot, over other boxes, over lines, and
-    // far from the point (x, y) it names.
-    double kosten(const Rechteck& r, double x, double y) const
-    {
-        double k = 0;
-        const double ausserhalb = r.b * r.h - r.ueberlappung(innen);
-        k += 1000 * ausserhalb;
-        for (const Rechteck& b : belegt)
-            k += 50 * r.ueberlappung(b);
-        for (const Punkt& p : linien)
-            if (r.enthaelt(p.x, p.y))
-                k += 6;
-        return k + 1.5 * abstand(r, x, y);
-    }
-    static double abstand(const Rechteck& r, double x, double y)
-    {
-        return std::hypot(std::clamp(x, r.x, r.rechts()) - x, std::clamp(y, r.y, r.unten()) - y);
-    }
-    // The cheapest candidate; the earlier one wins a tie.
-    Rechteck waehlen(const std::vector<Rechteck>& kandidaten, double x, double y)
-    {
-        Rechteck best = kandidaten.front();
-        double k_best = kosten(best, x, y);
-        for (const Rechteck& r : kandidaten) {
-            const double k = kosten(r, x, y);
-            if (k < k_best - 1e-9) {
-                best = r;
-                k_best = k;
-            }
-        }
-        belegt.push_back(best);
-        return best;
-    }
-};
-
-// Candidate boxes of size (b, h) around a point, at distance g, the
-// preferred side first.
-std::vector<Rechteck> rund_um(double x, double y, double b, double h, double g, Seite bevorzugt)
-{
-    const Rechteck rechts{x + g, y - h / 2, b, h}, links{x - g - b, y - h / 2, b, h};
-    const Rechteck oben{x - b / 2, y - g - h, b, h}, unten{x - b / 2, y + g, b, h};
-    std::vector<Rechteck> k;
-    switch (bevorzugt) {
-    case Seite::rechts: k = {rechts, links, oben, unten}; break;
-    case Seite::links: k = {links, rechts, oben, unten}; break;
-    case Seite::oben: k = {oben, unten, rechts, links}; break;
-    case Seite::unten: k = {unten, oben, rechts, links}; break;
-    }
-    for (double sx : {1.0, -1.0})
-        for (double sy : {-1.0, 1.0})
-            k.push_back({sx > 0 ? x + 0.7 * g : x - 0.7 * g - b,
-                         sy < 0 ? y - 0.7 * g - h : y + 0.7 * g, b, h});
-    // Farther out along the preferred side as a last resort.
-    for (double f : {2.5, 4.0}) {
-        const Rechteck& r0 = k.front();
-        k.push_back({r0.x + (r0.x + b / 2 - x) * (f - 1), r0.y + (r0.y + h / 2 - y) * (f - 1), b, h});
-    }
-    return k;
-}
 
 // A thin line from a point to its label when the label had to move away.
 void fuehrungslinie(Zeichenliste& z, double x, double y, const Rechteck& wo, double g, Farbe f)

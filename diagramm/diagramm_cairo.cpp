@@ -28,25 +28,6 @@ PangoLayout* satz(cairo_t* cr, const std::string& text, Schrift s, double breite
     return l;
 }
 
-// Text measured by pango as it will be drawn on cr (its surface's font options).
-class PangoMass : public Textmass {
-public:
-    explicit PangoMass(cairo_t* cr) : cr_(cr) {}
-    Textmasse messen(const std::string& text, Schrift s, double breite_max = -1) const override
-    {
-        PangoLayout* l = satz(cr_, text, s, breite_max);
-        int w = 0, h = 0;
-        pango_layout_get_pixel_size(l, &w, &h);
-        Textmasse m{static_cast<double>(w), static_cast<double>(h),
-                    static_cast<double>(pango_layout_get_baseline(l)) / PANGO_SCALE};
-        g_object_unref(l);
-        return m;
-    }
-
-private:
-    cairo_t* cr_;
-};
-
 void setzen(cairo_t* cr, Farbe f) { cairo_set_source_rgb(cr, f.r, f.g, f.b); }
 
 void strich_setzen(cairo_t* cr, const Linienstil& s)
@@ -133,6 +114,17 @@ void malen(cairo_t* cr, const Zeichenliste& liste)
 }
 
 } // namespace
+
+Textmasse PangoMass::messen(const std::string& text, Schrift s, double breite_max) const
+{
+    PangoLayout* l = satz(cr_, text, s, breite_max);
+    int w = 0, h = 0;
+    pango_layout_get_pixel_size(l, &w, &h);
+    Textmasse m{static_cast<double>(w), static_cast<double>(h),
+                static_cast<double>(pango_layout_get_baseline(l)) / PANGO_SCALE};
+    g_object_unref(l);
+    return m;
+}
 
 void diagramm_zeichnen(cairo_t* cr, const Diagramm& d, double B, double H)
 {

@@ -113,17 +113,7 @@ void maskiert(std::string& s, const std::string& t)
 
 void text(std::string& s, const Zeichnung& z, const Textmass& m)
 {
-    std::vector<std::string> zeilen;
-    if (z.breite_max > 0) {
-        zeilen = zeilen_umbrechen(m, z.text, z.schrift, z.breite_max);
-    } else {
-        size_t anfang = 0, ende;
-        while ((ende = z.text.find('\n', anfang)) != std::string::npos) {
-            zeilen.push_back(z.text.substr(anfang, ende - anfang));
-            anfang = ende + 1;
-        }
-        zeilen.push_back(z.text.substr(anfang));
-    }
+    const std::vector<std::string> zeilen = zeilen_umbrechen(m, z.text, z.schrift, z.breite_max);
     // Turned text is written in its own frame with (z.x, z.y) as origin.
     const double x0 = z.senkrecht ? 0 : z.x, y0 = z.senkrecht ? 0 : z.y;
     double x = x0;

@@ -23,8 +23,13 @@ public:
     virtual Textmasse messen(const std::string& text, Schrift s, double breite_max = -1) const = 0;
 };
 
-// The lines the text falls into when no line may be wider than breite_max
-// (> 0) as m measures a single line: greedy by words, a word longer than a
-// line broken between characters, blanks at a break dropped.
+// The lines the text falls into: at its line ends and, with breite_max > 0,
+// where a line would grow wider than breite_max as m measures a single line
+// (greedy by words, a word longer than a line broken between characters,
+// blanks at a break dropped).
 std::vector<std::string> zeilen_umbrechen(const Textmass& m, const std::string& text, Schrift s,
                                           double breite_max);
+
+// The Unicode code point of the UTF-8 character at t[i]; i moves past it.
+// A broken sequence counts as its first byte alone.
+unsigned long zeichen_lesen(const std::string& t, size_t& i);

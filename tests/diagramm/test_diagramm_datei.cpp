@@ -3,6 +3,7 @@
 // at the operating point, nothing drawn up to the picture's edge, sizes and
 // numbers with the point under any locale.
 #include "alle_diagramme.h"
+#include "datei_lesen.h"
 #include "diagramm_cairo.h"
 #include "diagramm_datei.h"
 
@@ -19,14 +20,6 @@
 #include <sstream>
 
 namespace {
-
-std::string lesen(const std::string& pfad)
-{
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class DiagrammDatei : public ::testing::Test {
 protected:

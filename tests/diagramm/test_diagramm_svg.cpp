@@ -3,12 +3,15 @@
 // texts the cairo picture shows, laid out inside the picture, and byte for
 // byte as committed under any locale.
 #include "alle_diagramme.h"
+#include "datei_lesen.h"
+#include "diagramm_cairo.h"
 #include "diagramm_aufbau.h"
 #include "diagramm_datei.h"
 #include "diagramm_svg.h"
 #include "pdf_werkzeuge.h"
 #include "tabellenmass.h"
 
+#include <cairo-pdf.h>
 #include <glib.h>
 #include <gtest/gtest.h>
 
@@ -20,14 +23,6 @@
 #include <sstream>
 
 namespace {
-
-std::string lesen(const std::string& pfad)
-{
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The words of a text, markup left out, entities read back.
 std::set<std::string> woerter(const std::string& t, bool xml)
@@ -105,6 +100,7 @@ TEST(Tabellenmass, BreitenAusDerSchriftUndZeilenumbruch)
     EXPECT_EQ(wieder, ohne_blanks);
     EXPECT_EQ(z.back().find(' '), std::string::npos);
     EXPECT_EQ(zeilen_umbrechen(m, "a\n\nb", {10}, 100), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(zeilen_umbrechen(m, " a  b", {10}, -1), (std::vector<std::string>{" a  b"}));
 }
 
 // Every text of the layout lies inside the picture, turned ones included.
@@ -124,6 +120,41 @@ TEST(Diagrammaufbau, TexteImBild)
                     << name << " " << b << "x" << h << ": " << z.text << " at " << r.x << ","
                     << r.y;
             }
+}
+
+cairo_status_t verwerfen(void*, const unsigned char*, unsigned int) { return CAIRO_STATUS_SUCCESS; }
+
+// The table against pango on a PDF page (unhinted metrics): every text of
+// the five diagrams about as wide, all of them together as wide, as high
+// (wrapped notes in as many lines), with the same baseline.
+TEST(Tabellenmass, WiePango)
+{
+    cairo_surface_t* flaeche = cairo_pdf_surface_create_for_stream(verwerfen, nullptr, 800, 500);
+    cairo_t* cr = cairo_create(flaeche);
+    const PangoMass pango(cr);
+    const TabellenMass tabelle;
+    int texte = 0;
+    double summe_pango = 0, summe_tabelle = 0;
+    for (const auto& [name, d] : alle_diagramme())
+        for (const auto& [b, h] : {std::pair{800.0, 500.0}, {300.0, 200.0}})
+            for (const Zeichnung& z : diagramm_aufbauen(d, b, h, tabelle)) {
+                if (z.art != Zeichenart::text) continue;
+                const Textmasse p = pango.messen(z.text, z.schrift, z.breite_max);
+                const Textmasse t = tabelle.messen(z.text, z.schrift, z.breite_max);
+                // pango rounds each glyph's advance to a whole pixel.
+                EXPECT_NEAR(p.breite, t.breite, 1 + 0.5 * static_cast<double>(z.text.size()))
+                    << name << ": " << z.text;
+                EXPECT_NEAR(p.hoehe, t.hoehe, 1) << name << ": " << z.text;
+                EXPECT_NEAR(p.grundlinie, t.grundlinie, 1) << name << ": " << z.text;
+                ++texte;
+                summe_pango += p.breite;
+                summe_tabelle += t.breite;
+            }
+    EXPECT_GT(texte, 100);
+    // The rounding evens out over many texts; another font or weight would not.
+    EXPECT_NEAR(summe_pango / summe_tabelle, 1, 0.01);
+    cairo_destroy(cr);
+    cairo_surface_destroy(flaeche);
 }
 
 TEST_F(DiagrammSvg, WohlgeformtMitDenTextenDesBildes)
