@@ -61,22 +61,24 @@ void pfad(cairo_t* cr, const Zeichnung& z)
 
 void text_malen(cairo_t* cr, const Zeichnung& z)
 {
-    PangoLayout* l = satz(cr, z.text, z.schrift, z.breite_max, z.zentriert);
-    setzen(cr, z.farbe);
+    // A turned text is set in its turned frame (pango takes the frame in).
     if (z.senkrecht) {
         cairo_save(cr);
         cairo_translate(cr, z.x, z.y);
         cairo_rotate(cr, -PI / 2);
-        cairo_move_to(cr, 0, 0);
-    } else {
-        cairo_move_to(cr, z.x, z.y);
     }
+    PangoLayout* l = satz(cr, z.text, z.schrift, z.breite_max, z.zentriert);
+    setzen(cr, z.farbe);
+    cairo_move_to(cr, z.senkrecht ? 0 : z.x, z.senkrecht ? 0 : z.y);
     pango_cairo_show_layout(cr, l);
+    g_object_unref(l);
     if (z.senkrecht)
         cairo_restore(cr);
-    g_object_unref(l);
 }
 
+// Each element as one cairo path filled and/or stroked (a filled and
+// outlined one through fill_preserve, which a PDF keeps as one operation);
+// every stroke sets its whole style.
 void malen(cairo_t* cr, const Zeichenliste& liste)
 {
     for (const Zeichnung& z : liste)
@@ -90,11 +92,7 @@ void malen(cairo_t* cr, const Zeichenliste& liste)
         case Zeichenart::kappen_ende: cairo_restore(cr); break;
         case Zeichenart::linien:
             strich_setzen(cr, z.rand);
-            for (const std::vector<Punkt>& p : z.pfade) {
-                cairo_move_to(cr, p[0].x, p[0].y);
-                for (size_t i = 1; i < p.size(); ++i)
-                    cairo_line_to(cr, p[i].x, p[i].y);
-            }
+            pfad(cr, z);
             cairo_stroke(cr);
             break;
         default:
