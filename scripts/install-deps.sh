@@ -7,7 +7,8 @@ pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
       libcairo2-dev libpango1.0-dev libpng-dev
       dpkg-dev debhelper fakeroot lintian man-db groff-base appstream bash-completion
-      shared-mime-info libglib2.0-bin libboost-dev poppler-utils fonts-dejavu-core)
+      shared-mime-info libglib2.0-bin libboost-dev poppler-utils fonts-dejavu-core
+      libxml2-utils libfreetype-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
