@@ -198,7 +198,7 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
 {
     const size_t d = wahl.find(':');
     if (d == wahl.npos) {
-        fehler = std::string(wahl) + ": erwartet TABELLE:EINTRAG";
+        fehler = "erwartet TABELLE:EINTRAG";
         return false;
     }
     const std::string_view name = wahl.substr(0, d), bezeichnung = wahl.substr(d + 1);
@@ -217,11 +217,8 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
     }
     KvKatalogEintrag e;
     const KvKatalogLage lage{r, eingaben, k, vorher};
-    std::string grund;
-    if (!kv_katalog_eintrag(*t, static_cast<size_t>(i), lage, e, grund)) {
-        fehler = std::string(wahl) + ": " + grund;
+    if (!kv_katalog_eintrag(*t, static_cast<size_t>(i), lage, e, fehler))
         return false;
-    }
     kv_katalog_anwenden(r, e, eingaben);
     vorher.push_back({t->name, std::string(bezeichnung)});
     return true;

@@ -90,8 +90,9 @@ bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage&
 // Sets the fields' texts.
 void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben);
 
-// Looks up and applies one choice "TABELLE:EINTRAG"; false with a German
-// message (unknown table or entry, an entry not usable here).
+// Looks up and applies one choice "TABELLE:EINTRAG" and notes it in vorher;
+// false with the reason in German (unknown table or entry, an entry not
+// usable here).
 bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
                         KvEingaben& eingaben, std::vector<KvKatalogWahl>& vorher,
                         std::string& fehler);

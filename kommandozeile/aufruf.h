@@ -15,8 +15,10 @@ struct KvAufruf {
     std::string nachweis;
     std::string projekt;
     std::string bearbeiter;
+    std::vector<std::string> katalog; // TABELLE:EINTRAG, applied in this order
     bool namen = false;
     bool ergebnisnamen = false;
+    bool kataloge = false;
     bool hilfe = false;
     bool version = false;
     std::vector<std::string> rest; // PROGRAMM and NAME=WERT

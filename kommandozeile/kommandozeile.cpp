@@ -4,6 +4,7 @@
 #include "ausgabe.h"
 #include "diagramm_datei.h"
 #include "eingabesatz.h"
+#include "kataloge.h"
 #include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"
@@ -101,10 +102,12 @@ bool zahl_lesen(const std::string& t, double& wert)
 
 class Lauf {
 public:
-    Lauf(std::FILE* aus) : aus_(aus) {}
+    Lauf(std::FILE* aus, std::FILE* fehler) : aus_(aus), fehler_(fehler) {}
     int ausfuehren(const KvAufruf& a);
 
 private:
+    void kataloge_lesen();
+    void katalog_anwenden(const KvAufruf& a);
     void zuweisungen(const KvAufruf& a);
     void variationen(const KvAufruf& a);
     void suche_pruefen(const KvAufruf& a);
@@ -119,7 +122,10 @@ private:
     int ausgeben(const std::string& t);
 
     std::FILE* aus_;
+    std::FILE* fehler_;
     const KvRechner* r_ = nullptr;
+    KvKataloge kataloge_;
+    std::vector<KvKatalogWahl> gewaehlt_; // the catalogue entries applied
     KvEingaben eingaben_;
     std::vector<KvVariation> variationen_;
     std::set<std::string> genannt_;
@@ -128,6 +134,24 @@ private:
     KvSuchergebnis gefunden_;
     int breite_ = DIAGRAMM_BREITE, hoehe_ = DIAGRAMM_HOEHE;
 };
+
+// The calculator's tables; a user table refused is told on stderr, the
+// others still serve.
+void Lauf::kataloge_lesen()
+{
+    kataloge_ = kv_kataloge(*r_, kv_katalog_nutzerordner());
+    for (const std::string& t : kataloge_.abgelehnt)
+        std::fprintf(fehler_, "%s: Katalog abgelehnt: %s\n", PROGRAMM, t.c_str());
+}
+
+void Lauf::katalog_anwenden(const KvAufruf& a)
+{
+    for (const std::string& w : a.katalog) {
+        std::string fehler;
+        if (!kv_katalog_waehlen(*r_, kataloge_, w, eingaben_, gewaehlt_, fehler))
+            throw falsch("--katalog " + w + ": " + fehler);
+    }
+}
 
 void Lauf::zuweisungen(const KvAufruf& a)
 {
@@ -447,6 +471,14 @@ int Lauf::ausfuehren(const KvAufruf& a)
     std::string fehler;
     if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
         throw falsch(fehler);
+    if (a.kataloge || !a.katalog.empty())
+        kataloge_lesen();
+    katalog_anwenden(a);
+    if (a.kataloge) {
+        if (a.format == "csv")
+            throw falsch("--kataloge: erlaubt sind --format bericht und json");
+        return ausgeben(kv_katalogliste(*r_, kataloge_, eingaben_, gewaehlt_, a.format == "json"));
+    }
     zuweisungen(a);
     variationen(a);
     suche_pruefen(a);
@@ -483,7 +515,7 @@ int kv_kommandozeile(int argc, char** argv, std::FILE* aus, std::FILE* fehler)
         return 2;
     }
     try {
-        return Lauf(aus).ausfuehren(a);
+        return Lauf(aus, fehler).ausfuehren(a);
     } catch (const Abbruch& x) {
         std::fprintf(fehler, "%s: %s\n", PROGRAMM, x.text.c_str());
         return x.status;

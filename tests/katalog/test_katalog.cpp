@@ -101,11 +101,11 @@ TEST(Katalog, SchraubeAbhaengigVonDenEingaben)
     EXPECT_EQ(e.texte[kv_eingabe_index(tarvex_rechner, "lpi3")], "3");
     e.texte[kv_eingabe_index(tarvex_rechner, "DA")] = "36";
     EXPECT_FALSE(kv_katalog_waehlen(tarvex_rechner, k, "scheiben:M20", e, vorher, fehler));
-    EXPECT_EQ(fehler, "scheiben:M20: die Scheibe (d2 = 37 mm) ist groesser als DA");
+    EXPECT_EQ(fehler, "die Scheibe (d2 = 37 mm) ist groesser als DA");
     EXPECT_EQ(vorher.size(), 3u);
     for (const char* falsch : {"gewinde:M12", "regelgewinde:M13", "regelgewinde"})
         EXPECT_FALSE(kv_katalog_waehlen(tarvex_rechner, k, falsch, e, vorher, fehler)) << falsch;
-    EXPECT_EQ(fehler, "regelgewinde: erwartet TABELLE:EINTRAG");
+    EXPECT_EQ(fehler, "erwartet TABELLE:EINTRAG");
 }
 
 TEST(Katalog, TellerfederUndKnickstab)
