@@ -3,6 +3,7 @@
 // Each program describes itself in one KvProgramm and hands it to kv_main.
 #pragma once
 #include "diagramm.h"
+#include "katalog.h"
 #include "nachweis.h"
 #include "rechner.h"
 
@@ -142,6 +143,28 @@ KvZielwertDialog* kv_gtk_zielwert_dialog();
 // then nothing in the window changed.
 bool kv_gtk_zielwert_suchen(KvZielwertDialog& z);
 int kv_c_zielwert_suchen(); // the menu entry: runs the dialog until closed
+
+// "Berechnung" > "Katalog..." (Ctrl+K, katalog_dialog.cpp), in a calculator
+// that has catalogues: a table (built-in ones, then the user's), one of its
+// entries, what it sets to which texts, the table's file and source.
+struct KvKatalogDialog {
+    GtkWidget* dialog;
+    GtkWidget* tabelle;   // combo, in the order of kataloge.tabellen
+    GtkWidget* eintrag;   // combo, the table's entries in table order
+    GtkWidget* felder;    // label: the fields the entry sets, or why it cannot
+    GtkWidget* quelle;    // text view: the table's file and provenance
+    GtkWidget* abgelehnt; // label: the user tables refused, with file, line and reason
+    KvKataloge kataloge;
+};
+bool kv_gtk_hat_kataloge();
+// Builds the dialog over window_main, not yet shown; it lives as long as
+// its widget.
+KvKatalogDialog* kv_gtk_katalog_dialog();
+// "Uebernehmen": the entry's texts into their fields as if typed; false
+// after a message over the dialog when the entry cannot be used, and then
+// nothing in the window changed.
+bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k);
+int kv_c_katalog(); // the menu entry: runs the dialog until closed
 
 // Input sets in the window (eingabesaetze.cpp).
 KvEingaben kv_gtk_eingaben_lesen();                 // what the window holds now
