@@ -11,7 +11,8 @@
 # of the numbers and its target ERGEBNIS= one of the results that
 # "maschinenelemente PROGRAMM --ergebnisnamen" lists (NAME<TAB>BESCHRIFTUNG<TAB>EINHEIT).
 # After --katalog, TABELLE:EINTRAG of every entry "maschinenelemente PROGRAMM
-# --kataloge" lists (a table's line NAME<TAB>..., its entries <TAB>EINTRAG<TAB>...).
+# --kataloge" lists (a table's line NAME<TAB>..., its entries <TAB>EINTRAG<TAB>...);
+# after --auslegung, the table's NAME.
 # Needs the helpers of bash-completion.
 
 _maschinenelemente_namen()
@@ -96,6 +97,14 @@ _maschinenelemente()
             done < <(_maschinenelemente_katalog "$1" "$programm")
             __ltrim_colon_completions "$cur"
             compopt -o filenames
+            return
+            ;;
+        --auslegung)
+            # A table, by its name.
+            local tabelle
+            while IFS= read -r tabelle; do
+                [[ $tabelle == "$cur"* ]] && COMPREPLY+=("$tabelle")
+            done < <("$1" "$programm" --kataloge 2>/dev/null | grep -v $'^[#\t]' | cut -f1)
             return
             ;;
         --groesse | --bereich | --projekt | --bearbeiter)

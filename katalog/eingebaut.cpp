@@ -152,6 +152,59 @@ bool stahl(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintra
     return false;
 }
 
+// A whole bolt: every size-dependent field at once, from the thread, the
+// clearance hole and the head; the bearing annulus's inner edge DF as
+// max(DB, da max) (a hole without chamfer).
+bool schraube(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintrag& aus,
+              std::string& fehler)
+{
+    if (!gewinde(k, z, l, aus, fehler))
+        return false;
+    for (const char* f : {"DB", "DK", "DF"})
+        aus.felder.push_back({f, zelle(k, z, f)});
+    return true;
+}
+
+// The whole bolts of one head and hole series: the coarse threads that
+// both tables list.
+KvKatalog schrauben(const char* kopf_datei, const char* kopf_spalte, const char* bohrung_spalte,
+                    const std::string& name, const std::string& titel)
+{
+    KvKatalog k;
+    KvCsvTabelle g, b, h;
+    int zeile = 0;
+    std::string grund;
+    kv_csv_lesen(kv_tabellentext("metric_threads_coarse.csv"), g, zeile, grund);
+    kv_csv_lesen(kv_tabellentext("clearance_holes_iso273.csv"), b, zeile, grund);
+    kv_csv_lesen(kv_tabellentext(kopf_datei), h, zeile, grund);
+    k.csv.spalten = {"designation", "d_mm", "P_mm", "d3_mm", "DB", "DK", "DF"};
+    auto wert = [](const KvCsvTabelle& t, const std::vector<std::string>& z, const char* s) {
+        return z[kv_csv_spalte(t, s)];
+    };
+    for (const std::vector<std::string>& gz : g.zeilen)
+        for (const std::vector<std::string>& bz : b.zeilen)
+            for (const std::vector<std::string>& hz : h.zeilen) {
+                if (bz[0] != gz[0] || hz[0] != gz[0] || wert(h, hz, kopf_spalte).empty())
+                    continue;
+                const std::string db = wert(b, bz, bohrung_spalte), da = wert(h, hz, "da_max_mm");
+                const bool fase = !da.empty() && kv_zahl_lesen(da.c_str()) > kv_zahl_lesen(db.c_str());
+                k.csv.zeilen.push_back({gz[0], wert(g, gz, "d_mm"), wert(g, gz, "P_mm"), wert(g, gz, "d3_mm"),
+                                        db, wert(h, hz, kopf_spalte), fase ? da : db});
+                k.zeilen.push_back(k.csv.zeilen.size() - 1);
+            }
+    k.name = name;
+    k.titel = titel;
+    k.datei = std::string("metric_threads_coarse.csv, clearance_holes_iso273.csv, ") + kopf_datei;
+    k.quelle = "Zusammengesetzt aus den Tabellen der Gewinde, Durchgangsbohrungen und Koepfe; "
+               "DF = max(DB, da max), eine Bohrung ohne Fase.";
+    for (const KvCsvTabelle* t : {&g, &b, &h})
+        for (size_t i = 0; i < t->kommentare.size(); ++i)
+            k.quelle += (i ? "\n" : "\n\n") + t->kommentare[i];
+    k.zuordnung = schraube;
+    k.inhalt = "d, P, di1 = d, di2 = d3, DB, DK, DF";
+    return k;
+}
+
 struct Eingebaut {
     const char* programm;
     const char* name;
@@ -247,4 +300,19 @@ void kv_eingebaute_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen
         }
         tabellen.push_back(std::move(k));
     }
+    if (std::strcmp(r.name, "tarvex") != 0)
+        return;
+    const struct {
+        const char* kopf;
+        const char* datei;
+        const char* spalte;
+        const char* art;
+    } koepfe[] = {{"zylinder", "socket_head_cap_screws_iso4762.csv", "dk_mm", "Zylinderschrauben ISO 4762"},
+                  {"sechskant", "hex_head_iso4014_iso4017.csv", "dw_min_mm", "Sechskantschrauben ISO 4014/4017"}};
+    const char* const reihen[][2] = {{"fein", "fine_mm"}, {"mittel", "medium_mm"}, {"grob", "coarse_mm"}};
+    for (const auto& k : koepfe)
+        for (const auto& reihe : reihen)
+            tabellen.push_back(schrauben(k.datei, k.spalte, reihe[1],
+                                         std::string("schrauben_") + k.kopf + "_" + reihe[0],
+                                         std::string(k.art) + ", Regelgewinde, Bohrung " + reihe[0]));
 }

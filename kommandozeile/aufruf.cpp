@@ -47,6 +47,11 @@ const char* const kv_hilfe_text =
     "                                   vor NAME=WERT); kopdra hat keine Kataloge\n"
     "  --kataloge                       Tabellen des Programms mit Quelle und Eintraegen\n"
     "                                   und den Feldern, die jeder setzt (auch --format json)\n"
+    "  --auslegung=TABELLE [ERGEBNIS>=WERT|ERGEBNIS<=WERT ...]\n"
+    "                                   Auslegen: die Eintraege der Tabelle der Reihe nach\n"
+    "                                   (klein bis gross) mit den uebrigen Eingaben rechnen\n"
+    "                                   und den ersten nehmen, der alle Pruefungen und\n"
+    "                                   Bedingungen erfuellt; zeigt jeden mit dem Verfehlten\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
@@ -67,6 +72,7 @@ const char* const kv_hilfe_text =
     "  maschinenelemente stalor --suche l1 F_max_zul=2000\n"
     "  maschinenelemente tarvex --katalog regelgewinde:M16 --katalog bohrung_mittel:M16\n"
     "  maschinenelemente stalor --katalog \"ipe:IPE 200\" --katalog baustahl:S235 l1=4000\n"
+    "  maschinenelemente wendis --auslegung tellerfedern_a \"F>=1000\"\n"
     "  maschinenelemente wendis --suche s F=1500 --bereich 0:1 --format json\n";
 
 namespace {
@@ -74,7 +80,7 @@ namespace {
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
                                 "--diagramm", "--groesse", "--suche", "--bereich", "--nachweis",
-                                "--projekt", "--bearbeiter", "--katalog"};
+                                "--projekt", "--bearbeiter", "--katalog", "--auslegung"};
 const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--kataloge", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
@@ -140,6 +146,7 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* projekt = nullptr;
     gchar* bearbeiter = nullptr;
     gchar** katalog = nullptr;
+    gchar* auslegung = nullptr;
     gchar** rest = nullptr;
     gboolean kataloge = FALSE;
     gboolean namen = FALSE, ergebnisnamen = FALSE, hilfe = FALSE, version = FALSE;
@@ -158,6 +165,7 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         {"bearbeiter", 0, 0, G_OPTION_ARG_FILENAME, &bearbeiter, nullptr, nullptr},
         {"katalog", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &katalog, nullptr, nullptr},
         {"kataloge", 0, 0, G_OPTION_ARG_NONE, &kataloge, nullptr, nullptr},
+        {"auslegung", 0, 0, G_OPTION_ARG_FILENAME, &auslegung, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
         {"ergebnisnamen", 0, 0, G_OPTION_ARG_NONE, &ergebnisnamen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
@@ -194,6 +202,7 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (bearbeiter) a.bearbeiter = bearbeiter;
         a.katalog = liste(katalog);
         a.kataloge = kataloge;
+        if (auslegung) a.auslegung = auslegung;
         a.namen = namen;
         a.ergebnisnamen = ergebnisnamen;
         a.hilfe = hilfe;
@@ -212,6 +221,7 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(projekt);
     g_free(bearbeiter);
     g_strfreev(katalog);
+    g_free(auslegung);
     g_strfreev(rest);
     return ok;
 }

@@ -19,6 +19,7 @@ struct KvAufruf {
     bool namen = false;
     bool ergebnisnamen = false;
     bool kataloge = false;
+    std::string auslegung; // the table walked; its conditions ERGEBNIS>=WERT are in rest
     bool hilfe = false;
     bool version = false;
     std::vector<std::string> rest; // PROGRAMM and NAME=WERT

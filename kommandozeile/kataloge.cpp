@@ -1,6 +1,7 @@
 #include "kataloge.h"
 
 #include "ausgabe.h"
+#include "zahlen.h"
 
 std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEingaben& eingaben,
                             const std::vector<KvKatalogWahl>& vorher, bool json)
@@ -70,5 +71,75 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
     }
     if (json)
         t += k.tabellen.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return t;
+}
+
+namespace {
+
+void json_liste(std::string& t, const std::vector<std::string>& v)
+{
+    t += "[";
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (i) t += ", ";
+        kv_json_text_anhaengen(t, v[i]);
+    }
+    t += "]";
+}
+
+} // namespace
+
+std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
+                              const KvAuslegung& a, bool json)
+{
+    std::string t;
+    const std::string gewaehlt = a.gewaehlt >= 0 ? a.eintraege[a.gewaehlt].bezeichnung : "";
+    if (!json) {
+        t = "Auslegung mit " + tabelle.name + " (" + tabelle.titel + ")";
+        for (size_t i = 0; i < bedingungen.size(); ++i)
+            t += (i ? ", " : ": ") + bedingungen[i].text;
+        t += "\n";
+        for (const KvAuslegungseintrag& x : a.eintraege) {
+            t += x.bezeichnung + (x.erfuellt ? ": erfuellt" : ": verfehlt: ");
+            for (size_t i = 0; i < x.verfehlt.size(); ++i)
+                t += (i ? "; " : "") + x.verfehlt[i];
+            t += "\n";
+        }
+        t += a.gewaehlt >= 0 ? "Gewaehlt: " + gewaehlt + "\n"
+                             : "Kein Eintrag erfuellt alle Pruefungen und Bedingungen.\n";
+        return t;
+    }
+    t = "{\n  \"tabelle\": ";
+    kv_json_text_anhaengen(t, tabelle.name);
+    t += ",\n  \"bedingungen\": ";
+    std::vector<std::string> texte;
+    for (const KvBedingung& b : bedingungen)
+        texte.push_back(b.text);
+    json_liste(t, texte);
+    t += ",\n  \"gewaehlt\": ";
+    if (a.gewaehlt >= 0)
+        kv_json_text_anhaengen(t, gewaehlt);
+    else
+        t += "null";
+    t += ",\n  \"eintraege\": [";
+    for (size_t i = 0; i < a.eintraege.size(); ++i) {
+        const KvAuslegungseintrag& x = a.eintraege[i];
+        t += i ? ",\n    {\"bezeichnung\": " : "\n    {\"bezeichnung\": ";
+        kv_json_text_anhaengen(t, x.bezeichnung);
+        t += std::string(", \"erfuellt\": ") + (x.erfuellt ? "true" : "false") + ", \"verfehlt\": ";
+        json_liste(t, x.verfehlt);
+        t += ", \"pruefungen\": [";
+        for (size_t j = 0; j < x.pruefungen.size(); ++j) {
+            const KvPruefung& p = x.pruefungen[j];
+            t += j ? ", {\"name\": " : "{\"name\": ";
+            kv_json_text_anhaengen(t, p.text);
+            t += ", \"wert\": ";
+            kv_kurz_anhaengen(t, p.wert);
+            t += ", \"grenze\": ";
+            kv_kurz_anhaengen(t, p.grenze);
+            t += std::string(", \"erfuellt\": ") + (p.erfuellt ? "true" : "false") + "}";
+        }
+        t += "]}";
+    }
+    t += a.eintraege.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return t;
 }

@@ -109,6 +109,7 @@ private:
     void kataloge_lesen();
     void katalog_anwenden(const KvAufruf& a);
     void zuweisungen(const KvAufruf& a);
+    int auslegen(const KvAufruf& a);
     void variationen(const KvAufruf& a);
     void suche_pruefen(const KvAufruf& a);
     void suchen();
@@ -126,6 +127,7 @@ private:
     const KvRechner* r_ = nullptr;
     KvKataloge kataloge_;
     std::vector<KvKatalogWahl> gewaehlt_; // the catalogue entries applied
+    std::vector<KvBedingung> bedingungen_; // ERGEBNIS>=WERT of a design
     KvEingaben eingaben_;
     std::vector<KvVariation> variationen_;
     std::set<std::string> genannt_;
@@ -153,10 +155,53 @@ void Lauf::katalog_anwenden(const KvAufruf& a)
     }
 }
 
+// Design to a standard size: every entry of the table with the inputs as
+// they stand; the listing on stdout, and without a passing entry status 1
+// with one line.
+int Lauf::auslegen(const KvAufruf& a)
+{
+    if (!variationen_.empty() || suche_ || !a.eingaben_schreiben.empty() || !a.diagramm.empty()
+        || !a.nachweis.empty())
+        throw falsch("--auslegung: nur mit --format bericht oder json");
+    if (a.format == "csv")
+        throw falsch("--auslegung: erlaubt sind --format bericht und json");
+    const KvKatalog* t = kv_katalog_finden(kataloge_, a.auslegung);
+    if (!t)
+        throw falsch("--auslegung " + a.auslegung + ": "
+                     + (kataloge_.tabellen.empty() ? std::string(r_->name) + " hat keine Kataloge"
+                                                   : "keine Tabelle \"" + a.auslegung + "\" fuer "
+                                                         + r_->name + " (--kataloge zeigt die Tabellen)"));
+    const KvAuslegung ergebnis = kv_auslegen(*r_, kataloge_, *t, eingaben_, gewaehlt_, bedingungen_);
+    std::string text = kv_auslegung_text(*t, bedingungen_, ergebnis, a.format == "json");
+    if (ergebnis.gewaehlt >= 0 && a.format == "bericht") {
+        KvEingaben mit = eingaben_;
+        std::string fehler;
+        std::vector<KvKatalogWahl> vorher = gewaehlt_;
+        kv_katalog_waehlen(*r_, kataloge_, t->name + ":" + ergebnis.eintraege[ergebnis.gewaehlt].bezeichnung,
+                           mit, vorher, fehler);
+        KvStand stand;
+        text += "\n" + r_->bericht(stand, kv_rechnen(*r_, mit, stand));
+    }
+    ausgeben(text);
+    if (ergebnis.gewaehlt < 0)
+        throw Abbruch{1, "--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen"};
+    return 0;
+}
+
 void Lauf::zuweisungen(const KvAufruf& a)
 {
     for (size_t j = 1; j < a.rest.size(); ++j) {
         const std::string& z = a.rest[j];
+        if (kv_ist_bedingung(z)) {
+            if (a.auslegung.empty())
+                throw falsch(z + ": eine Bedingung gilt nur mit --auslegung");
+            KvBedingung b;
+            std::string fehler;
+            if (!kv_bedingung_lesen(*r_, z, b, fehler))
+                throw falsch("--auslegung: " + fehler);
+            bedingungen_.push_back(std::move(b));
+            continue;
+        }
         const size_t gleich = z.find('=');
         if (gleich == std::string::npos)
             throw falsch("\"" + z + "\" ist keine Zuweisung NAME=WERT");
@@ -471,7 +516,7 @@ int Lauf::ausfuehren(const KvAufruf& a)
     std::string fehler;
     if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
         throw falsch(fehler);
-    if (a.kataloge || !a.katalog.empty())
+    if (a.kataloge || !a.katalog.empty() || !a.auslegung.empty())
         kataloge_lesen();
     katalog_anwenden(a);
     if (a.kataloge) {
@@ -484,6 +529,8 @@ int Lauf::ausfuehren(const KvAufruf& a)
     suche_pruefen(a);
     diagramm_pruefen(a);
     nachweis_pruefen(a);
+    if (!a.auslegung.empty())
+        return auslegen(a);
     if (suche_ && variationen_.empty())
         suchen();
 

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "auslegung.h"
+#include "zahlen.h"
+
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -178,4 +182,73 @@ TEST(Katalog, EigeneTabellenNachDenEingebauten)
     erwartet.texte[kv_eingabe_index(tarvex_rechner, "Qualitaet")] = "8.8";
     EXPECT_EQ(e.texte, erwartet.texte);
     fs::remove_all(ordner);
+}
+
+// The design walks the table: each entry computed here on its own, by hand
+// for the strut, finds the same verdicts, and the first passing one is taken.
+TEST(Auslegung, KnickstabJedesProfilUnabhaengigNachgerechnet)
+{
+    const KvKataloge k = kv_kataloge(stalor_rechner, "");
+    KvEingaben e = kv_vorgaben(stalor_rechner);
+    std::vector<KvKatalogWahl> vorher;
+    std::string fehler;
+    ASSERT_TRUE(kv_katalog_waehlen(stalor_rechner, k, "baustahl:S235", e, vorher, fehler)) << fehler;
+    for (const auto& [name, wert] : {std::pair{"F", "100000"}, {"l1", "4000"}, {"S", "3"}})
+        e.texte[kv_eingabe_index(stalor_rechner, name)] = wert;
+    e.optionen[kv_option_index(stalor_rechner, "Knickfall")] = 1; // case 2: lk = l
+    for (const char* tabelle : {"ipe", "hea", "heb", "ipn", "ipe_starke_achse"}) {
+        SCOPED_TRACE(tabelle);
+        const KvKatalog& t = *kv_katalog_finden(k, tabelle);
+        const KvAuslegung a = kv_auslegen(stalor_rechner, k, t, e, vorher, {});
+        ASSERT_EQ(a.eintraege.size(), t.zeilen.size());
+        int erster = -1;
+        for (size_t i = 0; i < t.zeilen.size(); ++i) {
+            const std::vector<std::string>& z = t.csv.zeilen[t.zeilen[i]];
+            const double A = kv_zahl_lesen(z[kv_csv_spalte(t.csv, "A_mm2")].c_str());
+            const double I = kv_zahl_lesen(z[kv_csv_spalte(t.csv, t.spalte)].c_str());
+            const double pi = 3.14159265358979, lambda = 4000 / std::sqrt(I / A);
+            const bool euler = lambda >= pi * std::sqrt(210000.0 / 235);
+            const bool haelt = 100000 / A <= pi * pi * 210000 / (3 * lambda * lambda);
+            EXPECT_EQ(a.eintraege[i].erfuellt, euler && haelt) << z[0];
+            EXPECT_EQ(a.eintraege[i].verfehlt.size(), size_t(!euler) + size_t(!haelt)) << z[0];
+            if (euler && haelt && erster < 0)
+                erster = static_cast<int>(i);
+        }
+        EXPECT_EQ(a.gewaehlt, erster);
+    }
+}
+
+TEST(Auslegung, BedingungenAufErgebnisse)
+{
+    KvBedingung b;
+    std::string fehler;
+    EXPECT_TRUE(kv_bedingung_lesen(wendis_rechner, "F>=1000", b, fehler));
+    EXPECT_TRUE(b.mindestens);
+    EXPECT_EQ(b.grenze, 1000);
+    EXPECT_TRUE(kv_bedingung_lesen(wendis_rechner, "sig1<=-1e3", b, fehler));
+    EXPECT_FALSE(b.mindestens);
+    EXPECT_EQ(b.grenze, -1000);
+    for (const char* falsch : {"F>=", "F>=1,5", "G>=1", "F=>1", ">=1", "F<1"})
+        EXPECT_FALSE(kv_bedingung_lesen(wendis_rechner, falsch, b, fehler)) << falsch;
+    EXPECT_EQ(fehler, "\"F<1\": erwartet ERGEBNIS>=WERT oder ERGEBNIS<=WERT");
+
+    // Every spring computed on its own at its test deflection.
+    const KvKataloge k = kv_kataloge(wendis_rechner, "");
+    const KvKatalog& t = *kv_katalog_finden(k, "tellerfedern_a");
+    ASSERT_TRUE(kv_bedingung_lesen(wendis_rechner, "F>=1000", b, fehler));
+    const KvAuslegung a = kv_auslegen(wendis_rechner, k, t, kv_vorgaben(wendis_rechner), {}, {b});
+    int erster = -1;
+    for (size_t i = 0; i < t.zeilen.size(); ++i) {
+        KvEingaben e = kv_vorgaben(wendis_rechner);
+        for (const char* f : {"De", "Di", "t", "h0"})
+            e.texte[kv_eingabe_index(wendis_rechner, f)] = t.csv.zeilen[t.zeilen[i]][kv_csv_spalte(t.csv, std::string(f) + "_mm")];
+        e.texte[kv_eingabe_index(wendis_rechner, "s")] = t.csv.zeilen[t.zeilen[i]][kv_csv_spalte(t.csv, "s075_mm")];
+        KvStand stand;
+        const bool haelt = kv_rechnen(wendis_rechner, e, stand).ergebnisse[b.ergebnis] >= 1000;
+        EXPECT_EQ(a.eintraege[i].erfuellt, haelt) << a.eintraege[i].bezeichnung;
+        if (haelt && erster < 0)
+            erster = static_cast<int>(i);
+    }
+    EXPECT_EQ(a.gewaehlt, erster);
+    EXPECT_EQ(a.eintraege[a.gewaehlt].bezeichnung, "A 16");
 }

@@ -180,3 +180,95 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace {
+
+JsonObject* json_objekt(JsonParser* p, const std::string& text)
+{
+    EXPECT_TRUE(json_parser_load_from_data(p, text.c_str(), -1, nullptr)) << text;
+    return json_node_get_object(json_parser_get_root(p));
+}
+
+// The three designs of the README and their answers.
+TEST(Auslegung, DieBeispieleUndIhreAntworten)
+{
+    struct Fall {
+        std::vector<std::string> args;
+        const char* gewaehlt;
+    };
+    const Fall faelle[] = {
+        {{"tarvex", "--auslegung", "schrauben_zylinder_mittel", "FAo=40000", "Qualitaet=10.9"}, "M12"},
+        {{"stalor", "--auslegung", "ipe", "--katalog", "baustahl:S235", "F=100000", "l1=4000",
+          "Knickfall=2", "S=3"}, "IPE 240"},
+        {{"wendis", "--auslegung", "tellerfedern_a", "F>=1000"}, "A 16"},
+    };
+    for (const Fall& f : faelle) {
+        const Ausgang a = aufrufen(f.args);
+        EXPECT_EQ(a.status, 0) << a.fehler;
+        EXPECT_NE(a.aus.find(std::string("\nGewaehlt: ") + f.gewaehlt + "\n\nErgebnisse der Berechnung"),
+                  std::string::npos) << a.aus;
+        std::vector<std::string> j = f.args;
+        j.insert(j.end(), {"--format", "json"});
+        const Ausgang b = aufrufen(j);
+        JsonParser* p = json_parser_new();
+        JsonObject* o = json_objekt(p, b.aus);
+        EXPECT_STREQ(json_object_get_string_member(o, "gewaehlt"), f.gewaehlt);
+        JsonArray* e = json_object_get_array_member(o, "eintraege");
+        bool vorher_keiner = true;
+        for (guint i = 0; i < json_array_get_length(e); ++i) {
+            JsonObject* x = json_array_get_object_element(e, i);
+            const bool erfuellt = json_object_get_boolean_member(x, "erfuellt");
+            EXPECT_EQ(erfuellt, json_array_get_length(json_object_get_array_member(x, "verfehlt")) == 0);
+            if (std::string(json_object_get_string_member(x, "bezeichnung")) == f.gewaehlt) {
+                EXPECT_TRUE(erfuellt && vorher_keiner);
+            }
+            vorher_keiner = vorher_keiner && !erfuellt;
+        }
+        g_object_unref(p);
+    }
+}
+
+TEST(Auslegung, OhnePassendenEintragStatusEinsUndKlareZeile)
+{
+    // With a safety of 25 the small sections fail the stress and the large
+    // ones leave the Euler range (IPE 450, the last inside it, needs S < 21.7).
+    const std::vector<std::string> args = {"stalor", "--auslegung", "ipe", "--katalog", "baustahl:S235",
+                                           "F=100000", "l1=4000", "Knickfall=2", "S=25"};
+    const Ausgang a = aufrufen(args);
+    EXPECT_EQ(a.status, 1);
+    EXPECT_EQ(a.fehler, "maschinenelemente: --auslegung ipe: kein Eintrag erfuellt alle Pruefungen und Bedingungen\n");
+    EXPECT_NE(a.aus.find("\nIPE 80: verfehlt: Druckspannung sig_druck <= zul. Druckspannung sig_druck_zul\n"),
+              std::string::npos) << a.aus;
+    EXPECT_NE(a.aus.find("\nIPE 600: verfehlt: Euler-Bereich: Schlankheitsgrad lambda >= Grenzschlankheitsgrad "
+                         "lambda_grenz\n"), std::string::npos) << a.aus;
+    EXPECT_NE(a.aus.find("\nKein Eintrag erfuellt alle Pruefungen und Bedingungen.\n"), std::string::npos);
+    std::vector<std::string> j = args;
+    j.push_back("--format=json");
+    const Ausgang b = aufrufen(j);
+    EXPECT_EQ(b.status, 1);
+    JsonParser* p = json_parser_new();
+    EXPECT_TRUE(json_object_get_null_member(json_objekt(p, b.aus), "gewaehlt"));
+    g_object_unref(p);
+
+    const struct {
+        std::vector<std::string> args;
+        const char* meldung;
+    } falsch[] = {
+        {{"wendis", "F>=1"}, "F>=1: eine Bedingung gilt nur mit --auslegung\n"},
+        {{"wendis", "--auslegung", "tellerfedern_a", "G>=1"},
+         "--auslegung: \"G\" ist kein Ergebnis von wendis (--ergebnisnamen zeigt die Namen)\n"},
+        {{"wendis", "--auslegung", "federn"},
+         "--auslegung federn: keine Tabelle \"federn\" fuer wendis (--kataloge zeigt die Tabellen)\n"},
+        {{"kopdra", "--auslegung", "x"}, "--auslegung x: kopdra hat keine Kataloge\n"},
+        {{"wendis", "--auslegung", "tellerfedern_a", "--format", "csv"},
+         "--auslegung: erlaubt sind --format bericht und json\n"},
+    };
+    for (const auto& f : falsch) {
+        const Ausgang x = aufrufen(f.args);
+        EXPECT_EQ(x.status, 2);
+        EXPECT_EQ(x.aus, "");
+        EXPECT_EQ(x.fehler, std::string("maschinenelemente: ") + f.meldung);
+    }
+}
+
+} // namespace
