@@ -86,3 +86,21 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
     }
     return a;
 }
+
+std::string kv_auslegung_liste(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
+                               const KvAuslegung& a)
+{
+    std::string t = "Auslegung mit " + tabelle.name + " (" + tabelle.titel + ")";
+    for (size_t i = 0; i < bedingungen.size(); ++i)
+        t += (i ? ", " : ": ") + bedingungen[i].text;
+    t += "\n";
+    for (const KvAuslegungseintrag& x : a.eintraege) {
+        t += x.bezeichnung + (x.erfuellt ? ": erfuellt" : ": verfehlt: ");
+        for (size_t i = 0; i < x.verfehlt.size(); ++i)
+            t += (i ? "; " : "") + x.verfehlt[i];
+        t += "\n";
+    }
+    t += a.gewaehlt >= 0 ? "Gewaehlt: " + a.eintraege[a.gewaehlt].bezeichnung + "\n"
+                         : "Kein Eintrag erfuellt alle Pruefungen und Bedingungen.\n";
+    return t;
+}

@@ -40,3 +40,9 @@ struct KvAuslegung {
 KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog& tabelle,
                         const KvEingaben& eingaben, const std::vector<KvKatalogWahl>& vorher,
                         const std::vector<KvBedingung>& bedingungen);
+
+// The entries tried as text: a heading with the table and the conditions,
+// "BEZEICHNUNG: erfuellt" or "BEZEICHNUNG: verfehlt: A; B" per line, and
+// "Gewaehlt: BEZEICHNUNG" or that none passes.
+std::string kv_auslegung_liste(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
+                               const KvAuslegung& a);

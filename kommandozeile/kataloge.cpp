@@ -93,21 +93,8 @@ std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedi
 {
     std::string t;
     const std::string gewaehlt = a.gewaehlt >= 0 ? a.eintraege[a.gewaehlt].bezeichnung : "";
-    if (!json) {
-        t = "Auslegung mit " + tabelle.name + " (" + tabelle.titel + ")";
-        for (size_t i = 0; i < bedingungen.size(); ++i)
-            t += (i ? ", " : ": ") + bedingungen[i].text;
-        t += "\n";
-        for (const KvAuslegungseintrag& x : a.eintraege) {
-            t += x.bezeichnung + (x.erfuellt ? ": erfuellt" : ": verfehlt: ");
-            for (size_t i = 0; i < x.verfehlt.size(); ++i)
-                t += (i ? "; " : "") + x.verfehlt[i];
-            t += "\n";
-        }
-        t += a.gewaehlt >= 0 ? "Gewaehlt: " + gewaehlt + "\n"
-                             : "Kein Eintrag erfuellt alle Pruefungen und Bedingungen.\n";
-        return t;
-    }
+    if (!json)
+        return kv_auslegung_liste(tabelle, bedingungen, a);
     t = "{\n  \"tabelle\": ";
     kv_json_text_anhaengen(t, tabelle.name);
     t += ",\n  \"bedingungen\": ";

@@ -3,10 +3,12 @@
 // its entry, what the entry sets to which texts (with the window's inputs
 // as they stand), the table's file and source, and the user tables that
 // were refused.  "Uebernehmen" puts the texts into their fields as if typed;
-// "Rechnen" then asks and computes as usual.
+// "Rechnen" then asks and computes as usual.  "Auslegen" picks the first
+// entry that passes every check with the window's other inputs.
+#include "auslegung.h"
 #include "shell.h"
 
-#include <cstring>
+#include <sstream>
 
 extern const KvProgramm* kv_programm;
 
@@ -103,6 +105,7 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     g_object_set_data_full(G_OBJECT(k->dialog), "kv-katalog", k,
                            [](gpointer p) { delete static_cast<KvKatalogDialog*>(p); });
     gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Schliessen", GTK_RESPONSE_CANCEL);
+    gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Auslegen", KV_ANTWORT_AUSLEGEN);
     gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Uebernehmen", GTK_RESPONSE_OK);
     gtk_dialog_set_default_response(GTK_DIALOG(k->dialog), GTK_RESPONSE_OK);
 
@@ -128,7 +131,11 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     gtk_misc_set_alignment(GTK_MISC(k->abgelehnt), 0, 0);
     gtk_label_set_selectable(GTK_LABEL(k->abgelehnt), TRUE);
 
-    GtkWidget* tab = kv_gtk_tabelle(5, 2);
+    k->bedingungen = gtk_entry_new();
+    gtk_widget_set_tooltip_text(k->bedingungen, "Bedingungen an Ergebnisse fuer \"Auslegen\", "
+                                "z. B. F>=1000 (durch Leerzeichen getrennt)");
+
+    GtkWidget* tab = kv_gtk_tabelle(6, 2);
     zeile(tab, 0, "_Tabelle", k->tabelle);
     zeile(tab, 1, "_Eintrag", k->eintrag);
     kv_gtk_zelle(tab, k->felder, 0, 2, 2);
@@ -137,7 +144,8 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     gtk_label_set_mnemonic_widget(GTK_LABEL(q), k->quelle);
     kv_gtk_zelle(tab, q, 0, 3);
     kv_gtk_zelle(tab, rollen, 1, 3);
-    kv_gtk_zelle(tab, k->abgelehnt, 0, 4, 2);
+    zeile(tab, 4, "_Bedingungen", k->bedingungen);
+    kv_gtk_zelle(tab, k->abgelehnt, 0, 5, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(k->dialog)->vbox), tab, TRUE, TRUE, 3);
 
     g_signal_connect(k->tabelle, "changed", G_CALLBACK(tabelle_gewechselt), k);
@@ -167,13 +175,47 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k)
     return true;
 }
 
+bool kv_gtk_katalog_auslegen(KvKatalogDialog& k)
+{
+    const KvKatalog* t = tabelle(k);
+    if (!t)
+        return false;
+    std::vector<KvBedingung> bedingungen;
+    std::istringstream woerter(gtk_entry_get_text(GTK_ENTRY(k.bedingungen)));
+    for (std::string w; woerter >> w;) {
+        KvBedingung b;
+        std::string fehler;
+        if (!kv_bedingung_lesen(rechner(), w, b, fehler)) {
+            kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "Fehler in den Bedingungen!\n" + fehler, k.dialog);
+            return false;
+        }
+        bedingungen.push_back(std::move(b));
+    }
+    const KvAuslegung a = kv_auslegen(rechner(), k.kataloge, *t, kv_gtk_eingaben_lesen(), genommen, bedingungen);
+    const std::string liste = kv_auslegung_liste(*t, bedingungen, a);
+    gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(k.quelle)), liste.c_str(), -1);
+    if (a.gewaehlt < 0) {
+        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
+                       "Kein Eintrag erfuellt alle Pruefungen und Bedingungen!\nDie Liste zeigt, was jeder verfehlt.",
+                       k.dialog);
+        return false;
+    }
+    gtk_combo_box_set_active(GTK_COMBO_BOX(k.eintrag), a.gewaehlt);
+    return true;
+}
+
 int kv_c_katalog()
 {
     KvKatalogDialog* k = kv_gtk_katalog_dialog();
     GtkWidget* dialog = k->dialog;
     gtk_widget_show(dialog);
-    while (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK)
-        kv_gtk_katalog_uebernehmen(*k);
+    for (int antwort; (antwort = gtk_dialog_run(GTK_DIALOG(dialog))) == GTK_RESPONSE_OK
+                      || antwort == KV_ANTWORT_AUSLEGEN;) {
+        if (antwort == GTK_RESPONSE_OK)
+            kv_gtk_katalog_uebernehmen(*k);
+        else
+            kv_gtk_katalog_auslegen(*k);
+    }
     gtk_widget_destroy(dialog);
     return 0;
 }

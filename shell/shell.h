@@ -154,8 +154,11 @@ struct KvKatalogDialog {
     GtkWidget* felder;    // label: the fields the entry sets, or why it cannot
     GtkWidget* quelle;    // text view: the table's file and provenance
     GtkWidget* abgelehnt; // label: the user tables refused, with file, line and reason
+    GtkWidget* bedingungen; // entry: ERGEBNIS>=WERT ... of a design, blank-separated
     KvKataloge kataloge;
 };
+// The dialog's answer for "Auslegen".
+constexpr int KV_ANTWORT_AUSLEGEN = 1;
 bool kv_gtk_hat_kataloge();
 // Builds the dialog over window_main, not yet shown; it lives as long as
 // its widget.
@@ -164,6 +167,12 @@ KvKatalogDialog* kv_gtk_katalog_dialog();
 // after a message over the dialog when the entry cannot be used, and then
 // nothing in the window changed.
 bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k);
+// "Auslegen": the chosen table's entries from small to large with the
+// window's inputs; the entries tried with what each missed take the source's
+// place, the first that passes every check and condition becomes the chosen
+// entry (still to be taken with "Uebernehmen").  False after a message over
+// the dialog (a bad condition, none passes); the window never changes.
+bool kv_gtk_katalog_auslegen(KvKatalogDialog& k);
 int kv_c_katalog(); // the menu entry: runs the dialog until closed
 
 // Input sets in the window (eingabesaetze.cpp).

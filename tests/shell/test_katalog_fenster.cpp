@@ -3,6 +3,7 @@
 // every table fills exactly the fields the catalogue says, as if typed; an
 // entry that cannot be used is told over the dialog and changes nothing;
 // the user's tables come after the built-in ones, a malformed one is named.
+#include "auslegung.h"
 #include "fenster_test.h"
 #include "shell.h"
 
@@ -173,6 +174,53 @@ TEST_F(KatalogFenster, EigeneTabellenNachDenEingebautenKaputteGenannt)
     EXPECT_EQ(kv_gtk_eingaben_lesen().texte[feld], std::string(R.eingaben[feld].vorgabe) + "1");
     g_unlink((o + NAME + "_eigen.csv").c_str());
     g_unlink((o + NAME + "_kaputt.csv").c_str());
+}
+
+// "Auslegen" chooses what the design over the window's inputs chooses, for
+// every table, and the window keeps its inputs.
+TEST_F(KatalogFenster, AuslegenWaehltDenErstenPassendenEintrag)
+{
+    if (!k)
+        GTEST_SKIP() << NAME << " hat keine Kataloge";
+    // The strut of the defaults is short: every section stays out of the
+    // Euler range.  Four metres take some in.
+    if (NAME == "stalor") {
+        KvEingaben e = kv_vorgaben(R);
+        e.texte[kv_eingabe_index(R, "l1")] = "4000";
+        e.texte[kv_eingabe_index(R, "F")] = "100000";
+        kv_gtk_eingaben_setzen(e);
+    }
+    const KvEingaben vorher = kv_gtk_eingaben_lesen();
+    int gefunden = 0;
+    for (size_t t = 0; t < k->kataloge.tabellen.size(); ++t) {
+        const KvKatalog& tab = k->kataloge.tabellen[t];
+        SCOPED_TRACE(tab.name);
+        gtk_combo_box_set_active(GTK_COMBO_BOX(k->tabelle), static_cast<int>(t));
+        const KvAuslegung a = kv_auslegen(R, k->kataloge, tab, vorher, {}, {});
+        bool ok = false;
+        std::vector<Antwort> antworten;
+        if (a.gewaehlt < 0)
+            antworten.push_back(OK);
+        const auto d = ausfuehren([&] { ok = kv_gtk_katalog_auslegen(*k); }, antworten);
+        EXPECT_EQ(ok, a.gewaehlt >= 0);
+        EXPECT_EQ(d.size(), a.gewaehlt >= 0 ? 0u : 1u);
+        EXPECT_EQ(quelltext(*k), kv_auslegung_liste(tab, {}, a));
+        if (a.gewaehlt >= 0) {
+            EXPECT_EQ(gtk_combo_box_get_active(GTK_COMBO_BOX(k->eintrag)), a.gewaehlt);
+            ++gefunden;
+        } else {
+            EXPECT_EQ(d[0].text, "Kein Eintrag erfuellt alle Pruefungen und Bedingungen!\n"
+                                 "Die Liste zeigt, was jeder verfehlt.");
+        }
+        EXPECT_EQ(kv_gtk_eingaben_lesen().texte, vorher.texte);
+    }
+    EXPECT_GT(gefunden, 0);
+    setzen(k->bedingungen, std::string(R.ergebnisse[0].name) + ">=0 X>=1");
+    const auto d = ausfuehren([&] { EXPECT_FALSE(kv_gtk_katalog_auslegen(*k)); }, {OK});
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].text, "Fehler in den Bedingungen!\n\"X\" ist kein Ergebnis von " + NAME
+                             + " (--ergebnisnamen zeigt die Namen)");
+    EXPECT_EQ(d[0].ueber, GTK_WINDOW(k->dialog));
 }
 
 } // namespace
