@@ -9,12 +9,25 @@ bool kv_ist_bedingung(std::string_view text)
     return p != text.npos && p > 0 && p + 1 < text.size() && text[p + 1] == '=';
 }
 
+namespace {
+
+// A text in double quotes.
+std::string zitiert(std::string_view t)
+{
+    std::string z = "\"";
+    z.append(t);
+    z += '"';
+    return z;
+}
+
+} // namespace
+
 bool kv_bedingung_lesen(const KvRechner& r, std::string_view text, KvBedingung& b, std::string& fehler)
 {
     b = {};
     b.text = text;
     if (!kv_ist_bedingung(text)) {
-        fehler = "\"" + std::string(text) + "\": erwartet ERGEBNIS>=WERT oder ERGEBNIS<=WERT";
+        fehler = zitiert(text) + ": erwartet ERGEBNIS>=WERT oder ERGEBNIS<=WERT";
         return false;
     }
     const size_t p = text.find_first_of("<>");
@@ -24,13 +37,13 @@ bool kv_bedingung_lesen(const KvRechner& r, std::string_view text, KvBedingung& 
         if (name == r.ergebnisse[j].name)
             b.ergebnis = static_cast<int>(j);
     if (b.ergebnis < 0) {
-        fehler = "\"" + std::string(name) + "\" ist kein Ergebnis von " + r.name
+        fehler = zitiert(name) + " ist kein Ergebnis von " + r.name
                  + " (--ergebnisnamen zeigt die Namen)";
         return false;
     }
     const auto z = std::from_chars(wert.data(), wert.data() + wert.size(), b.grenze);
     if (wert.empty() || z.ec != std::errc() || z.ptr != wert.data() + wert.size() || !std::isfinite(b.grenze)) {
-        fehler = "\"" + std::string(text) + "\": der Grenzwert ist keine Zahl";
+        fehler = zitiert(text) + ": der Grenzwert ist keine Zahl";
         return false;
     }
     return true;
