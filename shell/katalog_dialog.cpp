@@ -79,15 +79,6 @@ void tabelle_gewechselt(GtkComboBox*, gpointer daten)
     gtk_combo_box_set_active(GTK_COMBO_BOX(k.eintrag), 0);
 }
 
-void zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w)
-{
-    GtkWidget* l = gtk_label_new_with_mnemonic(beschriftung);
-    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
-    gtk_label_set_mnemonic_widget(GTK_LABEL(l), w);
-    kv_gtk_zelle(tabelle, l, 0, n);
-    kv_gtk_zelle(tabelle, w, 1, n);
-}
-
 } // namespace
 
 bool kv_gtk_hat_kataloge()
@@ -136,15 +127,15 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
                                 "z. B. F>=1000 (durch Leerzeichen getrennt)");
 
     GtkWidget* tab = kv_gtk_tabelle(6, 2);
-    zeile(tab, 0, "_Tabelle", k->tabelle);
-    zeile(tab, 1, "_Eintrag", k->eintrag);
+    kv_gtk_zeile(tab, 0, "_Tabelle", k->tabelle);
+    kv_gtk_zeile(tab, 1, "_Eintrag", k->eintrag);
     kv_gtk_zelle(tab, k->felder, 0, 2, 2);
     GtkWidget* q = gtk_label_new_with_mnemonic("_Quelle");
     gtk_misc_set_alignment(GTK_MISC(q), 0, 0);
     gtk_label_set_mnemonic_widget(GTK_LABEL(q), k->quelle);
     kv_gtk_zelle(tab, q, 0, 3);
     kv_gtk_zelle(tab, rollen, 1, 3);
-    zeile(tab, 4, "_Bedingungen", k->bedingungen);
+    kv_gtk_zeile(tab, 4, "_Bedingungen", k->bedingungen);
     kv_gtk_zelle(tab, k->abgelehnt, 0, 5, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(k->dialog)->vbox), tab, TRUE, TRUE, 3);
 

@@ -213,6 +213,9 @@ GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
 std::vector<GtkWidget*> kv_gtk_kinder(GtkWidget* container);
 // A widget in the table cell at (spalte, zeile), spanning breite columns.
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
+// A row of a dialog's table: the caption (with its mnemonic) in column 0,
+// left-aligned, and the widget it names in column 1.
+void kv_gtk_zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w);
 GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry
 GtkWidget* kv_gtk_ergebnisfeld(const char* text); // read-only entry
 // Ties every field below w to its caption (left of it, or above it) for
