@@ -180,3 +180,12 @@ int kv_c_nachweis_speichern()
     });
     return 0;
 }
+
+void kv_gtk_zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w)
+{
+    GtkWidget* l = gtk_label_new_with_mnemonic(beschriftung);
+    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
+    gtk_label_set_mnemonic_widget(GTK_LABEL(l), w);
+    kv_gtk_zelle(tabelle, l, 0, n);
+    kv_gtk_zelle(tabelle, w, 1, n);
+}

@@ -74,15 +74,6 @@ void bereich_vorschlagen(GtkComboBox*, gpointer daten)
     gtk_entry_set_text(GTK_ENTRY(z->bis), bis.c_str());
 }
 
-void zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w)
-{
-    GtkWidget* l = gtk_label_new_with_mnemonic(beschriftung);
-    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
-    gtk_label_set_mnemonic_widget(GTK_LABEL(l), w);
-    kv_gtk_zelle(tabelle, l, 0, n);
-    kv_gtk_zelle(tabelle, w, 1, n);
-}
-
 GtkWidget* eingabe()
 {
     GtkWidget* e = gtk_entry_new();
@@ -135,11 +126,11 @@ KvZielwertDialog* kv_gtk_zielwert_dialog()
     gtk_label_set_selectable(GTK_LABEL(z->loesungen), TRUE);
 
     GtkWidget* tabelle = kv_gtk_tabelle(6, 2);
-    zeile(tabelle, 0, "_Ergebnis", z->ergebnis);
-    zeile(tabelle, 1, "_Zielwert", z->ziel);
-    zeile(tabelle, 2, "Eingabe_feld", z->feld);
-    zeile(tabelle, 3, "_von", z->von);
-    zeile(tabelle, 4, "_bis", z->bis);
+    kv_gtk_zeile(tabelle, 0, "_Ergebnis", z->ergebnis);
+    kv_gtk_zeile(tabelle, 1, "_Zielwert", z->ziel);
+    kv_gtk_zeile(tabelle, 2, "Eingabe_feld", z->feld);
+    kv_gtk_zeile(tabelle, 3, "_von", z->von);
+    kv_gtk_zeile(tabelle, 4, "_bis", z->bis);
     kv_gtk_zelle(tabelle, z->loesungen, 0, 5, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(z->dialog)->vbox), tabelle, TRUE, TRUE, 3);
 
