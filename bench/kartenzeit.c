@@ -5,6 +5,7 @@
  * is seen from outside, as the window manager would see it.
  *   kartenzeit TITEL PROGRAMM [ARG...]
  * Output: "<ms> <rss at map KiB> <rss settled KiB> <CPU ms until the map>"
+ * With KARTENZEIT_NUR_KARTE set the program is ended right at the map.
  */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
@@ -146,8 +147,10 @@ int main(int argc, char** argv)
         struct timeval warten = {0, 50 * 1000};
         select(ConnectionNumber(d) + 1, &lesen, NULL, NULL, &warten);
     }
-    /* Let it draw its window once, then read its memory. */
-    usleep(400 * 1000);
+    /* Let it draw its window once, then read its memory (not when only the
+     * map is asked for: KARTENZEIT_NUR_KARTE set). */
+    if (!getenv("KARTENZEIT_NUR_KARTE"))
+        usleep(400 * 1000);
     const long rss = rss_kib(pid);
     kill(pid, SIGTERM);
     waitpid(pid, NULL, 0);

@@ -10,6 +10,9 @@
 # number and "1|2|3|4" for a choice.  After --suche, the field sought is one
 # of the numbers and its target ERGEBNIS= one of the results that
 # "maschinenelemente PROGRAMM --ergebnisnamen" lists (NAME<TAB>BESCHRIFTUNG<TAB>EINHEIT).
+# After --katalog, TABELLE:EINTRAG of every entry "maschinenelemente PROGRAMM
+# --kataloge" lists (a table's line NAME<TAB>..., its entries <TAB>EINTRAG<TAB>...);
+# after --auslegung, the table's NAME.
 # Needs the helpers of bash-completion.
 
 _maschinenelemente_namen()
@@ -22,6 +25,22 @@ _maschinenelemente_ergebnisse()
 {
     # <command> <program>: the names of that program's results
     "$1" "$2" --ergebnisnamen 2>/dev/null | cut -f1
+}
+
+_maschinenelemente_katalog()
+{
+    # <command> <program>: TABELLE:EINTRAG of every catalogue entry
+    local zeile tabelle=
+    while IFS= read -r zeile; do
+        case $zeile in
+            '#'*) ;;
+            $'\t'*)
+                zeile=${zeile#$'\t'}
+                printf '%s\n' "$tabelle:${zeile%%$'\t'*}"
+                ;;
+            *) tabelle=${zeile%%$'\t'*} ;;
+        esac
+    done < <("$1" "$2" --kataloge 2>/dev/null)
 }
 
 _maschinenelemente_frei()
@@ -40,7 +59,7 @@ _maschinenelemente_frei()
 _maschinenelemente()
 {
     local cur prev words cword split
-    _init_completion -s -n = || return
+    _init_completion -s -n =: || return
 
     local programme="stalor tarvex lupran kopdra wendis"
 
@@ -68,6 +87,24 @@ _maschinenelemente()
             ;;
         --nachweis)
             _filedir pdf
+            return
+            ;;
+        --katalog)
+            # Designations may hold blanks ("IPE 200"): quoted as file names are.
+            local wahl
+            while IFS= read -r wahl; do
+                [[ $wahl == "$cur"* ]] && COMPREPLY+=("$wahl")
+            done < <(_maschinenelemente_katalog "$1" "$programm")
+            __ltrim_colon_completions "$cur"
+            compopt -o filenames
+            return
+            ;;
+        --auslegung)
+            # A table, by its name.
+            local tabelle
+            while IFS= read -r tabelle; do
+                [[ $tabelle == "$cur"* ]] && COMPREPLY+=("$tabelle")
+            done < <("$1" "$programm" --kataloge 2>/dev/null | grep -v $'^[#\t]' | cut -f1)
             return
             ;;
         --groesse | --bereich | --projekt | --bearbeiter)

@@ -1,6 +1,6 @@
 // Input sets: everything a calculator's window holds (the text of every
-// field and the value of every option) in a GLib key file, one group named
-// after the program:
+// field and the value of every option) in a key file (schluesseldatei.h),
+// one group named after the program:
 //
 //   # Eingabesatz von stalor: Knickung von Bauteilen
 //   [stalor]
@@ -12,8 +12,9 @@
 //
 // Keys are the calculators' variable names; a key that is missing keeps the
 // field's default.  The file ends in "." plus the program's name
-// (mein.stalor).  The windows and the command line read and write this one
-// format.
+// (mein.stalor).  The windows, the command line and the browser read and
+// write this one format; from text and to text without GLib, as files
+// through eingabesatz_datei.h.
 #pragma once
 #include "rechner.h"
 
@@ -34,11 +35,3 @@ std::string kv_eingabesatz_text(const KvRechner& r, const KvEingaben& e);
 bool kv_eingabesatz_aus_text(const KvRechner& r, const std::string& text, KvEingaben& e,
                              std::string& fehler);
 
-// The same for files; the error text names the file.
-bool kv_eingabesatz_lesen(const KvRechner& r, const std::string& pfad, KvEingaben& e,
-                          std::string& fehler);
-bool kv_eingabesatz_schreiben(const KvRechner& r, const KvEingaben& e, const std::string& pfad,
-                              std::string& fehler);
-
-// The text of the allowed values of an option: "1, 2, 3, 4".
-std::string kv_optionswerte(const KvOption& o);

@@ -1,38 +1,12 @@
 #include "diagramm_cairo.h"
 
-#include "zahlen.h"
+#include "diagramm_aufbau.h"
 
 #include <pango/pangocairo.h>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
 const double PI = 3.14159265358979;
-
-struct Rechteck {
-    double x = 0, y = 0, b = 0, h = 0;
-    double rechts() const { return x + b; }
-    double unten() const { return y + h; }
-    bool enthaelt(double px, double py) const
-    {
-        return px >= x && px <= rechts() && py >= y && py <= unten();
-    }
-    double ueberlappung(const Rechteck& o) const
-    {
-        const double w = std::min(rechts(), o.rechts()) - std::max(x, o.x);
-        const double h2 = std::min(unten(), o.unten()) - std::max(y, o.y);
-        return w > 0 && h2 > 0 ? w * h2 : 0;
-    }
-};
-
-// ---- Text ------------------------------------------------------------------
-
-struct Schrift {
-    double groesse; // pixels
-    bool fett = false;
-};
 
 PangoLayout* satz(cairo_t* cr, const std::string& text, Schrift s, double breite_max = -1,
                   bool zentriert = false)
@@ -54,909 +28,113 @@ PangoLayout* satz(cairo_t* cr, const std::string& text, Schrift s, double breite
     return l;
 }
 
-// Width and height of the text as laid out.
-void messen(cairo_t* cr, const std::string& text, Schrift s, double& b, double& h,
-            double breite_max = -1)
-{
-    PangoLayout* l = satz(cr, text, s, breite_max);
-    int w = 0, hh = 0;
-    pango_layout_get_pixel_size(l, &w, &hh);
-    g_object_unref(l);
-    b = w;
-    h = hh;
-}
-
 void setzen(cairo_t* cr, Farbe f) { cairo_set_source_rgb(cr, f.r, f.g, f.b); }
 
-// Writes the text with its top left corner at (x, y).
-void schreiben(cairo_t* cr, const std::string& text, Schrift s, double x, double y, Farbe f,
-               double breite_max = -1, bool zentriert = false)
+void strich_setzen(cairo_t* cr, const Linienstil& s)
 {
-    PangoLayout* l = satz(cr, text, s, breite_max, zentriert);
-    setzen(cr, f);
-    cairo_move_to(cr, x, y);
+    setzen(cr, s.farbe);
+    cairo_set_line_width(cr, s.breite);
+    const std::vector<double> m = strichmuster(s.strich, s.breite);
+    cairo_set_dash(cr, m.empty() ? nullptr : m.data(), static_cast<int>(m.size()), 0);
+    cairo_set_line_join(cr, s.rund ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+}
+
+void pfad(cairo_t* cr, const Zeichnung& z)
+{
+    switch (z.art) {
+    case Zeichenart::rechteck: cairo_rectangle(cr, z.r.x, z.r.y, z.r.b, z.r.h); break;
+    case Zeichenart::kreis:
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, z.mitte.x, z.mitte.y, z.radius, 0, 2 * PI);
+        break;
+    default:
+        for (const std::vector<Punkt>& p : z.pfade) {
+            if (p.empty()) continue;
+            cairo_move_to(cr, p[0].x, p[0].y);
+            for (size_t i = 1; i < p.size(); ++i)
+                cairo_line_to(cr, p[i].x, p[i].y);
+            if (z.art == Zeichenart::vieleck)
+                cairo_close_path(cr);
+        }
+    }
+}
+
+void text_malen(cairo_t* cr, const Zeichnung& z)
+{
+    // A turned text is set in its turned frame (pango takes the frame in).
+    if (z.senkrecht) {
+        cairo_save(cr);
+        cairo_translate(cr, z.x, z.y);
+        cairo_rotate(cr, -PI / 2);
+    }
+    PangoLayout* l = satz(cr, z.text, z.schrift, z.breite_max, z.zentriert);
+    setzen(cr, z.farbe);
+    cairo_move_to(cr, z.senkrecht ? 0 : z.x, z.senkrecht ? 0 : z.y);
     pango_cairo_show_layout(cr, l);
     g_object_unref(l);
+    if (z.senkrecht)
+        cairo_restore(cr);
 }
 
-// ---- Axes and ticks ----------------------------------------------------------
-
-// The range actually drawn: finite, ascending, positive on a log axis.
-Achse bereinigt(Achse a)
+// Each element as one cairo path filled and/or stroked (a filled and
+// outlined one through fill_preserve, which a PDF keeps as one operation);
+// every stroke sets its whole style.
+void malen(cairo_t* cr, const Zeichenliste& liste)
 {
-    if (a.logarithmisch) {
-        if (!(std::isfinite(a.max) && a.max > 0))
-            a.max = 10;
-        if (!(std::isfinite(a.min) && a.min > 0 && a.min < a.max))
-            a.min = a.max / 1000;
-        if (a.max / a.min < 1.0001) {
-            a.min /= 2;
-            a.max *= 2;
-        }
-        return a;
-    }
-    if (!std::isfinite(a.min)) a.min = 0;
-    if (!std::isfinite(a.max)) a.max = a.min + 1;
-    if (a.max < a.min) std::swap(a.min, a.max);
-    const double spanne = a.max - a.min;
-    if (!(spanne > 1e-12 * std::max(std::fabs(a.min), std::fabs(a.max))) || spanne < 1e-300) {
-        const double m = std::max(std::fabs(a.min) * 0.1, 1e-9);
-        a.min -= m;
-        a.max += m;
-    }
-    if (!std::isfinite(a.max - a.min)) {
-        a.min = -1e300;
-        a.max = 1e300;
-    }
-    return a;
-}
-
-// Where v lies along the axis, 0 at its start and 1 at its end.
-double anteil(const Achse& a, double v)
-{
-    return a.logarithmisch ? std::log10(v / a.min) / std::log10(a.max / a.min)
-                           : (v - a.min) / (a.max - a.min);
-}
-
-struct Teilung {
-    std::vector<double> werte;
-    std::vector<std::string> texte;
-    std::vector<double> neben; // minor lines of a log axis
-};
-
-std::string tick_text(double v, double schritt)
-{
-    if (std::fabs(v) < schritt * 1e-6)
-        v = 0;
-    const double gross = std::max(std::fabs(v), std::fabs(schritt));
-    if (gross >= 1e7 || schritt < 1e-6)
-        return kv_format("%.3g", v);
-    const int stellen = std::max(0, -static_cast<int>(std::floor(std::log10(schritt) + 1e-9)));
-    return kv_format(("%." + std::to_string(stellen) + "f").c_str(), v);
-}
-
-Teilung linear_teilen(double a, double b, int anzahl)
-{
-    Teilung t;
-    const double roh = (b - a) / std::max(anzahl, 1);
-    const double zehner = std::pow(10, std::floor(std::log10(roh)));
-    double schritt = 10 * zehner;
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * zehner >= roh * (1 - 1e-9)) {
-            schritt = m * zehner;
+    for (const Zeichnung& z : liste)
+        switch (z.art) {
+        case Zeichenart::text: text_malen(cr, z); break;
+        case Zeichenart::kappen:
+            cairo_save(cr);
+            cairo_rectangle(cr, z.r.x, z.r.y, z.r.b, z.r.h);
+            cairo_clip(cr);
             break;
-        }
-    if (!(schritt > 0) || !std::isfinite(schritt))
-        return t;
-    const double k0 = std::ceil(a / schritt - 1e-9);
-    for (double k = k0; k * schritt <= b + schritt * 1e-9 && t.werte.size() < 200; k += 1) {
-        t.werte.push_back(k * schritt);
-        t.texte.push_back(tick_text(k * schritt, schritt));
-    }
-    return t;
-}
-
-Teilung log_teilen(double a, double b, int anzahl)
-{
-    Teilung t;
-    const int e0 = static_cast<int>(std::floor(std::log10(a) + 1e-9));
-    const int e1 = static_cast<int>(std::ceil(std::log10(b) - 1e-9));
-    const int dekaden = std::max(e1 - e0, 1);
-    const int sprung = std::max(1, (dekaden + anzahl - 1) / std::max(anzahl, 1));
-    const bool fein = dekaden <= 2 && anzahl >= 3 * dekaden;
-    for (int e = e0; e <= e1; ++e)
-        for (double m : {1.0, 2.0, 5.0}) {
-            const double v = m * std::pow(10, e);
-            if (v < a * (1 - 1e-9) || v > b * (1 + 1e-9))
-                continue;
-            if (m == 1 && (e - e0) % sprung == 0) {
-                t.werte.push_back(v);
-                t.texte.push_back(diagramm_zahl(v, 1));
-            } else if (m != 1 && fein) {
-                t.werte.push_back(v);
-                t.texte.push_back(diagramm_zahl(v, 1));
-            }
-        }
-    if (dekaden <= 6)
-        for (int e = e0; e <= e1; ++e)
-            for (int m = 2; m <= 9; ++m) {
-                const double v = m * std::pow(10, e);
-                if (v >= a && v <= b)
-                    t.neben.push_back(v);
-            }
-    return t;
-}
-
-Teilung teilen(const Achse& a, int anzahl)
-{
-    return a.logarithmisch ? log_teilen(a.min, a.max, anzahl) : linear_teilen(a.min, a.max, anzahl);
-}
-
-std::string achsentitel(const Achse& a)
-{
-    if (a.einheit.empty())
-        return a.titel;
-    // A unit that is itself a quotient goes in parentheses: n / (1/min).
-    return a.titel + " / " + (a.einheit.find('/') != std::string::npos ? "(" + a.einheit + ")"
-                                                                       : a.einheit);
-}
-
-// ---- Layout ------------------------------------------------------------------
-
-struct Aufbau {
-    double s = 10;              // base font size in pixels
-    double rand = 8;            // outer margin
-    Rechteck plot;
-    Achse x, y;                 // as drawn
-    Teilung tx, ty;
-    double titel_h = 0, hinweis_h = 0, tick_h = 0, ytick_b = 0;
-    double zeile = 0;           // height of one line of base text
-    bool legende_unten = false;
-    Rechteck legende;
-
-    double px(double v) const { return plot.x + anteil(x, v) * plot.b; }
-    double py(double v) const { return plot.unten() - anteil(y, v) * plot.h; }
-    // Pixel position of a data point; false when it is not representable.
-    bool pixel(Punkt p, double& ax, double& ay) const
-    {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
-        if (x.logarithmisch && p.x <= 0) return false;
-        if (y.logarithmisch && p.y <= 0) return false;
-        ax = px(p.x);
-        ay = py(p.y);
-        return std::isfinite(ax) && std::isfinite(ay);
-    }
-};
-
-Schrift grund(const Aufbau& a) { return {a.s, false}; }
-Schrift klein(const Aufbau& a) { return {a.s * 0.92, false}; }
-
-double legendenzeile(const Aufbau& a) { return a.zeile + 2; }
-double probenbreite(const Aufbau& a) { return 2.2 * a.s; }
-
-// Size of the legend: one column inside the plot, or rows of entries
-// flowing across the width below it.
-Rechteck legende_messen(cairo_t* cr, const Diagramm& d, const Aufbau& a, bool unten,
-                        double breite)
-{
-    Rechteck r;
-    if (d.legende.empty())
-        return r;
-    const double innen = 0.5 * a.s;
-    double zeile_b = 0, max_b = 0;
-    int zeilen = 1;
-    for (const Legendeneintrag& e : d.legende) {
-        double b, h;
-        messen(cr, e.text, klein(a), b, h);
-        const double eintrag = probenbreite(a) + 0.4 * a.s + b;
-        if (unten) {
-            const double mit_abstand = eintrag + (zeile_b > 0 ? 1.5 * a.s : 0);
-            if (zeile_b > 0 && zeile_b + mit_abstand > breite - 2 * innen) {
-                ++zeilen;
-                zeile_b = eintrag;
-            } else {
-                zeile_b += mit_abstand;
-            }
-            max_b = std::max(max_b, zeile_b);
-        } else {
-            max_b = std::max(max_b, eintrag);
-        }
-    }
-    if (!unten)
-        zeilen = static_cast<int>(d.legende.size());
-    r.b = max_b + 2 * innen;
-    r.h = zeilen * legendenzeile(a) + innen;
-    return r;
-}
-
-Aufbau aufbauen(cairo_t* cr, const Diagramm& d, double B, double H, bool legende_unten)
-{
-    Aufbau a;
-    a.s = std::clamp(std::min(B / 65, H / 40), 9.0, 13.0);
-    a.rand = std::max(4.0, 0.6 * a.s);
-    a.x = bereinigt(d.x);
-    a.y = bereinigt(d.y);
-    a.legende_unten = legende_unten;
-    double b, h;
-    messen(cr, "0", grund(a), b, a.zeile);
-    const double innen_b = std::max(B - 2 * a.rand, 10.0);
-    a.titel_h = 0;
-    if (!d.titel.empty())
-        messen(cr, d.titel, {a.s * 1.15, true}, b, a.titel_h, innen_b);
-    a.hinweis_h = 0;
-    if (!d.hinweis.empty())
-        messen(cr, d.hinweis, klein(a), b, a.hinweis_h, innen_b);
-    double xt_h = 0, yt_h = 0;
-    messen(cr, achsentitel(a.x), grund(a), b, xt_h);
-    messen(cr, achsentitel(a.y), grund(a), b, yt_h);
-    const double strich = 0.4 * a.s, luft = 0.4 * a.s;
-    a.tick_h = a.zeile;
-    Rechteck leg;
-    if (legende_unten)
-        leg = legende_messen(cr, d, a, true, innen_b);
-
-    const double oben = a.rand + (a.titel_h > 0 ? a.titel_h + luft : 0) + 0.6 * a.zeile;
-    double unten = a.rand + (a.hinweis_h > 0 ? a.hinweis_h + luft : 0)
-                 + (legende_unten && leg.h > 0 ? leg.h + luft : 0) + xt_h + luft + a.tick_h
-                 + strich + 2;
-    const double plot_h = std::max(H - oben - unten, 1.0);
-
-    // The y ticks: as many as fit with two lines of space between numbers.
-    a.ty = teilen(a.y, std::max(2, static_cast<int>(plot_h / (2.2 * a.zeile))));
-    a.ytick_b = 0;
-    for (const std::string& t : a.ty.texte) {
-        messen(cr, t, grund(a), b, h);
-        a.ytick_b = std::max(a.ytick_b, b);
-    }
-    const double links = a.rand + yt_h + luft + a.ytick_b + strich + 3;
-    double rechts = a.rand + a.s;
-    double plot_b = std::max(B - links - rechts, 1.0);
-
-    // The x ticks: the most that leave a gap of one and a half characters
-    // between neighbouring numbers.
-    std::vector<double> breiten;
-    for (int n = std::max(2, static_cast<int>(plot_b / (2.5 * a.s))); n >= 1; --n) {
-        a.tx = teilen(a.x, n);
-        breiten.clear();
-        for (const std::string& t : a.tx.texte) {
-            messen(cr, t, grund(a), b, h);
-            breiten.push_back(b);
-        }
-        bool passt = true;
-        for (size_t i = 0; i + 1 < breiten.size(); ++i) {
-            const double abstand =
-                plot_b * (anteil(a.x, a.tx.werte[i + 1]) - anteil(a.x, a.tx.werte[i]));
-            passt = passt && abstand - (breiten[i] + breiten[i + 1]) / 2 >= 1.5 * a.s;
-        }
-        if (passt || a.tx.werte.size() <= 2)
-            break;
-    }
-    // The last number is centred on its tick: keep its right half inside.
-    if (!breiten.empty()) {
-        const double ende = links + plot_b * anteil(a.x, a.tx.werte.back()) + breiten.back() / 2;
-        if (ende > B - a.rand) {
-            rechts += ende - (B - a.rand);
-            plot_b = std::max(B - links - rechts, 1.0);
-        }
-    }
-    a.plot = {links, oben, plot_b, plot_h};
-    if (legende_unten) {
-        a.legende = leg;
-        a.legende.x = std::max(a.rand, (B - leg.b) / 2);
-        a.legende.y = a.plot.unten() + strich + a.tick_h + luft + xt_h + luft;
-    }
-    return a;
-}
-
-// ---- Lines -----------------------------------------------------------------
-
-void strich_setzen(cairo_t* cr, Strich s, double breite)
-{
-    cairo_set_line_width(cr, breite);
-    if (s == Strich::gestrichelt) {
-        const double m[2] = {4 * breite, 3 * breite};
-        cairo_set_dash(cr, m, 2, 0);
-    } else if (s == Strich::punktiert) {
-        const double m[2] = {1.2 * breite, 2.2 * breite};
-        cairo_set_dash(cr, m, 2, 0);
-    } else {
-        cairo_set_dash(cr, nullptr, 0, 0);
-    }
-}
-
-// Clips the segment to the rectangle (Liang-Barsky); false when nothing is left.
-bool kappen(const Rechteck& r, double& x0, double& y0, double& x1, double& y1)
-{
-    const double dx = x1 - x0, dy = y1 - y0;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - r.x, r.rechts() - x0, y0 - r.y, r.unten() - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const double ax = x0 + t0 * dx, ay = y0 + t0 * dy;
-    x1 = x0 + t1 * dx;
-    y1 = y0 + t1 * dy;
-    x0 = ax;
-    y0 = ay;
-    return true;
-}
-
-// The visible pieces of a polyline in pixels, each a run of points.
-std::vector<std::vector<Punkt>> sichtbare_stuecke(const Aufbau& a, const std::vector<Punkt>& p)
-{
-    Rechteck r = a.plot;
-    r.x -= 2; r.y -= 2; r.b += 4; r.h += 4;
-    std::vector<std::vector<Punkt>> stuecke;
-    bool offen = false;
-    for (size_t i = 0; i + 1 < p.size(); ++i) {
-        double x0, y0, x1, y1;
-        if (!a.pixel(p[i], x0, y0) || !a.pixel(p[i + 1], x1, y1) || !kappen(r, x0, y0, x1, y1)) {
-            offen = false;
-            continue;
-        }
-        if (!offen || std::hypot(stuecke.back().back().x - x0, stuecke.back().back().y - y0) > 0.01)
-            stuecke.push_back({{x0, y0}});
-        stuecke.back().push_back({x1, y1});
-        // A clipped end breaks the run.
-        double ex = x1, ey = y1;
-        a.pixel(p[i + 1], ex, ey);
-        offen = std::hypot(ex - x1, ey - y1) < 0.01;
-    }
-    return stuecke;
-}
-
-void polylinie(cairo_t* cr, const std::vector<Punkt>& p)
-{
-    cairo_move_to(cr, p[0].x, p[0].y);
-    for (size_t i = 1; i < p.size(); ++i)
-        cairo_line_to(cr, p[i].x, p[i].y);
-    cairo_stroke(cr);
-}
-
-// Points every few pixels along the drawn lines, to judge what a box covers.
-void abtasten(std::vector<Punkt>& ziel, const std::vector<Punkt>& p)
-{
-    for (size_t i = 0; i + 1 < p.size(); ++i) {
-        const double l = std::hypot(p[i + 1].x - p[i].x, p[i + 1].y - p[i].y);
-        const int n = std::min(2000, std::max(1, static_cast<int>(l / 3)));
-        for (int k = 0; k <= n; ++k)
-            ziel.push_back({p[i].x + (p[i + 1].x - p[i].x) * k / n,
-                            p[i].y + (p[i + 1].y - p[i].y) * k / n});
-    }
-}
-
-std::vector<Punkt> bezugslinie_pixel(const Aufbau& a, const Bezugslinie& l)
-{
-    double v;
-    if (l.senkrecht) {
-        double y0;
-        if (!a.pixel({l.wert, a.y.max}, v, y0) || v < a.plot.x - 0.5 || v > a.plot.rechts() + 0.5)
-            return {};
-        return {{v, a.plot.y}, {v, a.plot.unten()}};
-    }
-    double x0;
-    if (!a.pixel({a.x.max, l.wert}, x0, v) || v < a.plot.y - 0.5 || v > a.plot.unten() + 0.5)
-        return {};
-    return {{a.plot.x, v}, {a.plot.rechts(), v}};
-}
-
-// ---- Markers and arrows --------------------------------------------------------
-
-double markenradius(const Aufbau& a) { return 0.45 * a.s; }
-
-void marke_pfad(cairo_t* cr, Form f, double x, double y, double r)
-{
-    switch (f) {
-    case Form::kreis:
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, y, r, 0, 2 * PI);
-        break;
-    case Form::quadrat:
-        cairo_rectangle(cr, x - 0.85 * r, y - 0.85 * r, 1.7 * r, 1.7 * r);
-        break;
-    case Form::raute:
-        cairo_move_to(cr, x, y - 1.2 * r);
-        cairo_line_to(cr, x + 1.2 * r, y);
-        cairo_line_to(cr, x, y + 1.2 * r);
-        cairo_line_to(cr, x - 1.2 * r, y);
-        cairo_close_path(cr);
-        break;
-    }
-}
-
-void marke_zeichnen(cairo_t* cr, Form f, Farbe farbe, double x, double y, double r)
-{
-    marke_pfad(cr, f, x, y, r);
-    setzen(cr, farbe);
-    cairo_fill_preserve(cr);
-    cairo_set_dash(cr, nullptr, 0, 0);
-    cairo_set_line_width(cr, std::max(1.0, r / 4));
-    cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
-    cairo_stroke(cr);
-}
-
-void pfeilspitze(cairo_t* cr, double x, double y, double dx, double dy, double l)
-{
-    const double n = std::hypot(dx, dy);
-    if (n <= 0) return;
-    dx /= n;
-    dy /= n;
-    cairo_move_to(cr, x, y);
-    cairo_line_to(cr, x - l * dx + 0.35 * l * dy, y - l * dy - 0.35 * l * dx);
-    cairo_line_to(cr, x - l * dx - 0.35 * l * dy, y - l * dy + 0.35 * l * dx);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-}
-
-// ---- Labels --------------------------------------------------------------------
-
-struct Platzierung {
-    std::vector<Rechteck> belegt; // boxes already taken
-    std::vector<Punkt> linien;    // sampled pixels of the drawn lines
-    Rechteck innen;               // where labels may go
-
-    // Penalty of a box: outside the plot, over other boxes, over lines, and
-    // far from the point (x, y) it names.
-    double kosten(const Rechteck& r, double x, double y) const
-    {
-        double k = 0;
-        const double ausserhalb = r.b * r.h - r.ueberlappung(innen);
-        k += 1000 * ausserhalb;
-        for (const Rechteck& b : belegt)
-            k += 50 * r.ueberlappung(b);
-        for (const Punkt& p : linien)
-            if (r.enthaelt(p.x, p.y))
-                k += 6;
-        return k + 1.5 * abstand(r, x, y);
-    }
-    static double abstand(const Rechteck& r, double x, double y)
-    {
-        return std::hypot(std::clamp(x, r.x, r.rechts()) - x, std::clamp(y, r.y, r.unten()) - y);
-    }
-    // The cheapest candidate; the earlier one wins a tie.
-    Rechteck waehlen(const std::vector<Rechteck>& kandidaten, double x, double y)
-    {
-        Rechteck best = kandidaten.front();
-        double k_best = kosten(best, x, y);
-        for (const Rechteck& r : kandidaten) {
-            const double k = kosten(r, x, y);
-            if (k < k_best - 1e-9) {
-                best = r;
-                k_best = k;
-            }
-        }
-        belegt.push_back(best);
-        return best;
-    }
-};
-
-// Candidate boxes of size (b, h) around a point, at distance g, the
-// preferred side first.
-std::vector<Rechteck> rund_um(double x, double y, double b, double h, double g, Seite bevorzugt)
-{
-    const Rechteck rechts{x + g, y - h / 2, b, h}, links{x - g - b, y - h / 2, b, h};
-    const Rechteck oben{x - b / 2, y - g - h, b, h}, unten{x - b / 2, y + g, b, h};
-    std::vector<Rechteck> k;
-    switch (bevorzugt) {
-    case Seite::rechts: k = {rechts, links, oben, unten}; break;
-    case Seite::links: k = {links, rechts, oben, unten}; break;
-    case Seite::oben: k = {oben, unten, rechts, links}; break;
-    case Seite::unten: k = {unten, oben, rechts, links}; break;
-    }
-    for (double sx : {1.0, -1.0})
-        for (double sy : {-1.0, 1.0})
-            k.push_back({sx > 0 ? x + 0.7 * g : x - 0.7 * g - b,
-                         sy < 0 ? y - 0.7 * g - h : y + 0.7 * g, b, h});
-    // Farther out along the preferred side as a last resort.
-    for (double f : {2.5, 4.0}) {
-        const Rechteck& r0 = k.front();
-        k.push_back({r0.x + (r0.x + b / 2 - x) * (f - 1), r0.y + (r0.y + h / 2 - y) * (f - 1), b, h});
-    }
-    return k;
-}
-
-// A thin line from a point to its label when the label had to move away.
-void fuehrungslinie(cairo_t* cr, double x, double y, const Rechteck& wo, double g, Farbe f)
-{
-    const double nx = std::clamp(x, wo.x, wo.rechts()), ny = std::clamp(y, wo.y, wo.unten());
-    const double l = std::hypot(nx - x, ny - y);
-    if (l <= 1.6 * g)
-        return;
-    setzen(cr, f);
-    strich_setzen(cr, Strich::voll, 0.8);
-    cairo_move_to(cr, x + (nx - x) * g / l, y + (ny - y) * g / l);
-    cairo_line_to(cr, nx, ny);
-    cairo_stroke(cr);
-}
-
-struct Beschriftung {
-    std::string text;
-    Farbe farbe;
-    Rechteck wo;
-};
-
-// Text on a white, slightly transparent box.
-void beschriftung_zeichnen(cairo_t* cr, const Aufbau& a, const Beschriftung& t)
-{
-    cairo_rectangle(cr, t.wo.x, t.wo.y, t.wo.b, t.wo.h);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
-    cairo_fill(cr);
-    const double innen = 0.2 * a.s;
-    Farbe dunkel{t.farbe.r * 0.8, t.farbe.g * 0.8, t.farbe.b * 0.8};
-    schreiben(cr, t.text, klein(a), t.wo.x + innen, t.wo.y + 1, dunkel);
-}
-
-// ---- Legend ------------------------------------------------------------------
-
-void legende_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
-{
-    const Rechteck& r = a.legende;
-    if (d.legende.empty() || r.b <= 0)
-        return;
-    if (!a.legende_unten) {
-        cairo_rectangle(cr, r.x, r.y, r.b, r.h);
-        cairo_set_source_rgba(cr, 1, 1, 1, 0.92);
-        cairo_fill_preserve(cr);
-        cairo_set_source_rgb(cr, 0.6, 0.6, 0.6);
-        cairo_set_line_width(cr, 1);
-        cairo_set_dash(cr, nullptr, 0, 0);
-        cairo_stroke(cr);
-    }
-    const double innen = 0.5 * a.s, zeile = legendenzeile(a), probe = probenbreite(a);
-    double x = r.x + innen, y = r.y + innen / 2;
-    for (const Legendeneintrag& e : d.legende) {
-        double b, h;
-        messen(cr, e.text, klein(a), b, h);
-        const double eintrag = probe + 0.4 * a.s + b;
-        if (a.legende_unten && x > r.x + innen && x + eintrag > r.rechts() - innen + 0.5) {
-            x = r.x + innen;
-            y += zeile;
-        }
-        const double mitte = y + zeile / 2;
-        switch (e.art) {
-        case Eintragsart::linie:
-            setzen(cr, e.farbe);
-            strich_setzen(cr, e.strich, 2);
-            cairo_move_to(cr, x, mitte);
-            cairo_line_to(cr, x + probe, mitte);
+        case Zeichenart::kappen_ende: cairo_restore(cr); break;
+        case Zeichenart::linien:
+            strich_setzen(cr, z.rand);
+            pfad(cr, z);
             cairo_stroke(cr);
             break;
-        case Eintragsart::marke:
-            marke_zeichnen(cr, e.form, e.farbe, x + probe / 2, mitte, markenradius(a));
-            break;
-        case Eintragsart::flaeche:
-            cairo_rectangle(cr, x, mitte - 0.35 * a.s, probe, 0.7 * a.s);
-            setzen(cr, e.farbe);
-            cairo_fill_preserve(cr);
-            cairo_set_source_rgb(cr, 0.6, 0.6, 0.6);
-            cairo_set_line_width(cr, 1);
-            cairo_set_dash(cr, nullptr, 0, 0);
-            cairo_stroke(cr);
-            break;
+        default:
+            pfad(cr, z);
+            if (z.fuellen) {
+                cairo_set_source_rgba(cr, z.fuellfarbe.r, z.fuellfarbe.g, z.fuellfarbe.b, z.deckung);
+                if (z.umranden)
+                    cairo_fill_preserve(cr);
+                else
+                    cairo_fill(cr);
+            }
+            if (z.umranden) {
+                strich_setzen(cr, z.rand);
+                cairo_stroke(cr);
+            }
         }
-        schreiben(cr, e.text, klein(a), x + probe + 0.4 * a.s, mitte - h / 2, farben::schwarz);
-        if (a.legende_unten)
-            x += eintrag + 1.5 * a.s;
-        else
-            y += zeile;
-    }
-}
-
-// Every drawn line sampled in pixels (curves, reference lines, dimensions).
-std::vector<Punkt> linienpunkte(const Diagramm& d, const Aufbau& a)
-{
-    std::vector<Punkt> p;
-    for (const Kurve& k : d.kurven)
-        for (const auto& s : sichtbare_stuecke(a, k.punkte))
-            abtasten(p, s);
-    for (const Bezugslinie& l : d.bezugslinien)
-        abtasten(p, bezugslinie_pixel(a, l));
-    for (const Bemassung& m : d.bemassungen)
-        for (const auto& s : sichtbare_stuecke(a, {m.von, m.bis}))
-            abtasten(p, s);
-    return p;
-}
-
-std::vector<Rechteck> markenboxen(const Diagramm& d, const Aufbau& a)
-{
-    std::vector<Rechteck> boxen;
-    const double r = markenradius(a) * 1.3;
-    for (const Marke& m : d.marken) {
-        double x, y;
-        if (a.pixel(m.p, x, y) && a.plot.enthaelt(x, y))
-            boxen.push_back({x - r, y - r, 2 * r, 2 * r});
-    }
-    return boxen;
-}
-
-// The corner of the plot where the legend covers least; false when every
-// corner covers some line or marker.
-bool legende_innen_legen(cairo_t* cr, const Diagramm& d, Aufbau& a)
-{
-    Rechteck g = legende_messen(cr, d, a, false, 0);
-    const double abstand = 0.5 * a.s;
-    if (g.b > a.plot.b - 2 * abstand || g.h > a.plot.h - 2 * abstand)
-        return false;
-    const std::vector<Punkt> linien = linienpunkte(d, a);
-    const std::vector<Rechteck> marken = markenboxen(d, a);
-    const double l = a.plot.x + abstand, r = a.plot.rechts() - abstand - g.b;
-    const double o = a.plot.y + abstand, u = a.plot.unten() - abstand - g.h;
-    double bester = -1;
-    for (const Punkt& ecke : {Punkt{r, o}, Punkt{l, o}, Punkt{r, u}, Punkt{l, u}}) {
-        Rechteck k{ecke.x, ecke.y, g.b, g.h};
-        double kosten = 0;
-        for (const Punkt& p : linien)
-            if (k.enthaelt(p.x, p.y))
-                kosten += 1;
-        for (const Rechteck& m : marken)
-            kosten += 100 * (k.ueberlappung(m) > 0);
-        if (bester < 0 || kosten < bester) {
-            bester = kosten;
-            a.legende = k;
-        }
-    }
-    return bester == 0;
-}
-
-Aufbau gesamt_aufbauen(cairo_t* cr, const Diagramm& d, double B, double H)
-{
-    Aufbau a = aufbauen(cr, d, B, H, false);
-    if (d.legende.empty() || legende_innen_legen(cr, d, a))
-        return a;
-    return aufbauen(cr, d, B, H, true);
-}
-
-// ---- Drawing -------------------------------------------------------------------
-
-// Grid lines at the given values of both axes, in one grey.
-void gitterlinien(cairo_t* cr, const Aufbau& a, const std::vector<double>& xs,
-                  const std::vector<double>& ys, double grau)
-{
-    const Rechteck& p = a.plot;
-    cairo_set_source_rgb(cr, grau, grau, grau);
-    for (double v : xs) {
-        const double x = std::round(a.px(v)) + 0.5;
-        cairo_move_to(cr, x, p.y);
-        cairo_line_to(cr, x, p.unten());
-    }
-    for (double v : ys) {
-        const double y = std::round(a.py(v)) + 0.5;
-        cairo_move_to(cr, p.x, y);
-        cairo_line_to(cr, p.rechts(), y);
-    }
-    cairo_stroke(cr);
-}
-
-void achsen_zeichnen(cairo_t* cr, const Aufbau& a)
-{
-    const Rechteck& p = a.plot;
-    cairo_set_dash(cr, nullptr, 0, 0);
-    // Grid, minor lines of log axes lighter.
-    cairo_set_line_width(cr, 1);
-    gitterlinien(cr, a, a.tx.neben, a.ty.neben, 0.93);
-    gitterlinien(cr, a, a.tx.werte, a.ty.werte, 0.85);
-
-    // Frame, ticks and numbers.
-    cairo_set_source_rgb(cr, 0.2, 0.2, 0.2);
-    cairo_rectangle(cr, std::round(p.x) + 0.5, std::round(p.y) + 0.5, std::round(p.b),
-                    std::round(p.h));
-    cairo_stroke(cr);
-    const double strich = 0.4 * a.s;
-    double b, h;
-    for (size_t i = 0; i < a.tx.werte.size(); ++i) {
-        const double x = std::round(a.px(a.tx.werte[i])) + 0.5;
-        cairo_move_to(cr, x, p.unten());
-        cairo_line_to(cr, x, p.unten() + strich);
-        cairo_stroke(cr);
-        messen(cr, a.tx.texte[i], grund(a), b, h);
-        schreiben(cr, a.tx.texte[i], grund(a), x - b / 2, p.unten() + strich + 1, farben::schwarz);
-    }
-    for (size_t i = 0; i < a.ty.werte.size(); ++i) {
-        const double y = std::round(a.py(a.ty.werte[i])) + 0.5;
-        cairo_move_to(cr, p.x - strich, y);
-        cairo_line_to(cr, p.x, y);
-        cairo_stroke(cr);
-        messen(cr, a.ty.texte[i], grund(a), b, h);
-        schreiben(cr, a.ty.texte[i], grund(a), p.x - strich - 2 - b, y - h / 2, farben::schwarz);
-    }
-    // Axis titles: x centred below the numbers, y turned up along the left edge.
-    const std::string xt = achsentitel(a.x), yt = achsentitel(a.y);
-    messen(cr, xt, grund(a), b, h);
-    schreiben(cr, xt, grund(a), p.x + (p.b - b) / 2, p.unten() + strich + a.tick_h + 0.4 * a.s,
-              farben::schwarz);
-    messen(cr, yt, grund(a), b, h);
-    cairo_save(cr);
-    cairo_translate(cr, a.rand, p.y + p.h / 2 + b / 2);
-    cairo_rotate(cr, -PI / 2);
-    schreiben(cr, yt, grund(a), 0, 0, farben::schwarz);
-    cairo_restore(cr);
-}
-
-void inhalt_zeichnen(cairo_t* cr, const Diagramm& d, const Aufbau& a)
-{
-    const Rechteck& p = a.plot;
-    Platzierung platz;
-    platz.innen = p;
-    platz.linien = linienpunkte(d, a);
-    platz.belegt = markenboxen(d, a);
-    if (!a.legende_unten && a.legende.b > 0)
-        platz.belegt.push_back(a.legende);
-    std::vector<Beschriftung> texte;
-    const double innen = 0.2 * a.s;
-    auto box = [&](const std::string& t, double& b, double& h) {
-        messen(cr, t, klein(a), b, h);
-        b += 2 * innen;
-        h += 2;
-    };
-
-    cairo_save(cr);
-    cairo_rectangle(cr, p.x, p.y, p.b, p.h);
-    cairo_clip(cr);
-    // Lines.
-    for (const Bezugslinie& l : d.bezugslinien) {
-        const std::vector<Punkt> q = bezugslinie_pixel(a, l);
-        if (q.empty()) continue;
-        setzen(cr, l.farbe);
-        strich_setzen(cr, l.strich, 1.5);
-        polylinie(cr, q);
-    }
-    for (const Kurve& k : d.kurven) {
-        setzen(cr, k.farbe);
-        strich_setzen(cr, k.strich, k.breite);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        for (const auto& s : sichtbare_stuecke(a, k.punkte))
-            polylinie(cr, s);
-    }
-    for (const Bemassung& m : d.bemassungen) {
-        double x0, y0, x1, y1;
-        if (!a.pixel(m.von, x0, y0) || !a.pixel(m.bis, x1, y1)) continue;
-        setzen(cr, m.farbe);
-        strich_setzen(cr, Strich::voll, 1.3);
-        for (const auto& s : sichtbare_stuecke(a, {m.von, m.bis}))
-            polylinie(cr, s);
-        const double spitze = std::min(0.7 * a.s, 0.45 * std::hypot(x1 - x0, y1 - y0));
-        pfeilspitze(cr, x1, y1, x1 - x0, y1 - y0, spitze);
-        pfeilspitze(cr, x0, y0, x0 - x1, y0 - y1, spitze);
-    }
-    cairo_restore(cr);
-    // Markers whole, also on the frame.
-    for (const Marke& m : d.marken) {
-        double x, y;
-        if (a.pixel(m.p, x, y) && p.enthaelt(x, y))
-            marke_zeichnen(cr, m.form, m.farbe, x, y, markenradius(a));
-    }
-
-    // Labels: markers first, they matter most; then dimensions, lines, bands.
-    double b, h;
-    for (const Marke& m : d.marken) {
-        double x, y;
-        if (m.beschriftung.empty() || !a.pixel(m.p, x, y) || !p.enthaelt(x, y)) continue;
-        box(m.beschriftung, b, h);
-        const double g = markenradius(a) + 3;
-        const Rechteck wo = platz.waehlen(rund_um(x, y, b, h, g, m.seite), x, y);
-        texte.push_back({m.beschriftung, m.farbe, wo});
-        fuehrungslinie(cr, x, y, wo, g, m.farbe);
-    }
-    for (const Bemassung& m : d.bemassungen) {
-        double x0, y0, x1, y1;
-        if (m.beschriftung.empty() || !a.pixel(m.von, x0, y0) || !a.pixel(m.bis, x1, y1))
-            continue;
-        double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
-        if (!p.enthaelt(mx, my)) continue;
-        box(m.beschriftung, b, h);
-        std::vector<Rechteck> k = rund_um(mx, my, b, h, 3, m.seite);
-        // Also along the arrow, a quarter from either end.
-        for (double f : {0.25, 0.75}) {
-            const double ax = x0 + (x1 - x0) * f, ay = y0 + (y1 - y0) * f;
-            for (const Rechteck& r : rund_um(ax, ay, b, h, 3, m.seite))
-                k.push_back(r);
-        }
-        const Rechteck wo = platz.waehlen(k, mx, my);
-        texte.push_back({m.beschriftung, m.farbe, wo});
-        fuehrungslinie(cr, mx, my, wo, 4, m.farbe);
-    }
-    for (const Bezugslinie& l : d.bezugslinien) {
-        const std::vector<Punkt> q = bezugslinie_pixel(a, l);
-        if (q.empty() || l.beschriftung.empty()) continue;
-        box(l.beschriftung, b, h);
-        const double g = 3;
-        std::vector<Rechteck> k;
-        if (l.senkrecht) {
-            const double x = q[0].x;
-            for (double y : {p.y + g, p.unten() - g - h, p.y + p.h / 2 - h / 2})
-                for (double xx : {x + g, x - g - b})
-                    k.push_back({xx, y, b, h});
-        } else {
-            const double y = q[0].y;
-            for (double xx : {p.rechts() - g - b, p.x + g, p.x + p.b / 2 - b / 2})
-                for (double yy : {y - g - h, y + g})
-                    k.push_back({xx, yy, b, h});
-        }
-        texte.push_back({l.beschriftung, l.farbe, platz.waehlen(k, k[0].x, k[0].y)});
-    }
-    for (const Band& bd : d.baender) {
-        double x0, x1, y;
-        if (bd.beschriftung.empty() || !a.pixel({bd.x1, a.y.max}, x0, y)
-            || !a.pixel({bd.x2, a.y.max}, x1, y))
-            continue;
-        x0 = std::max(x0, p.x);
-        x1 = std::min(x1, p.rechts());
-        if (x1 - x0 < 2) continue;
-        box(bd.beschriftung, b, h);
-        const double g = 3;
-        const double mx = std::clamp((x0 + x1) / 2 - b / 2, p.x + g, std::max(p.x + g, p.rechts() - g - b));
-        std::vector<Rechteck> k = {{mx, p.y + g, b, h}, {mx, p.unten() - g - h, b, h},
-                                   {mx, p.y + p.h / 2 - h / 2, b, h}};
-        Farbe dunkel{bd.farbe.r * 0.6, bd.farbe.g * 0.4, bd.farbe.b * 0.4};
-        texte.push_back({bd.beschriftung, dunkel, platz.waehlen(k, k[0].x, k[0].y)});
-    }
-    for (const Text& t : d.texte) {
-        double x, y;
-        if (!a.pixel(t.p, x, y)) continue;
-        box(t.text, b, h);
-        texte.push_back({t.text, t.farbe, platz.waehlen(rund_um(x, y, b, h, 2, Seite::rechts), x, y)});
-    }
-    for (const Beschriftung& t : texte)
-        beschriftung_zeichnen(cr, a, t);
 }
 
 } // namespace
 
+Textmasse PangoMass::messen(const std::string& text, Schrift s, double breite_max) const
+{
+    PangoLayout* l = satz(cr_, text, s, breite_max);
+    int w = 0, h = 0;
+    pango_layout_get_pixel_size(l, &w, &h);
+    Textmasse m{static_cast<double>(w), static_cast<double>(h),
+                static_cast<double>(pango_layout_get_baseline(l)) / PANGO_SCALE};
+    g_object_unref(l);
+    return m;
+}
+
 void diagramm_zeichnen(cairo_t* cr, const Diagramm& d, double B, double H)
 {
     cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, B, H);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_fill(cr);
-    const Aufbau a = gesamt_aufbauen(cr, d, B, H);
-    const Rechteck& p = a.plot;
-
-    // Bands under everything else.
-    cairo_save(cr);
-    cairo_rectangle(cr, p.x, p.y, p.b, p.h);
-    cairo_clip(cr);
-    for (const Band& bd : d.baender) {
-        double x0, x1, y;
-        if (!a.pixel({bd.x1, a.y.max}, x0, y) || !a.pixel({bd.x2, a.y.max}, x1, y)) continue;
-        x0 = std::clamp(x0, p.x, p.rechts());
-        x1 = std::clamp(x1, p.x, p.rechts());
-        cairo_rectangle(cr, std::min(x0, x1), p.y, std::fabs(x1 - x0), p.h);
-        setzen(cr, bd.farbe);
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-
-    achsen_zeichnen(cr, a);
-    inhalt_zeichnen(cr, d, a);
-    legende_zeichnen(cr, d, a);
-
-    const double innen_b = std::max(B - 2 * a.rand, 10.0);
-    if (!d.titel.empty())
-        schreiben(cr, d.titel, {a.s * 1.15, true}, a.rand, a.rand, farben::schwarz, innen_b, true);
-    if (!d.hinweis.empty())
-        schreiben(cr, d.hinweis, klein(a), a.rand, H - a.rand - a.hinweis_h, {0.25, 0.25, 0.25},
-                  innen_b);
+    malen(cr, diagramm_aufbauen(d, B, H, PangoMass(cr)));
     cairo_restore(cr);
 }
 
 void diagramm_meldung_zeichnen(cairo_t* cr, const std::string& text, double B, double H)
 {
     cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, B, H);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_fill(cr);
-    const Schrift s{std::clamp(std::min(B / 50, H / 30), 10.0, 14.0), false};
-    double b, h;
-    messen(cr, text, s, b, h, std::max(B - 20, 10.0));
-    schreiben(cr, text, s, 10, (H - h) / 2, farben::grau, std::max(B - 20, 10.0), true);
+    malen(cr, meldung_aufbauen(text, B, H, PangoMass(cr)));
     cairo_restore(cr);
 }
 
@@ -964,8 +142,8 @@ bool diagramm_position(const Diagramm& d, double B, double H, Punkt p, double& p
 {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* cr = cairo_create(s);
-    const Aufbau a = gesamt_aufbauen(cr, d, B, H);
+    const bool drin = diagramm_punkt(d, B, H, PangoMass(cr), p, px, py);
     cairo_destroy(cr);
     cairo_surface_destroy(s);
-    return a.pixel(p, px, py) && a.plot.enthaelt(px, py);
+    return drin;
 }

@@ -1,13 +1,23 @@
-// Draws any diagram description with cairo (texts through pango): axes
-// with evenly stepped ticks and numbers, axis titles with units, grid,
-// curves, reference lines, bands, dimensions, markers with their labels,
-// legend, title and note.  Margins are sized from the measured texts, so
-// no number is clipped; labels are placed where they overlap least.
+// Paints a diagram's layout (diagramm_aufbau.h) with cairo, its texts
+// measured and set by pango: the window, the PNG, SVG and PDF files and the
+// calculation record.
 #pragma once
 #include "diagramm.h"
+#include "textmass.h"
 
 #include <cairo.h>
 #include <string>
+
+// Text measured by pango as it is drawn on cr (with its surface's font
+// options, hinted metrics on an image, exact ones in a PDF).
+class PangoMass : public Textmass {
+public:
+    explicit PangoMass(cairo_t* cr) : cr_(cr) {}
+    Textmasse messen(const std::string& text, Schrift s, double breite_max = -1) const override;
+
+private:
+    cairo_t* cr_;
+};
 
 // Draws d into the rectangle (0, 0, breite, hoehe) of cr, in cr's units
 // (pixels of an image, points of a PDF or SVG page), on a white ground.

@@ -2,7 +2,8 @@
 # Takes the README's pictures of the windows again: each program started in
 # its own Xvfb from the picture folder, driven by its shortcuts as a user
 # would (F5 "Rechnen", Alt+B K "Kennlinie zeichnen", F10 for the menu, Ctrl+G
-# "Zielwert suchen..." with its fields filled by keys), and the screen cut to
+# "Zielwert suchen..." with its fields filled by keys, Ctrl+K "Katalog..."
+# with an entry chosen), and the screen cut to
 # the window; and the first page of each calculator's calculation record.
 # Needs a build in build/, xdotool, ImageMagick and pdftoppm (poppler-utils).
 #   bash doc/bilder.sh
@@ -48,6 +49,7 @@ bild kopdra "Berechung von Schaltgetrieben" kopdra_gegeben.png F5
 bild kopdra "Berechung von Schaltgetrieben" kopdra_gesucht.png F5 -- "$tmp/gesucht.kopdra"
 bild lupran "Radial-Gleitlager-Berechnung nach DIN 31652" lupran.png F5
 bild wendis "Berechung von Tellerfedern nach DIN 2093" wendis.png F5 alt+b k
+bild tarvex "Schraubenberechnung nach VDI 2230" katalog.png ctrl+k Down Down Down Down Down Down Down
 bild stalor "Knickung von Bauteilen" zielwert.png ctrl+g alt+e Down Down Down Down Down Down \
   alt+z ctrl+a 2 0 0 0 alt+f Down alt+s
 

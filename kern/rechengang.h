@@ -11,7 +11,7 @@
 struct KvSchritt {
     std::string symbol;     // e.g. "lambda"
     std::string formel;     // e.g. "lk / i"
-    std::string eingesetzt; // e.g. "458 / 2.5" (numbers as kv_kurz writes them)
+    std::string eingesetzt; // e.g. "458 / 2.5" (numbers as kv_sechsstellig writes them)
     double wert = 0.0;
     std::string einheit;    // "1" for dimensionless quantities
 };

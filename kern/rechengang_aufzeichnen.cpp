@@ -31,10 +31,10 @@ std::string kv_eingesetzt(std::string_view formel, std::span<const KvOperand> op
                 t += name;
             } else if (gefunden->wert < 0) {
                 t += '(';
-                kv_kurz_anhaengen(t, gefunden->wert);
+                kv_sechsstellig_anhaengen(t, gefunden->wert);
                 t += ')';
             } else {
-                kv_kurz_anhaengen(t, gefunden->wert);
+                kv_sechsstellig_anhaengen(t, gefunden->wert);
             }
         } else if (ziffer(formel[i]) || formel[i] == '.') {
             // A number, its exponent included ("1e9", "2.5e-3"), stays as written.

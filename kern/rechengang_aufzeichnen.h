@@ -18,7 +18,7 @@ struct KvOperand {
 };
 
 // formel with every symbol of the operands (a whole name, not part of one)
-// replaced by its value as kv_kurz writes it, a negative value in
+// replaced by its value as kv_sechsstellig writes it, a negative value in
 // parentheses; other names (functions, words) and numbers stay as they are.
 std::string kv_eingesetzt(std::string_view formel, std::span<const KvOperand> operanden);
 

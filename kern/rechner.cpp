@@ -20,6 +20,17 @@ int kv_option_index(const KvRechner& r, std::string_view name)
     return -1;
 }
 
+std::string kv_optionswerte(const KvOption& o)
+{
+    std::string t;
+    for (const char* w : o.werte) {
+        if (!t.empty())
+            t += ", ";
+        t += w;
+    }
+    return t;
+}
+
 int kv_optionswert_index(const KvOption& o, std::string_view wert)
 {
     for (size_t i = 0; i < o.werte.size(); ++i)

@@ -113,6 +113,14 @@ struct KvRechnung {
     std::string hinweise[KV_MAX_HINWEISE];
 };
 
+// Rows of a form left empty with these values (a bolt section without
+// diameter and length, a plate without thickness): their fields, and the
+// rows named for a reader, e.g. "Abschnitte 3 bis 9 (di = li = 0)".
+struct KvNichtBelegt {
+    std::vector<int> felder;
+    std::string text; // empty when every row is filled
+};
+
 struct KvRechner {
     const char* name;  // the program
     const char* titel; // its window title
@@ -131,12 +139,17 @@ struct KvRechner {
     // what berechnen computed, step by step, and the checks it makes.
     void (*rechengang)(const KvStand& stand, const KvRechnung& rechnung,
                        KvRechengang& gang) = nullptr;
+    // The rows left empty, which the calculation record leaves out of its
+    // inputs and working and names in one line instead.
+    KvNichtBelegt (*nicht_belegt)(const KvStand& stand) = nullptr;
 };
 
 // Index of the input field, option or result of that name; -1 when none.
 int kv_eingabe_index(const KvRechner& r, std::string_view name);
 int kv_option_index(const KvRechner& r, std::string_view name);
 int kv_optionswert_index(const KvOption& o, std::string_view wert);
+// The text of the allowed values of an option: "1, 2, 3, 4".
+std::string kv_optionswerte(const KvOption& o);
 
 // Every field at its default text, every option at its default value.
 KvEingaben kv_vorgaben(const KvRechner& r);

@@ -2,14 +2,26 @@
 
 #include "zahlen.h"
 
-#include <boost/math/tools/roots.hpp>
+#include <boost/math/policies/policy.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+#include <boost/throw_exception.hpp>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
+
+#ifdef BOOST_NO_EXCEPTIONS
+// Built without exceptions, Boost hands its errors here; the policy above
+// turns every one of the solver's into a value, so this is never reached.
+namespace boost {
+void throw_exception(const std::exception&) { std::abort(); }
+void throw_exception(const std::exception&, const boost::source_location&) { std::abort(); }
+} // namespace boost
+#endif
 
 namespace {
 
@@ -127,36 +139,53 @@ struct Punkt {
     std::string text;
 };
 
-// Raised by a trial inside a bracket that gives no result.
-struct Luecke {};
-
 class Suche {
 public:
-    Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s) : s_(s), v_(r, e, s) {}
+    Suche(const KvRechner& r, const KvEingaben& e, const KvSuche& s)
+        : s_(s), format_(r.ergebnisse[s.ergebnis].format), v_(r, e, s)
+    {
+    }
     KvSuchergebnis ausfuehren(const KvRechner& r);
 
 private:
     std::optional<Punkt> konvergieren(double a, double fa, double b, double fb);
     Punkt kuerzester_text(const Punkt& bester, double lo, double hi);
+    template <class Gut>
+    std::optional<Punkt> mit_stellen(const Punkt& bester, int p, double lo, double hi, Gut gut);
+    template <class Gut>
+    Punkt halbierend(const Punkt& bester, double lo, double hi, Gut gut);
 
     const KvSuche& s_;
+    const char* format_; // how the window shows the sought result
     Versuche v_;
 };
+
+// Errors of the solver (bounds out of order, no sign change) come back as
+// values rather than exceptions; the caller gives it only brackets with a
+// sign change.
+using OhneAusnahmen = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>>;
 
 // TOMS 748 in [a, b] (fa, fb of opposite signs); the best point it
 // computed.  None where a trial inside gives no result, or where the sign
 // changes in a jump or a pole rather than through the target: far beyond
-// both ends' deviation a result does not cross the target smoothly.
+// both ends' deviation a result does not cross the target smoothly.  Such a
+// trial answers 0, the one value that ends the solver at once, right after
+// it; the gap is noted and the bracket given up.
 std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double fb)
 {
     Punkt bester = std::fabs(fa) < std::fabs(fb) ? Punkt{a, std::fabs(fa), fa + s_.ziel, {}}
                                                  : Punkt{b, std::fabs(fb), fb + s_.ziel, {}};
     const double pol = 10 * std::max(std::fabs(fa), std::fabs(fb));
+    bool luecke = false;
     auto f = [&](double x) {
         double y = 0;
         const double d = v_.abweichung(x, y);
-        if (std::isnan(d) || std::fabs(d) > pol)
-            throw Luecke{};
+        if (std::isnan(d) || std::fabs(d) > pol) {
+            luecke = true;
+            return 0.0;
+        }
         if (std::fabs(d) < bester.abstand)
             bester = {x, std::fabs(d), y, {}};
         return d;
@@ -165,52 +194,49 @@ std::optional<Punkt> Suche::konvergieren(double a, double fa, double b, double f
         return std::fabs(x - y) <= 4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(x), std::fabs(y));
     };
     std::uintmax_t schritte = SCHRITTE_TOMS;
-    try {
-        if (fa != 0 && fb != 0)
-            boost::math::tools::toms748_solve(f, a, b, fa, fb, genug, schritte);
-    } catch (const Luecke&) {
-        return std::nullopt;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (bester.abstand > 1e-3 * std::fabs(fa - fb))
+    if (fa != 0 && fb != 0)
+        boost::math::tools::toms748_solve(f, a, b, fa, fb, genug, schritte, OhneAusnahmen());
+    if (luecke || bester.abstand > 1e-3 * std::fabs(fa - fb))
         return std::nullopt;
     bester.text = kv_feldtext(bester.x);
     return bester;
 }
 
-// The shortest text in lo..hi whose result is as close to the target as
-// the best point's.  Whether p significant digits suffice only gets truer
-// with more, so the number of digits is found by halving.
-Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
+// The text of p significant digits in lo..hi next to the best point that
+// `gut` accepts: the one the point rounds to, else its neighbour on the
+// other side.
+template <class Gut>
+std::optional<Punkt> Suche::mit_stellen(const Punkt& bester, int p, double lo, double hi, Gut gut)
 {
-    auto mit_stellen = [&](int p) -> std::optional<Punkt> {
-        const Dezimal d = gerundet(bester.x, p);
-        const std::string t1 = text_von(d);
-        const double x1 = kv_zahl_lesen(t1.c_str());
-        const Dezimal nachbar{x1 > bester.x ? d.m - 1 : d.m + 1, d.k};
-        std::optional<Punkt> gut;
-        for (const Dezimal& c : {d, nachbar}) {
-            if (c.m < 0)
-                continue;
-            const std::string t = text_von(c);
-            const double x = kv_zahl_lesen(t.c_str());
-            if (x < lo || x > hi)
-                continue;
-            double y = 0;
-            const double a = std::fabs(v_.abweichung(t, y));
-            if (a <= bester.abstand && (!gut || a < gut->abstand))
-                gut = Punkt{x, a, y, t};
-            if (gut)
-                break; // the nearer one is as close as any
-        }
-        return gut;
-    };
+    const Dezimal d = gerundet(bester.x, p);
+    const double x1 = kv_zahl_lesen(text_von(d).c_str());
+    const Dezimal nachbar{x1 > bester.x ? d.m - 1 : d.m + 1, d.k};
+    for (const Dezimal& c : {d, nachbar}) {
+        if (c.m < 0)
+            continue;
+        const std::string t = text_von(c);
+        const double x = kv_zahl_lesen(t.c_str());
+        if (x < lo || x > hi)
+            continue;
+        double y = 0;
+        const Punkt q{x, std::fabs(v_.abweichung(t, y)), y, t};
+        if (gut(q))
+            return q;
+    }
+    return std::nullopt;
+}
+
+// The fewest significant digits, up to the best point's own, with which
+// `gut` accepts a text, found by halving: where p digits suffice, p + 1 do
+// as well.  The best point itself when none do.
+template <class Gut>
+Punkt Suche::halbierend(const Punkt& bester, double lo, double hi, Gut gut)
+{
     int unten = 1, oben = stellen(bester.x);
     Punkt p = bester;
     while (unten < oben) {
         const int mitte = (unten + oben) / 2;
-        if (const std::optional<Punkt> q = mit_stellen(mitte)) {
+        if (const std::optional<Punkt> q = mit_stellen(bester, mitte, lo, hi, gut)) {
             p = *q;
             oben = mitte;
         } else {
@@ -218,6 +244,27 @@ Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
         }
     }
     return p;
+}
+
+// The shortest text in lo..hi whose result the window shows as it shows
+// the target (14.92 rather than 14.915737589845097 where both show the
+// same).  Where the best point's result is shown so, those texts make an
+// interval around it and the digits are found by halving; where it is not
+// (a target just on a rounding edge of the format), they lie to one side,
+// fewer digits may fit where more do not, and each count is tried in turn.
+// Where no text is shown as the target, the shortest text whose result is
+// as close to the target as the best point's.
+Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
+{
+    const std::string ziel = kv_format(format_, s_.ziel);
+    auto wie_ziel = [&](const Punkt& q) { return kv_format(format_, q.ergebnis) == ziel; };
+    if (wie_ziel(bester))
+        return halbierend(bester, lo, hi, wie_ziel);
+    const int alle = stellen(bester.x);
+    for (int p = 1; p < alle; ++p)
+        if (const std::optional<Punkt> q = mit_stellen(bester, p, lo, hi, wie_ziel))
+            return *q;
+    return halbierend(bester, lo, hi, [&](const Punkt& q) { return q.abstand <= bester.abstand; });
 }
 
 std::string bereich_text(const KvSuche& s)

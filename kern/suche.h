@@ -54,8 +54,10 @@ void kv_suchbereich_vorgabe(double wert, double& von, double& bis);
 // range for sign changes of result minus target (evenly, or by equal factors
 // when it spans more than a decade; points the calculator refuses or that
 // give no finite result are left out), converges in each bracket with
-// TOMS 748 and takes the shortest field text whose result is as close to
-// the target as the converged bracket's.
+// TOMS 748 and takes the shortest field text in it whose result the window
+// shows as it shows the target (the result's format); where there is none,
+// the shortest whose result is as close to the target as the converged
+// bracket's.
 KvSuchergebnis kv_suchen(const KvRechner& r, const KvEingaben& e, const KvSuche& s);
 
 // The search's field and result for messages: `l1 (Knicklaenge L1 / mm)`.

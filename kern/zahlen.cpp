@@ -74,6 +74,38 @@ std::string kv_kurz(double wert)
     return s;
 }
 
+void kv_sechsstellig_anhaengen(std::string& s, double wert)
+{
+    if (std::isnan(wert) || wert == 0) {
+        s += wert == 0 ? "0" : "nan";
+        return;
+    }
+    // Six digits, a sign, a point and "e-308" need 13 characters.
+    const size_t alt = s.size();
+    s.resize(alt + 16);
+    const std::to_chars_result r = std::to_chars(s.data() + alt, s.data() + s.size(), wert,
+                                                 std::chars_format::general, 6);
+    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    // "e+06" and "e-05" become "e6" and "e-5".
+    const size_t e = s.find('e', alt);
+    if (e == std::string::npos)
+        return;
+    size_t ziffern = e + 1;
+    if (s[ziffern] == '+')
+        s.erase(ziffern, 1);
+    else if (s[ziffern] == '-')
+        ++ziffern;
+    while (s[ziffern] == '0' && ziffern + 1 < s.size())
+        s.erase(ziffern, 1);
+}
+
+std::string kv_sechsstellig(double wert)
+{
+    std::string s;
+    kv_sechsstellig_anhaengen(s, wert);
+    return s;
+}
+
 std::string kv_feldtext(double wert)
 {
     // Fixed notation of the shortest round trip: as long as the value needs,

@@ -21,6 +21,15 @@ std::string kv_format(const char* format, double wert);
 void kv_kurz_anhaengen(std::string& s, double wert);
 std::string kv_kurz(double wert);
 
+// The value to six significant digits, as a checker reads the working of a
+// calculation record: "76.2474", "0.000123457", "3500", "1.5e-5",
+// "2.06e11".  Trailing zeros are dropped; the exponent form, where %g takes
+// it (below 1e-4, from 1e6 on), is written without "+" and leading zeros,
+// as the formulas write their constants ("1e9"); either zero is "0";
+// non-finite values as "inf", "-inf", "nan".
+void kv_sechsstellig_anhaengen(std::string& s, double wert);
+std::string kv_sechsstellig(double wert);
+
 // The shortest text of digits and at most one point that reads back as the
 // same double ("0.00001", "3500", "12.5"): what a field takes and the digit
 // check accepts.  For finite values of at least 0.

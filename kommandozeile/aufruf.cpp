@@ -13,6 +13,8 @@ const char* const kv_hilfe_text =
     "          kopdra (Schaltkupplungen), wendis (Tellerfedern)\n"
     "NAME=WERT setzt ein Eingabefeld wie getippt oder eine Auswahl wie geklickt;\n"
     "nicht genannte Felder behalten ihre Vorgabe.\n"
+    "Eigene Kataloge: $XDG_DATA_HOME/maschinenelemente/kataloge/PROGRAMM_NAME.csv\n"
+    "(Zeilen mit # zuerst: Titel und Quelle; Kopfzeile: Bezeichnung, dann die Feldnamen).\n"
     "\n"
     "Optionen:\n"
     "  --format=bericht|json|csv        Ausgabe; Vorgabe: bericht (wie \"Speichern\")\n"
@@ -40,6 +42,16 @@ const char* const kv_hilfe_text =
     "                                   Diagramm und Eingabesatz\n"
     "  --projekt=TEXT                   Projekt im Kopf des Nachweises\n"
     "  --bearbeiter=TEXT                Bearbeiter im Kopf und als Autor des Nachweises\n"
+    "  --katalog=TABELLE:EINTRAG        Felder aus einem Katalogeintrag setzen, wie getippt\n"
+    "                                   (mehrfach, der Reihe nach; nach einem Eingabesatz,\n"
+    "                                   vor NAME=WERT); kopdra hat keine Kataloge\n"
+    "  --kataloge                       Tabellen des Programms mit Quelle und Eintraegen\n"
+    "                                   und den Feldern, die jeder setzt (auch --format json)\n"
+    "  --auslegung=TABELLE [ERGEBNIS>=WERT|ERGEBNIS<=WERT ...]\n"
+    "                                   Auslegen: die Eintraege der Tabelle der Reihe nach\n"
+    "                                   (klein bis gross) mit den uebrigen Eingaben rechnen\n"
+    "                                   und den ersten nehmen, der alle Pruefungen und\n"
+    "                                   Bedingungen erfuellt; zeigt jeden mit dem Verfehlten\n"
     "  --namen                          Namen, Beschriftungen, Einheiten, Vorgaben und\n"
     "                                   Auswahlwerte des Programms, durch Tabulatoren getrennt\n"
     "  -h, --help                       diese Hilfe\n"
@@ -58,6 +70,9 @@ const char* const kv_hilfe_text =
     "  maschinenelemente tarvex --eingaben-schreiben mein.tarvex\n"
     "  maschinenelemente tarvex --eingaben mein.tarvex d=16\n"
     "  maschinenelemente stalor --suche l1 F_max_zul=2000\n"
+    "  maschinenelemente tarvex --katalog regelgewinde:M16 --katalog bohrung_mittel:M16\n"
+    "  maschinenelemente stalor --katalog \"ipe:IPE 200\" --katalog baustahl:S235 l1=4000\n"
+    "  maschinenelemente wendis --auslegung tellerfedern_a \"F>=1000\"\n"
     "  maschinenelemente wendis --suche s F=1500 --bereich 0:1 --format json\n";
 
 namespace {
@@ -65,8 +80,8 @@ namespace {
 // Options that take a value, by long and short name.
 const char* const MIT_WERT[] = {"--format", "--variiere", "--eingaben", "--eingaben-schreiben",
                                 "--diagramm", "--groesse", "--suche", "--bereich", "--nachweis",
-                                "--projekt", "--bearbeiter"};
-const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--help", "-h", "--version", "-V"};
+                                "--projekt", "--bearbeiter", "--katalog", "--auslegung"};
+const char* const OHNE_WERT[] = {"--namen", "--ergebnisnamen", "--kataloge", "--help", "-h", "--version", "-V"};
 
 bool bekannt(const std::string& a, bool& mit_wert)
 {
@@ -130,7 +145,10 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     gchar* nachweis = nullptr;
     gchar* projekt = nullptr;
     gchar* bearbeiter = nullptr;
+    gchar** katalog = nullptr;
+    gchar* auslegung = nullptr;
     gchar** rest = nullptr;
+    gboolean kataloge = FALSE;
     gboolean namen = FALSE, ergebnisnamen = FALSE, hilfe = FALSE, version = FALSE;
     const GOptionEntry eintraege[] = {
         {"format", 0, 0, G_OPTION_ARG_FILENAME, &format, nullptr, nullptr},
@@ -145,6 +163,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         // Texts as bytes too: checked for UTF-8 where they are used.
         {"projekt", 0, 0, G_OPTION_ARG_FILENAME, &projekt, nullptr, nullptr},
         {"bearbeiter", 0, 0, G_OPTION_ARG_FILENAME, &bearbeiter, nullptr, nullptr},
+        {"katalog", 0, 0, G_OPTION_ARG_FILENAME_ARRAY, &katalog, nullptr, nullptr},
+        {"kataloge", 0, 0, G_OPTION_ARG_NONE, &kataloge, nullptr, nullptr},
+        {"auslegung", 0, 0, G_OPTION_ARG_FILENAME, &auslegung, nullptr, nullptr},
         {"namen", 0, 0, G_OPTION_ARG_NONE, &namen, nullptr, nullptr},
         {"ergebnisnamen", 0, 0, G_OPTION_ARG_NONE, &ergebnisnamen, nullptr, nullptr},
         {"help", 'h', 0, G_OPTION_ARG_NONE, &hilfe, nullptr, nullptr},
@@ -179,6 +200,9 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
         if (nachweis) a.nachweis = nachweis;
         if (projekt) a.projekt = projekt;
         if (bearbeiter) a.bearbeiter = bearbeiter;
+        a.katalog = liste(katalog);
+        a.kataloge = kataloge;
+        if (auslegung) a.auslegung = auslegung;
         a.namen = namen;
         a.ergebnisnamen = ergebnisnamen;
         a.hilfe = hilfe;
@@ -196,6 +220,8 @@ bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler)
     g_free(nachweis);
     g_free(projekt);
     g_free(bearbeiter);
+    g_strfreev(katalog);
+    g_free(auslegung);
     g_strfreev(rest);
     return ok;
 }

@@ -15,8 +15,11 @@ struct KvAufruf {
     std::string nachweis;
     std::string projekt;
     std::string bearbeiter;
+    std::vector<std::string> katalog; // TABELLE:EINTRAG, applied in this order
     bool namen = false;
     bool ergebnisnamen = false;
+    bool kataloge = false;
+    std::string auslegung; // the table walked; its conditions ERGEBNIS>=WERT are in rest
     bool hilfe = false;
     bool version = false;
     std::vector<std::string> rest; // PROGRAMM and NAME=WERT

@@ -124,6 +124,11 @@ void json_liste(std::string& aus, const char* name, size_t n, const std::string&
 
 } // namespace
 
+void kv_json_text_anhaengen(std::string& aus, std::string_view t)
+{
+    json_text(aus, t);
+}
+
 const char* const KV_KEINE_LOESUNG = "keine Loesung";
 
 const char* kv_status_text(KvStatus s)

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// A text as a JSON string, quoted and escaped.
+void kv_json_text_anhaengen(std::string& aus, std::string_view t);
+
 // The text of a status: "berechnet", "verweigert".
 const char* kv_status_text(KvStatus s);
 

@@ -3,7 +3,8 @@
 #include "aufruf.h"
 #include "ausgabe.h"
 #include "diagramm_datei.h"
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
+#include "kataloge.h"
 #include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"
@@ -97,11 +98,14 @@ bool zahl_lesen(const std::string& t, double& wert)
 
 class Lauf {
 public:
-    Lauf(std::FILE* aus) : aus_(aus) {}
+    Lauf(std::FILE* aus, std::FILE* fehler) : aus_(aus), fehler_(fehler) {}
     int ausfuehren(const KvAufruf& a);
 
 private:
+    void kataloge_lesen();
+    void katalog_anwenden(const KvAufruf& a);
     void zuweisungen(const KvAufruf& a);
+    int auslegen(const KvAufruf& a);
     void variationen(const KvAufruf& a);
     void suche_pruefen(const KvAufruf& a);
     void suchen();
@@ -115,7 +119,11 @@ private:
     int ausgeben(const std::string& t);
 
     std::FILE* aus_;
+    std::FILE* fehler_;
     const KvRechner* r_ = nullptr;
+    KvKataloge kataloge_;
+    std::vector<KvKatalogWahl> gewaehlt_; // the catalogue entries applied
+    std::vector<KvBedingung> bedingungen_; // ERGEBNIS>=WERT of a design
     KvEingaben eingaben_;
     std::vector<KvVariation> variationen_;
     std::set<std::string> genannt_;
@@ -125,10 +133,71 @@ private:
     int breite_ = DIAGRAMM_BREITE, hoehe_ = DIAGRAMM_HOEHE;
 };
 
+// The calculator's tables; a user table refused is told on stderr, the
+// others still serve.
+void Lauf::kataloge_lesen()
+{
+    kataloge_ = kv_kataloge(*r_, kv_katalog_nutzerordner());
+    for (const std::string& t : kataloge_.abgelehnt)
+        std::fprintf(fehler_, "%s: Katalog abgelehnt: %s\n", PROGRAMM, t.c_str());
+}
+
+void Lauf::katalog_anwenden(const KvAufruf& a)
+{
+    for (const std::string& w : a.katalog) {
+        std::string fehler;
+        if (!kv_katalog_waehlen(*r_, kataloge_, w, eingaben_, gewaehlt_, fehler))
+            throw falsch("--katalog " + w + ": " + fehler);
+    }
+}
+
+// Design to a standard size: every entry of the table with the inputs as
+// they stand; the listing on stdout, and without a passing entry status 1
+// with one line.
+int Lauf::auslegen(const KvAufruf& a)
+{
+    if (!variationen_.empty() || suche_ || !a.eingaben_schreiben.empty() || !a.diagramm.empty()
+        || !a.nachweis.empty())
+        throw falsch("--auslegung: nur mit --format bericht oder json");
+    if (a.format == "csv")
+        throw falsch("--auslegung: erlaubt sind --format bericht und json");
+    const KvKatalog* t = kv_katalog_finden(kataloge_, a.auslegung);
+    if (!t)
+        throw falsch("--auslegung " + a.auslegung + ": "
+                     + (kataloge_.tabellen.empty() ? std::string(r_->name) + " hat keine Kataloge"
+                                                   : "keine Tabelle \"" + a.auslegung + "\" fuer "
+                                                         + r_->name + " (--kataloge zeigt die Tabellen)"));
+    const KvAuslegung ergebnis = kv_auslegen(*r_, kataloge_, *t, eingaben_, gewaehlt_, bedingungen_);
+    std::string text = kv_auslegung_text(*t, bedingungen_, ergebnis, a.format == "json");
+    if (ergebnis.gewaehlt >= 0 && a.format == "bericht") {
+        KvEingaben mit = eingaben_;
+        std::string fehler;
+        std::vector<KvKatalogWahl> vorher = gewaehlt_;
+        kv_katalog_waehlen(*r_, kataloge_, t->name + ":" + ergebnis.eintraege[ergebnis.gewaehlt].bezeichnung,
+                           mit, vorher, fehler);
+        KvStand stand;
+        text += "\n" + r_->bericht(stand, kv_rechnen(*r_, mit, stand));
+    }
+    ausgeben(text);
+    if (ergebnis.gewaehlt < 0)
+        throw Abbruch{1, "--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen"};
+    return 0;
+}
+
 void Lauf::zuweisungen(const KvAufruf& a)
 {
     for (size_t j = 1; j < a.rest.size(); ++j) {
         const std::string& z = a.rest[j];
+        if (kv_ist_bedingung(z)) {
+            if (a.auslegung.empty())
+                throw falsch(z + ": eine Bedingung gilt nur mit --auslegung");
+            KvBedingung b;
+            std::string fehler;
+            if (!kv_bedingung_lesen(*r_, z, b, fehler))
+                throw falsch("--auslegung: " + fehler);
+            bedingungen_.push_back(std::move(b));
+            continue;
+        }
         bool ergebnis = false;
         if (std::string fehler = kv_zuweisen(*r_, z, eingaben_, genannt_, !a.suche.empty(), ergebnis);
             !fehler.empty())
@@ -426,11 +495,21 @@ int Lauf::ausfuehren(const KvAufruf& a)
     std::string fehler;
     if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
         throw falsch(fehler);
+    if (a.kataloge || !a.katalog.empty() || !a.auslegung.empty())
+        kataloge_lesen();
+    katalog_anwenden(a);
+    if (a.kataloge) {
+        if (a.format == "csv")
+            throw falsch("--kataloge: erlaubt sind --format bericht und json");
+        return ausgeben(kv_katalogliste(*r_, kataloge_, eingaben_, gewaehlt_, a.format == "json"));
+    }
     zuweisungen(a);
     variationen(a);
     suche_pruefen(a);
     diagramm_pruefen(a);
     nachweis_pruefen(a);
+    if (!a.auslegung.empty())
+        return auslegen(a);
     if (suche_ && variationen_.empty())
         suchen();
 
@@ -462,7 +541,7 @@ int kv_kommandozeile(int argc, char** argv, std::FILE* aus, std::FILE* fehler)
         return 2;
     }
     try {
-        return Lauf(aus).ausfuehren(a);
+        return Lauf(aus, fehler).ausfuehren(a);
     } catch (const Abbruch& x) {
         std::fprintf(fehler, "%s: %s\n", PROGRAMM, x.text.c_str());
         return x.status;

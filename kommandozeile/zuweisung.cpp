@@ -2,21 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The allowed values of an option: "1, 2, 3, 4".
-std::string werte_text(const KvOption& o)
-{
-    std::string t;
-    for (const char* w : o.werte) {
-        if (!t.empty()) t += ", ";
-        t += w;
-    }
-    return t;
-}
-
-} // namespace
-
 std::string kv_zuweisen(const KvRechner& r, const std::string& z, KvEingaben& e,
                         std::set<std::string>& genannt, bool mit_suche, bool& ergebnis)
 {
@@ -32,7 +17,7 @@ std::string kv_zuweisen(const KvRechner& r, const std::string& z, KvEingaben& e,
     } else if (const int k = kv_option_index(r, name); k >= 0) {
         const int w = kv_optionswert_index(r.optionen[k], wert);
         if (w < 0)
-            return z + ": erlaubt sind " + werte_text(r.optionen[k]);
+            return z + ": erlaubt sind " + kv_optionswerte(r.optionen[k]);
         e.optionen[k] = w;
     } else if (std::any_of(r.ergebnisse.begin(), r.ergebnisse.end(),
                            [&](const KvAusgabe& a) { return name == a.name; })) {

@@ -9,6 +9,8 @@
 #include <cairo-pdf.h>
 #include <glib.h>
 
+#include <algorithm>
+
 #ifndef KV_VERSION
 #define KV_VERSION "unbekannt"
 #endif
@@ -47,10 +49,12 @@ std::string zeit_text(const KvNachweisAngaben& a, const char* format)
     return text;
 }
 
-// A value with its unit; "1" (dimensionless) is not written.
-std::string mit_einheit(double wert, const std::string& einheit)
+// A value of the working or a check, to six digits as the working puts its
+// numbers in (genau: every digit it has), with its unit; "1"
+// (dimensionless) is not written.
+std::string mit_einheit(double wert, const std::string& einheit, bool genau = false)
 {
-    std::string t = kv_kurz(wert);
+    std::string t = genau ? kv_kurz(wert) : kv_sechsstellig(wert);
     if (!einheit.empty() && einheit != "1")
         t += " " + einheit;
     return t;
@@ -73,13 +77,17 @@ void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
     s.linie();
 }
 
-void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e)
+void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand)
 {
     s.ueberschrift("Eingaben");
     s.zeile({"Eingabe", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
+    const KvNichtBelegt leer = r.nicht_belegt ? r.nicht_belegt(stand) : KvNichtBelegt{};
     std::string nicht_gelesen;
     for (size_t i = 0; i < r.eingaben.size(); ++i) {
         const KvEingabe& f = r.eingaben[i];
+        if (std::find(leer.felder.begin(), leer.felder.end(), static_cast<int>(i))
+            != leer.felder.end())
+            continue;
         if (!kv_gilt(f.nur_bei, e.optionen.data())) {
             nicht_gelesen += (nicht_gelesen.empty() ? "" : ", ") + std::string(f.name);
             continue;
@@ -96,6 +104,8 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e)
     }
     if (!nicht_gelesen.empty())
         s.absatz("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): " + nicht_gelesen);
+    if (!leer.text.empty())
+        s.absatz("Nicht belegt und weggelassen (im Eingabesatz enthalten): " + leer.text);
 }
 
 void rechengang(KvSatz& s, const KvRechengang& g)
@@ -104,7 +114,8 @@ void rechengang(KvSatz& s, const KvRechengang& g)
         return;
     s.ueberschrift("Rechengang");
     s.absatz("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
-             "wie das Programm rechnet (mit seinem eigenen Wert von pi).");
+             "wie das Programm rechnet (mit seinem eigenen Wert von pi). Die Zahlen sind auf "
+             "sechs signifikante Stellen gerundet; das Programm rechnet mit allen Stellen.");
     for (const KvSchritt& st : g.schritte) {
         s.haengend(st.symbol, {"= " + st.formel, "= " + st.eingesetzt,
                                "= " + mit_einheit(st.wert, st.einheit)});
@@ -133,9 +144,13 @@ void pruefungen(KvSatz& s, const KvRechengang& g)
     s.ueberschrift("Pruefungen");
     for (const KvPruefung& p : g.pruefungen) {
         std::string zeile;
+        // A value just past its limit would read the same to six digits;
+        // then both with every digit, so that the verdict can be seen.
+        const bool genau = p.wert != p.grenze
+                        && kv_sechsstellig(p.wert) == kv_sechsstellig(p.grenze);
         if (p.mit_grenze)
-            zeile = mit_einheit(p.wert, p.einheit) + " " + p.vergleich + " "
-                  + mit_einheit(p.grenze, p.einheit) + ": "
+            zeile = mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
+                  + mit_einheit(p.grenze, p.einheit, genau) + ": "
                   + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
         else if (!p.einheit.empty())
             zeile = mit_einheit(p.wert, p.einheit);
@@ -240,7 +255,7 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
     {
         KvSatz s(cr);
         kopf(s, r, a);
-        eingaben(s, r, e);
+        eingaben(s, r, e, stand);
         rechengang(s, gang);
         ergebnisse(s, r, e, rechnung);
         pruefungen(s, gang);

@@ -5,9 +5,10 @@ set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
       clang libclang-rt-dev desktop-file-utils strace libjson-glib-dev
-      libcairo2-dev libpango1.0-dev
+      libcairo2-dev libpango1.0-dev libpng-dev
       dpkg-dev debhelper fakeroot lintian man-db groff-base appstream bash-completion
       shared-mime-info libglib2.0-bin libboost-dev poppler-utils fonts-dejavu-core
+      libxml2-utils libfreetype-dev
       clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
       wasi-libc nodejs)
 missing=()

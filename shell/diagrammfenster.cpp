@@ -79,7 +79,7 @@ std::string datei_waehlen()
                 endung = filter_liste[i].endung;
         pfad += std::string(".") + endung;
     }
-    gtk_widget_destroy(dialog);
+    kv_gtk_dateiauswahl_schliessen(dialog);
     return pfad;
 }
 

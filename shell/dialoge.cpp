@@ -22,18 +22,6 @@ int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string
     return antwort;
 }
 
-std::string kv_gtk_datei_waehlen(GtkWidget* dialog)
-{
-    std::string pfad;
-    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK) {
-        if (gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog))) {
-            pfad = name;
-            g_free(name);
-        }
-    }
-    return pfad;
-}
-
 int kv_gtk_dlg_info()
 {
     kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, kv_programm->info_text);
@@ -113,7 +101,7 @@ int speichern_unter(const Auswahl& a)
             ergebnis = 0;
         }
     }
-    gtk_widget_destroy(dialog);
+    kv_gtk_dateiauswahl_schliessen(dialog);
     return ergebnis;
 }
 
@@ -191,4 +179,13 @@ int kv_c_nachweis_speichern()
                                     pdf, fehler);
     });
     return 0;
+}
+
+void kv_gtk_zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w)
+{
+    GtkWidget* l = gtk_label_new_with_mnemonic(beschriftung);
+    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
+    gtk_label_set_mnemonic_widget(GTK_LABEL(l), w);
+    kv_gtk_zelle(tabelle, l, 0, n);
+    kv_gtk_zelle(tabelle, w, 1, n);
 }

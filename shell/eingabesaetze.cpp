@@ -1,7 +1,7 @@
 // Input sets in the window: what the fields and options hold now is saved as
 // an input set, and an opened set is put into the window as if typed and
 // clicked.  The file format and its checks are those of dateien/eingabesatz.
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "shell.h"
 
 extern const KvProgramm* kv_programm;
@@ -56,7 +56,7 @@ GtkWidget* chooser(const char* titel, GtkFileChooserAction art, const char* ok_k
 std::string waehlen(GtkWidget* dialog)
 {
     const std::string pfad = kv_gtk_datei_waehlen(dialog);
-    gtk_widget_destroy(dialog);
+    kv_gtk_dateiauswahl_schliessen(dialog);
     return pfad;
 }
 

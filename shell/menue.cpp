@@ -1,5 +1,5 @@
 // The menu bar above every calculator's window: Datei, Berechnung (with the
-// search of a target value), Hilfe, the program's own entries, and the
+// search of a target value and, where there are any, the catalogues), Hilfe, the program's own entries, and the
 // shortcuts of all of them.  "Rechnen",
 // "Bericht speichern...", "Info" and "Beenden" click the action bar's
 // buttons, so menu, shortcut and button always do the same.
@@ -168,6 +168,8 @@ GtkWidget* kv_gtk_menue_leiste()
     taste(rechnen, GDK_KP_Enter, strg, false);
     if (kv_programm->eingabe_widgets)
         kv_gtk_menuepunkt({"Berechnung", "_Zielwert suchen...", kv_c_zielwert_suchen, GDK_g, strg});
+    if (kv_programm->eingabe_widgets && kv_gtk_hat_kataloge())
+        kv_gtk_menuepunkt({"Berechnung", "_Katalog...", kv_c_katalog, GDK_k, strg});
 
     taste(knopf_eintrag(menue("Hilfe"), "_Info", &pButton_info), GDK_F1, GdkModifierType(0));
 

@@ -3,6 +3,7 @@
 // Each program describes itself in one KvProgramm and hands it to kv_main.
 #pragma once
 #include "diagramm.h"
+#include "katalog.h"
 #include "nachweis.h"
 #include "rechner.h"
 
@@ -143,6 +144,37 @@ KvZielwertDialog* kv_gtk_zielwert_dialog();
 bool kv_gtk_zielwert_suchen(KvZielwertDialog& z);
 int kv_c_zielwert_suchen(); // the menu entry: runs the dialog until closed
 
+// "Berechnung" > "Katalog..." (Ctrl+K, katalog_dialog.cpp), in a calculator
+// that has catalogues: a table (built-in ones, then the user's), one of its
+// entries, what it sets to which texts, the table's file and source.
+struct KvKatalogDialog {
+    GtkWidget* dialog;
+    GtkWidget* tabelle;   // combo, in the order of kataloge.tabellen
+    GtkWidget* eintrag;   // combo, the table's entries in table order
+    GtkWidget* felder;    // label: the fields the entry sets, or why it cannot
+    GtkWidget* quelle;    // text view: the table's file and provenance
+    GtkWidget* abgelehnt; // label: the user tables refused, with file, line and reason
+    GtkWidget* bedingungen; // entry: ERGEBNIS>=WERT ... of a design, blank-separated
+    KvKataloge kataloge;
+};
+// The dialog's answer for "Auslegen".
+constexpr int KV_ANTWORT_AUSLEGEN = 1;
+bool kv_gtk_hat_kataloge();
+// Builds the dialog over window_main, not yet shown; it lives as long as
+// its widget.
+KvKatalogDialog* kv_gtk_katalog_dialog();
+// "Uebernehmen": the entry's texts into their fields as if typed; false
+// after a message over the dialog when the entry cannot be used, and then
+// nothing in the window changed.
+bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k);
+// "Auslegen": the chosen table's entries from small to large with the
+// window's inputs; the entries tried with what each missed take the source's
+// place, the first that passes every check and condition becomes the chosen
+// entry (still to be taken with "Uebernehmen").  False after a message over
+// the dialog (a bad condition, none passes); the window never changes.
+bool kv_gtk_katalog_auslegen(KvKatalogDialog& k);
+int kv_c_katalog(); // the menu entry: runs the dialog until closed
+
 // Input sets in the window (eingabesaetze.cpp).
 KvEingaben kv_gtk_eingaben_lesen();                 // what the window holds now
 void kv_gtk_eingaben_setzen(const KvEingaben& e);   // as if typed and clicked
@@ -181,6 +213,9 @@ GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
 std::vector<GtkWidget*> kv_gtk_kinder(GtkWidget* container);
 // A widget in the table cell at (spalte, zeile), spanning breite columns.
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
+// A row of a dialog's table: the caption (with its mnemonic) in column 0,
+// left-aligned, and the widget it names in column 1.
+void kv_gtk_zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w);
 GtkWidget* kv_gtk_feld(const char* vorgabe);     // input entry
 GtkWidget* kv_gtk_ergebnisfeld(const char* text); // read-only entry
 // Ties every field below w to its caption (left of it, or above it) for
@@ -204,9 +239,14 @@ void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
 // response.
 int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string& text,
                    GtkWidget* ueber = nullptr);
-// Runs a file chooser: the chosen file, or "" when the user cancelled.  The
-// caller destroys the dialog.
+// File choosers (dateiauswahl.cpp).  Runs one: the chosen file, or "" when
+// the user cancelled; the caller then closes it with
+// kv_gtk_dateiauswahl_schliessen, which destroys it once it is no longer
+// listing a folder (kv_gtk_dateiauswahl_listet): at once, or after the
+// listing, the chooser on the screen until then.
 std::string kv_gtk_datei_waehlen(GtkWidget* dialog);
+bool kv_gtk_dateiauswahl_listet(GtkWidget* chooser);
+void kv_gtk_dateiauswahl_schliessen(GtkWidget* chooser);
 int kv_gtk_dlg_info();
 int kv_gtk_dlg_keine_ergebnisse();
 int kv_gtk_dlg_speichern_unter();

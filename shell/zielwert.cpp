@@ -35,7 +35,16 @@ int gewaehlt(GtkWidget* combo, const std::vector<int>& indizes)
     return k >= 0 && k < static_cast<int>(indizes.size()) ? indizes[k] : -1;
 }
 
-// The result at the window's inputs as the target offered first.
+// Result j as its field shows it, without the field's leading blanks.
+std::string gezeigt(int j, double wert)
+{
+    std::string t = kv_format(rechner().ergebnisse[j].format, wert);
+    t.erase(0, t.find_first_not_of(' '));
+    return t;
+}
+
+// The result at the window's inputs, as its field shows it, as the target
+// offered first.
 void ziel_vorschlagen(GtkComboBox*, gpointer daten)
 {
     auto* z = static_cast<KvZielwertDialog*>(daten);
@@ -43,7 +52,7 @@ void ziel_vorschlagen(GtkComboBox*, gpointer daten)
     KvStand stand;
     const KvRechnung r = kv_rechnen(rechner(), kv_gtk_eingaben_lesen(), stand);
     const bool da = j >= 0 && r.status == KvStatus::berechnet && std::isfinite(r.ergebnisse[j]);
-    gtk_entry_set_text(GTK_ENTRY(z->ziel), da ? kv_kurz(r.ergebnisse[j]).c_str() : "");
+    gtk_entry_set_text(GTK_ENTRY(z->ziel), da ? gezeigt(j, r.ergebnisse[j]).c_str() : "");
 }
 
 // A tenth to ten times the field's value as the range offered.
@@ -63,15 +72,6 @@ void bereich_vorschlagen(GtkComboBox*, gpointer daten)
     }
     gtk_entry_set_text(GTK_ENTRY(z->von), von.c_str());
     gtk_entry_set_text(GTK_ENTRY(z->bis), bis.c_str());
-}
-
-void zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w)
-{
-    GtkWidget* l = gtk_label_new_with_mnemonic(beschriftung);
-    gtk_misc_set_alignment(GTK_MISC(l), 0, 0.5);
-    gtk_label_set_mnemonic_widget(GTK_LABEL(l), w);
-    kv_gtk_zelle(tabelle, l, 0, n);
-    kv_gtk_zelle(tabelle, w, 1, n);
 }
 
 GtkWidget* eingabe()
@@ -126,11 +126,11 @@ KvZielwertDialog* kv_gtk_zielwert_dialog()
     gtk_label_set_selectable(GTK_LABEL(z->loesungen), TRUE);
 
     GtkWidget* tabelle = kv_gtk_tabelle(6, 2);
-    zeile(tabelle, 0, "_Ergebnis", z->ergebnis);
-    zeile(tabelle, 1, "_Zielwert", z->ziel);
-    zeile(tabelle, 2, "Eingabe_feld", z->feld);
-    zeile(tabelle, 3, "_von", z->von);
-    zeile(tabelle, 4, "_bis", z->bis);
+    kv_gtk_zeile(tabelle, 0, "_Ergebnis", z->ergebnis);
+    kv_gtk_zeile(tabelle, 1, "_Zielwert", z->ziel);
+    kv_gtk_zeile(tabelle, 2, "Eingabe_feld", z->feld);
+    kv_gtk_zeile(tabelle, 3, "_von", z->von);
+    kv_gtk_zeile(tabelle, 4, "_bis", z->bis);
     kv_gtk_zelle(tabelle, z->loesungen, 0, 5, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(z->dialog)->vbox), tabelle, TRUE, TRUE, 3);
 
@@ -173,11 +173,9 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
         ? "Gefunden:"
         : std::to_string(g.loesungen.size()) + " Loesungen, die erste ist eingesetzt:";
     // Each with its result as the window shows it.
-    for (const KvLoesung& l : g.loesungen) {
-        std::string ergebnis = kv_format(a.format, l.ergebnis);
-        ergebnis.erase(0, ergebnis.find_first_not_of(' '));
-        liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = " + ergebnis + ")";
-    }
+    for (const KvLoesung& l : g.loesungen)
+        liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = "
+                 + gezeigt(s.ergebnis, l.ergebnis) + ")";
     gtk_label_set_text(GTK_LABEL(z.loesungen), liste.c_str());
     gtk_button_set_label(GTK_BUTTON(z.abbrechen), "_Schliessen");
 

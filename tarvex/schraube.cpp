@@ -202,10 +202,14 @@ SchraubeErgebnis schraube_berechnen(const SchraubeEingabe& e, KvRechengang* gang
     for (int k = 1; k <= 4; ++k)
         if (e.Epi[k] > 0) {
             r.lk += e.lpi[k];
-            laengen.glied("lpi#", k, {{"lpi#", e.lpi[k]}});
             nachgiebig += e.lpi[k] / e.Epi[k];
-            platten.glied("lpi# / Epi#", k, {{"lpi#", e.lpi[k]}, {"Epi#", e.Epi[k]}});
             ++r.ip;
+            // A plate without thickness adds exactly 0 to both sums; the
+            // working leaves it out, as the record does.
+            if (e.lpi[k] == 0)
+                continue;
+            laengen.glied("lpi#", k, {{"lpi#", e.lpi[k]}});
+            platten.glied("lpi# / Epi#", k, {{"lpi#", e.lpi[k]}, {"Epi#", e.Epi[k]}});
         }
     laengen.schritt("lk", "", "", {}, r.lk, "mm");
     const double DA = e.DA, DK = e.DK, DB = e.DB, lk = r.lk;

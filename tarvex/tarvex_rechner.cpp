@@ -3,6 +3,8 @@
 #include "schraube.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +44,56 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
     const SchraubeEingabe e = schraube_eingabe(s);
     if (e.iqu != 0)
         schraube_berechnen(e, &gang);
+}
+
+// "3 bis 9", "2, 4", "2, 5 bis 7": runs of three and more as a range.
+std::string nummern(const std::vector<int>& n)
+{
+    std::string t;
+    for (std::size_t i = 0; i < n.size();) {
+        std::size_t j = i;
+        while (j + 1 < n.size() && n[j + 1] == n[j] + 1)
+            ++j;
+        t += (t.empty() ? "" : ", ") + std::to_string(n[i]);
+        if (j >= i + 2)
+            t += " bis " + std::to_string(n[j]);
+        else if (j == i + 1)
+            t += ", " + std::to_string(n[j]);
+        i = j + 1;
+    }
+    return t;
+}
+
+// A section without diameter and length, a plate without thickness: the
+// row adds nothing to the joint.
+KvNichtBelegt nicht_belegt(const KvStand& s)
+{
+    KvNichtBelegt b;
+    std::vector<int> abschnitte, platten;
+    for (int k = 1; k <= 9; ++k) {
+        const int di = SCHRAUBE + 2 * k - 2;
+        if (s.werte[di] == 0 && s.werte[di + 1] == 0) {
+            abschnitte.push_back(k);
+            b.felder.insert(b.felder.end(), {di, di + 1});
+        }
+    }
+    for (int k = 1; k <= 4; ++k) {
+        const int Epi = PLATTE + 2 * k - 2;
+        if (s.werte[Epi + 1] == 0) {
+            platten.push_back(k);
+            b.felder.insert(b.felder.end(), {Epi, Epi + 1});
+        }
+    }
+    auto zeile = [&b](const std::vector<int>& n, const char* einer, const char* mehrere,
+                      const char* warum) {
+        if (n.empty())
+            return;
+        b.text += (b.text.empty() ? "" : "; ") + std::string(n.size() == 1 ? einer : mehrere) + " "
+                + nummern(n) + " (" + warum + ")";
+    };
+    zeile(abschnitte, "Abschnitt", "Abschnitte", "di = li = 0");
+    zeile(platten, "Platte", "Platten", "lpi = 0");
+    return b;
 }
 
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
@@ -136,4 +188,5 @@ const KvRechner tarvex_rechner = {
     .bericht = bericht,
     .verfahren = "nach VDI 2230",
     .rechengang = rechengang,
+    .nicht_belegt = nicht_belegt,
 };

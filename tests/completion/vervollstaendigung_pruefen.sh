@@ -134,6 +134,15 @@ erwarte "maschinenelemente stalor --variiere l1=1" ""
 erwarte "maschinenelemente stalor --groesse " ""
 erwarte "maschinenelemente stalor --projekt " ""
 
+# Catalogue entries as TABELLE:EINTRAG; after the colon bash replaces only
+# the entry (the colon breaks words), so that is what is offered then.
+erwarte "maschinenelemente tarvex --katalog regelg" "$(printf 'regelgewinde:M%s ' 4 5 6 8 10 12 14 16 18 20 22 24 27 30 33 36)"
+erwarte "maschinenelemente tarvex --katalog regelgewinde:M3" "M30 M33 M36"
+erwarte "maschinenelemente tarvex --katalog=bohrung_f" "$(printf 'bohrung_fein:M%s ' 4 5 6 8 10 12 14 16 18 20 22 24 27 30 36)"
+erwarte "maschinenelemente kopdra --katalog " ""
+erwarte "maschinenelemente wendis --auslegung " "tellerfedern_a"
+erwarte "maschinenelemente stalor --auslegung=ipe" "ipe ipe_starke_achse"
+
 # Files: an input set of that program (and folders), a diagram by its kind.
 ordner=$(mktemp -d "${TMPDIR:-/tmp}/vervollstaendigung.XXXXXX")
 trap 'rm -rf "$ordner"' EXIT

@@ -1,6 +1,6 @@
 // Input sets and whole-file writing, without a display.
 #include "datei.h"
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "gleitlager.h"
 #include "knickung.h"
 #include "kupplung.h"

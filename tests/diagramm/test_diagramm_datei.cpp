@@ -2,13 +2,10 @@
 // that read back, failed writes that keep the old file, the marker's colour
 // at the operating point, nothing drawn up to the picture's edge, sizes and
 // numbers with the point under any locale.
+#include "alle_diagramme.h"
+#include "datei_lesen.h"
 #include "diagramm_cairo.h"
 #include "diagramm_datei.h"
-#include "gleitlager_diagramm.h"
-#include "knickung_diagramm.h"
-#include "kupplung_diagramm.h"
-#include "schraube_diagramm.h"
-#include "tellerfeder_diagramm.h"
 
 #include <cairo.h>
 #include <glib.h>
@@ -23,42 +20,6 @@
 #include <sstream>
 
 namespace {
-
-std::string lesen(const std::string& pfad)
-{
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-Diagramm stalor_vorgaben()
-{
-    const KnickEingabe e{3500, 229, 78.54, 490.87, 206000, 500, 7, KNICKFALL_1};
-    return knickung_diagramm(e, knickung_berechnen(e));
-}
-
-// The diagrams of all five calculators with their window defaults.
-std::map<std::string, Diagramm> alle_diagramme()
-{
-    std::map<std::string, Diagramm> d;
-    d["stalor"] = stalor_vorgaben();
-    const double g[9] = {12, 1.75, 2870, 24948, 0, 5, 1.6, 0.12, 0.12};
-    double s[19] = {12, 30, 9.853, 12};
-    s[18] = 210000;
-    const double p[13] = {210000, 42, 210000, 0, 210000, 0, 210000, 0, 13.5, 18, 14.5, 80, 0.3};
-    const SchraubeEingabe se = schraube_eingabe(g, s, p, 8, 0, 0);
-    d["tarvex"] = schraube_diagramm(se, schraube_berechnen(se));
-    const KupplungEingabe ke{15325, 4000, 16000, 350, 0, 350, 200, 76, 80, 0.23069};
-    d["kopdra"] = kupplung_diagramm(ke, kupplung_tk_gegeben(ke));
-    d["kopdra_gesucht"] = kupplung_diagramm_gesucht(ke, kupplung_tk_gesucht(ke));
-    const LagerEingabe le{36000, 2000, 120, 60, 0.12, 0.005, 5, 27, 5, 58, 78, 0.000011,
-                          0.000023, SCHMIERLOCH_GEGENUEBER, EPS_ITERATIV};
-    d["lupran"] = gleitlager_diagramm(le, gleitlager_berechnen(le));
-    const TellerEingabe te{100, 206000, 50, 0.3, 1, 1, 1};
-    d["wendis"] = tellerfeder_diagramm(te, tellerfeder_berechnen(te), 0, 1);
-    return d;
-}
 
 class DiagrammDatei : public ::testing::Test {
 protected:

@@ -3,8 +3,12 @@
 // written by hand).  It is read as the windows and the command line read it,
 // and a set that is taken is then applied: "Rechnen" and the report.
 // Properties: a refused set leaves the inputs as they were and says why; a
-// set taken is written back and reads back to the same inputs.
-#include "eingabesatz.h"
+// set taken is written back and reads back to the same inputs; GLib's
+// GKeyFile, which read and wrote the sets before, decides the same, with the
+// same reason, the same inputs and the same bytes written
+// (eingabesatz_glib.h).
+#include "eingabesatz_datei.h"
+#include "eingabesatz_glib.h"
 #include "fuzz_pruefen.h"
 #include "rechnerliste.h"
 
@@ -41,6 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
         kv_fuzz::muss(f && std::fwrite(text.data(), 1, text.size(), f) == text.size(), "Datei geschrieben");
         std::fclose(f);
     }
+
+    const std::string unterschied = kv_glib::unterschied(r, text);
+    if (!unterschied.empty())
+        std::fprintf(stderr, "anders als GKeyFile: %s\n", unterschied.c_str());
+    kv_fuzz::muss(unterschied.empty(), "wie GKeyFile");
 
     const KvEingaben vorher = kv_vorgaben(r);
     KvEingaben e = vorher;

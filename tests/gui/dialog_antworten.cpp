@@ -1,4 +1,5 @@
 #include "dialog_antworten.h"
+#include "shell.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,15 @@ Offen& offen_fuer(Lauf& lauf, GtkWidget* d, gint64 jetzt)
         g_signal_connect_swapped(d, "current-folder-changed", G_CALLBACK(+[](Offen* o) {
                                      o->eingetragen = 0;
                                  }), o.get());
+    if (GTK_IS_FILE_CHOOSER(d))
+        // A chooser destroyed while it lists its folder crashes GTK 2 once
+        // the listing ends (if not at once): the program must never do it.
+        // Destroying takes its window first, so look there.
+        g_signal_connect(d, "unrealize", G_CALLBACK(+[](GtkWidget* w, Offen*) {
+                             if (kv_gtk_dateiauswahl_listet(w))
+                                 ADD_FAILURE() << "Dateiauswahl \"" << gtk_window_get_title(GTK_WINDOW(w))
+                                               << "\" beim Auflisten ihres Ordners zerstoert";
+                         }), o.get());
     if (lauf.naechste < lauf.antworten.size()) {
         o->antwort = lauf.antworten[lauf.naechste++];
         o->nummer = lauf.naechste;
@@ -185,21 +195,21 @@ void antwort_senden(Offen& o, int response)
         gtk_dialog_response(GTK_DIALOG(o.dialog), response);
 }
 
-// Whether the chooser is still listing a folder: it shows the busy cursor
-// from the moment it changes folder until the list is complete.  Answered
-// (and so destroyed) before that, GTK 2's chooser would still put the
-// listing into its file list after the list is gone, and crash.
-bool listet_noch(GtkWidget* chooser)
-{
-    GdkWindow* w = gtk_widget_get_window(chooser);
-    return w && gdk_window_get_cursor(w) != nullptr;
-}
-
 void antworten_geben(Offen& o, gint64 jetzt)
 {
     GtkWidget* d = o.dialog;
+    if (GTK_IS_FILE_CHOOSER(d) && o.antwort.beim_auflisten) {
+        // Answered the moment the chooser lists its folder, as a quick
+        // user's Enter would be.
+        if (kv_gtk_dateiauswahl_listet(d))
+            antwort_senden(o, o.antwort.response);
+        return;
+    }
     if (GTK_IS_FILE_CHOOSER(d)) {
-        if (listet_noch(d))
+        // Answered (and so closed) while it lists its folder, the program
+        // would only hide the chooser; a test answers as a user who reads
+        // the list first.
+        if (kv_gtk_dateiauswahl_listet(d))
             return;
         GtkFileChooser* c = GTK_FILE_CHOOSER(d);
         const std::string& pfad = o.antwort.dateiname;

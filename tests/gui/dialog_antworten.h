@@ -13,6 +13,8 @@ struct Antwort {
     // Done while the dialog is open, just before the answer (another
     // program removing a folder meanwhile, say).
     std::function<void()> vorher = {};
+    // File chooser: answered while it still lists its folder, at once.
+    bool beim_auflisten = false;
 };
 
 struct Dialog {

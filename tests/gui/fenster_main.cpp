@@ -1,6 +1,9 @@
 // Entry point of the window tests: the toolkit first, then GoogleTest.  A
-// watchdog ends the process with a message naming the test should one test
-// ever take longer than a window test can (a wait that was not bounded).
+// watchdog looks at the whole process from its first line on: at the
+// toolkit's start, at each suite's set-up (where the window is built), at
+// each test and each tear-down.  Should one of these steps ever take longer
+// than a window test can (a wait that was not bounded, a program that
+// hangs), it ends the process with a message naming the step.
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
@@ -18,22 +21,29 @@ namespace {
 #ifndef KV_TEST_SEKUNDEN
 #define KV_TEST_SEKUNDEN 45
 #endif
-constexpr auto HOECHSTENS = std::chrono::seconds(KV_TEST_SEKUNDEN);
+// KV_WACHHUND_SEKUNDEN sets another limit (the watchdog's own test).
+std::chrono::seconds hoechstens(KV_TEST_SEKUNDEN);
 
 // What the watchdog looks at, shared with its thread for the whole run.
 std::mutex wache;
-std::string laufender_test;
+std::string schritt;
 std::chrono::steady_clock::time_point beginn;
-bool laeuft = false;
 
-void wachen()
+void schritt_beginnen(std::string was)
+{
+    std::lock_guard<std::mutex> sperre(wache);
+    schritt = std::move(was);
+    beginn = std::chrono::steady_clock::now();
+}
+
+[[noreturn]] void wachen()
 {
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
         std::lock_guard<std::mutex> sperre(wache);
-        if (laeuft && std::chrono::steady_clock::now() - beginn > HOECHSTENS) {
-            std::fprintf(stderr, "Test %s laeuft seit mehr als %lld s: abgebrochen\n",
-                         laufender_test.c_str(), static_cast<long long>(HOECHSTENS.count()));
+        if (std::chrono::steady_clock::now() - beginn > hoechstens) {
+            std::fprintf(stderr, "%s laeuft seit mehr als %lld s: abgebrochen\n", schritt.c_str(),
+                         static_cast<long long>(hoechstens.count()));
             std::fflush(stderr);
             _exit(3);
         }
@@ -41,24 +51,33 @@ void wachen()
 }
 
 class Wachhund : public ::testing::EmptyTestEventListener {
+    void OnTestSuiteStart(const ::testing::TestSuite& s) override
+    {
+        schritt_beginnen(std::string("Aufbau des Fensters (") + s.name() + ")");
+    }
     void OnTestStart(const ::testing::TestInfo& t) override
     {
-        std::lock_guard<std::mutex> sperre(wache);
-        laufender_test = std::string(t.test_suite_name()) + "." + t.name();
-        beginn = std::chrono::steady_clock::now();
-        laeuft = true;
+        schritt_beginnen(std::string("Test ") + t.test_suite_name() + "." + t.name());
     }
-    void OnTestEnd(const ::testing::TestInfo&) override
+    void OnTestEnd(const ::testing::TestInfo& t) override
     {
-        std::lock_guard<std::mutex> sperre(wache);
-        laeuft = false;
+        schritt_beginnen(std::string("Nach dem Test ") + t.test_suite_name() + "." + t.name());
     }
+    void OnTestSuiteEnd(const ::testing::TestSuite& s) override
+    {
+        schritt_beginnen(std::string("Nach den Tests ") + s.name());
+    }
+    void OnTestProgramEnd(const ::testing::UnitTest&) override { schritt_beginnen("Ende der Tests"); }
 };
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const char* s = std::getenv("KV_WACHHUND_SEKUNDEN"))
+        hoechstens = std::chrono::seconds(std::atoi(s));
+    schritt_beginnen("Start des Toolkits");
+    std::thread(wachen).detach();
     // With the accessibility module, as on a desktop with a screen reader.
     g_setenv("GTK_MODULES", "gail", TRUE);
     // The list of recently used files in a folder of its own, not the user's.
@@ -67,7 +86,7 @@ int main(int argc, char** argv)
     gtk_init(&argc, &argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Wachhund);
-    std::thread(wachen).detach();
+    schritt_beginnen("Beginn der Tests");
     const int ergebnis = RUN_ALL_TESTS();
     const std::string aufraeumen = std::string("rm -rf '") + daten + "'";
     g_free(daten);

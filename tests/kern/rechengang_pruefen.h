@@ -1,5 +1,6 @@
 // What holds for the working of every computation: each step's text with
-// the numbers put in, evaluated on its own, gives the step's value; a step
+// the numbers put in, evaluated on its own, gives the step's value within
+// the rounding of its printed numbers; a step
 // named like a result field has that field's value to the bit; the results
 // come in the order the calculator computes them; a verdict's "erfuellt"
 // is its comparison.  For the cores' tests, no display.
@@ -18,51 +19,126 @@
 // Evaluates a text with numbers put in: + - * / ^ (a power), parentheses,
 // unary minus, sqrt, log10, ln, atan; nothing for any other name (a table,
 // the bisection) or a text left over.
+//
+// The record prints every value to six significant digits, so a number in
+// the text stands for any value within half a unit of its sixth digit: at
+// most 5e-6 of its own size (the most, 5e-6, at a leading 1; at a leading 9
+// it is 5.6e-7).  A fixed tolerance for the step cannot be right: a product
+// of three rounded numbers may be off by 1.5e-5, a difference of two close
+// ones by far more of its size, a power by its exponent's multiple.  So the
+// text is evaluated over those ranges (interval arithmetic, every number of
+// the text taken as +-5e-6 of itself; the formula's own constants, exact,
+// widen it no more than that), and the step's value must lie in the range
+// that comes out, give or take 1e-12 of its size for the rounding of double
+// arithmetic in either evaluation.  Only a power's whole exponent counts as
+// exact: the formulas write those themselves ("d^2"), and +-5e-6 on it would
+// let a power of 12 be off by 2.5e-5 more.
 class KvNachrechnen {
 public:
-    static std::optional<double> wert(const std::string& text)
+    struct Bereich {
+        double unten, oben;
+        bool enthaelt(double w) const
+        {
+            if (std::isnan(w)) // 0 / 0: a range without bounds takes it
+                return std::isnan(unten) || std::isnan(oben)
+                    || (unten == -INFINITY && oben == INFINITY);
+            const double rand = 1e-12 * std::fmax(std::fabs(unten), std::fabs(oben));
+            return w >= unten - rand && w <= oben + rand;
+        }
+    };
+    static std::optional<Bereich> bereich(const std::string& text)
     {
         KvNachrechnen n{text.c_str()};
-        const double w = n.summe();
+        const Bereich b = n.summe();
         n.leer();
         if (!n.gut_ || *n.p_)
             return std::nullopt;
-        return w;
+        return b;
     }
 
 private:
+    static constexpr double RUNDUNG = 5e-6;
     explicit KvNachrechnen(const char* p) : p_(p) {}
+    // The range of f over the corners of a and b: right for +, -, * and /
+    // away from 0 and for powers of a positive base, each monotonic in
+    // either operand.
+    template <class F>
+    static Bereich ecken(Bereich a, Bereich b, F f)
+    {
+        const double w[4] = {f(a.unten, b.unten), f(a.unten, b.oben), f(a.oben, b.unten),
+                             f(a.oben, b.oben)};
+        Bereich r{w[0], w[0]};
+        for (double x : w) {
+            if (std::isnan(x))
+                return {x, x};
+            r.unten = std::fmin(r.unten, x);
+            r.oben = std::fmax(r.oben, x);
+        }
+        return r;
+    }
+    static Bereich quotient(Bereich a, Bereich b)
+    {
+        if (b.unten <= 0 && b.oben >= 0)
+            return {-INFINITY, INFINITY};
+        return ecken(a, b, [](double x, double y) { return x / y; });
+    }
+    static Bereich hoch(Bereich a, Bereich b)
+    {
+        auto pow = [](double x, double y) { return std::pow(x, y); };
+        // A whole exponent ("d^2", "(-0.3)^3") is the formula's own, exact.
+        const double mitte = 0.5 * (b.unten + b.oben), n = std::round(mitte);
+        if (std::fabs(mitte - n) <= 1e-9 * std::fmax(1, std::fabs(n))) {
+            Bereich r = ecken(a, {n, n}, pow);
+            if (a.unten < 0 && a.oben > 0)
+                r = {std::fmin(r.unten, std::pow(0.0, n)), std::fmax(r.oben, std::pow(0.0, n))};
+            return r;
+        }
+        // Any other only of a base of at least 0.
+        return ecken({std::fmax(a.unten, 0.0), a.oben}, b, pow);
+    }
     void leer() { while (*p_ == ' ') ++p_; }
     bool zeichen(char c) { leer(); return *p_ == c ? (++p_, true) : false; }
-    double summe()
+    Bereich summe()
     {
-        double w = produkt();
+        Bereich w = produkt();
         for (;;) {
-            if (zeichen('+')) w = w + produkt();
-            else if (zeichen('-')) w = w - produkt();
-            else return w;
+            if (zeichen('+'))
+                w = ecken(w, produkt(), [](double x, double y) { return x + y; });
+            else if (zeichen('-'))
+                w = ecken(w, produkt(), [](double x, double y) { return x - y; });
+            else
+                return w;
         }
     }
-    double produkt()
+    Bereich produkt()
     {
-        double w = vorzeichen();
+        Bereich w = vorzeichen();
         for (;;) {
-            if (zeichen('*')) w = w * vorzeichen();
-            else if (zeichen('/')) w = w / vorzeichen();
-            else return w;
+            if (zeichen('*'))
+                w = ecken(w, vorzeichen(), [](double x, double y) { return x * y; });
+            else if (zeichen('/'))
+                w = quotient(w, vorzeichen());
+            else
+                return w;
         }
     }
-    double vorzeichen() { return zeichen('-') ? -vorzeichen() : potenz(); }
-    double potenz()
+    Bereich vorzeichen()
     {
-        const double basis = einfach();
-        return zeichen('^') ? std::pow(basis, vorzeichen()) : basis;
+        if (!zeichen('-'))
+            return potenz();
+        const Bereich w = vorzeichen();
+        return {-w.oben, -w.unten};
     }
-    double einfach()
+    Bereich potenz()
+    {
+        const Bereich basis = einfach();
+        return zeichen('^') ? hoch(basis, vorzeichen()) : basis;
+    }
+    Bereich einfach()
     {
         leer();
         if (zeichen('(')) {
-            const double w = summe();
+            const Bereich w = summe();
             gut_ = gut_ && zeichen(')');
             return w;
         }
@@ -70,11 +146,13 @@ private:
         const auto [ende, fehler] = std::from_chars(p_, p_ + std::strlen(p_), w);
         if (fehler == std::errc()) {
             p_ = ende;
-            return w;
+            const double rand = RUNDUNG * std::fabs(w);
+            return {w - rand, w + rand};
         }
         const char* anfang = p_;
         while (std::isalnum(static_cast<unsigned char>(*p_))) ++p_;
         const std::string name(anfang, p_);
+        // Each of them rises with its argument.
         double (*f)(double) = name == "sqrt" ? static_cast<double (*)(double)>(std::sqrt)
                             : name == "log10" ? static_cast<double (*)(double)>(std::log10)
                             : name == "ln" ? static_cast<double (*)(double)>(std::log)
@@ -82,11 +160,11 @@ private:
                             : nullptr;
         if (!f || !zeichen('(')) {
             gut_ = false;
-            return 0;
+            return {0, 0};
         }
-        w = f(summe());
+        const Bereich a = summe();
         gut_ = gut_ && zeichen(')');
-        return w;
+        return {f(a.unten), f(a.oben)};
     }
     const char* p_;
     bool gut_ = true;
@@ -122,10 +200,8 @@ inline KvRechengang kv_rechengang_pruefen(const KvRechner& r, const KvEingaben& 
                     << s.wert << " / " << rechnung.ergebnisse[j];
             }
         EXPECT_FALSE(s.formel.empty() || s.eingesetzt.empty() || s.einheit.empty());
-        if (const std::optional<double> w = KvNachrechnen::wert(s.eingesetzt)) {
-            EXPECT_TRUE(*w == s.wert || (std::isnan(*w) && std::isnan(s.wert))
-                        || std::fabs(*w - s.wert) <= 1e-12 * std::fabs(s.wert))
-                << *w << " / " << s.wert;
+        if (const std::optional<KvNachrechnen::Bereich> b = KvNachrechnen::bereich(s.eingesetzt)) {
+            EXPECT_TRUE(b->enthaelt(s.wert)) << b->unten << " bis " << b->oben << " / " << s.wert;
         }
     }
     EXPECT_EQ(ergebnisse, reihenfolge);

@@ -9,6 +9,7 @@
 #include "suche.h"
 #include "tellerfeder.h"
 #include "zahlen.h"
+#include "ziffern.h"
 
 #include <gtest/gtest.h>
 
@@ -57,27 +58,60 @@ double rechnen(const Aufgabe& a, const std::string& t)
     return r.ergebnisse[suche(a).ergebnis];
 }
 
+// A result as the window shows it.
+std::string gezeigt(const Aufgabe& a, double ergebnis)
+{
+    return kv_format(a.r.ergebnisse[suche(a).ergebnis].format, ergebnis);
+}
+
+// The two texts of one significant digit less on either side of t ("14.92":
+// "14.9" and "15"); none for a text of one digit.
+std::vector<std::string> kuerzere(const std::string& t)
+{
+    auto [ziffern, k] = ziffern_und_stelle(t);
+    if (ziffern.size() <= 1)
+        return {};
+    ziffern.pop_back();
+    ++k;
+    std::vector<std::string> texte;
+    for (const long long m : {std::stoll(ziffern), std::stoll(ziffern) + 1}) {
+        std::string z = std::to_string(m);
+        if (k >= 0) {
+            z += std::string(static_cast<size_t>(k), '0');
+        } else {
+            if (static_cast<int>(z.size()) <= -k)
+                z.insert(0, std::string(static_cast<size_t>(-k - static_cast<int>(z.size()) + 1), '0'));
+            z.insert(z.size() - static_cast<size_t>(-k), ".");
+        }
+        texte.push_back(z);
+    }
+    return texte;
+}
+
 // What every solution must be: a text the digit check accepts, in the
-// range, whose reported result is computed from it, and no shorter text
-// (one digit less, either neighbour) as close to the target.
-void pruefen(const Aufgabe& a, const KvLoesung& l)
+// range, whose reported result is computed from it.  Where its result is
+// shown as the target is shown, no text of fewer significant digits in the
+// range is (either neighbour with one digit less); where not, none is as
+// close to the target.  Whether its result is shown as the target.
+bool pruefen(const Aufgabe& a, const KvLoesung& l)
 {
     EXPECT_EQ(kv_erste_fehlstelle(l.text.c_str()), 0) << l.text;
     EXPECT_EQ(kv_zahl_lesen(l.text.c_str()), l.wert);
     EXPECT_GE(l.wert, a.von);
     EXPECT_LE(l.wert, a.bis);
     EXPECT_EQ(rechnen(a, l.text), l.ergebnis);
-    const double abstand = std::fabs(l.ergebnis - a.ziel);
-    const size_t punkt = l.text.find('.');
-    if (punkt != std::string::npos && l.text.size() - punkt > 1) {
-        const double schritt = std::pow(10.0, -static_cast<double>(l.text.size() - punkt - 2));
-        const double kuerzer = std::floor(l.wert / schritt) * schritt;
-        for (const double x : {kuerzer, kuerzer + schritt}) {
-            if (x >= a.von && x <= a.bis) {
-                EXPECT_GT(std::fabs(rechnen(a, kv_feldtext(x)) - a.ziel), abstand) << l.text << " " << x;
-            }
-        }
+    const bool wie_ziel = gezeigt(a, l.ergebnis) == gezeigt(a, a.ziel);
+    for (const std::string& k : kuerzere(l.text)) {
+        const double x = kv_zahl_lesen(k.c_str());
+        if (x < a.von || x > a.bis)
+            continue;
+        const double y = rechnen(a, k);
+        if (wie_ziel)
+            EXPECT_NE(gezeigt(a, y), gezeigt(a, a.ziel)) << l.text << " " << k;
+        else
+            EXPECT_GT(std::fabs(y - a.ziel), std::fabs(l.ergebnis - a.ziel)) << l.text << " " << k;
     }
+    return wie_ziel;
 }
 
 TEST(Suche, AntwortenDieAuchOhneSucheBekanntSind)
@@ -94,22 +128,27 @@ TEST(Suche, AntwortenDieAuchOhneSucheBekanntSind)
     Aufgabe feder_bei = feder;
     feder_bei.ziel = rechnen(feder, "0.6");
 
+    // The texts: the fewest digits whose result the window shows as it
+    // shows the target; each checked by pruefen, which computes the
+    // calculator with the text and with both texts of one digit less.
     const struct {
         Aufgabe a;
         double erwartet;
-        double genauigkeit; // relative
+        const char* text;
     } faelle[] = {
-        {euler, 229 * std::sqrt(f229 / 2000), 1e-9},
-        {kupplung, rechnen(gesucht, "0.5"), 1e-9},
-        {feder_bei, 0.6, 1e-9},
+        {euler, 229 * std::sqrt(f229 / 2000), "133.4973713"},
+        {kupplung, rechnen(gesucht, "0.5"), "12664.66"},
+        {feder_bei, 0.6, "0.6"},
     };
     for (const auto& f : faelle) {
         const KvSuchergebnis s = kv_suchen(f.a.r, eingaben(f.a), suche(f.a));
         ASSERT_EQ(s.status, KvSuchstatus::gefunden) << f.a.r.name << ": " << s.meldung;
         ASSERT_EQ(s.loesungen.size(), 1u) << f.a.r.name;
-        EXPECT_NEAR(s.loesungen[0].wert, f.erwartet, f.genauigkeit * f.erwartet) << f.a.r.name;
-        EXPECT_NEAR(s.loesungen[0].ergebnis, f.a.ziel, 1e-9 * std::fabs(f.a.ziel)) << f.a.r.name;
-        pruefen(f.a, s.loesungen[0]);
+        EXPECT_EQ(s.loesungen[0].text, f.text);
+        // Shown to five or six decimals, the result pins the field's value
+        // far closer than a millionth.
+        EXPECT_NEAR(s.loesungen[0].wert, f.erwartet, 1e-6 * f.erwartet) << f.a.r.name;
+        EXPECT_TRUE(pruefen(f.a, s.loesungen[0])) << f.a.r.name;
         // A monotone result over a decade: a few dozen computations.
         EXPECT_LE(s.rechnungen, 60) << f.a.r.name;
     }
@@ -127,7 +166,7 @@ TEST(Suche, ZweiLoesungenKeineUndVerweigertePunkte)
     EXPECT_LT(s.loesungen[0].wert, s.loesungen[1].wert);
     EXPECT_EQ(s.loesungen[1].text, "1.6");
     for (const KvLoesung& l : s.loesungen)
-        pruefen(zwei, l);
+        EXPECT_TRUE(pruefen(zwei, l)) << l.text;
 
     // More than the strut carries anywhere in the range: none, with the
     // smallest and largest result seen.
@@ -148,6 +187,54 @@ TEST(Suche, ZweiLoesungenKeineUndVerweigertePunkte)
     ASSERT_EQ(l.status, KvSuchstatus::gefunden) << l.meldung;
     ASSERT_EQ(l.loesungen.size(), 1u);
     EXPECT_EQ(l.loesungen[0].text, "60");
+}
+
+TEST(Suche, KuerzesterTextDessenErgebnisWieDasZielGezeigtWird)
+{
+    // Results shown with five decimals (%7.5lf) and with six (%10.6lf); the
+    // targets are what an engineer asks for.  The texts were checked by
+    // computing the calculator with them and printing the result.
+    const struct {
+        Aufgabe a;
+        const char* text;
+    } faelle[] = {
+        {{tarvex_rechner, {}, "d", "MA", 100, 1.2, 120}, "14.915738"},
+        {{stalor_rechner, {}, "l1", "lambda", 100, 100, 1000}, "124.99936"},
+        {{lupran_rechner, {}, "b", "pq", 3.3, 1, 100}, "90.909"},
+        {{kopdra_rechner, {}, "TK", "tb", 0.7, 5000, 100000}, "11848.38"},
+        {{wendis_rechner, {}, "s", "F", 100, 0, 1}, "0.5983814"},
+        // On a rounding edge of the format: the double 100.0000005 lies
+        // just below it and is shown as 100.000000, the converged value's
+        // result just above (100.000001); the text for 100 N is shown so.
+        {{wendis_rechner, {}, "s", "F", 100.0000005, 0, 1}, "0.5983814"},
+    };
+    for (const auto& f : faelle) {
+        const KvSuchergebnis s = kv_suchen(f.a.r, eingaben(f.a), suche(f.a));
+        ASSERT_EQ(s.status, KvSuchstatus::gefunden) << f.a.r.name << ": " << s.meldung;
+        EXPECT_EQ(s.loesungen[0].text, f.text) << f.a.r.name;
+        for (const KvLoesung& l : s.loesungen)
+            EXPECT_TRUE(pruefen(f.a, l)) << f.a.r.name << " " << l.text;
+    }
+
+    // A force of the order of 1e12 N shown to five decimals: no text gives
+    // a result shown as the target, so the shortest text as close to it as
+    // the converged bracket's is found, as before.
+    Aufgabe riesig{stalor_rechner, {{"E", "1000000000000000"}}, "l1", "F_max_zul", 0, 100, 1000};
+    riesig.ziel = rechnen(riesig, "300") * (1 + 1e-9);
+    const KvSuchergebnis s = kv_suchen(riesig.r, eingaben(riesig), suche(riesig));
+    ASSERT_EQ(s.status, KvSuchstatus::gefunden) << s.meldung;
+    ASSERT_EQ(s.loesungen.size(), 1u);
+    EXPECT_FALSE(pruefen(riesig, s.loesungen[0])) << s.loesungen[0].text;
+    EXPECT_EQ(s.loesungen[0].text, "299.99999985");
+    // Indeed none of the 200 doubles around it is shown as the target.
+    double unten = s.loesungen[0].wert, oben = unten;
+    for (int k = 0; k < 100; ++k) {
+        unten = std::nextafter(unten, 0.0);
+        oben = std::nextafter(oben, 1e9);
+        for (const double x : {unten, oben})
+            EXPECT_NE(gezeigt(riesig, rechnen(riesig, kv_feldtext(x))), gezeigt(riesig, riesig.ziel))
+                << kv_feldtext(x);
+    }
 }
 
 TEST(Suche, Verweigert)

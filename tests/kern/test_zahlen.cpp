@@ -2,6 +2,7 @@
 #include "zahlen.h"
 
 #include <clocale>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -44,6 +45,23 @@ TEST_F(Zahlen, FormatSchreibtPunktUndFuenfStellen)
     EXPECT_EQ(kv_format("%7.5lf", -2.25), "-2.25000");
     EXPECT_EQ(kv_format("%7.5g", 18), "     18");
     EXPECT_EQ(kv_format("%10.6lf", 1.75), "  1.750000");
+}
+
+TEST_F(Zahlen, SechsStellenOhneNullenMitKurzemExponenten)
+{
+    struct { double wert; const char* text; } faelle[] = {
+        {76.24736908777679, "76.2474"}, {3500, "3500"}, {0.5, "0.5"}, {-0.001576, "-0.001576"},
+        {123456.7, "123457"}, {999999.7, "1e6"}, {1234567, "1.23457e6"}, {2.06e11, "2.06e11"},
+        {0.0001234567, "0.000123457"}, {1.5e-5, "1.5e-5"}, {-2.79154e-6, "-2.79154e-6"},
+        {1e-300, "1e-300"}, {1e100, "1e100"}, {-0.0, "0"}, {0.0, "0"},
+        {INFINITY, "inf"}, {-INFINITY, "-inf"}, {NAN, "nan"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(kv_sechsstellig(f.wert), f.text) << kv_kurz(f.wert);
+        std::string s = "x = ";
+        kv_sechsstellig_anhaengen(s, f.wert);
+        EXPECT_EQ(s, std::string("x = ") + f.text);
+    }
 }
 
 TEST_F(Zahlen, GrosseWerteWerdenVollstaendigGeschrieben)

@@ -63,9 +63,9 @@ TEST(GleitlagerRechengang, EingesetztMitDenZahlen)
     // enters the film thickness with the bisection's eps (13 steps).
     const KvSchritt& psi = kv_schritt_von(g, "psi");
     EXPECT_NEAR(psi.wert, 0.001576, 1e-15);
-    const std::string eps = kv_kurz(kv_schritt_von(g, "eps").wert);
+    const std::string eps = kv_sechsstellig(kv_schritt_von(g, "eps").wert);
     EXPECT_EQ(kv_schritt_von(g, "h0").eingesetzt,
-              "(1 - " + eps + ") * (120 * 0.5 * " + kv_kurz(psi.wert) + ")");
+              "(1 - " + eps + ") * (120 * 0.5 * 0.001576)");
     EXPECT_NE(kv_schritt_von(g, "eps").eingesetzt.find("13 Schritte"), std::string::npos);
     // The direct fit of the band 0.4 < B/D <= 0.5; the annular groove's flow.
     const KvRechengang d = gang({{"eps_direkt", "ja"}, {"Oelzufuhr", "3"}});

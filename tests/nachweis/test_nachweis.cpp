@@ -6,6 +6,7 @@
 #include "eingabesatz.h"
 #include "nachweis.h"
 #include "pdf_werkzeuge.h"
+#include "rechengang_aufzeichnen.h"
 #include "programm_starten.h"
 #include "rechnerliste.h"
 #include "zahlen.h"
@@ -13,6 +14,7 @@
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -53,6 +55,8 @@ const Fall FAELLE[] = {
     {{"kopdra", "Modus=gesucht", "tB=0.3"}},
     {{"wendis"}},
     {{"wendis", "t=1.2", "s=0.8", "s1=0.2", "s2=1.5"}},
+    // Gaps among the bolt's sections and the plates; section 5 has only a length.
+    {{"tarvex", "di3=8", "li3=10", "li5=3", "lpi3=5"}},
 };
 
 // The inputs as the command line reads them.
@@ -101,10 +105,17 @@ TEST_F(Nachweis, TextEnthaeltAllesUndDerEingabesatzRechnetGleich)
         const KvEingaben e = eingaben_von(r, f.args);
         KvStand stand;
         const KvRechnung rechnung = kv_rechnen(r, e, stand);
-        for (size_t i = 0; i < r.eingaben.size(); ++i)
-            if (kv_gilt(r.eingaben[i].nur_bei, e.optionen.data()))
-                enthaelt(std::string(r.eingaben[i].beschriftung) + " " + r.eingaben[i].name + " "
-                         + e.texte[i]);
+        const KvNichtBelegt leer = r.nicht_belegt ? r.nicht_belegt(stand) : KvNichtBelegt{};
+        for (size_t i = 0; i < r.eingaben.size(); ++i) {
+            const std::string zeile = std::string(r.eingaben[i].beschriftung) + " "
+                                    + r.eingaben[i].name + " " + e.texte[i];
+            if (std::count(leer.felder.begin(), leer.felder.end(), static_cast<int>(i)))
+                EXPECT_EQ(text.find(zeile + " "), std::string::npos) << fall << ": " << zeile;
+            else if (kv_gilt(r.eingaben[i].nur_bei, e.optionen.data()))
+                enthaelt(zeile);
+        }
+        if (!leer.text.empty())
+            enthaelt("Nicht belegt und weggelassen (im Eingabesatz enthalten): " + leer.text);
         for (size_t k = 0; k < r.optionen.size(); ++k)
             enthaelt(std::string(r.optionen[k].name) + " " + r.optionen[k].werte[e.optionen[k]]);
         for (size_t j = 0; j < r.ergebnisse.size(); ++j)
@@ -115,12 +126,26 @@ TEST_F(Nachweis, TextEnthaeltAllesUndDerEingabesatzRechnetGleich)
         if (r.rechengang) {
             KvRechengang gang;
             r.rechengang(stand, rechnung, gang);
-            for (const KvSchritt& s : gang.schritte)
-                enthaelt(s.symbol + " = " + s.formel);
+            // Every number of the working and the checks to six digits.
+            auto mit_einheit = [](double w, const std::string& einheit) {
+                return kv_sechsstellig(w) + (einheit == "1" ? "" : " " + einheit);
+            };
+            // pdftotext may drop the blank after a short line's "=".
+            auto dicht = [](std::string t) {
+                t.erase(std::remove(t.begin(), t.end(), ' '), t.end());
+                return t;
+            };
+            const std::string text_dicht = dicht(text);
+            for (const KvSchritt& s : gang.schritte) {
+                const std::string t = s.symbol + " = " + s.formel + " = " + s.eingesetzt + " = "
+                                    + mit_einheit(s.wert, s.einheit);
+                EXPECT_NE(text_dicht.find(dicht(t)), std::string::npos) << fall << ": " << t;
+            }
             for (const KvPruefung& p : gang.pruefungen) {
                 enthaelt(p.text);
                 if (p.mit_grenze)
-                    enthaelt(kv_kurz(p.grenze) + (p.einheit == "1" ? "" : " " + p.einheit) + ": "
+                    enthaelt(mit_einheit(p.wert, p.einheit) + " " + p.vergleich + " "
+                             + mit_einheit(p.grenze, p.einheit) + ": "
                              + (p.erfuellt ? "erfuellt" : "nicht erfuellt"));
             }
         }
@@ -210,6 +235,25 @@ TEST_F(Nachweis, NichtsGeschriebenOderAlteDateiBleibt)
     EXPECT_EQ(a.status, 1);
     EXPECT_NE(a.fehler.find("Nachweis " + pdf), std::string::npos) << a.fehler;
     EXPECT_EQ(lesen(pdf), "alt");
+}
+
+TEST_F(Nachweis, PruefungKnappAnDerGrenzeMitAllenStellen)
+{
+    // Checks of a calculator: one just past its limit, one well within.
+    KvRechner r = *kv_rechner_finden("stalor");
+    r.rechengang = [](const KvStand&, const KvRechnung&, KvRechengang& g) {
+        kv_pruefung(g, "knapp", 200.0000001, "N/mm^2", "<=", 200, false);
+        kv_pruefung(g, "weit", 123.456789, "1", "<", 200.0000001, true);
+    };
+    std::string pdf, fehler;
+    ASSERT_TRUE(kv_nachweis_pdf(r, kv_vorgaben(r), nullptr, KvNachweisAngaben{}, pdf, fehler))
+        << fehler;
+    const std::string datei = ordner + "/grenze.pdf";
+    std::ofstream(datei, std::ios::binary) << pdf;
+    const std::string text = pdf_text(datei);
+    for (const char* t : {"knapp 200.0000001 N/mm^2 <= 200 N/mm^2: nicht erfuellt",
+                          "weit 123.457 < 200: erfuellt"})
+        EXPECT_NE(text.find(t), std::string::npos) << t;
 }
 
 TEST_F(Nachweis, OhneRechengangOhneDieseAbschnitte)

@@ -4,7 +4,7 @@
 // it writes opens in the window and computes the same report, and a set the
 // window saves reads back on the command line.
 #include "diagrammfenster.h"
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "programm_fenster.h"
 #include "programm_starten.h"
 #include "zahlen.h"
@@ -376,6 +376,49 @@ TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
 
 // A folder where writing more than a few bytes fails: a full tmpfs when this
 // process may mount one, else a file-size limit on this process.
+// The file choosers that exist in the program, shown or not.
+int dateiauswahlen()
+{
+    int n = 0;
+    GList* alle = gtk_window_list_toplevels();
+    for (GList* l = alle; l; l = l->next)
+        n += GTK_IS_FILE_CHOOSER(l->data) ? 1 : 0;
+    g_list_free(alle);
+    return n;
+}
+
+// Enter or Escape pressed the moment a chooser opens in a large folder: it
+// is answered while it still lists the folder.  Destroyed then, GTK 2's
+// chooser crashed the program once the listing ended (the window tests'
+// dialog answering fails any test in which a chooser is destroyed while it
+// lists); now it keeps the answer until it has listed, then closes, and the
+// window goes on.
+TEST_F(Fenster, DateiauswahlSofortBeantwortetBeimAuflisten)
+{
+    const std::string gross = ordner + "/gross";
+    ASSERT_EQ(g_mkdir(gross.c_str(), 0700), 0);
+    for (int i = 0; i < 3000; ++i)
+        schreiben(gross + "/datei" + std::to_string(i) + ENDUNG, "");
+    const std::string a = gross + "/a" + ENDUNG;
+    satz_schreiben(a, aenderungen());
+    ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a)); // the choosers start in that folder
+    Antwort sofort = ABBRECHEN;
+    sofort.beim_auflisten = true;
+    for (int runde = 1; runde <= 2; ++runde) {
+        auto d = druecken(GDK_o, STRG, {sofort});
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_EQ(d[0].text, "Eingaben oeffnen");
+        EXPECT_EQ(dateiauswahlen(), 0) << "Runde " << runde;
+        d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {sofort});
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_EQ(d[0].text, "Eingaben speichern unter");
+        EXPECT_EQ(dateiauswahlen(), 0) << "Runde " << runde;
+    }
+    EXPECT_TRUE(druecken(GDK_F5, 0, {}).empty());
+    EXPECT_EQ(gerechnet, 1);
+    EXPECT_EQ(kv_gtk_eingaben_lesen().texte, geaendert().texte);
+}
+
 class VollerOrdner {
 public:
     VollerOrdner(const std::string& ordner, bool tmpfs) : ordner_(ordner)

@@ -2,7 +2,7 @@
 // under X (built for the programs KV_PROGRAMM names): refused before a
 // computation, then the save flow of reports around the record, whose bytes
 // are those the command line writes for the same inputs.
-#include "eingabesatz.h"
+#include "eingabesatz_datei.h"
 #include "programm_fenster.h"
 #include "programm_starten.h"
 

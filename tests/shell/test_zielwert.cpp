@@ -129,6 +129,27 @@ TEST_F(Zielwert, BietetDieErgebnisseUndFelderDerBetriebsart)
     EXPECT_EQ(text(z->bis), kv_feldtext(jetzt * 10));
 }
 
+// The target offered: every result as its field shows it after "Rechnen"
+// (with the digits its format gives, not every digit of the value), without the
+// field's leading blanks.
+TEST_F(Zielwert, BietetDasErgebnisWieSeinFeldEsZeigt)
+{
+    KvStand stand;
+    const KvEingaben e = kv_gtk_eingaben_lesen();
+    const KvRechnung r = kv_rechnen(R, e, stand);
+    ASSERT_EQ(r.status, KvStatus::berechnet);
+    int kuerzer = 0;
+    for (const int j : z->ergebnisse) {
+        gtk_combo_box_set_active(GTK_COMBO_BOX(z->ergebnis), -1);
+        waehlen(z->ergebnis, z->ergebnisse, j);
+        std::string feld = kv_ergebnistext(R, r, e.optionen.data(), j);
+        feld.erase(0, feld.find_first_not_of(' '));
+        EXPECT_EQ(text(z->ziel), feld) << R.ergebnisse[j].name;
+        kuerzer += feld != kv_kurz(r.ergebnisse[j]);
+    }
+    EXPECT_GT(kuerzer, 0);
+}
+
 TEST_F(Zielwert, SetztDasFeldUndRechnetWieRechnen)
 {
     EXPECT_TRUE(suchen({}, true).empty());

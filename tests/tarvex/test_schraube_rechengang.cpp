@@ -44,8 +44,8 @@ TEST(SchraubeRechengang, EingesetztMitDenZahlen)
     const KvRechengang g = gang({});
     struct { const char* symbol; const char* eingesetzt; double wert; } faelle[] = {
         {"d2", "12 - 0.64952 * 1.75", 10.86334},        // d - 0.64952 P
-        {"AN", "3.14159265 * 12^2 / 4", 113.0973354},   // the program's pi
-        {"lk", "42 + 0 + 0 + 0", 42},                   // plates 2 to 4: modulus, no thickness
+        {"AN", "3.14159 * 12^2 / 4", 113.0973354},      // the program's pi to six digits
+        {"lk", "42", 42},                               // plates 2 to 4 without thickness left out
         {"x", "(42 * 18 / (42 + 18)^2)^(1/3)", 0.5943922}, // case 3: DA 80 >= DK + lk
         {"rm", "0.25 * (18 + 13.5)", 7.875},
         {"SigA", "uSA(12, 12.9, 0)", 50},               // band 8 to 12, class 12.9
@@ -56,14 +56,49 @@ TEST(SchraubeRechengang, EingesetztMitDenZahlen)
         EXPECT_NEAR(kv_schritt_von(g, f.symbol).wert, f.wert, 1e-6) << f.symbol;
     }
     const std::string deltas = kv_schritt_von(g, "deltas").eingesetzt;
-    EXPECT_NE(deltas.find("4 * 30 / (3.14159265 * 12^2) + 4 * 12 / (3.14159265 * 9.853^2)"),
+    EXPECT_NE(deltas.find("4 * 30 / (3.14159 * 12^2) + 4 * 12 / (3.14159 * 9.853^2)"),
               std::string::npos) << deltas;
     // Case 1 with DA 18 = DK: pivier (18^2 - 13.5^2); case 2 with DA 40.
-    EXPECT_EQ(kv_schritt_von(gang({{"DA", "18"}}), "AB").eingesetzt, "0.78539816 * (18^2 - 13.5^2)");
+    EXPECT_EQ(kv_schritt_von(gang({{"DA", "18"}}), "AB").eingesetzt, "0.785398 * (18^2 - 13.5^2)");
     EXPECT_NEAR(kv_schritt_von(gang({{"DA", "18"}}), "AB").wert, 111.33019, 1e-5);
     EXPECT_NEAR(kv_schritt_von(gang({{"DA", "40"}}), "AB").wert, 447.91244, 1e-5);
     EXPECT_EQ(kv_schritt_von(gang({{"Dehnschraube", "ja"}}), "Amin").formel, "AT");
     EXPECT_EQ(kv_schritt_von(gang({{"schlussgerollt", "ja"}}), "SigA").eingesetzt, "uSA(12, 12.9, 1)");
+}
+
+// Rows without values are left out of the working and named in one line;
+// a section with only a length, a plate with only a thickness stay.
+TEST(SchraubeRechengang, NichtBelegteZeilen)
+{
+    struct { std::vector<KvAenderung> f; const char* text; const char* lk; } faelle[] = {
+        {{}, "Abschnitte 3 bis 9 (di = li = 0); Platten 2 bis 4 (lpi = 0)", "42"},
+        {{{"di3", "8"}, {"li3", "10"}, {"li5", "3"}, {"lpi3", "5"}, {"Epi4", "0"}},
+         "Abschnitte 4, 6 bis 9 (di = li = 0); Platten 2, 4 (lpi = 0)", "42 + 5"},
+        {{{"li9", "1"}, {"di8", "1"}, {"li7", "1"}, {"di6", "1"}, {"li5", "1"}, {"di4", "1"},
+          {"li3", "1"}, {"lpi2", "1"}, {"lpi3", "1"}, {"lpi4", "1"}, {"Epi4", "0"}},
+         "", "42 + 1 + 1"},
+        {{{"di3", "1"}, {"di4", "1"}, {"di5", "1"}, {"di6", "1"}, {"di7", "1"}, {"di8", "1"},
+          {"lpi2", "1"}, {"lpi3", "1"}},
+         "Abschnitt 9 (di = li = 0); Platte 4 (lpi = 0)", "42 + 1 + 1"},
+        {{{"lpi1", "0"}, {"di2", "0"}, {"li2", "0"}, {"li3", "2"}},
+         "Abschnitte 2, 4 bis 9 (di = li = 0); Platten 1 bis 4 (lpi = 0)", "0"},
+    };
+    for (const auto& f : faelle) {
+        const KvEingaben e = kv_eingaben_mit(tarvex_rechner, f.f);
+        const KvNichtBelegt b = tarvex_rechner.nicht_belegt(kv_stand_mit(tarvex_rechner, e));
+        EXPECT_EQ(b.text, f.text);
+        for (int i : b.felder) {
+            const std::string name = tarvex_rechner.eingaben[i].name;
+            EXPECT_TRUE(name.rfind("Epi", 0) == 0 || kv_zahl_lesen(e.texte[i].c_str()) == 0)
+                << name;
+        }
+        const KvRechengang g = gang(f.f);
+        EXPECT_EQ(kv_schritt_von(g, "lk").eingesetzt, f.lk) << f.text;
+        for (const KvSchritt& s : g.schritte)
+            for (int i : b.felder)
+                EXPECT_EQ(s.formel.find(tarvex_rechner.eingaben[i].name), std::string::npos)
+                    << s.symbol << " = " << s.formel;
+    }
 }
 
 TEST(SchraubeRechengang, Pruefungen)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Starts every window program many times and counts the starts whose window
+# is not on the screen within 10 s (a start that froze).  Each start is seen
+# from outside by bench/kartenzeit.c (the X server's MapNotify of the
+# program's window), then the program is ended.  Not part of the test
+# command: it proves that no start can hang.
+#   bash bench/start_wiederholen.sh [BUILD-ORDNER] [STARTS] [belastet]
+# STARTS per program (default 1000); with "belastet" both cores are kept
+# busy by stress-ng meanwhile.  Exit status 1 when a start froze.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${KV_START_IN_XVFB:-}" ]; then
+  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
+fi
+build=$(realpath "${1:-build}")
+starts=${2:-1000}
+last=${3:-}
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/start-wiederholen.XXXXXX")
+stress=""
+trap 'rm -rf "$tmp"; [ -n "$stress" ] && kill "$stress" 2>/dev/null' EXIT
+cc -O2 -o "$tmp/kartenzeit" bench/kartenzeit.c -lX11
+if [ "$last" = belastet ]; then
+  command -v stress-ng >/dev/null || { echo "stress-ng fehlt (apt-get install stress-ng)" >&2; exit 2; }
+  stress-ng --cpu "$(nproc)" --timeout 0 >/dev/null 2>&1 &
+  stress=$!
+fi
+declare -A titel=(
+  [stalor]="Knickung von Bauteilen"
+  [tarvex]="Schraubenberechnung nach VDI 2230"
+  [lupran]="Radial-Gleitlager-Berechnung nach DIN 31652"
+  [kopdra]="Berechung von Schaltgetrieben"
+  [wendis]="Berechung von Tellerfedern nach DIN 2093"
+)
+cd pictures # where the programs find their pictures
+gesamt=0
+printf '%-8s %7s %9s %10s\n' Programm Starts eingefroren "median/ms"
+for prog in stalor kopdra wendis lupran tarvex; do
+  [ -x "$build/$prog" ] || { echo "$build/$prog fehlt: erst bauen" >&2; exit 2; }
+  haengt=0
+  : > "$tmp/zeiten"
+  for ((i = 0; i < starts; i++)); do
+    # timeout ends kartenzeit and the program it started (one process group).
+    if zeit=$(KARTENZEIT_NUR_KARTE=1 timeout -k 2 10 "$tmp/kartenzeit" "${titel[$prog]}" "$build/$prog" 2>/dev/null); then
+      echo "${zeit%% *}" >> "$tmp/zeiten"
+    else
+      haengt=$((haengt + 1))
+      echo "$prog: Start $((i + 1)) nach 10 s ohne Fenster" >&2
+    fi
+  done
+  median=$(sort -n "$tmp/zeiten" | awk '{ a[NR] = $1 } END { if (NR) print a[int((NR + 1) / 2)]; else print "-" }')
+  printf '%-8s %7d %9d %10s\n' "$prog" "$starts" "$haengt" "$median"
+  gesamt=$((gesamt + haengt))
+done
+echo "eingefroren: $gesamt"
+[ "$gesamt" -eq 0 ]

@@ -1,0 +1,225 @@
+#include "katalog.h"
+
+#include "zahlen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+// The built-in tables of a program (eingebaut.cpp).
+void kv_eingebaute_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
+
+namespace {
+
+std::string zeilen_verbinden(const std::vector<std::string>& z, size_t ab)
+{
+    std::string t;
+    for (size_t i = ab; i < z.size(); ++i) {
+        if (i > ab) t += '\n';
+        t += z[i];
+    }
+    return t;
+}
+
+// A user table's entry: every cell not empty fills the field of its column.
+bool nutzer_zuordnung(const KvKatalog& k, size_t zeile, const KvKatalogLage&,
+                      KvKatalogEintrag& aus, std::string&)
+{
+    const std::vector<std::string>& z = k.csv.zeilen[zeile];
+    for (size_t j = 1; j < z.size(); ++j)
+        if (!z[j].empty())
+            aus.felder.push_back({k.csv.spalten[j], z[j]});
+    return true;
+}
+
+} // namespace
+
+std::string kv_katalog_nutzerordner()
+{
+    const char* daten = std::getenv("XDG_DATA_HOME");
+    std::string basis;
+    if (daten && daten[0] == '/') {
+        basis = daten;
+    } else {
+        const char* heim = std::getenv("HOME");
+        if (!heim || !heim[0])
+            return "";
+        basis = std::string(heim) + "/.local/share";
+    }
+    return basis + "/maschinenelemente/kataloge";
+}
+
+bool kv_nutzertabelle_lesen(const KvRechner& r, std::string_view text, const std::string& name,
+                            const std::string& datei, KvKatalog& k, int& zeile, std::string& grund)
+{
+    k = {};
+    if (!kv_csv_lesen(text, k.csv, zeile, grund))
+        return false;
+    const KvCsvTabelle& t = k.csv;
+    // The header's line: after the comment lines, where the first row is not.
+    zeile = static_cast<int>(t.kommentare.size()) + 1;
+    if (t.spalten.size() < 2) {
+        grund = "die Kopfzeile nennt kein Feld";
+        return false;
+    }
+    std::vector<int> feld(t.spalten.size(), -1);
+    for (size_t j = 1; j < t.spalten.size(); ++j) {
+        feld[j] = kv_eingabe_index(r, t.spalten[j]);
+        if (feld[j] < 0) {
+            grund = "Spalte \"" + t.spalten[j] + "\": kein Feld von " + r.name;
+            return false;
+        }
+    }
+    if (t.zeilen.empty()) {
+        grund = "die Tabelle hat keinen Eintrag";
+        return false;
+    }
+    for (size_t i = 0; i < t.zeilen.size(); ++i) {
+        const std::vector<std::string>& z = t.zeilen[i];
+        zeile = t.zeilennummern[i];
+        if (z[0].empty()) {
+            grund = "der Eintrag hat keine Bezeichnung";
+            return false;
+        }
+        for (size_t h = 0; h < i; ++h)
+            if (t.zeilen[h][0] == z[0]) {
+                grund = "\"" + z[0] + "\" steht schon in Zeile " + std::to_string(t.zeilennummern[h]);
+                return false;
+            }
+        for (size_t j = 1; j < z.size(); ++j) {
+            const KvEingabe& f = r.eingaben[feld[j]];
+            if (z[j].empty())
+                continue;
+            if (!f.auswahl.empty()) {
+                if (std::none_of(f.auswahl.begin(), f.auswahl.end(),
+                                 [&](const char* a) { return z[j] == a; })) {
+                    grund = std::string("Feld ") + f.name + ": \"" + z[j] + "\" ist keine der Auswahlen";
+                    return false;
+                }
+            } else if (const int stelle = f.text ? 0 : kv_erste_fehlstelle(z[j].c_str())) {
+                grund = std::string("Feld ") + f.name + ": \"" + z[j] + "\", Stelle "
+                        + std::to_string(stelle) + ": keine Zahl";
+                return false;
+            }
+        }
+        k.zeilen.push_back(i);
+    }
+    k.name = name;
+    k.datei = datei;
+    k.eigene = true;
+    k.titel = t.kommentare.empty() ? name : t.kommentare[0];
+    k.quelle = zeilen_verbinden(t.kommentare, 1);
+    for (size_t j = 1; j < t.spalten.size(); ++j)
+        k.inhalt += (j > 1 ? ", " : "") + t.spalten[j];
+    k.zuordnung = nutzer_zuordnung;
+    return true;
+}
+
+KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner)
+{
+    KvKataloge k;
+    kv_eingebaute_kataloge(r, k.tabellen);
+    if (ordner.empty())
+        return k;
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    std::vector<fs::path> dateien;
+    const std::string anfang = std::string(r.name) + "_";
+    for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+        const std::string n = it->path().filename().string();
+        if (n.size() > anfang.size() + 4 && n.compare(0, anfang.size(), anfang) == 0
+            && n.compare(n.size() - 4, 4, ".csv") == 0)
+            dateien.push_back(it->path());
+    }
+    std::sort(dateien.begin(), dateien.end());
+    for (const fs::path& p : dateien) {
+        const std::string n = p.filename().string();
+        const std::string name = n.substr(anfang.size(), n.size() - anfang.size() - 4);
+        std::ifstream f(p, std::ios::binary);
+        std::ostringstream s;
+        s << f.rdbuf();
+        KvKatalog t;
+        int zeile = 0;
+        std::string grund;
+        if (!f) {
+            zeile = 0;
+            grund = "nicht lesbar";
+        } else if (kv_katalog_finden(k, name)) {
+            grund = "eine Tabelle \"" + name + "\" gibt es schon";
+        } else if (kv_nutzertabelle_lesen(r, s.str(), name, p.string(), t, zeile, grund)) {
+            k.tabellen.push_back(std::move(t));
+            continue;
+        }
+        k.abgelehnt.push_back(p.string() + (zeile > 0 ? ":" + std::to_string(zeile) : "") + ": " + grund);
+    }
+    return k;
+}
+
+const KvKatalog* kv_katalog_finden(const KvKataloge& k, std::string_view name)
+{
+    for (const KvKatalog& t : k.tabellen)
+        if (t.name == name)
+            return &t;
+    return nullptr;
+}
+
+std::string_view kv_katalog_bezeichnung(const KvKatalog& k, size_t eintrag)
+{
+    return k.csv.zeilen[k.zeilen[eintrag]][0];
+}
+
+int kv_katalog_eintrag_index(const KvKatalog& k, std::string_view bezeichnung)
+{
+    for (size_t i = 0; i < k.zeilen.size(); ++i)
+        if (kv_katalog_bezeichnung(k, i) == bezeichnung)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage& lage,
+                        KvKatalogEintrag& aus, std::string& fehler)
+{
+    aus = {};
+    return k.zuordnung(k, k.zeilen[eintrag], lage, aus, fehler);
+}
+
+void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben)
+{
+    for (const KvKatalogFeld& f : e.felder)
+        if (const int i = kv_eingabe_index(r, f.name); i >= 0)
+            eingaben.texte[i] = f.wert;
+}
+
+bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
+                        KvEingaben& eingaben, std::vector<KvKatalogWahl>& vorher,
+                        std::string& fehler)
+{
+    const size_t d = wahl.find(':');
+    if (d == wahl.npos) {
+        fehler = "erwartet TABELLE:EINTRAG";
+        return false;
+    }
+    const std::string_view name = wahl.substr(0, d), bezeichnung = wahl.substr(d + 1);
+    const KvKatalog* t = kv_katalog_finden(k, name);
+    if (!t) {
+        fehler = k.tabellen.empty()
+                     ? std::string(r.name) + " hat keine Kataloge"
+                     : "keine Tabelle \"" + std::string(name) + "\" fuer " + r.name
+                           + " (--kataloge zeigt die Tabellen)";
+        return false;
+    }
+    const int i = kv_katalog_eintrag_index(*t, bezeichnung);
+    if (i < 0) {
+        fehler = "kein Eintrag \"" + std::string(bezeichnung) + "\" in " + t->name;
+        return false;
+    }
+    KvKatalogEintrag e;
+    const KvKatalogLage lage{r, eingaben, k, vorher};
+    if (!kv_katalog_eintrag(*t, static_cast<size_t>(i), lage, e, fehler))
+        return false;
+    kv_katalog_anwenden(r, e, eingaben);
+    vorher.push_back({t->name, std::string(bezeichnung)});
+    return true;
+}

@@ -1,0 +1,98 @@
+// Catalogues of standard parts and materials: the tables a calculator
+// offers (built-in ones first, then the user's own), their entries, and the
+// fields an entry fills as texts, as if typed.  Plain C++ without GLib and
+// exceptions: the window, the command line and the browser share it.
+#pragma once
+#include "csv.h"
+#include "rechner.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct KvKatalog;
+struct KvKataloge;
+
+// A field an entry fills and the text it gets.
+struct KvKatalogFeld {
+    std::string name;
+    std::string wert;
+};
+
+// An entry chosen: its table and designation.
+struct KvKatalogWahl {
+    std::string tabelle;
+    std::string bezeichnung;
+};
+
+// What the values of an entry may depend on: the inputs as they stand and
+// the entries taken before (a steel's yield strength by the thickness of
+// the section chosen before it).
+struct KvKatalogLage {
+    const KvRechner& rechner;
+    const KvEingaben& eingaben;
+    const KvKataloge& kataloge;
+    const std::vector<KvKatalogWahl>& vorher; // oldest first
+};
+
+// What an entry sets, with a note where a value was derived or chosen.
+struct KvKatalogEintrag {
+    std::vector<KvKatalogFeld> felder;
+    std::string hinweis;
+};
+
+// Fills aus for row zeile of the table; false with the reason when the
+// entry cannot be used with these inputs.
+using KvKatalogZuordnung = bool (*)(const KvKatalog& k, size_t zeile, const KvKatalogLage& lage,
+                                    KvKatalogEintrag& aus, std::string& fehler);
+
+struct KvKatalog {
+    std::string name;   // what --katalog names: "regelgewinde", "hausnormen"
+    std::string titel;
+    std::string quelle; // the table's provenance, one line each
+    std::string datei;  // the built-in file's name or the user file's path
+    bool eigene = false; // the user's table
+    KvCsvTabelle csv;
+    std::vector<size_t> zeilen; // the rows offered as entries, in table order
+    KvKatalogZuordnung zuordnung = nullptr;
+    std::string spalte; // the column a built-in mapping takes its value from
+    std::string inhalt; // what its entries fill, in a few words
+};
+
+struct KvKataloge {
+    std::vector<KvKatalog> tabellen;
+    // The user tables refused: "file:line: reason", one each.
+    std::vector<std::string> abgelehnt;
+};
+
+// The user's folder: $XDG_DATA_HOME/maschinenelemente/kataloge, or
+// ~/.local/share/maschinenelemente/kataloge; empty when neither is set.
+std::string kv_katalog_nutzerordner();
+
+// The tables of this calculator: the built-in ones, then every file of
+// ordner whose name begins with the program's name and "_" and ends in
+// ".csv", in name order (ordner empty: none).  kopdra has none.
+KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner);
+
+// Reads one user table from its text: false with the line and reason.
+bool kv_nutzertabelle_lesen(const KvRechner& r, std::string_view text, const std::string& name,
+                            const std::string& datei, KvKatalog& k, int& zeile, std::string& grund);
+
+const KvKatalog* kv_katalog_finden(const KvKataloge& k, std::string_view name);
+// Index into k.zeilen of the entry of that designation; -1 when none.
+int kv_katalog_eintrag_index(const KvKatalog& k, std::string_view bezeichnung);
+std::string_view kv_katalog_bezeichnung(const KvKatalog& k, size_t eintrag);
+
+// The fields entry eintrag (index into k.zeilen) sets in this situation.
+bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage& lage,
+                        KvKatalogEintrag& aus, std::string& fehler);
+
+// Sets the fields' texts.
+void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben);
+
+// Looks up and applies one choice "TABELLE:EINTRAG" and notes it in vorher;
+// false with the reason in German (unknown table or entry, an entry not
+// usable here).
+bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
+                        KvEingaben& eingaben, std::vector<KvKatalogWahl>& vorher,
+                        std::string& fehler);

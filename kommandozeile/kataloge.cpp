@@ -1,0 +1,132 @@
+#include "kataloge.h"
+
+#include "ausgabe.h"
+#include "zahlen.h"
+
+std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEingaben& eingaben,
+                            const std::vector<KvKatalogWahl>& vorher, bool json)
+{
+    std::string t;
+    if (json) {
+        t += "{\n  \"programm\": ";
+        kv_json_text_anhaengen(t, r.name);
+        t += ",\n  \"tabellen\": [";
+    } else if (k.tabellen.empty()) {
+        return std::string(r.name) + " hat keine Kataloge.\n";
+    }
+    const KvKatalogLage lage{r, eingaben, k, vorher};
+    for (size_t n = 0; n < k.tabellen.size(); ++n) {
+        const KvKatalog& tab = k.tabellen[n];
+        if (json) {
+            t += n ? ",\n    {" : "\n    {";
+            const std::pair<const char*, const std::string*> teile[] = {
+                {"name", &tab.name}, {"titel", &tab.titel}, {"quelle", &tab.quelle}, {"datei", &tab.datei}};
+            for (const auto& [schluessel, wert] : teile) {
+                t += std::string("\"") + schluessel + "\": ";
+                kv_json_text_anhaengen(t, *wert);
+                t += ", ";
+            }
+            t += "\"eintraege\": [";
+        } else {
+            t += tab.name + "\t" + tab.titel + "\t" + tab.datei + "\n";
+            size_t a = 0;
+            while (!tab.quelle.empty() && a <= tab.quelle.size()) {
+                const size_t e = std::min(tab.quelle.find('\n', a), tab.quelle.size());
+                t += "# " + tab.quelle.substr(a, e - a) + "\n";
+                a = e + 1;
+            }
+        }
+        for (size_t i = 0; i < tab.zeilen.size(); ++i) {
+            KvKatalogEintrag e;
+            std::string fehler;
+            const bool ok = kv_katalog_eintrag(tab, i, lage, e, fehler);
+            const std::string_view b = kv_katalog_bezeichnung(tab, i);
+            if (json) {
+                t += i ? ",\n      {\"bezeichnung\": " : "\n      {\"bezeichnung\": ";
+                kv_json_text_anhaengen(t, b);
+                t += ", \"felder\": {";
+                for (size_t j = 0; j < e.felder.size(); ++j) {
+                    if (j) t += ", ";
+                    kv_json_text_anhaengen(t, e.felder[j].name);
+                    t += ": ";
+                    kv_json_text_anhaengen(t, e.felder[j].wert);
+                }
+                t += "}";
+                if (!ok || !e.hinweis.empty()) {
+                    t += ok ? ", \"hinweis\": " : ", \"fehler\": ";
+                    kv_json_text_anhaengen(t, ok ? e.hinweis : fehler);
+                }
+                t += "}";
+            } else {
+                t += "\t" + std::string(b) + "\t";
+                if (!ok)
+                    t += "nicht verwendbar: " + fehler;
+                for (size_t j = 0; j < e.felder.size(); ++j)
+                    t += (j ? " " : "") + e.felder[j].name + "=" + e.felder[j].wert;
+                t += "\n";
+            }
+        }
+        if (json)
+            t += tab.zeilen.empty() ? "]}" : "\n    ]}";
+    }
+    if (json)
+        t += k.tabellen.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return t;
+}
+
+namespace {
+
+void json_liste(std::string& t, const std::vector<std::string>& v)
+{
+    t += "[";
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (i) t += ", ";
+        kv_json_text_anhaengen(t, v[i]);
+    }
+    t += "]";
+}
+
+} // namespace
+
+std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
+                              const KvAuslegung& a, bool json)
+{
+    std::string t;
+    const std::string gewaehlt = a.gewaehlt >= 0 ? a.eintraege[a.gewaehlt].bezeichnung : "";
+    if (!json)
+        return kv_auslegung_liste(tabelle, bedingungen, a);
+    t = "{\n  \"tabelle\": ";
+    kv_json_text_anhaengen(t, tabelle.name);
+    t += ",\n  \"bedingungen\": ";
+    std::vector<std::string> texte;
+    for (const KvBedingung& b : bedingungen)
+        texte.push_back(b.text);
+    json_liste(t, texte);
+    t += ",\n  \"gewaehlt\": ";
+    if (a.gewaehlt >= 0)
+        kv_json_text_anhaengen(t, gewaehlt);
+    else
+        t += "null";
+    t += ",\n  \"eintraege\": [";
+    for (size_t i = 0; i < a.eintraege.size(); ++i) {
+        const KvAuslegungseintrag& x = a.eintraege[i];
+        t += i ? ",\n    {\"bezeichnung\": " : "\n    {\"bezeichnung\": ";
+        kv_json_text_anhaengen(t, x.bezeichnung);
+        t += std::string(", \"erfuellt\": ") + (x.erfuellt ? "true" : "false") + ", \"verfehlt\": ";
+        json_liste(t, x.verfehlt);
+        t += ", \"pruefungen\": [";
+        for (size_t j = 0; j < x.pruefungen.size(); ++j) {
+            const KvPruefung& p = x.pruefungen[j];
+            t += j ? ", {\"name\": " : "{\"name\": ";
+            kv_json_text_anhaengen(t, p.text);
+            t += ", \"wert\": ";
+            kv_kurz_anhaengen(t, p.wert);
+            t += ", \"grenze\": ";
+            kv_kurz_anhaengen(t, p.grenze);
+            t += std::string(", \"erfuellt\": ") + (p.erfuellt ? "true" : "false") + "}";
+        }
+        t += "]}";
+    }
+    t += a.eintraege.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return t;
+}

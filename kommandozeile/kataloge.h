@@ -1,0 +1,24 @@
+// "--kataloge": a calculator's tables with their sources and entries and
+// the fields each entry sets, as text or JSON.
+#pragma once
+#include "katalog.h"
+
+#include <string>
+
+// Text: per table a line NAME<TAB>TITEL<TAB>DATEI, its provenance as lines
+// beginning with "# ", then one line per entry <TAB>BEZEICHNUNG<TAB>FELD=WERT
+// ... (blank-separated), or "nicht verwendbar: GRUND".  JSON:
+// {"programm", "tabellen": [{"name", "titel", "quelle", "datei",
+// "eintraege": [{"bezeichnung", "felder": {...}}]}]}.
+std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEingaben& eingaben,
+                            const std::vector<KvKatalogWahl>& vorher, bool json);
+
+#include "auslegung.h"
+
+// "--auslegung": every entry tried with what it missed, then the choice.
+// Text: "BEZEICHNUNG: erfuellt" or "BEZEICHNUNG: verfehlt: A; B" per line and
+// "Gewaehlt: BEZEICHNUNG" (or none); JSON: {"tabelle", "bedingungen",
+// "gewaehlt" (null for none), "eintraege": [{"bezeichnung", "erfuellt",
+// "verfehlt", "pruefungen": [{"name", "wert", "grenze", "erfuellt"}]}]}.
+std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
+                              const KvAuslegung& a, bool json);
