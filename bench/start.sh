@@ -20,9 +20,7 @@
 # with no test hook, and no polling interval blurs the time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${KV_START_IN_XVFB:-}" ]; then
-  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
-fi
+source bench/fenster_start.sh
 build=$(realpath "${1:-build}")
 paare=${2:-21}
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/start.XXXXXX")
@@ -32,15 +30,6 @@ cc -O2 -o "$tmp/kartenzeit" bench/kartenzeit.c -lX11
 for f in leeres_fenster felder_fenster; do
   cc -O2 -Wno-deprecated-declarations -o "$tmp/$f" "bench/$f.c" $(pkg-config --cflags --libs gtk+-2.0)
 done
-
-# Window title of each program, as its description names it.
-declare -A titel=(
-  [stalor]="Knickung von Bauteilen"
-  [tarvex]="Schraubenberechnung nach VDI 2230"
-  [lupran]="Radial-Gleitlager-Berechnung nach DIN 31652"
-  [kopdra]="Berechung von Schaltgetrieben"
-  [wendis]="Berechung von Tellerfedern nach DIN 2093"
-)
 
 # Entry fields of each window, inputs and results, as its window tests count
 # them.

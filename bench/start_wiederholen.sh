@@ -9,9 +9,7 @@
 # busy by stress-ng meanwhile.  Exit status 1 when a start froze.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${KV_START_IN_XVFB:-}" ]; then
-  exec env KV_START_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
-fi
+source bench/fenster_start.sh
 build=$(realpath "${1:-build}")
 starts=${2:-1000}
 last=${3:-}
@@ -24,13 +22,6 @@ if [ "$last" = belastet ]; then
   stress-ng --cpu "$(nproc)" --timeout 0 >/dev/null 2>&1 &
   stress=$!
 fi
-declare -A titel=(
-  [stalor]="Knickung von Bauteilen"
-  [tarvex]="Schraubenberechnung nach VDI 2230"
-  [lupran]="Radial-Gleitlager-Berechnung nach DIN 31652"
-  [kopdra]="Berechung von Schaltgetrieben"
-  [wendis]="Berechung von Tellerfedern nach DIN 2093"
-)
 cd pictures # where the programs find their pictures
 gesamt=0
 printf '%-8s %7s %9s %10s\n' Programm Starts eingefroren "median/ms"
