@@ -173,8 +173,8 @@ bool oel(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintrag&
          std::string& fehler)
 {
     if (l.kennwert.empty()) {
-        fehler = "nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem Datenblatt des Oels, "
-                 "z. B. " + k.name + ":" + k.csv.zeilen[z][0] + ":nu100=5.4";
+        fehler = "nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem Datenblatt des Oels ("
+                 + k.name + ":" + k.csv.zeilen[z][0] + ":nu100=WERT)";
         return false;
     }
     const std::string n100(l.kennwert);

@@ -78,8 +78,8 @@ TEST(Oel, SorteSetztEtaBeiDerMittlerenTemperatur)
     std::string fehler;
     // Without nu100 no grade gives a viscosity, and says what it needs.
     EXPECT_FALSE(kv_katalog_waehlen(lupran_rechner, k, "oel_iso_vg:VG 32", e, vorher, fehler));
-    EXPECT_EQ(fehler, "nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem Datenblatt des Oels, "
-                      "z. B. oel_iso_vg:VG 32:nu100=5.4");
+    EXPECT_EQ(fehler, "nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem Datenblatt des Oels "
+                      "(oel_iso_vg:VG 32:nu100=WERT)");
     EXPECT_FALSE(kv_katalog_waehlen(lupran_rechner, k, "oel_iso_vg:VG 32:nu100=5,4", e, vorher, fehler));
     EXPECT_EQ(fehler, "nu100 = \"5,4\" ist keine positive Zahl");
     EXPECT_FALSE(kv_katalog_waehlen(lupran_rechner, k, "oel_iso_vg:VG 10:nu100=12", e, vorher, fehler));
