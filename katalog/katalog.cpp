@@ -36,6 +36,11 @@ bool nutzer_zuordnung(const KvKatalog& k, size_t zeile, const KvKatalogLage&,
 
 } // namespace
 
+std::string kv_ohne_kataloge(const KvRechner& r)
+{
+    return std::string(r.name) + " hat keine Kataloge";
+}
+
 std::string kv_katalog_nutzerordner()
 {
     const char* daten = std::getenv("XDG_DATA_HOME");
@@ -206,7 +211,7 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
     const KvKatalog* t = kv_katalog_finden(k, name);
     if (!t) {
         fehler = k.tabellen.empty()
-                     ? std::string(r.name) + " hat keine Kataloge"
+                     ? kv_ohne_kataloge(r)
                      : "keine Tabelle \"" + std::string(name) + "\" fuer " + r.name
                            + " (--kataloge zeigt die Tabellen)";
         return false;

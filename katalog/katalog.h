@@ -79,6 +79,9 @@ struct KvKataloge {
     std::vector<std::string> abgelehnt;
 };
 
+// "kopdra hat keine Kataloge": what a calculator without tables says.
+std::string kv_ohne_kataloge(const KvRechner& r);
+
 // The user's folder: $XDG_DATA_HOME/maschinenelemente/kataloge, or
 // ~/.local/share/maschinenelemente/kataloge; empty when neither is set.
 std::string kv_katalog_nutzerordner();

@@ -72,7 +72,7 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
         kv_json_text_anhaengen(t, r.name);
         t += ",\n  \"tabellen\": [";
     } else if (k.tabellen.empty()) {
-        return std::string(r.name) + " hat keine Kataloge.\n";
+        return kv_ohne_kataloge(r) + ".\n";
     }
     const KvKatalogLage lage{r, eingaben, k, vorher};
     for (size_t n = 0; n < k.tabellen.size(); ++n) {

@@ -164,7 +164,7 @@ int Lauf::auslegen(const KvAufruf& a)
     const KvKatalog* t = kv_katalog_finden(kataloge_, a.auslegung);
     if (!t)
         throw falsch("--auslegung " + a.auslegung + ": "
-                     + (kataloge_.tabellen.empty() ? std::string(r_->name) + " hat keine Kataloge"
+                     + (kataloge_.tabellen.empty() ? kv_ohne_kataloge(*r_)
                                                    : "keine Tabelle \"" + a.auslegung + "\" fuer "
                                                          + r_->name + " (--kataloge zeigt die Tabellen)"));
     const KvAuslegung ergebnis = kv_auslegen(*r_, kataloge_, *t, eingaben_, gewaehlt_, bedingungen_);
