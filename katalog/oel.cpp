@@ -39,17 +39,17 @@ bool kv_oel_viskositaet(double nu40, double nu100, double t, double& nu, std::st
     const double a = loglog(nu40) + b * x40;
     const double z = std::pow(10.0, std::pow(10.0, a - b * std::log10(t + NULLPUNKT)));
     nu = z - 0.7;
-    if (nu < 2) {
-        // z_wert rises with nu: bisection on [0, 2].
-        double u = 0, o = 2;
-        for (int i = 0; i < 200 && o - u > 1e-12; ++i)
-            (z_wert(0.5 * (u + o)) < z ? u : o) = 0.5 * (u + o);
-        nu = 0.5 * (u + o);
-        if (z <= z_wert(0)) {
-            grund = "unter " + kv_kurz(z_wert(0) - 0.7) + " mm^2/s kennt die Gleichung keine Viskositaet";
-            return false;
-        }
+    if (nu >= 2)
+        return true;
+    if (z <= z_wert(0)) {
+        grund = "unter " + kv_kurz(z_wert(0) - 0.7) + " mm^2/s kennt die Gleichung keine Viskositaet";
+        return false;
     }
+    // Below 2 mm^2/s with the correction term; z_wert rises with nu.
+    double u = 0, o = 2;
+    for (int i = 0; i < 200 && o - u > 1e-12; ++i)
+        (z_wert(0.5 * (u + o)) < z ? u : o) = 0.5 * (u + o);
+    nu = 0.5 * (u + o);
     return true;
 }
 
