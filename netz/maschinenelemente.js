@@ -61,7 +61,7 @@ async function maschinenelemente(bytes) {
     },
     // An input set's text as NAME=WERT lines of every field and option.
     eingabenLesen(programm, text) {
-      const status = aufrufen('eingaben_lesen', [programm, text]);
+      const status = aufrufen('eingaben_lesen', [programm, text], [kodierer.encode(text).length]);
       return { status, zeilen: lesen(e.zeilen()), meldung: lesen(e.meldung()) };
     },
     // The input set of NAME=WERT lines, as the command line and the windows write it.

@@ -131,7 +131,7 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
     return berechnen(a, nullptr);
 }
 
-NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz)
+NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge)
 {
     leeren();
     const KvRechner* r = kv_rechner_finden(programm);
@@ -139,7 +139,7 @@ NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, cons
         return abbruch(KV_FALSCH, kv_unbekanntes_programm(programm));
     KvEingaben e = kv_vorgaben(*r);
     std::string fehler;
-    if (!kv_eingabesatz_aus_text(*r, satz, e, fehler))
+    if (!kv_eingabesatz_aus_text(*r, std::string(satz, laenge), e, fehler))
         return abbruch(KV_FALSCH, fehler);
     zeilen_aus = zeilen_schreiben(*r, e);
     return 0;

@@ -33,8 +33,10 @@ int netz_rechnen(const char* programm, const char* zeilen);
 /* "eingaben_lesen": an input set's text (as the windows and --eingaben read
  * it) as "zeilen": every field and option NAME=WERT, one a line, ending in a
  * line break.  A set refused gives 2 and the reader's reason in "meldung"
- * (the command line puts "Eingabesatz DATEI: " before it). */
-int netz_eingaben_lesen(const char* programm, const char* satz);
+ * (the command line puts "Eingabesatz DATEI: " before it).  laenge is the
+ * text's length in bytes: a set may hold a zero byte, which the reader
+ * judges as the file reader does. */
+int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge);
 
 /* "eingaben_schreiben": the input set of these inputs as "text", byte for
  * byte what "maschinenelemente PROG NAME=WERT... --eingaben-schreiben -"
