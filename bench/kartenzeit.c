@@ -6,6 +6,9 @@
  *   kartenzeit TITEL PROGRAMM [ARG...]
  * Output: "<ms> <rss at map KiB> <rss settled KiB> <CPU ms until the map>"
  * With KARTENZEIT_NUR_KARTE set the program is ended right at the map.
+ * With KARTENZEIT_STAPEL_NACH=S the stacks of all the program's threads are
+ * written to stderr (gdb) when its window is not mapped after S seconds;
+ * the wait goes on, so a late start and a frozen one can be told apart.
  */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
@@ -123,6 +126,9 @@ int main(int argc, char** argv)
     double ms = -1;
     long rss_karte = -1;
     double cpu = -1;
+    const char* stapel = getenv("KARTENZEIT_STAPEL_NACH");
+    const double stapel_ms = stapel ? atof(stapel) * 1e3 : -1;
+    int stapel_gezeigt = 0;
     while (ms < 0) {
         while (ms < 0 && XPending(d)) {
             XEvent ev;
@@ -139,6 +145,17 @@ int main(int argc, char** argv)
         if (waitpid(pid, &status, WNOHANG) == pid) {
             fprintf(stderr, "kartenzeit: %s endete ohne Fenster\n", argv[2]);
             return 1;
+        }
+        if (stapel_ms > 0 && !stapel_gezeigt && jetzt_ms() - start > stapel_ms) {
+            stapel_gezeigt = 1;
+            char* befehl = NULL;
+            if (asprintf(&befehl, "gdb -batch -p %d -ex 'thread apply all bt' 1>&2 2>/dev/null",
+                         (int)pid) >= 0) {
+                fprintf(stderr, "kartenzeit: nach %s s kein Fenster, die Stapel:\n", stapel);
+                if (system(befehl) != 0)
+                    fprintf(stderr, "kartenzeit: gdb nicht ausfuehrbar\n");
+                free(befehl);
+            }
         }
         /* Wait for the next event, looking after the program now and then. */
         fd_set lesen;

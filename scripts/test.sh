@@ -14,7 +14,7 @@ lauf() {
   local ordner=$1; shift
   cmake -S . -B "$ordner" -DBUILD_TESTING=ON "$@" >/dev/null
   cmake --build "$ordner" -j"$(nproc)"
-  (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure)
+  (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j"$(nproc)")
 }
 
 # The engine as a WebAssembly module, which the tests of build compare with
@@ -33,4 +33,4 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV
 # number of inputs over its committed seeds; needs no display.
 CXX=clang++ cmake -S . -B build-fuzz -DKV_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
-(cd build-fuzz && ctest --output-on-failure)
+(cd build-fuzz && ctest --output-on-failure -j"$(nproc)")
