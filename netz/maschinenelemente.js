@@ -48,11 +48,17 @@ async function maschinenelemente(bytes) {
     // Every calculator's description, parsed.
     beschreibungen: () => JSON.parse(lesen(e.beschreibungen())),
     // One computation from NAME=WERT lines: the command line's status, its
-    // JSON and report, or the message of a refusal.
+    // JSON and report, or the message of a refusal; and what the window
+    // shows: its dialogs' texts, the field that is no number and where.
     rechnen(programm, zeilen) {
       const status = mitText(programm, (p) => mitText(zeilen, (z) => e.rechnen(p, z)));
-      return { status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()) };
+      return {
+        status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()),
+        fenster: JSON.parse(lesen(e.fenster())), feld: lesen(e.feld()), stelle: e.stelle(),
+      };
     },
+    // The windows' messages no computation gives.
+    texte: () => JSON.parse(lesen(e.texte())),
   };
 }
 

@@ -1,6 +1,7 @@
 #include "schnittstelle.h"
 
 #include "ausgabe.h"
+#include "fenstertexte.h"
 #include "rechnerliste.h"
 #include "zuweisung.h"
 
@@ -18,7 +19,8 @@
 
 namespace {
 
-std::string json, bericht, meldung;
+std::string json, bericht, meldung, fenster = "[]", feld;
+int stelle = 0;
 
 // What the command line returns for wrong use and for a refusal.
 constexpr int FALSCH = 2, VERWEIGERT = 1;
@@ -56,6 +58,9 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
     json.clear();
     bericht.clear();
     meldung.clear();
+    fenster = "[]";
+    feld.clear();
+    stelle = 0;
     const KvRechner* r = kv_rechner_finden(programm);
     if (!r)
         return abbruch(FALSCH, std::string("unbekanntes Programm \"") + programm + "\"");
@@ -73,6 +78,17 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
     }
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*r, eingaben, stand);
+    fenster = "[";
+    for (const std::string& t : kv_fenstermeldungen(rechnung)) {
+        if (fenster.size() > 1)
+            fenster += ", ";
+        kv_json_text_anhaengen(fenster, t);
+    }
+    fenster += "]";
+    if (rechnung.status == KvStatus::abgelehnt) {
+        feld = r->eingaben[rechnung.feld].name;
+        stelle = rechnung.stelle;
+    }
     if (rechnung.status == KvStatus::abgelehnt)
         return abbruch(FALSCH, kv_keine_zahl_text(*r, rechnung));
     if (rechnung.status == KvStatus::verweigert)
@@ -86,3 +102,18 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
 NETZ_EXPORT("json") const char* netz_json() { return json.c_str(); }
 NETZ_EXPORT("bericht") const char* netz_bericht() { return bericht.c_str(); }
 NETZ_EXPORT("meldung") const char* netz_meldung() { return meldung.c_str(); }
+NETZ_EXPORT("fenster") const char* netz_fenster() { return fenster.c_str(); }
+NETZ_EXPORT("feld") const char* netz_feld() { return feld.c_str(); }
+NETZ_EXPORT("stelle") int netz_stelle() { return stelle; }
+
+NETZ_EXPORT("texte") const char* netz_texte()
+{
+    static const std::string texte = [] {
+        std::string t = "{\"nicht_gerechnet\": ";
+        kv_json_text_anhaengen(t, KV_NICHT_GERECHNET);
+        t += ", \"fehler_bereich\": ";
+        kv_json_text_anhaengen(t, KV_FEHLER_BEREICH);
+        return t + "}";
+    }();
+    return texte.c_str();
+}

@@ -29,6 +29,19 @@ const char* netz_json(void);
 const char* netz_bericht(void);
 const char* netz_meldung(void);
 
+/* What the window shows after the last "rechnen": "fenster" its dialogs'
+ * texts in turn as a JSON array of strings (none after a computation);
+ * "feld" the name of the field that is no number and "stelle" the 1-based
+ * position of its first bad byte (empty and 0 otherwise). */
+const char* netz_fenster(void);
+const char* netz_feld(void);
+int netz_stelle(void);
+
+/* "texte": the windows' messages that no computation gives, as one JSON
+ * object: "nicht_gerechnet" ("Speichern" before "Rechnen"),
+ * "fehler_bereich" (a plot range whose start is not below its end). */
+const char* netz_texte(void);
+
 /* Later beside these, with the same texts in and out: reading an input set
  * into NAME=WERT lines, the search for a target, the diagram as SVG. */
 
