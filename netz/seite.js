@@ -1,0 +1,333 @@
+// The page of the five calculators: builds each calculator's form from its
+// description (frames, captions, defaults, options in window order), reads
+// the fields as the window does through the engine, shows the results,
+// hints and report, and keeps the inputs in the address's fragment.  Every
+// text from a description, a link, a file or a field is set as text, never
+// as markup.
+'use strict';
+
+(function () {
+  const $ = (id) => document.getElementById(id);
+  const formular = $('formular');
+  const meldungsfeld = $('meldung');
+  const berichtsfeld = $('bericht');
+  // The link's format: "#stalor&v=1&F=5000&Knickfall=2".
+  const LINKFASSUNG = '1';
+
+  let engine = null, texte = {}, alle = [];
+  let b = null;            // the description of the calculator shown
+  let gerechnet = null;    // the last computation's report and inputs, or null
+
+  const element = (art, eigenschaften, ...kinder) => {
+    const e = document.createElement(art);
+    for (const [k, w] of Object.entries(eigenschaften || {})) {
+      if (k === 'text') e.textContent = w;
+      else if (k.startsWith('data-') || k.startsWith('aria-') || k === 'for' || k === 'list')
+        e.setAttribute(k, w);
+      else e[k] = w;
+    }
+    for (const k of kinder) if (k) e.append(k);
+    return e;
+  };
+
+  function melden(...zeilen) {
+    meldungsfeld.textContent = zeilen.filter((z) => z !== '').join('\n').replace(/\n+$/, '');
+  }
+
+  function herunterladen(text, name) {
+    const url = URL.createObjectURL(new Blob([new TextEncoder().encode(text)],
+                                             { type: 'application/octet-stream' }));
+    const a = element('a', { href: url, download: name });
+    document.body.append(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  // Whether a field or result counts with the options as they stand.
+  function gilt(nurBei) {
+    if (!nurBei) return true;
+    return optionswert(nurBei.option) === nurBei.wert;
+  }
+
+  function optionswert(name) {
+    const o = b.optionen.find((x) => x.name === name);
+    if (o.knoepfe.length === 0 && o.werte.length === 2) {
+      const k = formular.querySelector(`input[type=checkbox][data-option="${CSS.escape(name)}"]`);
+      return o.werte[k.checked ? 1 : 0];
+    }
+    const r = [...formular.querySelectorAll(`input[type=radio][data-option="${CSS.escape(name)}"]`)]
+      .find((x) => x.checked);
+    return r ? r.value : o.vorgabe;
+  }
+
+  function optionSetzen(o, wert) {
+    if (o.knoepfe.length === 0 && o.werte.length === 2) {
+      formular.querySelector(`input[type=checkbox][data-option="${CSS.escape(o.name)}"]`).checked =
+        wert === o.werte[1];
+      return;
+    }
+    for (const r of formular.querySelectorAll(`input[type=radio][data-option="${CSS.escape(o.name)}"]`))
+      r.checked = r.value === wert;
+  }
+
+  const feldElement = (name) => formular.querySelector(`[data-feld="${CSS.escape(name)}"]`);
+
+  // Fields and results a mode does not read greyed, as the window does; the
+  // results of the other mode show "--".
+  function modusZeigen() {
+    for (const f of b.eingaben) feldElement(f.name).disabled = !gilt(f.nur_bei);
+    for (const a of b.ergebnisse) {
+      const aus = formular.querySelector(`[data-ergebnis="${CSS.escape(a.name)}"]`);
+      const an = gilt(a.nur_bei);
+      aus.classList.toggle('aus', !an);
+      aus.setAttribute('aria-disabled', an ? 'false' : 'true');
+      if (!an && a.nur_bei) aus.textContent = '--';
+    }
+  }
+
+  function feldBauen(f, mehrfach) {
+    const id = 'f-' + f.name;
+    const beschriftung = element('label', { for: id, text: f.beschriftung });
+    if (mehrfach) beschriftung.append(' ', element('span', { className: 'symbol', text: f.name }));
+    const feld = element('input', {
+      type: 'text', id, name: f.name, value: f.vorgabe, autocomplete: 'off', spellcheck: false,
+      'data-feld': f.name,
+    });
+    feld.setAttribute('autocapitalize', 'off');
+    const zeile = element('div', { className: 'feld' }, beschriftung, feld);
+    if (f.auswahl.length) {
+      // An editable list, as the window's box: any text can be typed.
+      const liste = element('datalist', { id: id + '-liste' });
+      for (const w of f.auswahl) liste.append(element('option', { value: w }));
+      feld.setAttribute('list', liste.id);
+      zeile.append(liste);
+    }
+    return zeile;
+  }
+
+  function optionBauen(o) {
+    if (o.knoepfe.length === 0 && o.werte.length === 2) {
+      const id = 'o-' + o.name;
+      const k = element('input', {
+        type: 'checkbox', id, name: o.name, value: o.werte[1], 'data-option': o.name,
+        'data-werte': o.werte.join(' '), checked: o.vorgabe === o.werte[1],
+      });
+      return element('div', { className: 'option' }, k, element('label', { for: id, text: o.beschriftung }));
+    }
+    const gruppe = element('div', { className: 'gruppe', role: 'radiogroup', 'aria-label': o.beschriftung });
+    o.knoepfe.forEach((knopf, k) => {
+      const id = `o-${o.name}-${k}`;
+      const r = element('input', {
+        type: 'radio', id, name: o.name, value: o.werte[k], 'data-option': o.name,
+        checked: o.werte[k] === o.vorgabe,
+      });
+      gruppe.append(element('div', { className: 'option' }, r, element('label', { for: id, text: knopf })));
+    });
+    return gruppe;
+  }
+
+  // The form of one calculator: the window's frames in order, then the
+  // results with their hints.
+  function formularBauen(programm) {
+    b = alle.find((x) => x.programm === programm);
+    gerechnet = null;
+    formular.replaceChildren();
+    formular.removeAttribute('data-status');
+    formular.dataset.programm = b.programm;
+    $('titel').textContent = b.titel;
+    document.title = b.titel;
+    $('programm').value = b.programm;
+    const haeufig = new Map();
+    for (const f of b.eingaben) haeufig.set(f.beschriftung, (haeufig.get(f.beschriftung) || 0) + 1);
+    for (const rahmen of b.rahmen) {
+      const feldsatz = element('fieldset', { className: 'rahmen' }, element('legend', { text: rahmen }));
+      const felder = element('div', { className: 'felder' });
+      for (const f of b.eingaben)
+        if (f.rahmen === rahmen) felder.append(feldBauen(f, haeufig.get(f.beschriftung) > 1));
+      if (felder.childElementCount) feldsatz.append(felder);
+      for (const o of b.optionen) if (o.rahmen === rahmen) feldsatz.append(optionBauen(o));
+      formular.append(feldsatz);
+    }
+    const knoepfe = element('div', { className: 'knoepfe' },
+      element('button', { type: 'submit', id: 'rechnen', text: 'Rechnen' }),
+      element('button', { type: 'button', id: 'bericht-speichern', text: 'Bericht speichern' }),
+      element('button', { type: 'button', id: 'link-kopieren', text: 'Link kopieren' }));
+    formular.append(knoepfe);
+
+    const ergebnisse = element('div', { className: 'felder' });
+    const beschriftet = new Map(b.hinweise.filter((h) => h.ergebnis).map((h) => [h.ergebnis, h]));
+    for (const a of b.ergebnisse) {
+      const id = 'e-' + a.name;
+      const h = beschriftet.get(a.name);
+      const beschriftung = element('label', { for: id, text: h ? h.beschriftung : a.beschriftung });
+      if (h) beschriftung.dataset.hinweis = h.name;
+      ergebnisse.append(element('div', { className: 'feld' }, beschriftung,
+        element('output', { id, 'data-ergebnis': a.name, text: b.ergebnisse_vorher || '' })));
+    }
+    const feldsatz = element('fieldset', { className: 'rahmen ergebnisse' },
+      element('legend', { text: 'Ergebnisse' }), ergebnisse);
+    for (const h of b.hinweise)
+      if (!h.ergebnis) feldsatz.append(element('p', { className: 'hinweis', 'data-hinweis': h.name, text: h.beschriftung }));
+    formular.append(feldsatz);
+
+    for (const o of b.optionen)
+      for (const e of formular.querySelectorAll(`[data-option="${CSS.escape(o.name)}"]`))
+        e.addEventListener('change', () => { gerechnet = null; modusZeigen(); });
+    $('bericht-speichern').addEventListener('click', berichtSpeichern);
+    $('link-kopieren').addEventListener('click', linkKopieren);
+    modusZeigen();
+    berichtsfeld.textContent = '';
+    melden();
+  }
+
+  // Every field and option as NAME=WERT lines, as the command line takes them.
+  function zeilen() {
+    const z = b.eingaben.map((f) => `${f.name}=${feldElement(f.name).value}`);
+    for (const o of b.optionen) z.push(`${o.name}=${optionswert(o.name)}`);
+    return z.join('\n');
+  }
+
+  function rechnen() {
+    const r = engine.rechnen(b.programm, zeilen());
+    for (const e of formular.querySelectorAll('[aria-invalid]')) e.removeAttribute('aria-invalid');
+    if (r.status !== 0) {
+      formular.dataset.status = r.feld ? 'abgelehnt' : r.status === 1 ? 'verweigert' : 'falsch';
+      gerechnet = null;
+      berichtsfeld.textContent = '';
+      melden(...(r.fenster.length ? r.fenster : [r.meldung]));
+      if (r.feld) {
+        const f = feldElement(r.feld);
+        f.setAttribute('aria-invalid', 'true');
+        f.focus();
+      }
+      return r;
+    }
+    const json = JSON.parse(r.json);
+    for (const a of json.ergebnisse)
+      formular.querySelector(`[data-ergebnis="${CSS.escape(a.name)}"]`).textContent = a.text;
+    for (const h of json.hinweise)
+      formular.querySelector(`[data-hinweis="${CSS.escape(h.name)}"]`).textContent = h.text;
+    gerechnet = { bericht: r.bericht, zeilen: zeilen() };
+    berichtsfeld.textContent = r.bericht;
+    formular.dataset.status = 'berechnet';
+    melden();
+    return r;
+  }
+
+  function berichtSpeichern() {
+    if (!gerechnet) return melden(texte.nicht_gerechnet);
+    herunterladen(gerechnet.bericht, b.programm + '.txt');
+  }
+
+  // The link of what is on screen: the program, the format, and every field
+  // and option that differs from its default.
+  function link() {
+    const teile = [b.programm, 'v=' + LINKFASSUNG];
+    const kodiert = (n, w) => encodeURIComponent(n) + '=' + encodeURIComponent(w);
+    for (const f of b.eingaben) {
+      const w = feldElement(f.name).value;
+      if (w !== f.vorgabe) teile.push(kodiert(f.name, w));
+    }
+    for (const o of b.optionen) {
+      const w = optionswert(o.name);
+      if (w !== o.vorgabe) teile.push(kodiert(o.name, w));
+    }
+    return location.href.replace(/#.*$/, '') + '#' + teile.join('&');
+  }
+
+  function linkKopieren() {
+    const l = link();
+    history.replaceState(null, '', l);
+    const feld = $('link');
+    feld.value = l;
+    feld.hidden = false;
+    feld.select();
+    if (navigator.clipboard) navigator.clipboard.writeText(l).catch(() => {});
+  }
+
+  // Fields and options from NAME=WERT lines, over the defaults.
+  function eintragen(z) {
+    for (const f of b.eingaben) feldElement(f.name).value = f.vorgabe;
+    for (const o of b.optionen) optionSetzen(o, o.vorgabe);
+    for (const zeile of z) {
+      const i = zeile.indexOf('=');
+      const name = zeile.slice(0, i), wert = zeile.slice(i + 1);
+      const f = b.eingaben.find((x) => x.name === name);
+      if (f) feldElement(name).value = wert;
+      const o = b.optionen.find((x) => x.name === name);
+      if (o) optionSetzen(o, wert);
+    }
+    gerechnet = null;
+    modusZeigen();
+  }
+
+  // "#stalor&v=1&F=5000&Knickfall=2": that calculator with those inputs,
+  // computed.  A bad link leaves the defaults and says why.
+  function linkLesen() {
+    const roh = location.hash.replace(/^#/, '');
+    if (roh === '') return false;
+    let teile;
+    try {
+      teile = roh.split('&').map(decodeURIComponent);
+    } catch (x) {
+      teile = null;
+    }
+    const programm = teile && teile[0];
+    if (!teile || !alle.some((x) => x.programm === programm)) {
+      formularBauen(alle[0].programm);
+      melden('Link nicht gelesen: unbekanntes Programm "' + (teile ? programm : roh) + '"');
+      return true;
+    }
+    formularBauen(programm);
+    const z = [];
+    let fassung = LINKFASSUNG;
+    for (const t of teile.slice(1)) {
+      if (t.startsWith('v=')) fassung = t.slice(2);
+      else if (t !== '') z.push(t);
+    }
+    const fehler = fassung !== LINKFASSUNG ? 'Linkformat "' + fassung + '" unbekannt'
+      : z.some((t) => /[\n\r\0]/.test(t)) ? 'Zeilenwechsel in einem Wert'
+      : null;
+    if (fehler) {
+      melden('Link nicht gelesen: ' + fehler);
+      return true;
+    }
+    const r = engine.rechnen(programm, z.join('\n'));
+    if (r.status === 2) {
+      melden('Link nicht gelesen: ' + r.meldung);
+      return true;
+    }
+    eintragen(z);
+    rechnen();
+    return true;
+  }
+
+  async function start() {
+    const t0 = performance.now();
+    try {
+      const text = $('modul').textContent.trim();
+      const roh = atob(text);
+      const bytes = new Uint8Array(roh.length);
+      for (let i = 0; i < roh.length; ++i) bytes[i] = roh.charCodeAt(i);
+      engine = await maschinenelemente(bytes);
+    } catch (x) {
+      melden('Der Rechenkern liess sich nicht laden: ' + x.message);
+      return;
+    }
+    alle = engine.beschreibungen();
+    texte = engine.texte();
+    const auswahl = $('programm');
+    for (const x of alle) auswahl.append(element('option', { value: x.programm, text: `${x.programm}: ${x.titel}` }));
+    auswahl.addEventListener('change', () => {
+      formularBauen(auswahl.value);
+      history.replaceState(null, '', location.href.replace(/#.*$/, '') + '#' + auswahl.value);
+    });
+    formular.addEventListener('submit', (ereignis) => { ereignis.preventDefault(); rechnen(); });
+    window.addEventListener('hashchange', linkLesen);
+    if (!linkLesen()) formularBauen(alle[0].programm);
+    document.body.dataset.bereit = String(Math.round(performance.now() - t0));
+  }
+
+  start();
+})();
