@@ -31,7 +31,7 @@
   };
 
   function melden(...zeilen) {
-    meldungsfeld.textContent = zeilen.filter((z) => z !== '').join('\n').replace(/\n+$/, '');
+    meldungsfeld.textContent = zeilen.map((z) => z.replace(/\n+$/, '')).filter((z) => z !== '').join('\n');
   }
 
   function herunterladen(text, name) {
@@ -304,7 +304,6 @@
   }
 
   async function start() {
-    const t0 = performance.now();
     try {
       const text = $('modul').textContent.trim();
       const roh = atob(text);
@@ -316,6 +315,8 @@
       return;
     }
     alle = engine.beschreibungen();
+    // For scripts and tests: what the page was built from.
+    window.maschinenelementeBeschreibungen = alle;
     texte = engine.texte();
     const auswahl = $('programm');
     for (const x of alle) auswahl.append(element('option', { value: x.programm, text: `${x.programm}: ${x.titel}` }));
@@ -326,7 +327,8 @@
     formular.addEventListener('submit', (ereignis) => { ereignis.preventDefault(); rechnen(); });
     window.addEventListener('hashchange', linkLesen);
     if (!linkLesen()) formularBauen(alle[0].programm);
-    document.body.dataset.bereit = String(Math.round(performance.now() - t0));
+    // Milliseconds from the start of loading to the ready form.
+    document.body.dataset.bereit = String(Math.round(performance.now()));
   }
 
   start();
