@@ -8,6 +8,9 @@ const char* const KV_FEHLER_EINGABE =
 const char* const KV_FEHLER_BEREICH =
     "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!";
 const char* const KV_NICHT_GERECHNET = "Berechnung noch nicht durchgefuert!";
+const char* const KV_FEHLER_OEFFNEN = "Fehler beim Oeffnen!\n";
+const char* const KV_GEFUNDEN = "Gefunden:";
+const char* const KV_LOESUNGEN = " Loesungen, die erste ist eingesetzt:";
 
 std::string kv_stelle_text(int stelle)
 {

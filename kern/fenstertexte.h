@@ -15,6 +15,13 @@ extern const char* const KV_FEHLER_BEREICH;
 // "Speichern" before a computation.
 extern const char* const KV_NICHT_GERECHNET;
 
+// An input set refused, before the reader's reason.
+extern const char* const KV_FEHLER_OEFFNEN;
+// Above the values a search found, before the first one is put in: one,
+// and n > 1 after the number.
+extern const char* const KV_GEFUNDEN;
+extern const char* const KV_LOESUNGEN;
+
 // "Stelle 3: keine Zahl\n": the 1-based position of the first bad byte.
 std::string kv_stelle_text(int stelle);
 

@@ -111,8 +111,13 @@ NETZ_EXPORT("texte") const char* netz_texte()
     static const std::string texte = [] {
         std::string t = "{\"nicht_gerechnet\": ";
         kv_json_text_anhaengen(t, KV_NICHT_GERECHNET);
-        t += ", \"fehler_bereich\": ";
-        kv_json_text_anhaengen(t, KV_FEHLER_BEREICH);
+        for (const auto& [name, text] : {std::pair{"fehler_bereich", KV_FEHLER_BEREICH},
+                                         {"fehler_oeffnen", KV_FEHLER_OEFFNEN},
+                                         {"gefunden", KV_GEFUNDEN},
+                                         {"loesungen", KV_LOESUNGEN}}) {
+            t += std::string(", \"") + name + "\": ";
+            kv_json_text_anhaengen(t, text);
+        }
         return t + "}";
     }();
     return texte.c_str();

@@ -39,7 +39,9 @@ int netz_stelle(void);
 
 /* "texte": the windows' messages that no computation gives, as one JSON
  * object: "nicht_gerechnet" ("Speichern" before "Rechnen"),
- * "fehler_bereich" (a plot range whose start is not below its end). */
+ * "fehler_bereich" (a plot range whose start is not below its end),
+ * "fehler_oeffnen" (before the reason an input set is refused), "gefunden"
+ * and "loesungen" (above one or n values a search found, after n). */
 const char* netz_texte(void);
 
 /* Later beside these, with the same texts in and out: reading an input set

@@ -153,6 +153,16 @@
       element('button', { type: 'submit', id: 'rechnen', text: 'Rechnen' }),
       element('button', { type: 'button', id: 'bericht-speichern', text: 'Bericht speichern' }),
       element('button', { type: 'button', id: 'link-kopieren', text: 'Link kopieren' }));
+    if (engine.eingabenLesen && engine.eingabenSchreiben) {
+      const datei = element('input', { type: 'file', id: 'satzdatei', className: 'unsichtbar',
+                                       accept: '.' + b.programm, tabIndex: -1, 'aria-hidden': 'true' });
+      datei.addEventListener('change', () => { if (datei.files[0]) satzOeffnen(datei.files[0]); datei.value = ''; });
+      const oeffnen = element('button', { type: 'button', id: 'eingaben-oeffnen', text: 'Eingaben oeffnen' });
+      oeffnen.addEventListener('click', () => datei.click());
+      const speichern = element('button', { type: 'button', id: 'eingaben-speichern', text: 'Eingaben speichern' });
+      speichern.addEventListener('click', satzSpeichern);
+      knoepfe.append(oeffnen, speichern, datei);
+    }
     formular.append(knoepfe);
 
     const ergebnisse = element('div', { className: 'felder' });
@@ -170,6 +180,7 @@
     for (const h of b.hinweise)
       if (!h.ergebnis) feldsatz.append(element('p', { className: 'hinweis', 'data-hinweis': h.name, text: h.beschriftung }));
     formular.append(feldsatz);
+    zusatzBauen();
 
     for (const o of b.optionen)
       for (const e of formular.querySelectorAll(`[data-option="${CSS.escape(o.name)}"]`))
@@ -195,6 +206,7 @@
       formular.dataset.status = r.feld ? 'abgelehnt' : r.status === 1 ? 'verweigert' : 'falsch';
       gerechnet = null;
       berichtsfeld.textContent = '';
+      diagrammLeeren();
       melden(...(r.fenster.length ? r.fenster : [r.meldung]));
       if (r.feld) {
         const f = feldElement(r.feld);
@@ -212,7 +224,171 @@
     berichtsfeld.textContent = r.bericht;
     formular.dataset.status = 'berechnet';
     melden();
+    diagrammZeichnen();
     return r;
+  }
+
+  // The diagram of the last computation, drawn by the engine as SVG and
+  // shown as a picture (a picture runs no script); a plot range the
+  // calculator refuses says so instead.
+  function diagrammLeeren() {
+    const bild = $('diagramm');
+    if (!bild) return;
+    bild.removeAttribute('src');
+    $('diagrammteil').hidden = true;
+  }
+
+  function diagrammZeichnen() {
+    const bild = $('diagramm');
+    if (!bild || !gerechnet) return;
+    // The plot's own fields (wendis's range) as they stand now.
+    const nurBild = new Set(b.eingaben.filter((f) => !f.beim_rechnen).map((f) => f.name));
+    const z = gerechnet.zeilen.split('\n').map((zeile) => {
+      const name = zeile.slice(0, zeile.indexOf('='));
+      return nurBild.has(name) ? `${name}=${feldElement(name).value}` : zeile;
+    });
+    const d = engine.diagramm(b.programm, z.join('\n'), 800, 500);
+    if (d.status !== 0) {
+      diagrammLeeren();
+      melden(d.meldung);
+      return;
+    }
+    bild.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(d.svg);
+    bild.alt = 'Diagramm: ' + b.titel;
+    $('diagrammteil').hidden = false;
+  }
+
+  // Input sets: a file read as the windows read it (a refused file changes
+  // nothing), the set of what is on screen as a download.
+  async function satzOeffnen(datei) {
+    let text;
+    try {
+      text = new TextDecoder('utf-8', { fatal: true }).decode(await datei.arrayBuffer());
+    } catch (x) {
+      return melden(texte.fehler_oeffnen + 'keine Datei in UTF-8');
+    }
+    const r = engine.eingabenLesen(b.programm, text);
+    if (r.status !== 0) return melden(texte.fehler_oeffnen + r.meldung);
+    eintragen(r.zeilen.split('\n').filter((z) => z !== ''));
+    formular.removeAttribute('data-status');
+    melden();
+  }
+
+  function satzSpeichern() {
+    const r = engine.eingabenSchreiben(b.programm, zeilen());
+    if (r.status !== 0) return melden(r.meldung);
+    herunterladen(r.text, 'eingaben.' + b.programm);
+  }
+
+  // What the window offers beside its form: the diagram, the search for a
+  // wanted result, the catalogues.  Each only where the engine has it.
+  function zusatzBauen() {
+    const zusatz = $('zusatz');
+    zusatz.replaceChildren();
+    if (engine.diagramm) {
+      const teil = element('section', { id: 'diagrammteil', hidden: true, 'aria-label': 'Diagramm' },
+        element('h2', { text: 'Diagramm' }), element('img', { id: 'diagramm', alt: '' }));
+      zusatz.append(teil);
+      for (const f of b.eingaben)
+        if (!f.beim_rechnen) feldElement(f.name).addEventListener('change', diagrammZeichnen);
+    }
+    if (engine.suchen) zusatz.append(sucheBauen());
+    if (engine.kataloge && engine.katalog) {
+      const k = katalogBauen();
+      if (k) zusatz.append(k);
+    }
+  }
+
+  const zeileBauen = (id, beschriftung, feld) =>
+    element('div', { className: 'feld' }, element('label', { for: id, text: beschriftung }), feld);
+
+  // "Zielwert suchen": which value of a field the mode reads gives a wanted
+  // result; the first value found goes into its field and is computed.
+  function sucheBauen() {
+    const mitEinheit = (x) => (x.beschriftung.includes(' / ') || !x.einheit ? x.beschriftung
+                                                                           : `${x.beschriftung} / ${x.einheit}`);
+    const ergebnis = element('select', { id: 'suche-ergebnis' });
+    const feld = element('select', { id: 'suche-feld' });
+    const fuellen = () => {
+      ergebnis.replaceChildren(...b.ergebnisse.filter((a) => gilt(a.nur_bei))
+        .map((a) => element('option', { value: a.name, text: mitEinheit(a) })));
+      feld.replaceChildren(...b.eingaben.filter((f) => !f.text && f.beim_rechnen && gilt(f.nur_bei))
+        .map((f) => element('option', { value: f.name, text: mitEinheit(f) })));
+    };
+    const ziel = element('input', { type: 'text', id: 'suche-ziel', autocomplete: 'off' });
+    const von = element('input', { type: 'text', id: 'suche-von', autocomplete: 'off' });
+    const bis = element('input', { type: 'text', id: 'suche-bis', autocomplete: 'off' });
+    const knopf = element('button', { type: 'button', id: 'suchen', text: 'Suchen' });
+    const loesungen = element('p', { id: 'suche-loesungen', className: 'loesungen' });
+    const teil = element('details', { id: 'zielwert' }, element('summary', { text: 'Zielwert suchen' }),
+      element('div', { className: 'felder' }, zeileBauen('suche-ergebnis', 'Ergebnis', ergebnis),
+        zeileBauen('suche-ziel', 'Zielwert', ziel), zeileBauen('suche-feld', 'Eingabefeld', feld),
+        zeileBauen('suche-von', 'von', von), zeileBauen('suche-bis', 'bis', bis)),
+      element('div', { className: 'knoepfe' }, knopf), loesungen);
+    teil.addEventListener('toggle', () => { if (teil.open) fuellen(); });
+    for (const e of formular.querySelectorAll('[data-option]')) e.addEventListener('change', fuellen);
+    knopf.addEventListener('click', () => {
+      loesungen.textContent = '';
+      const bereich = von.value === '' && bis.value === '' ? '' : `${von.value}:${bis.value}`;
+      const r = engine.suchen(b.programm, zeilen(), feld.value, ergebnis.value, ziel.value, bereich);
+      const j = r.status === 0 ? JSON.parse(r.json) : null;
+      if (!j || !j.suche || !j.suche.loesungen || j.suche.loesungen.length === 0)
+        return melden(r.meldung || (j && j.meldung) || '');
+      const erste = j.suche.loesungen[0].text;
+      const liste = [j.suche.loesungen.length === 1 ? texte.gefunden
+        : j.suche.loesungen.length + texte.loesungen];
+      for (const l of j.suche.loesungen) {
+        feldElement(feld.value).value = l.text;
+        const x = JSON.parse(engine.rechnen(b.programm, zeilen()).json || '{"ergebnisse":[]}');
+        const a = x.ergebnisse.find((e) => e.name === ergebnis.value);
+        liste.push(`${feld.value} = ${l.text}  (${ergebnis.value} = ${a ? a.text.trim() : '?'})`);
+      }
+      feldElement(feld.value).value = erste;
+      loesungen.textContent = liste.join('\n');
+      rechnen();
+    });
+    fuellen();
+    return teil;
+  }
+
+  // "Katalog": an entry of a built-in table into its fields, as if typed.
+  function katalogBauen() {
+    let tabellen;
+    try {
+      tabellen = JSON.parse(engine.kataloge(b.programm) || '{}').tabellen || [];
+    } catch (x) {
+      tabellen = [];
+    }
+    if (tabellen.length === 0) return null;
+    const tabelle = element('select', { id: 'katalog-tabelle' },
+      ...tabellen.map((t) => element('option', { value: t.name, text: t.titel })));
+    const eintrag = element('select', { id: 'katalog-eintrag' });
+    const setzt = element('p', { id: 'katalog-setzt', className: 'loesungen' });
+    const eintraege = () => {
+      const t = tabellen.find((x) => x.name === tabelle.value);
+      eintrag.replaceChildren(...t.eintraege.map((e) => element('option', { value: e.bezeichnung, text: e.bezeichnung })));
+      zeigen();
+    };
+    const zeigen = () => {
+      const t = tabellen.find((x) => x.name === tabelle.value);
+      const e = t.eintraege.find((x) => x.bezeichnung === eintrag.value);
+      setzt.textContent = e ? 'Setzt: ' + Object.entries(e.felder).map(([n, w]) => `${n} = ${w}`).join(', ') : '';
+    };
+    tabelle.addEventListener('change', eintraege);
+    eintrag.addEventListener('change', zeigen);
+    const knopf = element('button', { type: 'button', id: 'katalog-uebernehmen', text: 'Uebernehmen' });
+    knopf.addEventListener('click', () => {
+      const r = engine.katalog(b.programm, zeilen(), `${tabelle.value}:${eintrag.value}`);
+      if (r.status !== 0) return melden(r.meldung);
+      eintragen(r.zeilen.split('\n').filter((z) => z !== ''));
+      melden();
+    });
+    const teil = element('details', { id: 'katalog' }, element('summary', { text: 'Katalog' }),
+      element('div', { className: 'felder' }, zeileBauen('katalog-tabelle', 'Tabelle', tabelle),
+        zeileBauen('katalog-eintrag', 'Eintrag', eintrag)),
+      setzt, element('div', { className: 'knoepfe' }, knopf));
+    eintraege();
+    return teil;
   }
 
   function berichtSpeichern() {
