@@ -264,6 +264,94 @@ def links_pruefen(s):
         falsch('Link tarvex Qualitaet', f'{s.status()} {s.text("#meldung")!r}')
 
 
+def saetze_pruefen(s, ordner):
+    """Input sets: the download against --eingaben-schreiben, a set of the
+    command line read in and computed, crafted sets."""
+    s.oeffnen('#stalor')
+    s.eingeben('F', '4200')
+    s.waehlen('Knickfall', '3')
+    datei = os.path.join(ordner, '..', 'satz.stalor')
+    nativ('stalor', ['F=4200', 'Knickfall=3'], '--eingaben-schreiben', datei)
+    with open(datei, 'rb') as f:
+        erwartet = f.read()
+    if s.herunterladen('#eingaben-speichern', 'eingaben.stalor') != erwartet:
+        falsch('Eingaben speichern', 'der Satz weicht von --eingaben-schreiben ab')
+    zuweisungen = ['d=16', 'Qualitaet=8.8', 'Dehnschraube=ja', 'FAo=30000']
+    datei = os.path.join(ordner, '..', 'satz.tarvex')
+    nativ('tarvex', zuweisungen, '--eingaben-schreiben', datei)
+    s.programm('tarvex')
+    s.el('#satzdatei').send_keys(os.path.abspath(datei))
+    warten(lambda: s.el('input[name="d"]').get_property('value') == '16', 'd=16 aus dem Satz im Feld')
+    if not s.el('input[name="Dehnschraube"]').is_selected():
+        falsch('Eingaben oeffnen', 'Dehnschraube nicht gesetzt')
+    s.rechnen()
+    _, aus, _ = nativ('tarvex', zuweisungen)
+    if s.text('#bericht').encode() != aus:
+        falsch('Eingaben oeffnen', 'Bericht nach dem Satz weicht ab')
+    # A refused set changes nothing and says why.
+    s.programm('stalor')
+    s.eingeben('F', '4321')
+    boese = os.path.join(ordner, '..', 'boese.stalor')
+    with open(boese, 'w') as f:
+        f.write('[stalor]\n<script>alert(1)</script>"\'=1\n')
+    s.el('#satzdatei').send_keys(os.path.abspath(boese))
+    erwartet = 'Fehler beim Oeffnen!\nunbekannter Name "<script>alert(1)</script>"\'"'
+    warten(lambda: s.text('#meldung') != '', 'die Meldung zum abgelehnten Satz')
+    if s.text('#meldung') != erwartet or s.el('input[name="F"]').get_property('value') != '4321':
+        falsch('Satz mit <script> im Namen', repr(s.text('#meldung')))
+    # A set whose value is markup: only the field holds it, "Rechnen" refuses.
+    with open(boese, 'w') as f:
+        f.write('[stalor]\nF=<img src=x onerror=alert(1)>"\n')
+    s.el('#satzdatei').send_keys(os.path.abspath(boese))
+    warten(lambda: s.el('input[name="F"]').get_property('value').startswith('<img'), 'der Wert aus dem Satz im Feld F')
+    if s.rechnen() != 'abgelehnt' or s.d.find_elements(By.CSS_SELECTOR, 'img:not(#diagramm)') \
+            or len(s.d.find_elements(By.TAG_NAME, 'script')) != 3:
+        falsch('Satz mit Markup im Wert', s.status())
+
+
+def zusatz_pruefen(s):
+    """The diagram after each computation, the search, a catalogue entry."""
+    for programm in ('stalor', 'tarvex', 'lupran', 'kopdra', 'wendis'):
+        s.oeffnen('#' + programm)
+        ok = warten(lambda: s.d.execute_script(
+            "const b = document.getElementById('diagramm'); return b && b.complete && b.naturalWidth > 0"
+            " && b.src.startsWith('data:image/svg+xml')"), f'das Diagramm von {programm}')
+        if not ok:
+            falsch(programm, 'kein Diagramm')
+    # wendis's range refused: the window's message, no diagram.
+    s.eingeben('s1', '2')
+    s.rechnen()
+    if s.text('#meldung') != 'Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!' \
+            or s.el('#diagrammteil').is_displayed():
+        falsch('wendis s1 > s2', repr(s.text('#meldung')))
+    if s.d.find_elements(By.ID, 'zielwert'):
+        s.oeffnen('#stalor')
+        s.el('#zielwert summary').click()
+        Select(s.el('#suche-ergebnis')).select_by_value('F_max_zul')
+        Select(s.el('#suche-feld')).select_by_value('l1')
+        s.el('#suche-ziel').send_keys('1000')
+        s.el('#suchen').click()
+        warten(lambda: s.text('#suche-loesungen'), 'die Loesungen der Suche')
+        _, aus, _ = nativ('stalor', ['--suche', 'l1', 'F_max_zul=1000'], '--format', 'json')
+        l1 = json.loads(aus)['suche']['loesungen'][0]['text']
+        if s.el('input[name="l1"]').get_property('value') != l1 or s.status() != 'berechnet':
+            falsch('Zielwert suchen', f'l1 {s.el("input[name=l1]").get_property("value")} gegen {l1}')
+        _, aus, _ = nativ('stalor', [f'l1={l1}'])
+        if s.text('#bericht').encode() != aus:
+            falsch('Zielwert suchen', 'Bericht weicht ab')
+    if s.d.find_elements(By.ID, 'katalog'):
+        s.oeffnen('#stalor')
+        s.el('#katalog summary').click()
+        Select(s.el('#katalog-tabelle')).select_by_value('ipe')
+        Select(s.el('#katalog-eintrag')).select_by_value('IPE 100')
+        s.el('#katalog-uebernehmen').click()
+        _, aus, _ = nativ('stalor', ['--katalog', 'ipe:IPE 100'], '--format', 'json')
+        texte = {e['name']: e['text'] for e in json.loads(aus)['eingaben']}
+        for name in ('A', 'I'):
+            if s.el(f'input[name="{name}"]').get_property('value') != texte[name]:
+                falsch('Katalog ipe:IPE 100', f'{name} nicht {texte[name]}')
+
+
 def eigenschaften_pruefen(s):
     s.oeffnen()
     # Before a computation the report is refused with the window's text.
@@ -302,7 +390,9 @@ def abschnitt(was, t0=[time.monotonic()]):
 
 
 def main():
-    with tempfile.TemporaryDirectory() as ordner:
+    with tempfile.TemporaryDirectory() as tmp:
+        ordner = os.path.join(tmp, 'herunter')
+        os.mkdir(ordner)
         s = Seite(ordner)
         try:
             s.oeffnen()
@@ -343,6 +433,12 @@ def main():
             abschnitt('zufaellige Faelle')
             links_pruefen(s)
             abschnitt('Links')
+            if s.d.find_elements(By.ID, 'eingaben-oeffnen'):
+                saetze_pruefen(s, ordner)
+                abschnitt('Eingabesaetze')
+            if s.d.find_elements(By.ID, 'diagramm'):
+                zusatz_pruefen(s)
+                abschnitt('Diagramm, Suche, Katalog')
             print(f'{anzahl} Faelle, {len(fehler)} falsch')
         finally:
             s.d.quit()
