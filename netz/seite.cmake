@@ -1,5 +1,5 @@
 # Puts the page together as one file: the template netz/seite.html with the
-# style, the two scripts and the module as base64 put in, and the
+# style, the two scripts and the module gzipped as base64 put in, and the
 # Content-Security-Policy allowing exactly these scripts and this style by
 # their SHA-256.
 #   cmake -DVORLAGE=seite.html -DSTIL=seite.css -DGLUE=maschinenelemente.js
@@ -38,9 +38,12 @@ file(READ "${GLUE}" glue)
 file(READ "${SEITE}" skript)
 # The module for node too ends with its export; the page needs no module.
 string(REPLACE "if (typeof module !== 'undefined') module.exports = maschinenelemente;" "" glue "${glue}")
-execute_process(COMMAND base64 -w 0 "${MODUL}" OUTPUT_VARIABLE modul RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "base64 ${MODUL}: ${status}")
+# The module gzipped (the browser unpacks it with its DecompressionStream),
+# then as base64.
+execute_process(COMMAND gzip -9 -n -c "${MODUL}" COMMAND base64 -w 0
+                OUTPUT_VARIABLE modul RESULTS_VARIABLE status)
+if(NOT status STREQUAL "0;0")
+  message(FATAL_ERROR "gzip | base64 ${MODUL}: ${status}")
 endif()
 
 csp_hash("${glue}" h_glue)

@@ -250,7 +250,8 @@
     const d = engine.diagramm(b.programm, z.join('\n'), 800, 500);
     if (d.status !== 0) {
       diagrammLeeren();
-      melden(d.meldung);
+      // The module words it for a command line, in one line.
+      melden(d.meldung === texte.fehler_bereich.replaceAll('\n', ': ') ? texte.fehler_bereich : d.meldung);
       return;
     }
     bild.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(d.svg);
@@ -481,10 +482,12 @@
 
   async function start() {
     try {
-      const text = $('modul').textContent.trim();
-      const roh = atob(text);
-      const bytes = new Uint8Array(roh.length);
-      for (let i = 0; i < roh.length; ++i) bytes[i] = roh.charCodeAt(i);
+      // The module gzipped, as base64.
+      const roh = atob($('modul').textContent.trim());
+      const gepackt = new Uint8Array(roh.length);
+      for (let i = 0; i < roh.length; ++i) gepackt[i] = roh.charCodeAt(i);
+      const bytes = await new Response(new Blob([gepackt]).stream()
+        .pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
       engine = await maschinenelemente(bytes);
     } catch (x) {
       melden('Der Rechenkern liess sich nicht laden: ' + x.message);
