@@ -384,10 +384,31 @@
       eintragen(r.zeilen.split('\n').filter((z) => z !== ''));
       melden();
     });
+    // "Auslegen": the first entry of the table that passes every check and
+    // condition (ERGEBNIS>=WERT, ERGEBNIS<=WERT, separated by blanks) with
+    // the other inputs as they stand.
+    const bedingungen = element('input', { type: 'text', id: 'katalog-bedingungen', autocomplete: 'off' });
+    const liste = element('pre', { id: 'katalog-auslegung' });
+    const auslegen = element('button', { type: 'button', id: 'katalog-auslegen', text: 'Auslegen' });
+    if (!engine.auslegung) auslegen.hidden = true;
+    auslegen.addEventListener('click', () => {
+      const r = engine.auslegung(b.programm, zeilen(), tabelle.value,
+                                 bedingungen.value.trim().split(/\s+/).filter((x) => x !== '').join('\n'));
+      liste.textContent = r.text;
+      const j = r.json ? JSON.parse(r.json) : null;
+      if (!j || !j.gewaehlt) return melden(r.meldung);
+      const k = engine.katalog(b.programm, zeilen(), `${tabelle.value}:${j.gewaehlt}`);
+      if (k.status !== 0) return melden(k.meldung);
+      eintragen(k.zeilen.split('\n').filter((z) => z !== ''));
+      eintrag.value = j.gewaehlt;
+      zeigen();
+      melden();
+    });
     const teil = element('details', { id: 'katalog' }, element('summary', { text: 'Katalog' }),
       element('div', { className: 'felder' }, zeileBauen('katalog-tabelle', 'Tabelle', tabelle),
-        zeileBauen('katalog-eintrag', 'Eintrag', eintrag)),
-      setzt, element('div', { className: 'knoepfe' }, knopf));
+        zeileBauen('katalog-eintrag', 'Eintrag', eintrag),
+        zeileBauen('katalog-bedingungen', 'Bedingungen', bedingungen)),
+      setzt, element('div', { className: 'knoepfe' }, knopf, auslegen), liste);
     eintraege();
     return teil;
   }

@@ -350,6 +350,17 @@ def zusatz_pruefen(s):
         for name in ('A', 'I'):
             if s.el(f'input[name="{name}"]').get_property('value') != texte[name]:
                 falsch('Katalog ipe:IPE 100', f'{name} nicht {texte[name]}')
+        # Design: the entry the command line chooses, put in.
+        if s.el('#katalog-auslegen').is_displayed():
+            s.eingeben('l1', '3000')
+            s.el('#katalog-bedingungen').send_keys('F_max_zul>=20000')
+            s.el('#katalog-auslegen').click()
+            _, aus, _ = nativ('stalor', ['l1=3000', '--auslegung', 'ipe', 'F_max_zul>=20000'], '--format', 'json')
+            gewaehlt = json.loads(aus)['gewaehlt']
+            _, aus, _ = nativ('stalor', ['l1=3000', '--katalog', f'ipe:{gewaehlt}'], '--format', 'json')
+            texte = {e['name']: e['text'] for e in json.loads(aus)['eingaben']}
+            warten(lambda: s.el('input[name="A"]').get_property('value') == texte['A'],
+                   f'A von {gewaehlt} nach "Auslegen"')
 
 
 def eigenschaften_pruefen(s):
