@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Time of a design over the largest tables: the whole program (start,
-# catalogues read, every entry computed with its checks, the listing
-# written), best and median of 21 runs each, against the bare start of the
-# program printing its help.  Builds optimised into build-bench/.
+# Time of a design: first in the process, one call of the command line over
+# every built-in table (and the walk over its entries alone), median and
+# best of 51 runs, on one core; then over the largest tables as the whole
+# program (start, catalogues read, every entry computed with its checks, the
+# listing written), best and median of 21 runs each, against the bare start
+# of the program printing its help.  Builds optimised into build-bench/.
 #   bash bench/auslegung.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j2 --target maschinenelemente >/dev/null
+cmake --build build-bench -j2 --target maschinenelemente auslegung_zeit >/dev/null
 m=build-bench/maschinenelemente
+
+echo "Im Prozess, auf einem Kern:"
+taskset -c 0 build-bench/auslegung_zeit || true
+echo
+echo "Als ganzes Programm:"
 
 # zeiten ARGS...: best and median wall time in ms of 21 runs.
 zeiten() {

@@ -11,7 +11,8 @@
 # of the numbers and its target ERGEBNIS= one of the results that
 # "maschinenelemente PROGRAMM --ergebnisnamen" lists (NAME<TAB>BESCHRIFTUNG<TAB>EINHEIT).
 # After --katalog, TABELLE:EINTRAG of every entry "maschinenelemente PROGRAMM
-# --kataloge" lists (a table's line NAME<TAB>..., its entries <TAB>EINTRAG<TAB>...);
+# --kataloge" lists (a table's line NAME<TAB>TITEL<TAB>DATEI[<TAB>KENNWERT],
+# its entries <TAB>EINTRAG<TAB>...), with ":KENNWERT=" where the table needs one;
 # after --auslegung, the table's NAME.
 # Needs the helpers of bash-completion.
 
@@ -30,15 +31,19 @@ _maschinenelemente_ergebnisse()
 _maschinenelemente_katalog()
 {
     # <command> <program>: TABELLE:EINTRAG of every catalogue entry
-    local zeile tabelle=
+    local zeile tabelle= kennwert= felder
     while IFS= read -r zeile; do
         case $zeile in
             '#'*) ;;
             $'\t'*)
                 zeile=${zeile#$'\t'}
-                printf '%s\n' "$tabelle:${zeile%%$'\t'*}"
+                printf '%s\n' "$tabelle:${zeile%%$'\t'*}${kennwert:+:$kennwert=}"
                 ;;
-            *) tabelle=${zeile%%$'\t'*} ;;
+            *)
+                IFS=$'\t' read -r -a felder <<< "$zeile"
+                tabelle=${felder[0]}
+                kennwert=${felder[3]-}
+                ;;
         esac
     done < <("$1" "$2" --kataloge 2>/dev/null)
 }
@@ -97,6 +102,8 @@ _maschinenelemente()
             done < <(_maschinenelemente_katalog "$1" "$programm")
             __ltrim_colon_completions "$cur"
             compopt -o filenames
+            # An entry that still needs its Kennwert's value: no blank yet.
+            [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace
             return
             ;;
         --auslegung)

@@ -36,6 +36,11 @@ bool nutzer_zuordnung(const KvKatalog& k, size_t zeile, const KvKatalogLage&,
 
 } // namespace
 
+std::string kv_ohne_kataloge(const KvRechner& r)
+{
+    return std::string(r.name) + " hat keine Kataloge";
+}
+
 std::string kv_katalog_nutzerordner()
 {
     const char* daten = std::getenv("XDG_DATA_HOME");
@@ -201,14 +206,22 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
         fehler = "erwartet TABELLE:EINTRAG";
         return false;
     }
-    const std::string_view name = wahl.substr(0, d), bezeichnung = wahl.substr(d + 1);
+    const std::string_view name = wahl.substr(0, d);
+    std::string_view bezeichnung = wahl.substr(d + 1), kennwert;
     const KvKatalog* t = kv_katalog_finden(k, name);
     if (!t) {
         fehler = k.tabellen.empty()
-                     ? std::string(r.name) + " hat keine Kataloge"
+                     ? kv_ohne_kataloge(r)
                      : "keine Tabelle \"" + std::string(name) + "\" fuer " + r.name
                            + " (--kataloge zeigt die Tabellen)";
         return false;
+    }
+    if (!t->kennwert.name.empty()) {
+        const std::string nach = ":" + t->kennwert.name + "=";
+        if (const size_t p = bezeichnung.rfind(nach); p != bezeichnung.npos) {
+            kennwert = bezeichnung.substr(p + nach.size());
+            bezeichnung = bezeichnung.substr(0, p);
+        }
     }
     const int i = kv_katalog_eintrag_index(*t, bezeichnung);
     if (i < 0) {
@@ -216,10 +229,42 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
         return false;
     }
     KvKatalogEintrag e;
-    const KvKatalogLage lage{r, eingaben, k, vorher};
+    const KvKatalogLage lage{r, eingaben, k, vorher, kennwert};
     if (!kv_katalog_eintrag(*t, static_cast<size_t>(i), lage, e, fehler))
         return false;
     kv_katalog_anwenden(r, e, eingaben);
-    vorher.push_back({t->name, std::string(bezeichnung)});
+    vorher.push_back({t->name, std::string(bezeichnung), std::string(kennwert), e.felder, e.hinweis});
     return true;
+}
+
+std::vector<KvKatalogWahl> kv_katalog_verwendet(const KvRechner& r, const KvEingaben& eingaben,
+                                                const std::vector<KvKatalogWahl>& vorher)
+{
+    std::vector<KvKatalogWahl> v;
+    for (const KvKatalogWahl& w : vorher) {
+        const bool gilt = !w.felder.empty()
+                          && std::all_of(w.felder.begin(), w.felder.end(), [&](const KvKatalogFeld& f) {
+                                 const int i = kv_eingabe_index(r, f.name);
+                                 return i >= 0 && eingaben.texte[i] == f.wert;
+                             });
+        if (gilt)
+            v.push_back(w);
+    }
+    return v;
+}
+
+std::string kv_katalog_zeile(const KvKataloge& k, const KvKatalogWahl& w)
+{
+    std::string t = "Katalog " + w.tabelle;
+    if (const KvKatalog* tab = kv_katalog_finden(k, w.tabelle))
+        t += " (" + tab->titel + ", " + (tab->eigene ? "eigene Tabelle " : "") + tab->datei + ")";
+    t += ": " + w.bezeichnung;
+    if (!w.kennwert.empty())
+        if (const KvKatalog* tab = kv_katalog_finden(k, w.tabelle))
+            t += " mit " + tab->kennwert.name + " = " + w.kennwert + " " + tab->kennwert.einheit;
+    for (size_t i = 0; i < w.felder.size(); ++i)
+        t += (i ? ", " : ": ") + w.felder[i].name + " = " + w.felder[i].wert;
+    if (!w.hinweis.empty())
+        t += " (" + w.hinweis + ")";
+    return t;
 }

@@ -19,10 +19,14 @@ struct KvKatalogFeld {
     std::string wert;
 };
 
-// An entry chosen: its table and designation.
+// An entry chosen: its table and designation; once applied, the value the
+// user gave for the table's Kennwert, and the fields it set with the note.
 struct KvKatalogWahl {
     std::string tabelle;
     std::string bezeichnung;
+    std::string kennwert = {};
+    std::vector<KvKatalogFeld> felder = {};
+    std::string hinweis = {};
 };
 
 // What the values of an entry may depend on: the inputs as they stand and
@@ -33,6 +37,7 @@ struct KvKatalogLage {
     const KvEingaben& eingaben;
     const KvKataloge& kataloge;
     const std::vector<KvKatalogWahl>& vorher; // oldest first
+    std::string_view kennwert = {};           // the text given for the table's Kennwert
 };
 
 // What an entry sets, with a note where a value was derived or chosen.
@@ -46,6 +51,14 @@ struct KvKatalogEintrag {
 using KvKatalogZuordnung = bool (*)(const KvKatalog& k, size_t zeile, const KvKatalogLage& lage,
                                     KvKatalogEintrag& aus, std::string& fehler);
 
+// A value an entry needs that its table lacks, brought by the user from the
+// product's data sheet (an oil's viscosity at 100 degC).
+struct KvKatalogKennwert {
+    std::string name; // empty: the table needs none
+    std::string beschriftung;
+    std::string einheit;
+};
+
 struct KvKatalog {
     std::string name;   // what --katalog names: "regelgewinde", "hausnormen"
     std::string titel;
@@ -57,6 +70,7 @@ struct KvKatalog {
     KvKatalogZuordnung zuordnung = nullptr;
     std::string spalte; // the column a built-in mapping takes its value from
     std::string inhalt; // what its entries fill, in a few words
+    KvKatalogKennwert kennwert;
 };
 
 struct KvKataloge {
@@ -64,6 +78,9 @@ struct KvKataloge {
     // The user tables refused: "file:line: reason", one each.
     std::vector<std::string> abgelehnt;
 };
+
+// "kopdra hat keine Kataloge": what a calculator without tables says.
+std::string kv_ohne_kataloge(const KvRechner& r);
 
 // The user's folder: $XDG_DATA_HOME/maschinenelemente/kataloge, or
 // ~/.local/share/maschinenelemente/kataloge; empty when neither is set.
@@ -90,9 +107,19 @@ bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage&
 // Sets the fields' texts.
 void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben);
 
-// Looks up and applies one choice "TABELLE:EINTRAG" and notes it in vorher;
-// false with the reason in German (unknown table or entry, an entry not
-// usable here).
+// Looks up and applies one choice "TABELLE:EINTRAG" (for a table with a
+// Kennwert "TABELLE:EINTRAG:NAME=WERT") and notes it with the fields it set
+// in vorher; false with the reason in German (unknown table or entry, an
+// entry not usable here).
 bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
                         KvEingaben& eingaben, std::vector<KvKatalogWahl>& vorher,
                         std::string& fehler);
+
+// The entries of vorher whose texts the inputs still hold in every field
+// they set, oldest first: what a record or the JSON names as used.
+std::vector<KvKatalogWahl> kv_katalog_verwendet(const KvRechner& r, const KvEingaben& eingaben,
+                                                const std::vector<KvKatalogWahl>& vorher);
+
+// One line naming an entry used: "Katalog regelgewinde (TITEL, DATEI): M16:
+// d = 16, P = 2, ...", its Kennwert and note after it.
+std::string kv_katalog_zeile(const KvKataloge& k, const KvKatalogWahl& w);

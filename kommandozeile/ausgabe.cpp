@@ -143,7 +143,7 @@ const char* kv_status_text(KvStatus s)
 
 void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
                        const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug,
-                       const KvJsonSuche* suche)
+                       const KvJsonSuche* suche, const KvJsonZusatz* zusatz)
 {
     const std::string e1 = einzug + "  ";
     const bool ohne_loesung = suche && suche->ergebnis.status != KvSuchstatus::gefunden;
@@ -208,7 +208,35 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
         });
         o.ende();
     }
+    if (zusatz && berechnet) {
+        KvRechengang gang;
+        if (r.rechengang)
+            r.rechengang(stand, rechnung, gang);
+        aus += ",\n" + e1 + "\"pruefungen\": ";
+        kv_json_pruefungen_anhaengen(aus, gang.pruefungen);
+    }
+    if (zusatz && !zusatz->katalog.empty())
+        aus += ",\n" + e1 + "\"katalog\": " + zusatz->katalog;
     aus += "\n" + einzug + "}";
+}
+
+void kv_json_pruefungen_anhaengen(std::string& aus, const std::vector<KvPruefung>& pruefungen)
+{
+    aus += "[";
+    bool erste = true;
+    for (const KvPruefung& p : pruefungen) {
+        if (!p.mit_grenze)
+            continue;
+        aus += erste ? "" : ", ";
+        erste = false;
+        Objekt o{aus};
+        o.text("name", p.text);
+        o.zahl_oder_null("wert", true, p.wert);
+        o.zahl_oder_null("grenze", true, p.grenze);
+        o.wahr("erfuellt", p.erfuellt);
+        o.ende();
+    }
+    aus += "]";
 }
 
 void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::string& einzug)

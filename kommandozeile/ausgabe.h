@@ -22,10 +22,21 @@ struct KvJsonSuche {
     const KvSuchergebnis& ergebnis;
 };
 
+// What the JSON of a single computation adds to a study's points: the
+// member "pruefungen", the checks with a limit of its working ({"name",
+// "wert", "grenze", "erfuellt"}), and, when not empty, the member
+// "katalog" as the JSON of the entries its inputs hold.
+struct KvJsonZusatz {
+    std::string katalog;
+};
+
 // One computation as a JSON object, its lines indented by einzug.
 void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& eingaben,
                        const KvStand& stand, const KvRechnung& rechnung, const std::string& einzug,
-                       const KvJsonSuche* suche = nullptr);
+                       const KvJsonSuche* suche = nullptr, const KvJsonZusatz* zusatz = nullptr);
+
+// The checks with a limit as a JSON array on one line.
+void kv_json_pruefungen_anhaengen(std::string& aus, const std::vector<KvPruefung>& pruefungen);
 
 // What a calculator tells about itself, as one JSON object: its fields,
 // options, results and notes in window order with captions, units, defaults

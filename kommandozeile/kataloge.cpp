@@ -3,6 +3,66 @@
 #include "ausgabe.h"
 #include "zahlen.h"
 
+namespace {
+
+// {"NAME": "WERT", ...}
+void felder_json(std::string& t, const std::vector<KvKatalogFeld>& felder)
+{
+    t += "{";
+    for (size_t j = 0; j < felder.size(); ++j) {
+        if (j) t += ", ";
+        kv_json_text_anhaengen(t, felder[j].name);
+        t += ": ";
+        kv_json_text_anhaengen(t, felder[j].wert);
+    }
+    t += "}";
+}
+
+// "NAME": "TEXT" and the comma after it.
+void glied(std::string& t, const char* name, std::string_view text)
+{
+    t += std::string("\"") + name + "\": ";
+    kv_json_text_anhaengen(t, text);
+    t += ", ";
+}
+
+} // namespace
+
+std::string kv_katalog_json(const KvKataloge& k, const std::vector<KvKatalogWahl>& verwendet,
+                            const std::string& einzug)
+{
+    if (verwendet.empty())
+        return "";
+    std::string t = "[";
+    for (size_t i = 0; i < verwendet.size(); ++i) {
+        const KvKatalogWahl& w = verwendet[i];
+        const KvKatalog* tab = kv_katalog_finden(k, w.tabelle);
+        t += (i ? ",\n" : "\n") + einzug + "  {";
+        glied(t, "tabelle", w.tabelle);
+        glied(t, "bezeichnung", w.bezeichnung);
+        if (tab) {
+            glied(t, "titel", tab->titel);
+            glied(t, "datei", tab->datei);
+            glied(t, "quelle", tab->quelle);
+        }
+        t += "\"felder\": ";
+        felder_json(t, w.felder);
+        if (!w.kennwert.empty() && tab) {
+            t += ", \"kennwert\": {";
+            glied(t, "name", tab->kennwert.name);
+            t += "\"wert\": ";
+            kv_json_text_anhaengen(t, w.kennwert);
+            t += "}";
+        }
+        if (!w.hinweis.empty()) {
+            t += ", \"hinweis\": ";
+            kv_json_text_anhaengen(t, w.hinweis);
+        }
+        t += "}";
+    }
+    return t + "\n" + einzug + "]";
+}
+
 std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEingaben& eingaben,
                             const std::vector<KvKatalogWahl>& vorher, bool json)
 {
@@ -12,7 +72,7 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
         kv_json_text_anhaengen(t, r.name);
         t += ",\n  \"tabellen\": [";
     } else if (k.tabellen.empty()) {
-        return std::string(r.name) + " hat keine Kataloge.\n";
+        return kv_ohne_kataloge(r) + ".\n";
     }
     const KvKatalogLage lage{r, eingaben, k, vorher};
     for (size_t n = 0; n < k.tabellen.size(); ++n) {
@@ -21,14 +81,20 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
             t += n ? ",\n    {" : "\n    {";
             const std::pair<const char*, const std::string*> teile[] = {
                 {"name", &tab.name}, {"titel", &tab.titel}, {"quelle", &tab.quelle}, {"datei", &tab.datei}};
-            for (const auto& [schluessel, wert] : teile) {
-                t += std::string("\"") + schluessel + "\": ";
-                kv_json_text_anhaengen(t, *wert);
-                t += ", ";
+            for (const auto& [schluessel, wert] : teile)
+                glied(t, schluessel, *wert);
+            if (!tab.kennwert.name.empty()) {
+                t += "\"kennwert\": {";
+                glied(t, "name", tab.kennwert.name);
+                glied(t, "beschriftung", tab.kennwert.beschriftung);
+                t += "\"einheit\": ";
+                kv_json_text_anhaengen(t, tab.kennwert.einheit);
+                t += "}, ";
             }
             t += "\"eintraege\": [";
         } else {
-            t += tab.name + "\t" + tab.titel + "\t" + tab.datei + "\n";
+            t += tab.name + "\t" + tab.titel + "\t" + tab.datei
+                 + (tab.kennwert.name.empty() ? "" : "\t" + tab.kennwert.name) + "\n";
             size_t a = 0;
             while (!tab.quelle.empty() && a <= tab.quelle.size()) {
                 const size_t e = std::min(tab.quelle.find('\n', a), tab.quelle.size());
@@ -44,14 +110,8 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
             if (json) {
                 t += i ? ",\n      {\"bezeichnung\": " : "\n      {\"bezeichnung\": ";
                 kv_json_text_anhaengen(t, b);
-                t += ", \"felder\": {";
-                for (size_t j = 0; j < e.felder.size(); ++j) {
-                    if (j) t += ", ";
-                    kv_json_text_anhaengen(t, e.felder[j].name);
-                    t += ": ";
-                    kv_json_text_anhaengen(t, e.felder[j].wert);
-                }
-                t += "}";
+                t += ", \"felder\": ";
+                felder_json(t, e.felder);
                 if (!ok || !e.hinweis.empty()) {
                     t += ok ? ", \"hinweis\": " : ", \"fehler\": ";
                     kv_json_text_anhaengen(t, ok ? e.hinweis : fehler);
@@ -114,18 +174,9 @@ std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedi
         kv_json_text_anhaengen(t, x.bezeichnung);
         t += std::string(", \"erfuellt\": ") + (x.erfuellt ? "true" : "false") + ", \"verfehlt\": ";
         json_liste(t, x.verfehlt);
-        t += ", \"pruefungen\": [";
-        for (size_t j = 0; j < x.pruefungen.size(); ++j) {
-            const KvPruefung& p = x.pruefungen[j];
-            t += j ? ", {\"name\": " : "{\"name\": ";
-            kv_json_text_anhaengen(t, p.text);
-            t += ", \"wert\": ";
-            kv_kurz_anhaengen(t, p.wert);
-            t += ", \"grenze\": ";
-            kv_kurz_anhaengen(t, p.grenze);
-            t += std::string(", \"erfuellt\": ") + (p.erfuellt ? "true" : "false") + "}";
-        }
-        t += "]}";
+        t += ", \"pruefungen\": ";
+        kv_json_pruefungen_anhaengen(t, x.pruefungen);
+        t += "}";
     }
     t += a.eintraege.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return t;

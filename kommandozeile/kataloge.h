@@ -5,13 +5,22 @@
 
 #include <string>
 
-// Text: per table a line NAME<TAB>TITEL<TAB>DATEI, its provenance as lines
+// Text: per table a line NAME<TAB>TITEL<TAB>DATEI (and <TAB>KENNWERT for a
+// table whose entries need one, TABELLE:EINTRAG:KENNWERT=WERT), its provenance as lines
 // beginning with "# ", then one line per entry <TAB>BEZEICHNUNG<TAB>FELD=WERT
 // ... (blank-separated), or "nicht verwendbar: GRUND".  JSON:
 // {"programm", "tabellen": [{"name", "titel", "quelle", "datei",
-// "eintraege": [{"bezeichnung", "felder": {...}}]}]}.
+// ("kennwert": {"name", "beschriftung", "einheit"},) "eintraege":
+// [{"bezeichnung", "felder": {...}}]}]}.
 std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEingaben& eingaben,
                             const std::vector<KvKatalogWahl>& vorher, bool json);
+
+// The entries used (kv_katalog_verwendet) as the member "katalog" of a
+// computation's JSON: [{"tabelle", "bezeichnung", "titel", "datei",
+// "quelle", "felder": {...}, ("kennwert": {"name", "wert"},) ("hinweis")}],
+// one a line indented by einzug; empty when none.
+std::string kv_katalog_json(const KvKataloge& k, const std::vector<KvKatalogWahl>& verwendet,
+                            const std::string& einzug);
 
 #include "auslegung.h"
 

@@ -164,7 +164,7 @@ int Lauf::auslegen(const KvAufruf& a)
     const KvKatalog* t = kv_katalog_finden(kataloge_, a.auslegung);
     if (!t)
         throw falsch("--auslegung " + a.auslegung + ": "
-                     + (kataloge_.tabellen.empty() ? std::string(r_->name) + " hat keine Kataloge"
+                     + (kataloge_.tabellen.empty() ? kv_ohne_kataloge(*r_)
                                                    : "keine Tabelle \"" + a.auslegung + "\" fuer "
                                                          + r_->name + " (--kataloge zeigt die Tabellen)"));
     const KvAuslegung ergebnis = kv_auslegen(*r_, kataloge_, *t, eingaben_, gewaehlt_, bedingungen_);
@@ -362,6 +362,8 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
         KvNachweisAngaben angaben = kv_nachweis_jetzt();
         angaben.projekt = a.projekt;
         angaben.bearbeiter = a.bearbeiter;
+        for (const KvKatalogWahl& w : kv_katalog_verwendet(*r_, eingaben_, gewaehlt_))
+            angaben.katalog.push_back(kv_katalog_zeile(kataloge_, w));
         std::string fehler;
         if (!kv_nachweis_schreiben(*r_, eingaben_, kv_diagramm_zeichner(*r_), angaben,
                                    a.nachweis, fehler))
@@ -372,7 +374,8 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
         t = r_->bericht(stand, rechnung);
     } else if (format == "json") {
         const KvJsonSuche js{suche_ ? *suche_ : KvSuche{}, gefunden_};
-        kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "", suche_ ? &js : nullptr);
+        const KvJsonZusatz zusatz{kv_katalog_json(kataloge_, kv_katalog_verwendet(*r_, eingaben_, gewaehlt_), "  ")};
+        kv_json_anhaengen(t, *r_, eingaben_, stand, rechnung, "", suche_ ? &js : nullptr, &zusatz);
         t += "\n";
     } else {
         const KvCsv csv(*r_, eingaben_, stand, {});

@@ -194,7 +194,7 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     r.beta = r.beta * (180 / pi);
     kv_schritt(gang, "beta", "atan(sqrt(1 - eps * eps) * pi / (eps + eps)) * faktor * (180 / pi)",
                {{"eps", eps}, {"pi", pi}, {"faktor", faktor}}, r.beta, "Grad");
-    r.re = pi * e.d * e.rn / 60 * r.psi * e.d * 900 / (1000 * (e.eta + e.eta));
+    r.re = pi * e.d * e.rn / 60 * r.psi * e.d * LAGER_OELDICHTE / (1000 * (e.eta + e.eta));
     kv_schritt(gang, "re", "pi * d * rn / 60 * psi * d * 900 / (1000 * (eta + eta))",
                {{"pi", pi}, {"d", e.d}, {"rn", e.rn}, {"psi", r.psi}, {"eta", e.eta}}, r.re, "1");
     r.rs = 41.3 * std::sqrt(e.d / e.s);

@@ -8,6 +8,9 @@
 #include <array>
 #include <string>
 
+// The oil's density the Reynolds number assumes, kg/m^3.
+constexpr double LAGER_OELDICHTE = 900;
+
 // Oil feed and eccentricity method, as the option buttons set them.
 enum { SCHMIERLOCH_GEGENUEBER = 1001, SCHMIERLOCH_90_GRAD, RINGNUT,
        EPS_DIREKT, EPS_ITERATIV };

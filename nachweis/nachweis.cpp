@@ -77,7 +77,8 @@ void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
     s.linie();
 }
 
-void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand)
+void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
+              const std::vector<std::string>& katalog)
 {
     s.ueberschrift("Eingaben");
     s.zeile({"Eingabe", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
@@ -106,6 +107,8 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
         s.absatz("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): " + nicht_gelesen);
     if (!leer.text.empty())
         s.absatz("Nicht belegt und weggelassen (im Eingabesatz enthalten): " + leer.text);
+    for (const std::string& z : katalog)
+        s.absatz(z);
 }
 
 void rechengang(KvSatz& s, const KvRechengang& g)
@@ -255,7 +258,7 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
     {
         KvSatz s(cr);
         kopf(s, r, a);
-        eingaben(s, r, e, stand);
+        eingaben(s, r, e, stand, a.katalog);
         rechengang(s, gang);
         ergebnisse(s, r, e, rechnung);
         pruefungen(s, gang);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The diagram of a computation from the values as read (with the plot's
 // fields); false with the text of the window's message.
@@ -21,6 +22,8 @@ struct KvNachweisAngaben {
     std::string bearbeiter; // may be empty; also the PDF's author
     std::int64_t zeitpunkt = 0; // of the computation, seconds since 1970 (UTC)
     bool utc = false;           // the date in UTC, else in local time
+    // The catalogue entries the inputs hold, a line each (kv_katalog_zeile).
+    std::vector<std::string> katalog;
 };
 
 // The time to stamp a record with: SOURCE_DATE_EPOCH when it is set (a

@@ -93,7 +93,8 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
         return abbruch(FALSCH, kv_keine_zahl_text(*r, rechnung));
     if (rechnung.status == KvStatus::verweigert)
         return abbruch(VERWEIGERT, rechnung.meldung);
-    kv_json_anhaengen(json, *r, eingaben, stand, rechnung, "");
+    const KvJsonZusatz zusatz{};
+    kv_json_anhaengen(json, *r, eingaben, stand, rechnung, "", nullptr, &zusatz);
     json += "\n";
     bericht = r->bericht(stand, rechnung);
     return 0;

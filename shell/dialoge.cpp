@@ -175,6 +175,8 @@ int kv_c_nachweis_speichern()
         KvNachweisAngaben angaben = kv_gtk_letzte_rechnung_zeit();
         angaben.projekt = projekt;
         angaben.bearbeiter = bearbeiter;
+        if (e)
+            angaben.katalog = kv_gtk_katalog_zeilen(*e);
         std::string fehler;
         return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm, angaben,
                                     pdf, fehler);

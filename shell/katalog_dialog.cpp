@@ -36,7 +36,9 @@ bool eintrag(const KvKatalogDialog& k, KvKatalogEintrag& e, std::string& fehler)
         return false;
     }
     const KvEingaben jetzt = kv_gtk_eingaben_lesen();
-    return kv_katalog_eintrag(*t, static_cast<size_t>(i), {rechner(), jetzt, k.kataloge, genommen}, e, fehler);
+    const std::string_view kennwert = t->kennwert.name.empty() ? "" : gtk_entry_get_text(GTK_ENTRY(k.kennwert));
+    return kv_katalog_eintrag(*t, static_cast<size_t>(i), {rechner(), jetzt, k.kataloge, genommen, kennwert},
+                              e, fehler);
 }
 
 void zeigen(KvKatalogDialog& k)
@@ -62,6 +64,11 @@ void eintrag_gewechselt(GtkComboBox*, gpointer daten)
     zeigen(*static_cast<KvKatalogDialog*>(daten));
 }
 
+void kennwert_gewechselt(GtkEditable*, gpointer daten)
+{
+    zeigen(*static_cast<KvKatalogDialog*>(daten));
+}
+
 void tabelle_gewechselt(GtkComboBox*, gpointer daten)
 {
     auto& k = *static_cast<KvKatalogDialog*>(daten);
@@ -75,6 +82,12 @@ void tabelle_gewechselt(GtkComboBox*, gpointer daten)
                                       std::string(kv_katalog_bezeichnung(*t, i)).c_str());
         q = (t->eigene ? "Eigene Tabelle: " : "Datei: ") + t->datei + "\nSetzt: " + t->inhalt + "\n\n" + t->quelle;
     }
+    const bool kennwert = t && !t->kennwert.name.empty();
+    const std::string b = kennwert ? t->kennwert.name + " / " + t->kennwert.einheit : "Kennwert";
+    gtk_label_set_text_with_mnemonic(GTK_LABEL(k.kennwert_beschriftung), ("_" + b).c_str());
+    gtk_widget_set_tooltip_text(k.kennwert, kennwert ? t->kennwert.beschriftung.c_str()
+                                                     : "Diese Tabelle braucht keinen Kennwert");
+    gtk_widget_set_sensitive(k.kennwert, kennwert);
     gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(k.quelle)), q.c_str(), -1);
     gtk_combo_box_set_active(GTK_COMBO_BOX(k.eintrag), 0);
 }
@@ -126,21 +139,29 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     gtk_widget_set_tooltip_text(k->bedingungen, "Bedingungen an Ergebnisse fuer \"Auslegen\", "
                                 "z. B. F>=1000 (durch Leerzeichen getrennt)");
 
-    GtkWidget* tab = kv_gtk_tabelle(6, 2);
+    k->kennwert = gtk_entry_new();
+    k->kennwert_beschriftung = gtk_label_new("");
+    gtk_misc_set_alignment(GTK_MISC(k->kennwert_beschriftung), 0, 0.5);
+    gtk_label_set_mnemonic_widget(GTK_LABEL(k->kennwert_beschriftung), k->kennwert);
+
+    GtkWidget* tab = kv_gtk_tabelle(7, 2);
     kv_gtk_zeile(tab, 0, "_Tabelle", k->tabelle);
-    kv_gtk_zeile(tab, 1, "_Eintrag", k->eintrag);
-    kv_gtk_zelle(tab, k->felder, 0, 2, 2);
+    kv_gtk_zelle(tab, k->kennwert_beschriftung, 0, 1);
+    kv_gtk_zelle(tab, k->kennwert, 1, 1);
+    kv_gtk_zeile(tab, 2, "_Eintrag", k->eintrag);
+    kv_gtk_zelle(tab, k->felder, 0, 3, 2);
     GtkWidget* q = gtk_label_new_with_mnemonic("_Quelle");
     gtk_misc_set_alignment(GTK_MISC(q), 0, 0);
     gtk_label_set_mnemonic_widget(GTK_LABEL(q), k->quelle);
-    kv_gtk_zelle(tab, q, 0, 3);
-    kv_gtk_zelle(tab, rollen, 1, 3);
-    kv_gtk_zeile(tab, 4, "_Bedingungen", k->bedingungen);
-    kv_gtk_zelle(tab, k->abgelehnt, 0, 5, 2);
+    kv_gtk_zelle(tab, q, 0, 4);
+    kv_gtk_zelle(tab, rollen, 1, 4);
+    kv_gtk_zeile(tab, 5, "_Bedingungen", k->bedingungen);
+    kv_gtk_zelle(tab, k->abgelehnt, 0, 6, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(k->dialog)->vbox), tab, TRUE, TRUE, 3);
 
     g_signal_connect(k->tabelle, "changed", G_CALLBACK(tabelle_gewechselt), k);
     g_signal_connect(k->eintrag, "changed", G_CALLBACK(eintrag_gewechselt), k);
+    g_signal_connect(k->kennwert, "changed", G_CALLBACK(kennwert_gewechselt), k);
     gtk_combo_box_set_active(GTK_COMBO_BOX(k->tabelle), 0);
     gtk_widget_show_all(tab);
     gtk_widget_grab_focus(k->eintrag);
@@ -160,10 +181,24 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k)
     for (const KvKatalogFeld& f : e.felder)
         gtk_entry_set_text(GTK_ENTRY(w.felder[kv_eingabe_index(rechner(), f.name)]), f.wert.c_str());
     const KvKatalog* t = tabelle(k);
-    genommen.push_back({t->name, std::string(kv_katalog_bezeichnung(
-                                     *t, gtk_combo_box_get_active(GTK_COMBO_BOX(k.eintrag))))});
+    const std::string kennwert = t->kennwert.name.empty() ? "" : gtk_entry_get_text(GTK_ENTRY(k.kennwert));
+    genommen.push_back({t->name,
+                        std::string(kv_katalog_bezeichnung(*t, gtk_combo_box_get_active(GTK_COMBO_BOX(k.eintrag)))),
+                        kennwert, e.felder, e.hinweis});
     zeigen(k);
     return true;
+}
+
+std::vector<std::string> kv_gtk_katalog_zeilen(const KvEingaben& e)
+{
+    std::vector<std::string> z;
+    const std::vector<KvKatalogWahl> v = kv_katalog_verwendet(rechner(), e, genommen);
+    if (v.empty())
+        return z;
+    const KvKataloge k = kv_kataloge(rechner(), kv_katalog_nutzerordner());
+    for (const KvKatalogWahl& w : v)
+        z.push_back(kv_katalog_zeile(k, w));
+    return z;
 }
 
 bool kv_gtk_katalog_auslegen(KvKatalogDialog& k)

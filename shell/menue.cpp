@@ -168,8 +168,16 @@ GtkWidget* kv_gtk_menue_leiste()
     taste(rechnen, GDK_KP_Enter, strg, false);
     if (kv_programm->eingabe_widgets)
         kv_gtk_menuepunkt({"Berechnung", "_Zielwert suchen...", kv_c_zielwert_suchen, GDK_g, strg});
-    if (kv_programm->eingabe_widgets && kv_gtk_hat_kataloge())
-        kv_gtk_menuepunkt({"Berechnung", "_Katalog...", kv_c_katalog, GDK_k, strg});
+    if (kv_programm->eingabe_widgets) {
+        // Without tables the entry stays where a user looks for it, greyed,
+        // and says why.
+        GtkWidget* k = kv_gtk_menuepunkt({"Berechnung", "_Katalog...", kv_c_katalog, GDK_k, strg});
+        if (!kv_gtk_hat_kataloge()) {
+            gtk_widget_set_sensitive(k, FALSE);
+            gtk_widget_set_tooltip_text(k, (kv_ohne_kataloge(*kv_programm->rechner)
+                                            + ": seine Werte haengen vom Erzeugnis des Herstellers ab.").c_str());
+        }
+    }
 
     taste(knopf_eintrag(menue("Hilfe"), "_Info", &pButton_info), GDK_F1, GdkModifierType(0));
 

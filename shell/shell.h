@@ -155,6 +155,8 @@ struct KvKatalogDialog {
     GtkWidget* quelle;    // text view: the table's file and provenance
     GtkWidget* abgelehnt; // label: the user tables refused, with file, line and reason
     GtkWidget* bedingungen; // entry: ERGEBNIS>=WERT ... of a design, blank-separated
+    GtkWidget* kennwert;    // entry: the table's Kennwert (an oil's nu100), insensitive without one
+    GtkWidget* kennwert_beschriftung; // its caption, after the table's Kennwert
     KvKataloge kataloge;
 };
 // The dialog's answer for "Auslegen".
@@ -174,6 +176,9 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k);
 // the dialog (a bad condition, none passes); the window never changes.
 bool kv_gtk_katalog_auslegen(KvKatalogDialog& k);
 int kv_c_katalog(); // the menu entry: runs the dialog until closed
+// The entries taken with "Uebernehmen" whose texts the inputs e still hold,
+// a line each, as the calculation record names them.
+std::vector<std::string> kv_gtk_katalog_zeilen(const KvEingaben& e);
 
 // Input sets in the window (eingabesaetze.cpp).
 KvEingaben kv_gtk_eingaben_lesen();                 // what the window holds now

@@ -140,6 +140,10 @@ erwarte "maschinenelemente tarvex --katalog regelg" "$(printf 'regelgewinde:M%s 
 erwarte "maschinenelemente tarvex --katalog regelgewinde:M3" "M30 M33 M36"
 erwarte "maschinenelemente tarvex --katalog=bohrung_f" "$(printf 'bohrung_fein:M%s ' 4 5 6 8 10 12 14 16 18 20 22 24 27 30 36)"
 erwarte "maschinenelemente kopdra --katalog " ""
+# An oil grade asks for the nu100 of its data sheet.
+vervollstaendige "maschinenelemente lupran --katalog oel_iso_vg:VG"
+printf '%s\n' "$ergebnis" | grep -qx 'VG 32:nu100=' && [ "$(printf '%s\n' "$ergebnis" | wc -l)" = 13 ] ||
+  falsch "lupran --katalog oel_iso_vg:VG completes to [$ergebnis]"
 erwarte "maschinenelemente wendis --auslegung " "tellerfedern_a"
 erwarte "maschinenelemente stalor --auslegung=ipe" "ipe ipe_starke_achse"
 

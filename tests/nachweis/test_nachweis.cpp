@@ -162,6 +162,36 @@ TEST_F(Nachweis, TextEnthaeltAllesUndDerEingabesatzRechnetGleich)
     }
 }
 
+// The catalogue entries the inputs hold are named in the inputs, a line
+// each with table, file, designation and the fields set; one whose field
+// was given over it is not.
+TEST_F(Nachweis, NenntDieVerwendetenKatalogeintraege)
+{
+    const std::string pdf = ordner + "/katalog.pdf";
+    const Ausgang a = programm_starten({"stalor", "--katalog", "ipe:IPE 240", "--katalog", "baustahl:S235",
+                                        "--nachweis", pdf});
+    ASSERT_EQ(a.status, 0) << a.fehler;
+    EXPECT_EQ(a.aus, programm_starten({"stalor", "--katalog", "ipe:IPE 240", "--katalog", "baustahl:S235"}).aus);
+    std::string text = pdf_text(pdf);
+    const size_t eingaben = text.find("Eingaben"), ergebnisse = text.find("Ergebnisse Ergebnis");
+    const size_t ipe = text.find(einfach("Katalog ipe (IPE-Traeger, Knicken um die schwache Achse, "
+                                         "sections_ipe.csv): IPE 240: A = 3912, I = 2836000"));
+    const size_t stahl = text.find("Katalog baustahl (");
+    EXPECT_NE(ipe, std::string::npos) << text;
+    EXPECT_NE(stahl, std::string::npos) << text;
+    EXPECT_TRUE(eingaben < ipe && ipe < stahl && stahl < ergebnisse) << text;
+    EXPECT_NE(text.find("E = 210000, Re = 235 (Re = ReH fuer Erzeugnisdicken bis 16 mm (Flanschdicke "
+                        "tf = 9.8 mm von IPE 240))"), std::string::npos) << text;
+
+    ASSERT_EQ(programm_starten({"stalor", "--katalog", "ipe:IPE 240", "--katalog", "baustahl:S235", "I=2836001",
+                                "--nachweis", pdf}).status, 0);
+    text = pdf_text(pdf);
+    EXPECT_EQ(text.find("Katalog ipe"), std::string::npos);
+    EXPECT_NE(text.find("Katalog baustahl"), std::string::npos);
+    ASSERT_EQ(programm_starten({"stalor", "--nachweis", pdf}).status, 0);
+    EXPECT_EQ(pdf_text(pdf).find("Katalog "), std::string::npos);
+}
+
 TEST_F(Nachweis, GleicheBytesSchriftenEingebettetA4)
 {
     for (const Fall& f : {FAELLE[1], FAELLE[3], FAELLE[7], FAELLE[9]}) {

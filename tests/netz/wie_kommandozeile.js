@@ -1,7 +1,8 @@
 // The WebAssembly module against the native command line, case by case:
 // status, message, report bytes, result and hint texts equal; JSON equal
-// except the "wert" numbers, which may differ in their last bits (glibc's
-// pow, exp and log against the WASI C library's), each such case listed.
+// except the "wert" numbers and the checks' "grenze", which may differ in
+// their last bits (glibc's pow, exp and log against the WASI C library's),
+// each such case listed.
 // Also each description against the command line's --namen and
 // --ergebnisnamen.
 // node wie_kommandozeile.js MODUL.wasm GLUE.js KOMMANDOZEILE FAELLE
@@ -24,10 +25,10 @@ function nativ(args) {
   return r;
 }
 
-// Every "wert" number that differs, as a path; anything else that differs
+// Every "wert" or "grenze" number that differs, as a path; anything else that differs
 // ends the comparison with a message.
 function vergleichen(a, b, pfad, abweichungen) {
-  if (typeof a === 'number' && typeof b === 'number' && pfad.endsWith('.wert')) {
+  if (typeof a === 'number' && typeof b === 'number' && (pfad.endsWith('.wert') || pfad.endsWith('.grenze'))) {
     if (a !== b) {
       if (Math.abs(a - b) > 1e-9 * Math.max(Math.abs(a), Math.abs(b)))
         return `${pfad}: ${a} gegen ${b}`;

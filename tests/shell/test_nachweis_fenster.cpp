@@ -45,6 +45,28 @@ protected:
     }
 };
 
+// An entry taken with "Uebernehmen" is named in the window's record as the
+// command line names it: the same bytes.
+TEST_F(NachweisFenster, NenntDenKatalogeintragWieDieKommandozeile)
+{
+    kv_gtk_eingaben_setzen(kv_vorgaben(R));
+    KvKatalogDialog* k = kv_gtk_katalog_dialog();
+    const KvKatalog& tab = k->kataloge.tabellen[0];
+    gtk_combo_box_set_active(GTK_COMBO_BOX(k->tabelle), 0);
+    gtk_combo_box_set_active(GTK_COMBO_BOX(k->eintrag), 2);
+    const std::string wahl = tab.name + ":" + std::string(kv_katalog_bezeichnung(tab, 2));
+    EXPECT_TRUE(ausfuehren([&] { EXPECT_TRUE(kv_gtk_katalog_uebernehmen(*k)); }, {}).empty());
+    gtk_widget_destroy(k->dialog);
+    rechnen();
+    ASSERT_EQ(nachweis({datei(ordner + "/katalog.pdf")}).size(), 1u);
+    const std::string pdf = ordner + "/kommandozeile.pdf";
+    const Ausgang a = programm_starten({R.name, "--katalog", wahl, "--nachweis", pdf},
+                                       {"SOURCE_DATE_EPOCH=" + EPOCHE});
+    ASSERT_EQ(a.status, 0) << a.fehler;
+    EXPECT_TRUE(lesen(ordner + "/katalog.pdf") == lesen(pdf)) << "anders als die Kommandozeile mit " << wahl;
+    EXPECT_EQ(kv_gtk_katalog_zeilen(kv_gtk_eingaben_lesen()).size(), 1u);
+}
+
 TEST_F(NachweisFenster, VorDerRechnungDerHinweis)
 {
     const auto d = nachweis({OK});
