@@ -1,5 +1,7 @@
 #include "auslegung.h"
 
+#include "zahlen.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -41,8 +43,7 @@ bool kv_bedingung_lesen(const KvRechner& r, std::string_view text, KvBedingung& 
                  + " (--ergebnisnamen zeigt die Namen)";
         return false;
     }
-    const auto z = std::from_chars(wert.data(), wert.data() + wert.size(), b.grenze);
-    if (wert.empty() || z.ec != std::errc() || z.ptr != wert.data() + wert.size() || !std::isfinite(b.grenze)) {
+    if (!kv_zahl_ganz_lesen(std::string(wert), b.grenze)) {
         fehler = zitiert(text) + ": der Grenzwert ist keine Zahl";
         return false;
     }

@@ -128,6 +128,10 @@ KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner)
     kv_eingebaute_kataloge(r, k.tabellen);
     if (ordner.empty())
         return k;
+#ifdef __wasi__
+    // The web page has no folders to list (nor does its C++ library).
+    return k;
+#else
     namespace fs = std::filesystem;
     std::error_code fehler;
     std::vector<fs::path> dateien;
@@ -160,6 +164,7 @@ KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner)
         k.abgelehnt.push_back(p.string() + (zeile > 0 ? ":" + std::to_string(zeile) : "") + ": " + grund);
     }
     return k;
+#endif
 }
 
 const KvKatalog* kv_katalog_finden(const KvKataloge& k, std::string_view name)

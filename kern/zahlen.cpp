@@ -43,6 +43,23 @@ double kv_zahl_lesen(const char* text)
     return strtod_l(text, nullptr, c_locale());
 }
 
+bool kv_zahl_ganz_lesen(const std::string& text, double& wert)
+{
+    const size_t ziffer = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (ziffer >= text.size() || !((text[ziffer] >= '0' && text[ziffer] <= '9') || text[ziffer] == '.')
+        || text.compare(ziffer, 2, "0x") == 0 || text.compare(ziffer, 2, "0X") == 0)
+        return false;
+    char* ende = nullptr;
+    const double w = strtod_l(text.c_str(), &ende, c_locale());
+    if (ende != text.c_str() + text.size() || !std::isfinite(w))
+        return false;
+    // Too small for a double is no number either, as too large is not.
+    if (w == 0 && text.find_first_of("123456789") < text.find_first_of("eE"))
+        return false;
+    wert = w;
+    return true;
+}
+
 std::string kv_format(const char* format, double wert)
 {
     CLocale c;

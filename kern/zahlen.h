@@ -13,6 +13,12 @@ int kv_erste_fehlstelle(const char* text);
 // "1.2.3" gives 1.2, "." and "" give 0.
 double kv_zahl_lesen(const char* text);
 
+// The whole text as one finite number, read in the "C" locale: an optional
+// "-", digits with at most one point, an optional exponent ("1e3", ".5",
+// "-2.5E-3"); no blanks, no "+" in front, no hexadecimal, no "inf" or "nan".
+// False (wert unchanged) otherwise.
+bool kv_zahl_ganz_lesen(const std::string& text, double& wert);
+
 // printf-style formatting of one value in the "C" locale, of any length.
 std::string kv_format(const char* format, double wert);
 

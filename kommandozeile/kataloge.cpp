@@ -2,6 +2,7 @@
 
 #include "ausgabe.h"
 #include "zahlen.h"
+#include "zuweisung.h"
 
 namespace {
 
@@ -180,4 +181,36 @@ std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedi
     }
     t += a.eintraege.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return t;
+}
+
+int kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
+                         const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
+                         const std::vector<KvBedingung>& bedingungen, bool json, std::string& text,
+                         std::string& meldung)
+{
+    text.clear();
+    const KvKatalog* t = kv_katalog_finden(k, tabelle);
+    if (!t) {
+        meldung = "--auslegung " + tabelle + ": "
+                  + (k.tabellen.empty() ? kv_ohne_kataloge(r)
+                                        : "keine Tabelle \"" + tabelle + "\" fuer " + r.name
+                                              + " (--kataloge zeigt die Tabellen)");
+        return KV_FALSCH;
+    }
+    const KvAuslegung ergebnis = kv_auslegen(r, k, *t, e, vorher, bedingungen);
+    text = kv_auslegung_text(*t, bedingungen, ergebnis, json);
+    if (ergebnis.gewaehlt < 0) {
+        meldung = "--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen";
+        return KV_VERWEIGERT;
+    }
+    if (!json) {
+        KvEingaben mit = e;
+        std::string fehler;
+        std::vector<KvKatalogWahl> gewaehlt = vorher;
+        kv_katalog_waehlen(r, k, t->name + ":" + ergebnis.eintraege[ergebnis.gewaehlt].bezeichnung, mit,
+                           gewaehlt, fehler);
+        KvStand stand;
+        text += "\n" + r.bericht(stand, kv_rechnen(r, mit, stand));
+    }
+    return 0;
 }

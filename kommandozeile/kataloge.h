@@ -31,3 +31,12 @@ std::string kv_katalog_json(const KvKataloge& k, const std::vector<KvKatalogWahl
 // "verfehlt", "pruefungen": [{"name", "wert", "grenze", "erfuellt"}]}]}.
 std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
                               const KvAuslegung& a, bool json);
+
+// "--auslegung TABELLE" with the inputs e: the entries tried (JSON with
+// json) and in the text form after a choice a blank line and the report of
+// the chosen entry.  0, or KV_FALSCH (no such table, text empty) or
+// KV_VERWEIGERT (no entry passes, text still written) with the message.
+int kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
+                         const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
+                         const std::vector<KvBedingung>& bedingungen, bool json, std::string& text,
+                         std::string& meldung);

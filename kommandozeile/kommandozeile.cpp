@@ -8,7 +8,7 @@
 #include "nachweis.h"
 #include "rechnerliste.h"
 #include "studie.h"
-#include "suche.h"
+#include "suchauftrag.h"
 #include "zahlen.h"
 #include "zuweisung.h"
 
@@ -36,21 +36,12 @@ struct Abbruch {
 };
 
 // Wrong use is told in one line.
-Abbruch falsch(std::string text)
-{
-    for (size_t p; (p = text.find('\n')) != std::string::npos;)
-        text.replace(p, 1, ": ");
-    return {2, text};
-}
+Abbruch falsch(std::string text) { return {KV_FALSCH, kv_einzeilig(std::move(text))}; }
 
-std::string programmliste()
+// A failure told by the shared parts: their status and message.
+Abbruch abbruch(int status, std::string text)
 {
-    std::string t;
-    for (const KvRechner* r : kv_alle_rechner()) {
-        if (!t.empty()) t += ", ";
-        t += r->name;
-    }
-    return t;
+    return status == KV_FALSCH ? falsch(std::move(text)) : Abbruch{status, std::move(text)};
 }
 
 // Writes everything at once, so that stdout holds the whole result or, when
@@ -85,15 +76,6 @@ std::string ergebnisliste(const KvRechner& r)
     for (const KvAusgabe& a : r.ergebnisse)
         t += std::string(a.name) + "\t" + a.beschriftung + "\t" + a.einheit + "\n";
     return t;
-}
-
-// A number as a target: a sign, digits, a point and an exponent are all
-// allowed, read with the point under any locale.
-bool zahl_lesen(const std::string& t, double& wert)
-{
-    const char* ende = t.data() + t.size();
-    const auto r = std::from_chars(t.data(), ende, wert);
-    return !t.empty() && r.ec == std::errc() && r.ptr == ende && std::isfinite(wert);
 }
 
 class Lauf {
@@ -161,53 +143,24 @@ int Lauf::auslegen(const KvAufruf& a)
         throw falsch("--auslegung: nur mit --format bericht oder json");
     if (a.format == "csv")
         throw falsch("--auslegung: erlaubt sind --format bericht und json");
-    const KvKatalog* t = kv_katalog_finden(kataloge_, a.auslegung);
-    if (!t)
-        throw falsch("--auslegung " + a.auslegung + ": "
-                     + (kataloge_.tabellen.empty() ? kv_ohne_kataloge(*r_)
-                                                   : "keine Tabelle \"" + a.auslegung + "\" fuer "
-                                                         + r_->name + " (--kataloge zeigt die Tabellen)"));
-    const KvAuslegung ergebnis = kv_auslegen(*r_, kataloge_, *t, eingaben_, gewaehlt_, bedingungen_);
-    std::string text = kv_auslegung_text(*t, bedingungen_, ergebnis, a.format == "json");
-    if (ergebnis.gewaehlt >= 0 && a.format == "bericht") {
-        KvEingaben mit = eingaben_;
-        std::string fehler;
-        std::vector<KvKatalogWahl> vorher = gewaehlt_;
-        kv_katalog_waehlen(*r_, kataloge_, t->name + ":" + ergebnis.eintraege[ergebnis.gewaehlt].bezeichnung,
-                           mit, vorher, fehler);
-        KvStand stand;
-        text += "\n" + r_->bericht(stand, kv_rechnen(*r_, mit, stand));
-    }
+    std::string text, meldung;
+    const int status = kv_auslegung_ausgabe(*r_, kataloge_, a.auslegung, eingaben_, gewaehlt_, bedingungen_,
+                                            a.format == "json", text, meldung);
+    if (status == KV_FALSCH)
+        throw falsch(meldung);
     ausgeben(text);
-    if (ergebnis.gewaehlt < 0)
-        throw Abbruch{1, "--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen"};
+    if (status != 0)
+        throw Abbruch{status, meldung};
     return 0;
 }
 
 void Lauf::zuweisungen(const KvAufruf& a)
 {
-    for (size_t j = 1; j < a.rest.size(); ++j) {
-        const std::string& z = a.rest[j];
-        if (kv_ist_bedingung(z)) {
-            if (a.auslegung.empty())
-                throw falsch(z + ": eine Bedingung gilt nur mit --auslegung");
-            KvBedingung b;
-            std::string fehler;
-            if (!kv_bedingung_lesen(*r_, z, b, fehler))
-                throw falsch("--auslegung: " + fehler);
-            bedingungen_.push_back(std::move(b));
-            continue;
-        }
-        bool ergebnis = false;
-        if (std::string fehler = kv_zuweisen(*r_, z, eingaben_, genannt_, !a.suche.empty(), ergebnis);
-            !fehler.empty())
-            throw falsch(fehler);
-        if (!ergebnis)
-            continue;
-        if (!ziel_.empty())
-            throw falsch(z + ": eine Suche hat ein Ziel, " + ziel_ + " ist schon angegeben");
-        ziel_ = z;
-    }
+    const std::vector<std::string> woerter(a.rest.begin() + 1, a.rest.end());
+    if (std::string fehler = kv_zuweisungen(*r_, woerter, !a.auslegung.empty(), !a.suche.empty(), eingaben_,
+                                            genannt_, bedingungen_, ziel_);
+        !fehler.empty())
+        throw falsch(fehler);
 }
 
 void Lauf::variationen(const KvAufruf& a)
@@ -248,41 +201,10 @@ void Lauf::suche_pruefen(const KvAufruf& a)
             throw falsch("--bereich gilt nur mit --suche");
         return;
     }
-    if (ziel_.empty())
-        throw falsch("--suche " + a.suche + ": es fehlt das Ziel ERGEBNIS=WERT (--ergebnisnamen zeigt die Namen)");
     KvSuche s;
-    const int* optionen = eingaben_.optionen.data();
-    if (std::string grund = kv_suchfeld(*r_, optionen, a.suche, s.feld); !grund.empty())
-        throw falsch("--suche: " + grund
-                     + (kv_eingabe_index(*r_, a.suche) < 0 && kv_option_index(*r_, a.suche) < 0
-                            ? " (--namen zeigt die Namen)" : ""));
-    const std::string ergebnis = ziel_.substr(0, ziel_.find('='));
-    if (std::string grund = kv_suchergebnis(*r_, optionen, ergebnis, s.ergebnis); !grund.empty())
-        throw falsch("--suche: " + grund);
-    if (!zahl_lesen(ziel_.substr(ziel_.find('=') + 1), s.ziel))
-        throw falsch(ziel_ + ": der Zielwert ist keine Zahl");
-    for (const KvVariation& v : variationen_)
-        if (v.feld == s.feld)
-            throw falsch("--variiere " + v.name + ": das gesuchte Feld laesst sich nicht variieren");
-    const std::string& jetzt = eingaben_.texte[s.feld];
-    if (a.bereich.empty()) {
-        if (const int stelle = kv_erste_fehlstelle(jetzt.c_str()))
-            throw falsch(kv_feld_text(r_->eingaben[s.feld]) + ": Stelle " + std::to_string(stelle)
-                         + ": keine Zahl");
-        kv_suchbereich_vorgabe(kv_zahl_lesen(jetzt.c_str()), s.von, s.bis);
-    } else {
-        const size_t d = a.bereich.find(':');
-        const std::string von = a.bereich.substr(0, d);
-        const std::string bis = d == std::string::npos ? "" : a.bereich.substr(d + 1);
-        if (d == std::string::npos || von.empty() || bis.empty())
-            throw falsch("--bereich " + a.bereich + ": erwartet VON:BIS");
-        for (const std::string* grenze : {&von, &bis})
-            if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
-                throw falsch("--bereich " + a.bereich + ": Stelle " + std::to_string(stelle)
-                             + " von \"" + *grenze + "\": keine Zahl");
-        s.von = kv_zahl_lesen(von.c_str());
-        s.bis = kv_zahl_lesen(bis.c_str());
-    }
+    if (std::string fehler = kv_suchauftrag(*r_, eingaben_, a.suche, ziel_, a.bereich, variationen_, s);
+        !fehler.empty())
+        throw falsch(fehler);
     suche_ = s;
 }
 
@@ -290,12 +212,9 @@ void Lauf::suche_pruefen(const KvAufruf& a)
 // none in the range is told with the results seen there.
 void Lauf::suchen()
 {
-    gefunden_ = kv_suchen(*r_, eingaben_, *suche_);
-    if (gefunden_.status == KvSuchstatus::verweigert)
-        throw falsch("--suche: " + gefunden_.meldung);
-    if (gefunden_.status == KvSuchstatus::keine_loesung)
-        throw Abbruch{1, gefunden_.meldung};
-    eingaben_.texte[suche_->feld] = gefunden_.loesungen[0].text;
+    std::string meldung;
+    if (const int status = kv_suche_ausfuehren(*r_, eingaben_, *suche_, gefunden_, meldung))
+        throw abbruch(status, meldung);
 }
 
 int Lauf::ausgeben(const std::string& t)
@@ -352,10 +271,9 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
 {
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand, !a.diagramm.empty());
-    if (rechnung.status == KvStatus::abgelehnt)
-        throw falsch(kv_keine_zahl_text(*r_, rechnung));
-    if (rechnung.status == KvStatus::verweigert)
-        throw Abbruch{1, rechnung.meldung};
+    std::string meldung;
+    if (const int status = kv_rechnung_status(*r_, rechnung, meldung))
+        throw abbruch(status, meldung);
     if (!a.diagramm.empty())
         diagramm_schreiben(a, stand);
     if (!a.nachweis.empty()) {
@@ -483,10 +401,10 @@ int Lauf::ausfuehren(const KvAufruf& a)
                         "Dies ist freie Software: Sie duerfen sie aendern und weitergeben.\n"
                         "Es gibt KEINE GARANTIE, soweit gesetzlich zulaessig.\n");
     if (a.rest.empty())
-        throw falsch("kein Programm angegeben (" + programmliste() + "); --help zeigt die Bedienung");
+        throw falsch("kein Programm angegeben (" + kv_programmliste() + "); --help zeigt die Bedienung");
     r_ = kv_rechner_finden(a.rest[0]);
     if (!r_)
-        throw falsch("unbekanntes Programm \"" + a.rest[0] + "\" (" + programmliste() + ")");
+        throw falsch(kv_unbekanntes_programm(a.rest[0]));
     if (a.namen)
         return ausgeben(namensliste(*r_));
     if (a.ergebnisnamen)

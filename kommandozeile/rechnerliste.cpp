@@ -21,3 +21,18 @@ const KvRechner* kv_rechner_finden(std::string_view name)
             return r;
     return nullptr;
 }
+
+std::string kv_programmliste()
+{
+    std::string t;
+    for (const KvRechner* r : kv_alle_rechner()) {
+        if (!t.empty()) t += ", ";
+        t += r->name;
+    }
+    return t;
+}
+
+std::string kv_unbekanntes_programm(std::string_view name)
+{
+    return "unbekanntes Programm \"" + std::string(name) + "\" (" + kv_programmliste() + ")";
+}

@@ -4,12 +4,16 @@
 #pragma once
 #include "rechner.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 const std::vector<const KvRechner*>& kv_alle_rechner();
 // nullptr when no calculator has that name.
 const KvRechner* kv_rechner_finden(std::string_view name);
+// "stalor, kopdra, ...", and the message for a name that is none of them.
+std::string kv_programmliste();
+std::string kv_unbekanntes_programm(std::string_view name);
 
 struct Diagramm;
 

@@ -41,3 +41,50 @@ std::string kv_keine_zahl_text(const KvRechner& r, const KvRechnung& rechnung)
     return kv_feld_text(r.eingaben[rechnung.feld]) + ": Stelle " + std::to_string(rechnung.stelle)
            + ": keine Zahl";
 }
+
+std::string kv_einzeilig(std::string text)
+{
+    for (size_t p; (p = text.find('\n')) != std::string::npos;)
+        text.replace(p, 1, ": ");
+    return text;
+}
+
+std::string kv_zuweisungen(const KvRechner& r, const std::vector<std::string>& woerter, bool auslegung,
+                           bool suche, KvEingaben& e, std::set<std::string>& genannt,
+                           std::vector<KvBedingung>& bedingungen, std::string& ziel)
+{
+    for (const std::string& z : woerter) {
+        if (kv_ist_bedingung(z)) {
+            if (!auslegung)
+                return z + ": eine Bedingung gilt nur mit --auslegung";
+            KvBedingung b;
+            std::string fehler;
+            if (!kv_bedingung_lesen(r, z, b, fehler))
+                return "--auslegung: " + fehler;
+            bedingungen.push_back(std::move(b));
+            continue;
+        }
+        bool ergebnis = false;
+        if (std::string fehler = kv_zuweisen(r, z, e, genannt, suche, ergebnis); !fehler.empty())
+            return fehler;
+        if (!ergebnis)
+            continue;
+        if (!ziel.empty())
+            return z + ": eine Suche hat ein Ziel, " + ziel + " ist schon angegeben";
+        ziel = z;
+    }
+    return "";
+}
+
+int kv_rechnung_status(const KvRechner& r, const KvRechnung& rechnung, std::string& meldung)
+{
+    if (rechnung.status == KvStatus::abgelehnt) {
+        meldung = kv_keine_zahl_text(r, rechnung);
+        return KV_FALSCH;
+    }
+    if (rechnung.status == KvStatus::verweigert) {
+        meldung = rechnung.meldung;
+        return KV_VERWEIGERT;
+    }
+    return 0;
+}

@@ -35,13 +35,19 @@ async function maschinenelemente(bytes) {
     const bytes = new Uint8Array(speicher.buffer, zeiger);
     return dekodierer.decode(bytes.subarray(0, bytes.indexOf(0)));
   };
-  const mitText = (text, f) => {
-    const b = kodierer.encode(text);
-    const p = e.speicher(b.length + 1);
-    const ziel = new Uint8Array(speicher.buffer, p, b.length + 1);
-    ziel.set(b);
-    ziel[b.length] = 0;
-    try { return f(p); } finally { e.freigeben(p); }
+
+  // A function of the module called with texts (copied in, freed after)
+  // and numbers.
+  const aufrufen = (name, texte, zahlen = []) => {
+    const zeiger = texte.map((t) => {
+      const b = kodierer.encode(String(t));
+      const p = e.speicher(b.length + 1);
+      const ziel = new Uint8Array(speicher.buffer, p, b.length + 1);
+      ziel.set(b);
+      ziel[b.length] = 0;
+      return p;
+    });
+    try { return e[name](...zeiger, ...zahlen); } finally { zeiger.forEach((p) => e.freigeben(p)); }
   };
 
   return {
@@ -51,7 +57,7 @@ async function maschinenelemente(bytes) {
     // JSON and report, or the message of a refusal; and what the window
     // shows: its dialogs' texts, the field that is no number and where.
     rechnen(programm, zeilen) {
-      const status = mitText(programm, (p) => mitText(zeilen, (z) => e.rechnen(p, z)));
+      const status = aufrufen('rechnen', [programm, zeilen]);
       return {
         status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()),
         fenster: JSON.parse(lesen(e.fenster())), feld: lesen(e.feld()), stelle: e.stelle(),
@@ -59,6 +65,41 @@ async function maschinenelemente(bytes) {
     },
     // The windows' messages no computation gives.
     texte: () => JSON.parse(lesen(e.texte())),
+    // An input set's text as NAME=WERT lines of every field and option.
+    eingabenLesen(programm, text) {
+      const status = aufrufen('eingaben_lesen', [programm, text], [kodierer.encode(text).length]);
+      return { status, zeilen: lesen(e.zeilen()), meldung: lesen(e.meldung()) };
+    },
+    // The input set of NAME=WERT lines, as the command line and the windows write it.
+    eingabenSchreiben(programm, zeilen) {
+      const status = aufrufen('eingaben_schreiben', [programm, zeilen]);
+      return { status, text: lesen(e.text()), meldung: lesen(e.meldung()) };
+    },
+    // The computation's diagram as SVG, breite x hoehe pixels.
+    diagramm(programm, zeilen, breite, hoehe) {
+      const status = aufrufen('diagramm', [programm, zeilen], [breite | 0, hoehe | 0]);
+      return { status, svg: lesen(e.svg()), meldung: lesen(e.meldung()) };
+    },
+    // The search for field feld that brings result ergebnis to ziel, in
+    // bereich "VON:BIS" ("" around the field's value): the command line's
+    // JSON (and the report of the inputs found, as bericht).
+    suchen(programm, zeilen, feld, ergebnis, ziel, bereich = '') {
+      const status = aufrufen('suchen', [programm, zeilen, feld, ergebnis, ziel, bereich]);
+      return { status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()) };
+    },
+    // The built-in catalogue tables as the command line's JSON text ("" for an unknown program).
+    kataloge: (programm) => lesen(aufrufen('kataloge', [programm])),
+    // The NAME=WERT lines after applying "TABELLE:EINTRAG" (several: one a line).
+    katalog(programm, zeilen, wahl) {
+      const status = aufrufen('katalog', [programm, zeilen, wahl]);
+      return { status, zeilen: lesen(e.zeilen()), meldung: lesen(e.meldung()) };
+    },
+    // Design to a standard size from table tabelle with conditions
+    // ERGEBNIS>=WERT / ERGEBNIS<=WERT (one a line): the report text and the JSON.
+    auslegung(programm, zeilen, tabelle, bedingungen = '') {
+      const status = aufrufen('auslegung', [programm, zeilen, tabelle, bedingungen]);
+      return { status, text: lesen(e.text()), json: lesen(e.json()), meldung: lesen(e.meldung()) };
+    },
   };
 }
 

@@ -2,15 +2,22 @@
 
 #include "ausgabe.h"
 #include "fenstertexte.h"
+#include "diagramm_datei.h"
+#include "diagramm_svg.h"
+#include "eingabesatz.h"
+#include "kataloge.h"
 #include "rechnerliste.h"
+#include "suchauftrag.h"
 #include "zuweisung.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
-// Exported from the module under that name; natively (the bench) a plain function.
+// Exported from the module under that name; natively (the bench, the tests)
+// a plain function.
 #ifdef __wasm__
 #define NETZ_EXPORT(name) __attribute__((export_name(name)))
 #else
@@ -19,16 +26,97 @@
 
 namespace {
 
-std::string json, bericht, meldung, fenster = "[]", feld;
+std::string json, bericht, meldung, text, zeilen_aus, svg, katalogliste;
+// What the window shows after the last computation (see netz_fenster).
+std::string fenster = "[]", feld;
 int stelle = 0;
 
-// What the command line returns for wrong use and for a refusal.
-constexpr int FALSCH = 2, VERWEIGERT = 1;
-
-int abbruch(int status, std::string text)
+// Every text a call hands back, emptied before it starts.
+void leeren()
 {
-    meldung = std::move(text);
+    for (std::string* s : {&json, &bericht, &meldung, &text, &zeilen_aus, &svg, &feld})
+        s->clear();
+    fenster = "[]";
+    stelle = 0;
+}
+
+// The command line's status with its message; wrong use in one line.
+int abbruch(int status, std::string t)
+{
+    meldung = status == KV_FALSCH ? kv_einzeilig(std::move(t)) : std::move(t);
     return status;
+}
+
+// The lines of a text, as the words of a command line.
+std::vector<std::string> zeilen_teilen(const std::string& alle)
+{
+    std::vector<std::string> w;
+    for (size_t von = 0; von < alle.size();) {
+        const size_t bis = std::min(alle.find('\n', von), alle.size());
+        w.push_back(alle.substr(von, bis - von));
+        von = bis + 1;
+    }
+    return w;
+}
+
+// Every field and option as NAME=WERT, one a line.
+std::string zeilen_schreiben(const KvRechner& r, const KvEingaben& e)
+{
+    std::string t;
+    for (size_t i = 0; i < r.eingaben.size(); ++i)
+        t += std::string(r.eingaben[i].name) + "=" + e.texte[i] + "\n";
+    for (size_t k = 0; k < r.optionen.size(); ++k)
+        t += std::string(r.optionen[k].name) + "=" + r.optionen[k].werte[e.optionen[k]] + "\n";
+    return t;
+}
+
+// The calculator and its inputs from the defaults and NAME=WERT lines (with
+// conditions of a design and a search's target where those are asked for).
+struct Aufruf {
+    const KvRechner* r = nullptr;
+    KvEingaben eingaben;
+    std::vector<KvBedingung> bedingungen;
+    std::string ziel;
+};
+
+int aufruf_lesen(const char* programm, const std::string& zeilen, bool auslegung, bool suche, Aufruf& a)
+{
+    a.r = kv_rechner_finden(programm);
+    if (!a.r)
+        return abbruch(KV_FALSCH, kv_unbekanntes_programm(programm));
+    a.eingaben = kv_vorgaben(*a.r);
+    std::set<std::string> genannt;
+    const std::string fehler = kv_zuweisungen(*a.r, zeilen_teilen(zeilen), auslegung, suche, a.eingaben,
+                                              genannt, a.bedingungen, a.ziel);
+    return fehler.empty() ? 0 : abbruch(KV_FALSCH, fehler);
+}
+
+// One computation of the inputs, its JSON (with the search where there was
+// one) and report.
+int berechnen(const Aufruf& a, const KvJsonSuche* suche)
+{
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
+    fenster = "[";
+    for (const std::string& t : kv_fenstermeldungen(rechnung)) {
+        if (fenster.size() > 1)
+            fenster += ", ";
+        kv_json_text_anhaengen(fenster, t);
+    }
+    fenster += "]";
+    if (rechnung.status == KvStatus::abgelehnt) {
+        feld = a.r->eingaben[rechnung.feld].name;
+        stelle = rechnung.stelle;
+    }
+    std::string m;
+    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
+        return abbruch(status, m);
+    // With the checks, as the command line's JSON of one computation.
+    const KvJsonZusatz zusatz{};
+    kv_json_anhaengen(json, *a.r, a.eingaben, stand, rechnung, "", suche, &zusatz);
+    json += "\n";
+    bericht = a.r->bericht(stand, rechnung);
+    return 0;
 }
 
 } // namespace
@@ -55,54 +143,139 @@ NETZ_EXPORT("beschreibungen") const char* netz_beschreibungen()
 
 NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen)
 {
-    json.clear();
-    bericht.clear();
-    meldung.clear();
-    fenster = "[]";
-    feld.clear();
-    stelle = 0;
+    leeren();
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
+        return status;
+    return berechnen(a, nullptr);
+}
+
+NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge)
+{
+    leeren();
     const KvRechner* r = kv_rechner_finden(programm);
     if (!r)
-        return abbruch(FALSCH, std::string("unbekanntes Programm \"") + programm + "\"");
-    KvEingaben eingaben = kv_vorgaben(*r);
-    std::set<std::string> genannt;
-    const std::string alle = zeilen;
-    for (size_t von = 0; von < alle.size();) {
-        const size_t bis = std::min(alle.find('\n', von), alle.size());
-        bool ergebnis = false;
-        const std::string fehler =
-            kv_zuweisen(*r, alle.substr(von, bis - von), eingaben, genannt, false, ergebnis);
-        if (!fehler.empty())
-            return abbruch(FALSCH, fehler);
-        von = bis + 1;
-    }
-    KvStand stand;
-    const KvRechnung rechnung = kv_rechnen(*r, eingaben, stand);
-    fenster = "[";
-    for (const std::string& t : kv_fenstermeldungen(rechnung)) {
-        if (fenster.size() > 1)
-            fenster += ", ";
-        kv_json_text_anhaengen(fenster, t);
-    }
-    fenster += "]";
-    if (rechnung.status == KvStatus::abgelehnt) {
-        feld = r->eingaben[rechnung.feld].name;
-        stelle = rechnung.stelle;
-    }
-    if (rechnung.status == KvStatus::abgelehnt)
-        return abbruch(FALSCH, kv_keine_zahl_text(*r, rechnung));
-    if (rechnung.status == KvStatus::verweigert)
-        return abbruch(VERWEIGERT, rechnung.meldung);
-    const KvJsonZusatz zusatz{};
-    kv_json_anhaengen(json, *r, eingaben, stand, rechnung, "", nullptr, &zusatz);
-    json += "\n";
-    bericht = r->bericht(stand, rechnung);
+        return abbruch(KV_FALSCH, kv_unbekanntes_programm(programm));
+    KvEingaben e = kv_vorgaben(*r);
+    std::string fehler;
+    if (!kv_eingabesatz_aus_text(*r, std::string(satz, laenge), e, fehler))
+        return abbruch(KV_FALSCH, fehler);
+    zeilen_aus = zeilen_schreiben(*r, e);
     return 0;
+}
+
+NETZ_EXPORT("eingaben_schreiben") int netz_eingaben_schreiben(const char* programm, const char* zeilen)
+{
+    leeren();
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
+        return status;
+    text = kv_eingabesatz_text(*a.r, a.eingaben);
+    return 0;
+}
+
+NETZ_EXPORT("diagramm") int netz_diagramm(const char* programm, const char* zeilen, int breite, int hoehe)
+{
+    leeren();
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
+        return status;
+    if (breite < 1 || hoehe < 1 || breite > DIAGRAMM_KANTE_MAX || hoehe > DIAGRAMM_KANTE_MAX)
+        return abbruch(KV_FALSCH, "--groesse " + std::to_string(breite) + "x" + std::to_string(hoehe)
+                                      + ": erwartet BREITExHOEHE, je 1 bis "
+                                      + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand, true);
+    std::string m;
+    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
+        return abbruch(status, m);
+    Diagramm d;
+    if (!kv_diagramm_zeichner(*a.r)(stand, d, m))
+        return abbruch(KV_FALSCH, m);
+    svg = diagramm_svg(d, breite, hoehe);
+    return 0;
+}
+
+NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, const char* feld,
+                                      const char* ergebnis, const char* ziel, const char* bereich)
+{
+    leeren();
+    const std::string f = feld, b = bereich;
+    std::string alle = zeilen;
+    if (*ergebnis) {
+        if (!alle.empty() && alle.back() != '\n')
+            alle += '\n';
+        alle += std::string(ergebnis) + "=" + ziel;
+    }
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, alle, false, !f.empty(), a))
+        return status;
+    if (f.empty())
+        return b.empty() ? berechnen(a, nullptr) : abbruch(KV_FALSCH, "--bereich gilt nur mit --suche");
+    KvSuche s;
+    if (std::string fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s); !fehler.empty())
+        return abbruch(KV_FALSCH, fehler);
+    KvSuchergebnis g;
+    std::string m;
+    if (const int status = kv_suche_ausfuehren(*a.r, a.eingaben, s, g, m))
+        return abbruch(status, m);
+    const KvJsonSuche js{s, g};
+    return berechnen(a, &js);
+}
+
+NETZ_EXPORT("kataloge") const char* netz_kataloge(const char* programm)
+{
+    katalogliste.clear();
+    if (const KvRechner* r = kv_rechner_finden(programm))
+        katalogliste = kv_katalogliste(*r, kv_kataloge(*r, ""), kv_vorgaben(*r), {}, true);
+    return katalogliste.c_str();
+}
+
+NETZ_EXPORT("katalog") int netz_katalog(const char* programm, const char* zeilen, const char* wahl)
+{
+    leeren();
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
+        return status;
+    const KvKataloge k = kv_kataloge(*a.r, "");
+    std::vector<KvKatalogWahl> gewaehlt;
+    for (const std::string& w : zeilen_teilen(wahl)) {
+        std::string fehler;
+        if (!kv_katalog_waehlen(*a.r, k, w, a.eingaben, gewaehlt, fehler))
+            return abbruch(KV_FALSCH, "--katalog " + w + ": " + fehler);
+    }
+    zeilen_aus = zeilen_schreiben(*a.r, a.eingaben);
+    return 0;
+}
+
+NETZ_EXPORT("auslegung") int netz_auslegung(const char* programm, const char* zeilen, const char* tabelle,
+                                            const char* bedingungen)
+{
+    leeren();
+    std::string alle = zeilen;
+    if (*bedingungen) {
+        if (!alle.empty() && alle.back() != '\n')
+            alle += '\n';
+        alle += bedingungen;
+    }
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, alle, true, false, a))
+        return status;
+    const KvKataloge k = kv_kataloge(*a.r, "");
+    std::string m;
+    const int status = kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, false, text, m);
+    if (status != KV_FALSCH)
+        kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, true, json, m);
+    return status ? abbruch(status, m) : 0;
 }
 
 NETZ_EXPORT("json") const char* netz_json() { return json.c_str(); }
 NETZ_EXPORT("bericht") const char* netz_bericht() { return bericht.c_str(); }
 NETZ_EXPORT("meldung") const char* netz_meldung() { return meldung.c_str(); }
+NETZ_EXPORT("text") const char* netz_text() { return text.c_str(); }
+NETZ_EXPORT("zeilen") const char* netz_zeilen() { return zeilen_aus.c_str(); }
+NETZ_EXPORT("svg") const char* netz_svg() { return svg.c_str(); }
+
 NETZ_EXPORT("fenster") const char* netz_fenster() { return fenster.c_str(); }
 NETZ_EXPORT("feld") const char* netz_feld() { return feld.c_str(); }
 NETZ_EXPORT("stelle") int netz_stelle() { return stelle; }

@@ -362,7 +362,7 @@ std::string schraube_bericht(const double g[10], const double s[19], const doubl
     t += "\nli / mm\n";
     for (int k = 1; k <= 9; ++k)
         t += "li" + std::to_string(k) + kv_format(": %7.5lf\n", s[2 * k - 1]);
-    t += "\n" + kv_format("E-Modul / (N/mm^2):                          %7.5lf\n", s[18]);
+    (t += "\n") += kv_format("E-Modul / (N/mm^2):                          %7.5lf\n", s[18]);
     t += "\n\nNachgiebigkeit der Platte:\nEpi / (N/mm^2)\n";
     for (int k = 1; k <= 4; ++k)
         t += "Epi" + std::to_string(k) + kv_format(": %7.5lf\n", p[2 * k - 2]);

@@ -1,6 +1,7 @@
 // Digit check, conversion and formatting of the numeric fields.
 #include "zahlen.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -36,6 +37,29 @@ TEST_F(Zahlen, LesenNimmtDenLaengstenGueltigenAnfang)
     EXPECT_EQ(kv_zahl_lesen(""), 0.0);
     EXPECT_EQ(kv_zahl_lesen("1.75"), 1.75);
     EXPECT_EQ(kv_zahl_lesen("78.54"), 78.54);
+}
+
+// A whole text as one number, held against the standard library's
+// from_chars (which the WebAssembly C++ library lacks for doubles).
+TEST_F(Zahlen, GanzLesenWieFromChars)
+{
+    const char* faelle[] = {
+        "2000", "-3.5", ".5", "5.", "1e3", "1E-3", "-2.5e+2", "0", "-0", "0e5", "1e308", "4e-320",
+        "", "-", ".", "+5", " 5", "5 ", "1,5", "0x10", "-0X1p3", "1e", "1e+", "inf", "-infinity",
+        "nan", "1e400", "-1e400", "1e-400", "1.2.3", "--1", "5a",
+    };
+    for (const char* t : faelle) {
+        const std::string text = t;
+        double erwartet = 0;
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), erwartet);
+        const bool gilt = !text.empty() && r.ec == std::errc() && r.ptr == text.data() + text.size()
+                          && std::isfinite(erwartet);
+        double wert = 7;
+        EXPECT_EQ(kv_zahl_ganz_lesen(text, wert), gilt) << text;
+        EXPECT_EQ(wert, gilt ? erwartet : 7.0) << text;
+    }
+    double wert = 0;
+    EXPECT_FALSE(kv_zahl_ganz_lesen(std::string("1\0" "5", 3), wert));
 }
 
 TEST_F(Zahlen, FormatSchreibtPunktUndFuenfStellen)

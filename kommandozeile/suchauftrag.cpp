@@ -1,0 +1,60 @@
+#include "suchauftrag.h"
+
+#include "zahlen.h"
+#include "zuweisung.h"
+
+std::string kv_suchauftrag(const KvRechner& r, const KvEingaben& e, const std::string& feld,
+                           const std::string& ziel, const std::string& bereich,
+                           const std::vector<KvVariation>& variationen, KvSuche& s)
+{
+    if (ziel.empty())
+        return "--suche " + feld + ": es fehlt das Ziel ERGEBNIS=WERT (--ergebnisnamen zeigt die Namen)";
+    const int* optionen = e.optionen.data();
+    if (std::string grund = kv_suchfeld(r, optionen, feld, s.feld); !grund.empty())
+        return "--suche: " + grund
+               + (kv_eingabe_index(r, feld) < 0 && kv_option_index(r, feld) < 0 ? " (--namen zeigt die Namen)"
+                                                                                  : "");
+    const std::string ergebnis = ziel.substr(0, ziel.find('='));
+    if (std::string grund = kv_suchergebnis(r, optionen, ergebnis, s.ergebnis); !grund.empty())
+        return "--suche: " + grund;
+    if (!kv_zahl_ganz_lesen(ziel.substr(ziel.find('=') + 1), s.ziel))
+        return ziel + ": der Zielwert ist keine Zahl";
+    for (const KvVariation& v : variationen)
+        if (v.feld == s.feld)
+            return "--variiere " + v.name + ": das gesuchte Feld laesst sich nicht variieren";
+    const std::string& jetzt = e.texte[s.feld];
+    if (bereich.empty()) {
+        if (const int stelle = kv_erste_fehlstelle(jetzt.c_str()))
+            return kv_feld_text(r.eingaben[s.feld]) + ": Stelle " + std::to_string(stelle) + ": keine Zahl";
+        kv_suchbereich_vorgabe(kv_zahl_lesen(jetzt.c_str()), s.von, s.bis);
+        return "";
+    }
+    const size_t d = bereich.find(':');
+    const std::string von = bereich.substr(0, d);
+    const std::string bis = d == std::string::npos ? "" : bereich.substr(d + 1);
+    if (d == std::string::npos || von.empty() || bis.empty())
+        return "--bereich " + bereich + ": erwartet VON:BIS";
+    for (const std::string* grenze : {&von, &bis})
+        if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
+            return "--bereich " + bereich + ": Stelle " + std::to_string(stelle) + " von \"" + *grenze
+                   + "\": keine Zahl";
+    s.von = kv_zahl_lesen(von.c_str());
+    s.bis = kv_zahl_lesen(bis.c_str());
+    return "";
+}
+
+int kv_suche_ausfuehren(const KvRechner& r, KvEingaben& e, const KvSuche& s, KvSuchergebnis& g,
+                        std::string& meldung)
+{
+    g = kv_suchen(r, e, s);
+    if (g.status == KvSuchstatus::verweigert) {
+        meldung = "--suche: " + g.meldung;
+        return KV_FALSCH;
+    }
+    if (g.status == KvSuchstatus::keine_loesung) {
+        meldung = g.meldung;
+        return KV_VERWEIGERT;
+    }
+    e.texte[s.feld] = g.loesungen[0].text;
+    return 0;
+}
