@@ -326,7 +326,15 @@
         zeileBauen('suche-ziel', 'Zielwert', ziel), zeileBauen('suche-feld', 'Eingabefeld', feld),
         zeileBauen('suche-von', 'von', von), zeileBauen('suche-bis', 'bis', bis)),
       element('div', { className: 'knoepfe' }, knopf), loesungen);
-    teil.addEventListener('toggle', () => { if (teil.open) fuellen(); });
+    // The result at the inputs as they stand, as its field shows it, as the
+    // target offered first.
+    const vorschlagen = () => {
+      const r = engine.rechnen(b.programm, zeilen());
+      const a = r.status === 0 ? JSON.parse(r.json).ergebnisse.find((x) => x.name === ergebnis.value) : null;
+      ziel.value = a && a.wert !== null && Number.isFinite(a.wert) ? a.text.trim() : '';
+    };
+    ergebnis.addEventListener('change', vorschlagen);
+    teil.addEventListener('toggle', () => { if (teil.open) { fuellen(); vorschlagen(); } });
     for (const e of formular.querySelectorAll('[data-option]')) e.addEventListener('change', fuellen);
     knopf.addEventListener('click', () => {
       loesungen.textContent = '';

@@ -329,7 +329,10 @@ def zusatz_pruefen(s):
         s.el('#zielwert summary').click()
         Select(s.el('#suche-ergebnis')).select_by_value('F_max_zul')
         Select(s.el('#suche-feld')).select_by_value('l1')
-        s.el('#suche-ziel').send_keys('1000')
+        ziel = s.el('#suche-ziel')
+        if ziel.get_property('value') != '679.67995':
+            falsch('Zielwert suchen', f'Zielwert vorgeschlagen: {ziel.get_property("value")!r}')
+        ziel.send_keys(Keys.CONTROL, 'a', Keys.NULL, '1000')
         s.el('#suchen').click()
         warten(lambda: s.text('#suche-loesungen'), 'die Loesungen der Suche')
         _, aus, _ = nativ('stalor', ['--suche', 'l1', 'F_max_zul=1000'], '--format', 'json')
