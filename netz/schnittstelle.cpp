@@ -1,10 +1,10 @@
 #include "schnittstelle.h"
 
 #include "ausgabe.h"
-#include "fenstertexte.h"
 #include "diagramm_datei.h"
 #include "diagramm_svg.h"
 #include "eingabesatz.h"
+#include "fenstertexte.h"
 #include "kataloge.h"
 #include "rechnerliste.h"
 #include "suchauftrag.h"
