@@ -85,6 +85,7 @@ struct KvAusgabe {
 struct KvHinweis {
     const char* name;
     const char* beschriftung; // its text before the first computation
+    const char* ergebnis = ""; // the result it is the caption of; "": a label of its own
 };
 
 // The inputs as a window holds them: the text of every field and the chosen
@@ -128,6 +129,8 @@ struct KvRechner {
     std::vector<KvOption> optionen;
     std::vector<KvAusgabe> ergebnisse;
     std::vector<KvHinweis> hinweise;
+    // What the result fields show before the first computation.
+    const char* ergebnisse_vorher = "";
     // Computes from the values as read; sets ergebnisse and hinweise, or
     // status verweigert with the dialog's text.
     void (*berechnen)(const KvStand& stand, KvRechnung& rechnung);

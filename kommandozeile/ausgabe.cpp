@@ -248,6 +248,8 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
     json_text(aus, r.titel);
     aus += ",\n" + e1 + "\"verfahren\": ";
     json_text(aus, r.verfahren);
+    aus += ",\n" + e1 + "\"ergebnisse_vorher\": ";
+    json_text(aus, r.ergebnisse_vorher);
     // The frames in window order, as the fields and then the options name them.
     std::vector<const char*> rahmen;
     auto rahmen_dazu = [&](const char* b) {
@@ -290,6 +292,7 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
     json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
         o.text("name", r.hinweise[h].name);
         o.text("beschriftung", r.hinweise[h].beschriftung);
+        o.text("ergebnis", r.hinweise[h].ergebnis);
     });
     aus += "\n" + einzug + "}";
 }

@@ -89,7 +89,7 @@ const KvRechner lupran_rechner = {
     },
     // The eps caption shows the bisection count; the verdict stands beside
     // the last result.
-    .hinweise = {{"eps_beschriftung", "eps / 1"}, {"Reynolds", ""}},
+    .hinweise = {{"eps_beschriftung", "eps / 1", "eps"}, {"Reynolds", ""}},
     .berechnen = berechnen,
     .bericht = bericht,
     .verfahren = "nach DIN 31652",

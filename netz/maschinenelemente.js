@@ -54,11 +54,17 @@ async function maschinenelemente(bytes) {
     // Every calculator's description, parsed.
     beschreibungen: () => JSON.parse(lesen(e.beschreibungen())),
     // One computation from NAME=WERT lines: the command line's status, its
-    // JSON and report, or the message of a refusal.
+    // JSON and report, or the message of a refusal; and what the window
+    // shows: its dialogs' texts, the field that is no number and where.
     rechnen(programm, zeilen) {
       const status = aufrufen('rechnen', [programm, zeilen]);
-      return { status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()) };
+      return {
+        status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()),
+        fenster: JSON.parse(lesen(e.fenster())), feld: lesen(e.feld()), stelle: e.stelle(),
+      };
     },
+    // The windows' messages no computation gives.
+    texte: () => JSON.parse(lesen(e.texte())),
     // An input set's text as NAME=WERT lines of every field and option.
     eingabenLesen(programm, text) {
       const status = aufrufen('eingaben_lesen', [programm, text], [kodierer.encode(text).length]);

@@ -4,6 +4,7 @@
 #include "diagramm_datei.h"
 #include "diagramm_svg.h"
 #include "eingabesatz.h"
+#include "fenstertexte.h"
 #include "kataloge.h"
 #include "rechnerliste.h"
 #include "suchauftrag.h"
@@ -26,12 +27,17 @@
 namespace {
 
 std::string json, bericht, meldung, text, zeilen_aus, svg, katalogliste;
+// What the window shows after the last computation (see netz_fenster).
+std::string fenster = "[]", feld;
+int stelle = 0;
 
 // Every text a call hands back, emptied before it starts.
 void leeren()
 {
-    for (std::string* s : {&json, &bericht, &meldung, &text, &zeilen_aus, &svg})
+    for (std::string* s : {&json, &bericht, &meldung, &text, &zeilen_aus, &svg, &feld})
         s->clear();
+    fenster = "[]";
+    stelle = 0;
 }
 
 // The command line's status with its message; wrong use in one line.
@@ -91,6 +97,17 @@ int berechnen(const Aufruf& a, const KvJsonSuche* suche)
 {
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
+    fenster = "[";
+    for (const std::string& t : kv_fenstermeldungen(rechnung)) {
+        if (fenster.size() > 1)
+            fenster += ", ";
+        kv_json_text_anhaengen(fenster, t);
+    }
+    fenster += "]";
+    if (rechnung.status == KvStatus::abgelehnt) {
+        feld = a.r->eingaben[rechnung.feld].name;
+        stelle = rechnung.stelle;
+    }
     std::string m;
     if (const int status = kv_rechnung_status(*a.r, rechnung, m))
         return abbruch(status, m);
@@ -258,3 +275,24 @@ NETZ_EXPORT("meldung") const char* netz_meldung() { return meldung.c_str(); }
 NETZ_EXPORT("text") const char* netz_text() { return text.c_str(); }
 NETZ_EXPORT("zeilen") const char* netz_zeilen() { return zeilen_aus.c_str(); }
 NETZ_EXPORT("svg") const char* netz_svg() { return svg.c_str(); }
+
+NETZ_EXPORT("fenster") const char* netz_fenster() { return fenster.c_str(); }
+NETZ_EXPORT("feld") const char* netz_feld() { return feld.c_str(); }
+NETZ_EXPORT("stelle") int netz_stelle() { return stelle; }
+
+NETZ_EXPORT("texte") const char* netz_texte()
+{
+    static const std::string texte = [] {
+        std::string t = "{\"nicht_gerechnet\": ";
+        kv_json_text_anhaengen(t, KV_NICHT_GERECHNET);
+        for (const auto& [name, text] : {std::pair{"fehler_bereich", KV_FEHLER_BEREICH},
+                                         {"fehler_oeffnen", KV_FEHLER_OEFFNEN},
+                                         {"gefunden", KV_GEFUNDEN},
+                                         {"loesungen", KV_LOESUNGEN}}) {
+            t += std::string(", \"") + name + "\": ";
+            kv_json_text_anhaengen(t, text);
+        }
+        return t + "}";
+    }();
+    return texte.c_str();
+}

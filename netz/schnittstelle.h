@@ -81,6 +81,22 @@ const char* netz_text(void);
 const char* netz_zeilen(void);
 const char* netz_svg(void);
 
+/* What the window shows after the last computation ("rechnen", "suchen",
+ * "auslegung"): "fenster" its dialogs' texts in turn as a JSON array of
+ * strings (none after a computation); "feld" the name of the field that is
+ * no number and "stelle" the 1-based position of its first bad byte (empty
+ * and 0 otherwise). */
+const char* netz_fenster(void);
+const char* netz_feld(void);
+int netz_stelle(void);
+
+/* "texte": the windows' messages that no computation gives, as one JSON
+ * object: "nicht_gerechnet" ("Speichern" before "Rechnen"),
+ * "fehler_bereich" (a plot range whose start is not below its end),
+ * "fehler_oeffnen" (before the reason an input set is refused), "gefunden"
+ * and "loesungen" (above one or n values a search found, after n). */
+const char* netz_texte(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the calculators needs on Debian 12,
-# and what building and checking their Debian package needs.
+# and what building and checking their Debian package needs; the web page is
+# tested in Debian's own headless Chromium.
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       xvfb xauth imagemagick locales xdotool libgail-common
@@ -10,7 +11,7 @@ pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       shared-mime-info libglib2.0-bin libboost-dev poppler-utils fonts-dejavu-core
       libxml2-utils libfreetype-dev
       clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
-      wasi-libc nodejs)
+      wasi-libc nodejs chromium chromium-driver python3-selenium)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -5,7 +5,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, and last a short fixed run
 # of every calculator's fuzz target (clang, libFuzzer).  The engine is built
 # as a WebAssembly module first, for the tests that hold it against the
-# command line.
+# command line; the build folder builds the web page from it once more and
+# tests it in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -1,5 +1,6 @@
 // Message dialogs, the info dialog and the save-as-report flow.
 #include "datei.h"
+#include "fenstertexte.h"
 #include "shell.h"
 
 #include <cstring>
@@ -30,7 +31,7 @@ int kv_gtk_dlg_info()
 
 int kv_gtk_dlg_keine_ergebnisse()
 {
-    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, "Berechnung noch nicht durchgefuert!");
+    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, KV_NICHT_GERECHNET);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // an input set, and an opened set is put into the window as if typed and
 // clicked.  The file format and its checks are those of dateien/eingabesatz.
 #include "eingabesatz_datei.h"
+#include "fenstertexte.h"
 #include "shell.h"
 
 extern const KvProgramm* kv_programm;
@@ -149,7 +150,7 @@ bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad)
     KvEingaben e = kv_gtk_eingaben_lesen();
     std::string fehler;
     if (!kv_eingabesatz_lesen(rechner(), pfad, e, fehler)) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "Fehler beim Oeffnen!\n" + fehler);
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, KV_FEHLER_OEFFNEN + fehler);
         return false;
     }
     kv_gtk_eingaben_setzen(e);

@@ -1,5 +1,6 @@
 // Numeric input fields: the recompute question, the digit check, the
 // read-check-convert loop and writing the results back.
+#include "fenstertexte.h"
 #include "shell.h"
 #include "zahlen.h"
 
@@ -7,8 +8,7 @@ int kv_gtk_neu_rechnen()
 {
     if (gerechnet != 1)
         return 0;
-    dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO,
-                          "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
+    dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO, KV_NEU_RECHNEN);
     if (dret != GTK_RESPONSE_YES) {
         kv_neu_rechnen_abgelehnt = true;
         return -1;
@@ -22,17 +22,14 @@ int kv_gtk_isdigit(const char* text)
     const int stelle = kv_erste_fehlstelle(text);
     if (stelle == 0)
         return 0;
-    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
-                   "Stelle " + std::to_string(stelle) + ": keine Zahl\n");
+    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, kv_stelle_text(stelle));
     return -1;
 }
 
 int kv_gtk_fehler_eingabe(int code)
 {
-    const char* text = code == 4712
-        ? "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!"
-        : "Fehler in einem Eingabefeld\nMindestens ein Feld enthaelt keine gueltige Zahl!";
-    kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, text);
+    kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
+                   code == 4712 ? KV_FEHLER_BEREICH : KV_FEHLER_EINGABE);
     return 0;
 }
 

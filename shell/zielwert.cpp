@@ -5,6 +5,7 @@
 // put into its field as if typed, and "Rechnen" is clicked, so the window
 // computes with its usual dialogs; a refused search or none in the range
 // is told in a message and leaves the window as it was.
+#include "fenstertexte.h"
 #include "shell.h"
 #include "suche.h"
 #include "zahlen.h"
@@ -170,8 +171,8 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
     const KvEingabe& f = rechner().eingaben[s.feld];
     const KvAusgabe& a = rechner().ergebnisse[s.ergebnis];
     std::string liste = g.loesungen.size() == 1
-        ? "Gefunden:"
-        : std::to_string(g.loesungen.size()) + " Loesungen, die erste ist eingesetzt:";
+        ? KV_GEFUNDEN
+        : std::to_string(g.loesungen.size()) + KV_LOESUNGEN;
     // Each with its result as the window shows it.
     for (const KvLoesung& l : g.loesungen)
         liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = "

@@ -1,5 +1,7 @@
 #include "tellerfeder_diagramm.h"
 
+#include "fenstertexte.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,7 +49,7 @@ bool wendis_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
     // The plot range as "Kennlinie zeichnen" reads it.
     const double s1 = s.werte[TELLER_S1], s2 = s.werte[TELLER_S2];
     if (!(s1 < s2)) {
-        fehler = "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!";
+        fehler = KV_FEHLER_BEREICH;
         return false;
     }
     const TellerEingabe e = tellerfeder_eingabe(s);

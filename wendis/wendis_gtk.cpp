@@ -50,7 +50,7 @@ void kv_gtk_werkstoffdaten()
 int kv_gtk_ergebnisse()
 {
     for (int i = 0; i < 6; ++i)
-        OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("--");
+        OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld(R.ergebnisse_vorher);
     kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", paar_tabelle(3, R.ergebnisse.data(), OUTPUT_Ergebnisse, 6));
     return 0;
 }

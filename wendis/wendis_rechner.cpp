@@ -59,6 +59,7 @@ const KvRechner wendis_rechner = {
         {"sig3", "Spannung 3 / (N/mm^2)", "N/mm^2", "%10.6lf"},
     },
     .hinweise = {},
+    .ergebnisse_vorher = "--",
     .berechnen = berechnen,
     .bericht = bericht,
     .verfahren = "nach DIN 2093",

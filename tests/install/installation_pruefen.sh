@@ -53,9 +53,17 @@ prefix="$tmp/mein praefix"
 installieren "$prefix"
 daten="$prefix/share/maschinenelemente"
 
-# The data folder holds exactly the PNG pictures of pictures/.
-diff <(cd "$quelle/pictures" && ls -1 -- *.png) <(cd "$daten" && ls -1A) >"$tmp/diff" ||
-  { cat "$tmp/diff" >&2; fehler "$daten differs from the PNGs of pictures/ (< missing, > extra)"; }
+# The data folder holds exactly the PNG pictures of pictures/, and the web
+# page where the build made it.
+seite=()
+[ -f "$build/seite/maschinenelemente.html" ] && seite=(maschinenelemente.html)
+diff <( (cd "$quelle/pictures" && ls -1 -- *.png; printf '%s\n' "${seite[@]}") | LC_ALL=C sort) \
+     <(cd "$daten" && ls -1A | LC_ALL=C sort) >"$tmp/diff" ||
+  { cat "$tmp/diff" >&2; fehler "$daten differs from the PNGs of pictures/ and the page (< missing, > extra)"; }
+if [ ${#seite[@]} -gt 0 ]; then
+  cmp -s "$build/seite/maschinenelemente.html" "$daten/maschinenelemente.html" ||
+    fehler "the installed page differs from the built one"
+fi
 
 png_groesse() { # width x height from the IHDR chunk
   od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'

@@ -47,6 +47,7 @@ for p in "${programme[@]}"; do
          "/usr/share/metainfo/org.example.maschinenelemente.$p.metainfo.xml")
 done
 for b in "$quelle"/pictures/*.png; do soll+=("/usr/share/maschinenelemente/$(basename "$b")"); done
+soll+=(/usr/share/maschinenelemente/maschinenelemente.html)
 soll+=(/usr/share/bash-completion/completions/maschinenelemente /usr/share/mime/packages/maschinenelemente.xml
        /usr/share/doc/maschinenelemente/copyright /usr/share/doc/maschinenelemente/changelog.gz)
 for f in "${soll[@]}"; do
