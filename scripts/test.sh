@@ -3,10 +3,10 @@
 # report tests, window tests under Xvfb (also under a German locale), the
 # Debian package and its contents, then everything once more built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and last a short fixed run
-# of every calculator's fuzz target (clang, libFuzzer).  The engine is built
-# as a WebAssembly module first, for the tests that hold it against the
-# command line; the build folder builds the web page from it once more and
-# tests it in headless Chromium.
+# of every calculator's fuzz target (clang, libFuzzer).  The optimised build
+# also builds the engine as a WebAssembly module and the web page from it;
+# its tests hold them against the command line, the page in headless
+# Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,17 +18,16 @@ lauf() {
   (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j"$(nproc)")
 }
 
-# The engine as a WebAssembly module, which the tests of build compare with
-# the command line.
-cmake -S . -B build-wasm -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake >/dev/null
-cmake --build build-wasm -j"$(nproc)"
+# The optimised build makes the engine as a WebAssembly module and the web
+# page from it (in build/seite), which its tests compare with the command line.
 lauf build
 
 # The Debian package, built with dpkg-buildpackage from a copy of the tree, and
 # checked against the build above: control data, contents, lintian, the files.
 bash scripts/paket.sh
 bash tests/paket/paket_pruefen.sh build-paket/maschinenelemente_*.deb . build
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON \
+  -DKV_NETZMODUL="$PWD/build/seite/maschinenelemente.wasm"
 
 # The cores alone under libFuzzer, ASan and UBSan: each fuzz target runs a fixed
 # number of inputs over its committed seeds; needs no display.
