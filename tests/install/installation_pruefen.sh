@@ -55,12 +55,12 @@ daten="$prefix/share/maschinenelemente"
 
 # The data folder holds exactly the PNG pictures of pictures/, and the web
 # page where the build made it.
-seite=()
-[ -f "$build/seite/maschinenelemente.html" ] && seite=(maschinenelemente.html)
-diff <( (cd "$quelle/pictures" && ls -1 -- *.png; printf '%s\n' "${seite[@]}") | LC_ALL=C sort) \
+seite=""
+[ -f "$build/seite/maschinenelemente.html" ] && seite=maschinenelemente.html
+diff <( (cd "$quelle/pictures" && ls -1 -- *.png; [ -z "$seite" ] || echo "$seite") | LC_ALL=C sort) \
      <(cd "$daten" && ls -1A | LC_ALL=C sort) >"$tmp/diff" ||
   { cat "$tmp/diff" >&2; fehler "$daten differs from the PNGs of pictures/ and the page (< missing, > extra)"; }
-if [ ${#seite[@]} -gt 0 ]; then
+if [ -n "$seite" ]; then
   cmp -s "$build/seite/maschinenelemente.html" "$daten/maschinenelemente.html" ||
     fehler "the installed page differs from the built one"
 fi
