@@ -11,20 +11,37 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-lauf() {
+bauen() {
   local ordner=$1; shift
   cmake -S . -B "$ordner" -DBUILD_TESTING=ON "$@" >/dev/null
   cmake --build "$ordner" -j"$(nproc)"
-  (cd "$ordner" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j"$(nproc)")
+}
+testen() {
+  (cd "$1" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j"$(nproc)")
+}
+lauf() {
+  bauen "$@"
+  testen "$1"
 }
 
 # The optimised build makes the engine as a WebAssembly module and the web
 # page from it (in build/seite), which its tests compare with the command line.
-lauf build
+bauen build
 
-# The Debian package, built with dpkg-buildpackage from a copy of the tree, and
-# checked against the build above: control data, contents, lintian, the files.
-bash scripts/paket.sh
+# The Debian package, built with dpkg-buildpackage from a copy of the tree,
+# while the tests of the build above run (the window tests hold with both
+# cores busy); then checked against that build: control data, contents,
+# lintian, the files.
+paket_protokoll=$(mktemp "${TMPDIR:-/tmp}/paket-protokoll.XXXXXX")
+setsid bash scripts/paket.sh >"$paket_protokoll" 2>&1 &
+paket=$!
+trap 'kill -- -"$paket" 2>/dev/null; rm -f "$paket_protokoll"' EXIT
+testen build
+if ! wait "$paket"; then
+  cat "$paket_protokoll" >&2
+  exit 1
+fi
+cat "$paket_protokoll"
 bash tests/paket/paket_pruefen.sh build-paket/maschinenelemente_*.deb . build
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON \
   -DKV_NETZMODUL="$PWD/build/seite/maschinenelemente.wasm"
