@@ -5,12 +5,16 @@
 # and never depend on luck.
 #   bash tests/gui/wiederholen.sh BUILD [RUNS] [belastet]
 # RUNS per program (default 50, half of them under de_DE.UTF-8); with
-# "belastet" both cores are kept busy by stress-ng meanwhile.
+# "belastet" both cores are kept busy by stress-ng meanwhile;
+# KV_PROGRAMME="kopdra wendis" runs only those programs' tests.  A sanitizer
+# build runs as the test command runs it, without the leak report at exit.
 set -uo pipefail
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+programme=${KV_PROGRAMME:-stalor kopdra wendis lupran tarvex}
 build=$(cd "${1:?build folder}" && pwd)
 runs=${2:-50}
 last=${3:-}
-for prog in stalor kopdra wendis lupran tarvex; do
+for prog in $programme; do
   for art in fenster menue; do
     [ -x "$build/test_${prog}_${art}" ] || { echo "$build/test_${prog}_${art} fehlt: erst bauen" >&2; exit 2; }
   done
@@ -26,7 +30,7 @@ fi
 protokolle=$(mktemp -d /tmp/kv-wiederholen-XXXXXX)
 gesamt_f=0; gesamt_h=0
 printf '%-22s %5s %5s %5s %8s\n' programm laeufe fehl haengt sekunden
-for prog in stalor kopdra wendis lupran tarvex; do
+for prog in $programme; do
   for art in fenster menue; do
     bin=$build/test_${prog}_${art}
     filter='*'
