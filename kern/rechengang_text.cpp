@@ -32,9 +32,10 @@ std::string eingerueckt(const std::string& t, const std::string& einzug)
     return aus;
 }
 
-} // namespace
-
-std::string kv_mit_einheit(double wert, const std::string& einheit, bool genau)
+// A value of the working or a check to six digits, as the working puts its
+// numbers in (genau: every digit it has), with its unit; "1"
+// (dimensionless) is not written.
+std::string mit_einheit(double wert, const std::string& einheit, bool genau = false)
 {
     std::string t = genau ? kv_kurz(wert) : kv_sechsstellig(wert);
     if (!einheit.empty() && einheit != "1")
@@ -42,9 +43,11 @@ std::string kv_mit_einheit(double wert, const std::string& einheit, bool genau)
     return t;
 }
 
+} // namespace
+
 std::vector<std::string> kv_schritt_zeilen(const KvSchritt& s)
 {
-    return {"= " + s.formel, "= " + s.eingesetzt, "= " + kv_mit_einheit(s.wert, s.einheit)};
+    return {"= " + s.formel, "= " + s.eingesetzt, "= " + mit_einheit(s.wert, s.einheit)};
 }
 
 std::string kv_pruefung_zeile(const KvPruefung& p)
@@ -54,11 +57,11 @@ std::string kv_pruefung_zeile(const KvPruefung& p)
     // both with every digit, so that the verdict can be seen.
     const bool genau = p.wert != p.grenze && kv_sechsstellig(p.wert) == kv_sechsstellig(p.grenze);
     if (p.mit_grenze)
-        zeile = kv_mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
-              + kv_mit_einheit(p.grenze, p.einheit, genau) + ": "
+        zeile = mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
+              + mit_einheit(p.grenze, p.einheit, genau) + ": "
               + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
     else if (!p.einheit.empty())
-        zeile = kv_mit_einheit(p.wert, p.einheit);
+        zeile = mit_einheit(p.wert, p.einheit);
     if (!p.bemerkung.empty())
         zeile += (zeile.empty() ? "" : "\n") + p.bemerkung;
     return zeile;

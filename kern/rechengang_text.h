@@ -12,11 +12,6 @@ extern const char* const KV_RECHENGANG_TITEL;     // "Rechengang"
 extern const char* const KV_RECHENGANG_ERKLAERUNG; // below it, once
 extern const char* const KV_PRUEFUNGEN_TITEL;     // "Pruefungen"
 
-// A value of the working or a check to six digits, as the working puts its
-// numbers in (genau: every digit it has), with its unit; "1"
-// (dimensionless) is not written.
-std::string kv_mit_einheit(double wert, const std::string& einheit, bool genau = false);
-
 // The lines beside a step's symbol: "= formel", "= eingesetzt", "= wert einheit".
 std::vector<std::string> kv_schritt_zeilen(const KvSchritt& s);
 

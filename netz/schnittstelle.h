@@ -93,9 +93,9 @@ const char* netz_svg(void);
 
 /* What the window shows after the last computation ("rechnen", "suchen",
  * "auslegung"): "fenster" its dialogs' texts in turn as a JSON array of
- * strings (none after a computation; for "suchen" see there); "feld" the name of the field that is
- * no number and "stelle" the 1-based position of its first bad byte (empty
- * and 0 otherwise). */
+ * strings (none after a computation; for "suchen" see there); "feld" the
+ * name of the field that is no number and "stelle" the 1-based position of
+ * its first bad byte (empty and 0 otherwise). */
 const char* netz_fenster(void);
 const char* netz_feld(void);
 int netz_stelle(void);
