@@ -209,7 +209,9 @@ def fall_pruefen(s, programm, zuweisungen, mit_datei=False):
             falsch(fall, 'der heruntergeladene Bericht weicht ab')
         if mit_datei:
             gezeigt = s.text('#rechengang')
-            if dicht(gezeigt) != dicht(nachweis_rechengang(programm, zuweisungen, s.ordner)):
+            if not gezeigt.startswith('Rechengang\n'):
+                falsch(fall, f'kein Rechengang: {gezeigt[:80]!r}')
+            elif dicht(gezeigt) != dicht(nachweis_rechengang(programm, zuweisungen, os.path.dirname(s.ordner))):
                 falsch(fall, f'der Rechengang weicht vom Nachweis ab: {gezeigt[:300]!r}')
         return
     erwartet_meldung = err.removeprefix('maschinenelemente: ').rstrip('\n')
