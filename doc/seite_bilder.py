@@ -1,13 +1,17 @@
 #!/usr/bin/python3
 """Takes the README's pictures of the web page again: each calculator opened
 by its link from file:// in headless Chromium, computed with its defaults,
-photographed down to the first lines of its report (doc/seite_<program>.png), and stalor once at a phone's
-width (doc/seite_schmal.png).
+photographed down to the first lines of its report (doc/seite_<program>.png), stalor once at a phone's
+width (doc/seite_schmal.png), and the first page of stalor as the browser
+prints it to PDF (doc/seite_druck.png, by pdftoppm from poppler-utils).
 
     /usr/bin/python3 doc/seite_bilder.py [SEITE]   (default build/seite/maschinenelemente.html)
 """
+import base64
 import os
+import subprocess
 import sys
+import tempfile
 import time
 
 from selenium import webdriver
@@ -48,5 +52,14 @@ try:
     d.set_window_size(380, 800)
     oeffnen('stalor')
     bild('seite_schmal.png', 380)
+    # Printed: inputs, results, the working on the first page.
+    d.set_window_size(1100, 800)
+    oeffnen('stalor&F=5000')
+    with tempfile.TemporaryDirectory() as tmp:
+        pdf = os.path.join(tmp, 'druck.pdf')
+        with open(pdf, 'wb') as f:
+            f.write(base64.b64decode(d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data']))
+        subprocess.run(['pdftoppm', '-png', '-r', '72', '-f', '1', '-l', '1', '-singlefile', pdf,
+                        os.path.join(wurzel, 'doc', 'seite_druck')], check=True, timeout=60)
 finally:
     d.quit()

@@ -5,6 +5,7 @@
 #include <vector>
 
 struct KvRechnung;
+struct KvSuchergebnis;
 
 // "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n"
 extern const char* const KV_NEU_RECHNEN;
@@ -22,6 +23,14 @@ extern const char* const KV_FEHLER_OEFFNEN;
 extern const char* const KV_GEFUNDEN;
 extern const char* const KV_LOESUNGEN;
 
+// "Zielwert suchen...": what is typed into it is no number, the search is
+// refused, or no value in the range reaches the target.  Each before what
+// is wrong.
+extern const char* const KV_FEHLER_ZIELWERT;
+extern const char* const KV_FEHLER_SUCHBEREICH;
+extern const char* const KV_SUCHE_NICHT_MOEGLICH;
+extern const char* const KV_ZIELWERT_NICHT_ERREICHT;
+
 // "Stelle 3: keine Zahl\n": the 1-based position of the first bad byte.
 std::string kv_stelle_text(int stelle);
 
@@ -29,3 +38,13 @@ std::string kv_stelle_text(int stelle);
 // after a computation, position and input error for a field that is no
 // number, the calculator's own text for a refusal.
 std::vector<std::string> kv_fenstermeldungen(const KvRechnung& rechnung);
+
+// The target as "Zielwert suchen..." reads it: the whole text one number as
+// C++ writes a double ("1e3", ".5", "-inf", "nan"; no blanks, no "+").
+// Empty when wert holds it, else the dialog's text.
+std::string kv_zielwert_meldung(const std::string& ziel, double& wert);
+// A bound of the search's range ("von", "bis") as a field reads it: digits
+// and one point.  Empty when wert holds it, else the dialog's text.
+std::string kv_suchgrenze_meldung(const std::string& text, const char* name, double& wert);
+// The dialog's text after a search: empty when it found a value.
+std::string kv_suchmeldung(const KvSuchergebnis& g);

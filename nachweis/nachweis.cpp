@@ -3,8 +3,8 @@
 #include "datei.h"
 #include "diagramm_cairo.h"
 #include "eingabesatz.h"
+#include "rechengang_text.h"
 #include "satz.h"
-#include "zahlen.h"
 
 #include <cairo-pdf.h>
 #include <glib.h>
@@ -47,17 +47,6 @@ std::string zeit_text(const KvNachweisAngaben& a, const char* format)
     g_free(s);
     g_date_time_unref(t);
     return text;
-}
-
-// A value of the working or a check, to six digits as the working puts its
-// numbers in (genau: every digit it has), with its unit; "1"
-// (dimensionless) is not written.
-std::string mit_einheit(double wert, const std::string& einheit, bool genau = false)
-{
-    std::string t = genau ? kv_kurz(wert) : kv_sechsstellig(wert);
-    if (!einheit.empty() && einheit != "1")
-        t += " " + einheit;
-    return t;
 }
 
 std::string einheit_text(const char* einheit) { return std::string(einheit) == "1" ? "-" : einheit; }
@@ -115,13 +104,10 @@ void rechengang(KvSatz& s, const KvRechengang& g)
 {
     if (g.schritte.empty())
         return;
-    s.ueberschrift("Rechengang");
-    s.absatz("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
-             "wie das Programm rechnet (mit seinem eigenen Wert von pi). Die Zahlen sind auf "
-             "sechs signifikante Stellen gerundet; das Programm rechnet mit allen Stellen.");
+    s.ueberschrift(KV_RECHENGANG_TITEL);
+    s.absatz(KV_RECHENGANG_ERKLAERUNG);
     for (const KvSchritt& st : g.schritte) {
-        s.haengend(st.symbol, {"= " + st.formel, "= " + st.eingesetzt,
-                               "= " + mit_einheit(st.wert, st.einheit)});
+        s.haengend(st.symbol, kv_schritt_zeilen(st));
         s.abstand(2);
     }
 }
@@ -144,24 +130,11 @@ void pruefungen(KvSatz& s, const KvRechengang& g)
 {
     if (g.pruefungen.empty())
         return;
-    s.ueberschrift("Pruefungen");
+    s.ueberschrift(KV_PRUEFUNGEN_TITEL);
     for (const KvPruefung& p : g.pruefungen) {
-        std::string zeile;
-        // A value just past its limit would read the same to six digits;
-        // then both with every digit, so that the verdict can be seen.
-        const bool genau = p.wert != p.grenze
-                        && kv_sechsstellig(p.wert) == kv_sechsstellig(p.grenze);
-        if (p.mit_grenze)
-            zeile = mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
-                  + mit_einheit(p.grenze, p.einheit, genau) + ": "
-                  + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
-        else if (!p.einheit.empty())
-            zeile = mit_einheit(p.wert, p.einheit);
-        if (!p.bemerkung.empty())
-            zeile += (zeile.empty() ? "" : "\n") + p.bemerkung;
         s.platz_fuer(36);
         s.absatz(p.text, true);
-        s.absatz(zeile, false, 16);
+        s.absatz(kv_pruefung_zeile(p), false, 16);
         s.abstand(2);
     }
 }

@@ -63,6 +63,11 @@ async function maschinenelemente(bytes) {
         fenster: JSON.parse(lesen(e.fenster())), feld: lesen(e.feld()), stelle: e.stelle(),
       };
     },
+    // The working of that computation as the calculation record prints it, as text.
+    rechengang(programm, zeilen) {
+      const status = aufrufen('rechengang', [programm, zeilen]);
+      return { status, text: lesen(e.text()), meldung: lesen(e.meldung()) };
+    },
     // The windows' messages no computation gives.
     texte: () => JSON.parse(lesen(e.texte())),
     // An input set's text as NAME=WERT lines of every field and option.
@@ -82,10 +87,14 @@ async function maschinenelemente(bytes) {
     },
     // The search for field feld that brings result ergebnis to ziel, in
     // bereich "VON:BIS" ("" around the field's value): the command line's
-    // JSON (and the report of the inputs found, as bericht).
+    // JSON (and the report of the inputs found, as bericht); where the
+    // window's dialog would not search or finds nothing, its text in fenster.
     suchen(programm, zeilen, feld, ergebnis, ziel, bereich = '') {
       const status = aufrufen('suchen', [programm, zeilen, feld, ergebnis, ziel, bereich]);
-      return { status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()) };
+      return {
+        status, json: lesen(e.json()), bericht: lesen(e.bericht()), meldung: lesen(e.meldung()),
+        fenster: JSON.parse(lesen(e.fenster())),
+      };
     },
     // The built-in catalogue tables as the command line's JSON text ("" for an unknown program).
     kataloge: (programm) => lesen(aufrufen('kataloge', [programm])),

@@ -6,8 +6,10 @@
 #include "eingabesatz.h"
 #include "fenstertexte.h"
 #include "kataloge.h"
+#include "rechengang_text.h"
 #include "rechnerliste.h"
 #include "suchauftrag.h"
+#include "zahlen.h"
 #include "zuweisung.h"
 
 #include <algorithm>
@@ -91,19 +93,25 @@ int aufruf_lesen(const char* programm, const std::string& zeilen, bool auslegung
     return fehler.empty() ? 0 : abbruch(KV_FALSCH, fehler);
 }
 
+// The window's dialogs' texts, in turn.
+void fenster_setzen(const std::vector<std::string>& texte)
+{
+    fenster = "[";
+    for (const std::string& t : texte) {
+        if (fenster.size() > 1)
+            fenster += ", ";
+        kv_json_text_anhaengen(fenster, t);
+    }
+    fenster += "]";
+}
+
 // One computation of the inputs, its JSON (with the search where there was
 // one) and report.
 int berechnen(const Aufruf& a, const KvJsonSuche* suche)
 {
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
-    fenster = "[";
-    for (const std::string& t : kv_fenstermeldungen(rechnung)) {
-        if (fenster.size() > 1)
-            fenster += ", ";
-        kv_json_text_anhaengen(fenster, t);
-    }
-    fenster += "]";
+    fenster_setzen(kv_fenstermeldungen(rechnung));
     if (rechnung.status == KvStatus::abgelehnt) {
         feld = a.r->eingaben[rechnung.feld].name;
         stelle = rechnung.stelle;
@@ -148,6 +156,24 @@ NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen
     if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
         return status;
     return berechnen(a, nullptr);
+}
+
+NETZ_EXPORT("rechengang") int netz_rechengang(const char* programm, const char* zeilen)
+{
+    leeren();
+    Aufruf a;
+    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
+        return status;
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
+    std::string m;
+    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
+        return abbruch(status, m);
+    KvRechengang gang;
+    if (a.r->rechengang)
+        a.r->rechengang(stand, rechnung, gang);
+    text = kv_rechengang_text(gang);
+    return 0;
 }
 
 NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge)
@@ -207,18 +233,49 @@ NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, 
             alle += '\n';
         alle += std::string(ergebnis) + "=" + ziel;
     }
+    // The window's dialog reads the target first, as it reads it.
+    KvSuche fs;
+    std::string fenstertext = f.empty() ? "" : kv_zielwert_meldung(ziel, fs.ziel);
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, alle, false, !f.empty(), a))
+    if (const int status = aufruf_lesen(programm, alle, false, !f.empty(), a)) {
+        if (!fenstertext.empty())
+            fenster_setzen({fenstertext});
         return status;
+    }
     if (f.empty())
         return b.empty() ? berechnen(a, nullptr) : abbruch(KV_FALSCH, "--bereich gilt nur mit --suche");
     KvSuche s;
-    if (std::string fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s); !fehler.empty())
+    const std::string fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s);
+    // Then its range, which it offers around the field's value: none when
+    // that is no number.
+    if (fenstertext.empty() && s.feld >= 0) {
+        if (b.empty()) {
+            if (kv_erste_fehlstelle(a.eingaben.texte[s.feld].c_str()))
+                fenstertext = kv_suchgrenze_meldung("", "von", fs.von);
+        } else {
+            const size_t d = b.find(':');
+            fenstertext = kv_suchgrenze_meldung(b.substr(0, d), "von", fs.von);
+            if (fenstertext.empty())
+                fenstertext = kv_suchgrenze_meldung(d == std::string::npos ? "" : b.substr(d + 1), "bis", fs.bis);
+        }
+        // A target the window takes and the command line does not (one
+        // that is not finite): the search refuses it.
+        if (fenstertext.empty() && !fehler.empty() && s.ergebnis >= 0) {
+            fs.feld = s.feld;
+            fs.ergebnis = s.ergebnis;
+            fenstertext = kv_suchmeldung(kv_suchen(*a.r, a.eingaben, fs));
+        }
+    }
+    if (!fenstertext.empty())
+        fenster_setzen({fenstertext});
+    if (!fehler.empty())
         return abbruch(KV_FALSCH, fehler);
     KvSuchergebnis g;
     std::string m;
-    if (const int status = kv_suche_ausfuehren(*a.r, a.eingaben, s, g, m))
+    if (const int status = kv_suche_ausfuehren(*a.r, a.eingaben, s, g, m)) {
+        fenster_setzen({kv_suchmeldung(g)});
         return abbruch(status, m);
+    }
     const KvJsonSuche js{s, g};
     return berechnen(a, &js);
 }

@@ -30,6 +30,11 @@ const char* netz_beschreibungen(void);
  * "bericht" its report (both empty after a refusal). */
 int netz_rechnen(const char* programm, const char* zeilen);
 
+/* "rechengang": the working of that computation as the calculation record
+ * prints it (kv_rechengang_text) in "text": the steps with their formulas
+ * and numbers, and the checks with their verdicts. */
+int netz_rechengang(const char* programm, const char* zeilen);
+
 /* "eingaben_lesen": an input set's text (as the windows and --eingaben read
  * it) as "zeilen": every field and option NAME=WERT, one a line, ending in a
  * line break.  A set refused gives 2 and the reader's reason in "meldung"
@@ -51,7 +56,12 @@ int netz_diagramm(const char* programm, const char* zeilen, int breite, int hoeh
 /* "suchen": "--suche FELD ERGEBNIS=ZIEL [--bereich VON:BIS] --format json":
  * "json" as the command line prints it (with the search's object) and the
  * report of the inputs found in "bericht".  bereich "" is the range around
- * the field's text; feld "" is no search at all, as without --suche. */
+ * the field's text; feld "" is no search at all, as without --suche.
+ * Where the window's "Zielwert suchen..." would not search or finds
+ * nothing, "fenster" holds its dialog's text: a target that is no number
+ * as the dialog reads it, a range bound that is none (with bereich "" the
+ * dialog's range around the field's value, none when that is no number), a
+ * search refused or without a solution. */
 int netz_suchen(const char* programm, const char* zeilen, const char* feld, const char* ergebnis,
                 const char* ziel, const char* bereich);
 
@@ -83,9 +93,9 @@ const char* netz_svg(void);
 
 /* What the window shows after the last computation ("rechnen", "suchen",
  * "auslegung"): "fenster" its dialogs' texts in turn as a JSON array of
- * strings (none after a computation); "feld" the name of the field that is
- * no number and "stelle" the 1-based position of its first bad byte (empty
- * and 0 otherwise). */
+ * strings (none after a computation; for "suchen" see there); "feld" the
+ * name of the field that is no number and "stelle" the 1-based position of
+ * its first bad byte (empty and 0 otherwise). */
 const char* netz_fenster(void);
 const char* netz_feld(void);
 int netz_stelle(void);

@@ -11,6 +11,7 @@
   const formular = $('formular');
   const meldungsfeld = $('meldung');
   const berichtsfeld = $('bericht');
+  const rechengangsfeld = $('rechengang');
   // The link's format: "#stalor&v=1&F=5000&Knickfall=2".
   const LINKFASSUNG = '1';
 
@@ -189,6 +190,7 @@
     $('link-kopieren').addEventListener('click', linkKopieren);
     modusZeigen();
     berichtsfeld.textContent = '';
+    rechengangZeigen('');
     melden();
   }
 
@@ -206,6 +208,7 @@
       formular.dataset.status = r.feld ? 'abgelehnt' : r.status === 1 ? 'verweigert' : 'falsch';
       gerechnet = null;
       berichtsfeld.textContent = '';
+      rechengangZeigen('');
       diagrammLeeren();
       melden(...(r.fenster.length ? r.fenster : [r.meldung]));
       if (r.feld) {
@@ -222,10 +225,21 @@
       formular.querySelector(`[data-hinweis="${CSS.escape(h.name)}"]`).textContent = h.text;
     gerechnet = { bericht: r.bericht, zeilen: zeilen() };
     berichtsfeld.textContent = r.bericht;
+    if (engine.rechengang) {
+      const g = engine.rechengang(b.programm, gerechnet.zeilen);
+      rechengangZeigen(g.status === 0 ? g.text : '');
+    }
     formular.dataset.status = 'berechnet';
     melden();
     diagrammZeichnen();
     return r;
+  }
+
+  // The working of the last computation as the calculation record prints
+  // it: on screen behind its button, on paper always.
+  function rechengangZeigen(text) {
+    rechengangsfeld.textContent = text;
+    $('rechengangteil').hidden = text === '';
   }
 
   // The diagram of the last computation, drawn by the engine as SVG and
@@ -341,8 +355,10 @@
       const bereich = von.value === '' && bis.value === '' ? '' : `${von.value}:${bis.value}`;
       const r = engine.suchen(b.programm, zeilen(), feld.value, ergebnis.value, ziel.value, bereich);
       const j = r.status === 0 ? JSON.parse(r.json) : null;
+      // A search the window's dialog would not make or that finds nothing:
+      // the dialog's text.
       if (!j || !j.suche || !j.suche.loesungen || j.suche.loesungen.length === 0)
-        return melden(r.meldung || (j && j.meldung) || '');
+        return melden(...(r.fenster.length ? r.fenster : [r.meldung || (j && j.meldung) || '']));
       const erste = j.suche.loesungen[0].text;
       const liste = [j.suche.loesungen.length === 1 ? texte.gefunden
         : j.suche.loesungen.length + texte.loesungen];
@@ -533,6 +549,11 @@
       history.replaceState(null, '', location.href.replace(/#.*$/, '') + '#' + auswahl.value);
     });
     formular.addEventListener('submit', (ereignis) => { ereignis.preventDefault(); rechnen(); });
+    $('rechengang-zeigen').addEventListener('click', (ereignis) => {
+      const auf = ereignis.currentTarget.getAttribute('aria-expanded') !== 'true';
+      ereignis.currentTarget.setAttribute('aria-expanded', String(auf));
+      rechengangsfeld.hidden = !auf;
+    });
     window.addEventListener('hashchange', linkLesen);
     if (!linkLesen()) formularBauen(alle[0].programm);
     // Milliseconds from the start of loading to the ready form.

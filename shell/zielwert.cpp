@@ -10,7 +10,6 @@
 #include "suche.h"
 #include "zahlen.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -149,24 +148,15 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
     KvSuche s;
     s.ergebnis = gewaehlt(z.ergebnis, z.ergebnisse);
     s.feld = gewaehlt(z.feld, z.felder);
-    const std::string ziel = text(z.ziel);
-    const auto gelesen = std::from_chars(ziel.data(), ziel.data() + ziel.size(), s.ziel);
-    if (ziel.empty() || gelesen.ec != std::errc() || gelesen.ptr != ziel.data() + ziel.size())
-        return melden(z, GTK_MESSAGE_ERROR, "Fehler im Zielwert!\n\"" + ziel + "\" ist keine Zahl.");
-    for (const auto& [grenze, name] : {std::pair{z.von, "von"}, std::pair{z.bis, "bis"}}) {
-        const std::string t = text(grenze);
-        if (const int stelle = kv_erste_fehlstelle(t.c_str()); stelle || t.empty())
-            return melden(z, GTK_MESSAGE_ERROR, std::string("Fehler im Suchbereich!\n") + name + ": "
-                          + (t.empty() ? "kein Wert" : "Stelle " + std::to_string(stelle) + ": keine Zahl"));
-    }
-    s.von = kv_zahl_lesen(text(z.von).c_str());
-    s.bis = kv_zahl_lesen(text(z.bis).c_str());
+    for (const std::string& m : {kv_zielwert_meldung(text(z.ziel), s.ziel),
+                                 kv_suchgrenze_meldung(text(z.von), "von", s.von),
+                                 kv_suchgrenze_meldung(text(z.bis), "bis", s.bis)})
+        if (!m.empty())
+            return melden(z, GTK_MESSAGE_ERROR, m);
 
     const KvSuchergebnis g = kv_suchen(rechner(), kv_gtk_eingaben_lesen(), s);
-    if (g.status == KvSuchstatus::verweigert)
-        return melden(z, GTK_MESSAGE_ERROR, "Suche nicht moeglich!\n" + g.meldung);
-    if (g.status == KvSuchstatus::keine_loesung)
-        return melden(z, GTK_MESSAGE_INFO, "Zielwert nicht erreicht!\n" + g.meldung);
+    if (const std::string m = kv_suchmeldung(g); !m.empty())
+        return melden(z, g.status == KvSuchstatus::keine_loesung ? GTK_MESSAGE_INFO : GTK_MESSAGE_ERROR, m);
 
     const KvEingabe& f = rechner().eingaben[s.feld];
     const KvAusgabe& a = rechner().ergebnisse[s.ergebnis];

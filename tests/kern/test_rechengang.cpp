@@ -6,6 +6,7 @@
 #include "kupplung.h"
 #include "rechengang_aufzeichnen.h"
 #include "rechengang_pruefen.h"
+#include "rechengang_text.h"
 #include "tellerfeder.h"
 
 #include <charconv>
@@ -129,6 +130,38 @@ TEST(Rechengang, VorlageSetztZahlenEin)
     kv_schritt(&g, "A", "pi * d^2 / 4 + 1.000026 * x", {{"pi", 3.14159265}, {"d", 9.8529775},
                                                        {"x", -2.79154321e-6}}, 0, "mm^2");
     EXPECT_EQ(g.schritte[1].eingesetzt, "3.14159 * 9.85298^2 / 4 + 1.000026 * (-2.79154e-6)");
+}
+
+// The working as text, as the web page prints it: each symbol with its
+// lines below one another, each check with its line indented; a value just
+// past its limit with every digit.
+TEST(Rechengang, AlsText)
+{
+    KvRechengang g;
+    EXPECT_EQ(kv_rechengang_text(g), "");
+    kv_schritt(&g, "lambda", "lk / i", {{"lk", 458}, {"i", 2.5}}, 183.2, "1");
+    kv_schritt(&g, "F", "a * 2", {{"a", 0.5}}, 1, "N");
+    kv_pruefung(g, "Kraft F <= Grenze", 1.0000001, "N", "<=", 1, false);
+    kv_feststellung(g, "Bereich", 0, "", "elastisch");
+    EXPECT_EQ(kv_rechengang_text(g), std::string(KV_RECHENGANG_TITEL) + "\n" + KV_RECHENGANG_ERKLAERUNG + "\n"
+                                         "\n"
+                                         "lambda = lk / i\n"
+                                         "       = 458 / 2.5\n"
+                                         "       = 183.2\n"
+                                         "\n"
+                                         "F = a * 2\n"
+                                         "  = 0.5 * 2\n"
+                                         "  = 1 N\n"
+                                         "\n"
+                                         "Pruefungen\n"
+                                         "\n"
+                                         "Kraft F <= Grenze\n"
+                                         "    1.0000001 N <= 1 N: nicht erfuellt\n"
+                                         "\n"
+                                         "Bereich\n"
+                                         "    elastisch\n");
+    g.schritte.clear();
+    EXPECT_EQ(kv_rechengang_text(g).rfind("Pruefungen\n\nKraft", 0), 0u);
 }
 
 TEST(Rechengang, NachrechnenMitDerRundungDerZahlen)

@@ -4,7 +4,8 @@
 // --suche ... --format json, kataloge, katalog and auslegung against
 // --kataloge, --katalog and --auslegung (status, message and bytes equal;
 // JSON "wert" numbers to their last bits), the SVG diagram against the
-// same writer compiled natively (bytes equal).
+// same writer compiled natively (bytes equal), the working against the
+// same code compiled natively (text equal).
 // node dienste_wie_kommandozeile.js MODUL.wasm GLUE.js KOMMANDOZEILE NETZ_NATIV FAELLE SUCHFAELLE
 'use strict';
 const fs = require('node:fs');
@@ -20,7 +21,7 @@ process.on('exit', () => fs.rmSync(heim, { recursive: true, force: true }));
 const umgebung = { ...process.env, HOME: heim, XDG_DATA_HOME: path.join(heim, 'daten') };
 const { falsch, nativ: nativ_roh, stand } = pruefung(kommandozeile);
 const nativ = (args) => nativ_roh(args, { env: umgebung });
-const svg_nativ = pruefung(netz_nativ).nativ;
+const schnittstelle_nativ = pruefung(netz_nativ).nativ;
 
 const SAAT = 20261210;
 const ZUFAELLIGE = 8;
@@ -67,11 +68,20 @@ function diagramm_pruefen(m, programm, zuweisungen) {
   for (const [b, h] of [[800, 500], [430, 310]]) {
     const fall = `diagramm ${b}x${h} ${programm} ${zuweisungen.join(' ')}`;
     const w = m.diagramm(programm, zuweisungen.join('\n'), b, h);
-    const n = svg_nativ([programm, String(b), String(h)], { input: zuweisungen.join('\n') });
+    const n = schnittstelle_nativ([programm, String(b), String(h)], { input: zuweisungen.join('\n') });
     if (w.status !== n.status || w.meldung !== n.stderr) falsch(fall, `${w.status} ${w.meldung} gegen ${n.status} ${n.stderr}`);
     else if (w.svg !== n.stdout) falsch(fall, 'SVG weicht ab');
     else if (w.status === 0 && !w.svg.startsWith('<?xml')) falsch(fall, 'kein SVG');
   }
+}
+
+function rechengang_pruefen(m, programm, zuweisungen) {
+  const fall = `rechengang ${programm} ${zuweisungen.join(' ')}`;
+  const w = m.rechengang(programm, zuweisungen.join('\n'));
+  const n = schnittstelle_nativ([programm, 'rechengang'], { input: zuweisungen.join('\n') });
+  if (w.status !== n.status || w.meldung !== n.stderr) falsch(fall, `${w.status} ${w.meldung} gegen ${n.status} ${n.stderr}`);
+  else if (w.text !== n.stdout) falsch(fall, 'Rechengang weicht ab');
+  else if (w.status === 0 && !w.text.startsWith('Rechengang\n')) falsch(fall, 'kein Rechengang');
 }
 
 function suche_pruefen(m, programm, zuweisungen, feld, ziel, bereich) {
@@ -151,6 +161,7 @@ const SAETZE = [
   for (const [programm, zuweisungen] of faelle) {
     eingabesatz_pruefen(m, programm, zuweisungen);
     diagramm_pruefen(m, programm, zuweisungen);
+    rechengang_pruefen(m, programm, zuweisungen);
     ++anzahl;
   }
   for (const text of SAETZE) satz_lesen_pruefen(m, 'stalor', text, `satz ${JSON.stringify(text)}`);

@@ -4,14 +4,17 @@ line: for every calculator type the inputs, press "Rechnen", read every
 result field, hint and the report and compare them byte for byte with
 `maschinenelemente PROG NAME=WERT ... [--format json]`, on the cases of a
 committed list and on seeded random ones; a refused field, links in and out,
-the downloaded report, crafted links; all from file://, without any network
-request.
+the downloaded report, crafted links, the working against the command line's
+calculation record and in the browser's print, the search's refusals in the
+window's words; all from file://, without any network request.
 
     seite_pruefen.py SEITE KOMMANDOZEILE FAELLE
 """
+import base64
 import json
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -55,6 +58,37 @@ def nativ(programm, zuweisungen, *weitere):
     r = subprocess.run([KOMMANDOZEILE, programm, *zuweisungen, *weitere], capture_output=True,
                        timeout=20)
     return r.returncode, r.stdout, r.stderr.decode()
+
+
+def pdf_text(pfad):
+    # In the order it is drawn: without it pdftotext joins a line ending
+    # in "-" to the next and drops the "-".
+    r = subprocess.run(['pdftotext', '-raw', '-enc', 'UTF-8', pfad, '-'], capture_output=True, timeout=20, check=True)
+    return r.stdout.decode()
+
+
+def dicht(t):
+    """Without blanks and line breaks: how a PDF's lines are broken and
+    whether pdftotext keeps a blank is the layout's, not the text's."""
+    return ''.join(t.split())
+
+
+def nachweis_rechengang(programm, zuweisungen, ordner):
+    """The working and the checks as the command line's calculation record
+    prints them: its parts from "Rechengang" to "Ergebnisse" and from
+    "Pruefungen" to "Diagramm", the pages' feet taken out."""
+    pdf = os.path.join(ordner, 'nachweis.pdf')
+    code, _, err = nativ(programm, zuweisungen, '--nachweis', pdf)
+    if code != 0:
+        raise RuntimeError(f'--nachweis {programm}: {err}')
+    zeilen = [z for z in pdf_text(pdf).replace('\f', '\n').split('\n')
+              if not re.search(r'(^| )Seite [0-9]+ von [0-9]+$', z) and not z.endswith(f' ({programm})')]
+    teile = []
+    for von, bis in (('Rechengang', 'Ergebnisse'), ('Pruefungen', 'Diagramm')):
+        if von in zeilen:
+            anfang = zeilen.index(von)
+            teile += zeilen[anfang:zeilen.index(bis, anfang)]
+    return '\n'.join(teile)
 
 
 class Seite:
@@ -173,6 +207,12 @@ def fall_pruefen(s, programm, zuweisungen, mit_datei=False):
             falsch(fall, 'der gezeigte Bericht weicht ab')
         if mit_datei and s.herunterladen('#bericht-speichern', programm + '.txt') != aus_bericht:
             falsch(fall, 'der heruntergeladene Bericht weicht ab')
+        if mit_datei:
+            gezeigt = s.text('#rechengang')
+            if not gezeigt.startswith('Rechengang\n'):
+                falsch(fall, f'kein Rechengang: {gezeigt[:80]!r}')
+            elif dicht(gezeigt) != dicht(nachweis_rechengang(programm, zuweisungen, os.path.dirname(s.ordner))):
+                falsch(fall, f'der Rechengang weicht vom Nachweis ab: {gezeigt[:300]!r}')
         return
     erwartet_meldung = err.removeprefix('maschinenelemente: ').rstrip('\n')
     if code == 1:
@@ -189,6 +229,8 @@ def fall_pruefen(s, programm, zuweisungen, mit_datei=False):
             falsch(fall, f'Feld {feld} nicht als falsch markiert')
     if s.text('#bericht') != '':
         falsch(fall, 'Bericht nach einer Ablehnung')
+    if s.text('#rechengang') != '' or s.el('#rechengangteil').is_displayed():
+        falsch(fall, 'Rechengang nach einer Ablehnung')
 
 
 def feldtext(x):
@@ -342,6 +384,7 @@ def zusatz_pruefen(s):
         _, aus, _ = nativ('stalor', [f'l1={l1}'])
         if s.text('#bericht').encode() != aus:
             falsch('Zielwert suchen', 'Bericht weicht ab')
+        suche_abgelehnt_pruefen(s, l1)
     if s.d.find_elements(By.ID, 'katalog'):
         s.oeffnen('#stalor')
         s.el('#katalog summary').click()
@@ -364,6 +407,60 @@ def zusatz_pruefen(s):
             texte = {e['name']: e['text'] for e in json.loads(aus)['eingaben']}
             warten(lambda: s.el('input[name="A"]').get_property('value') == texte['A'],
                    f'A von {gewaehlt} nach "Auslegen"')
+
+
+def suche_abgelehnt_pruefen(s, l1):
+    """Where the window's "Zielwert suchen..." does not search or finds
+    nothing, its dialog's text, and the form stays as it was."""
+    _, _, err = nativ('stalor', [f'l1={l1}', '--suche', 'l1', 'F_max_zul=1000', '--bereich', '100:100'])
+    bereich = err.removeprefix('maschinenelemente: --suche: ').rstrip('\n')
+    _, _, err = nativ('stalor', [f'l1={l1}', '--suche', 'l1', 'F_max_zul=1e30'])
+    keine = err.removeprefix('maschinenelemente: ').rstrip('\n')
+    bericht = s.text('#bericht')
+    for ziel, von, bis, erwartet in (
+            ('zwei', '', '', 'Fehler im Zielwert!\n"zwei" ist keine Zahl.'),
+            ('', '100', '200', 'Fehler im Zielwert!\n"" ist keine Zahl.'),
+            ('1,5', '', '', 'Fehler im Zielwert!\n"1,5" ist keine Zahl.'),
+            ('-inf', '', '', 'Suche nicht moeglich!\nder Zielwert ist keine endliche Zahl'),
+            ('1000', '100', '100', 'Suche nicht moeglich!\n' + bereich),
+            ('1000', '1a', '200', 'Fehler im Suchbereich!\nvon: Stelle 2: keine Zahl'),
+            ('1000', '100', '', 'Fehler im Suchbereich!\nbis: kein Wert'),
+            ('1e30', '', '', 'Zielwert nicht erreicht!\n' + keine)):
+        for feld, wert in (('#suche-ziel', ziel), ('#suche-von', von), ('#suche-bis', bis)):
+            s.eingeben(None, wert, s.el(feld))
+        s.el('#suchen').click()
+        fall = f'Zielwert suchen {ziel!r} {von!r}:{bis!r}'
+        if s.text('#meldung') != erwartet:
+            falsch(fall, f'Meldung {s.text("#meldung")!r} gegen {erwartet!r}')
+        if (s.el('input[name="l1"]').get_property('value') != l1 or s.text('#bericht') != bericht
+                or s.text('#suche-loesungen') != ''):
+            falsch(fall, 'das Formular hat sich geaendert')
+
+
+def druck_pruefen(s, ordner):
+    """The working on screen behind its button, on paper always: under
+    print media and in the browser's own PDF."""
+    s.oeffnen('#stalor&F=5000')
+    text = s.text('#rechengang')
+    if not text.startswith('Rechengang\n') or s.el('#rechengang').is_displayed():
+        falsch('Rechengang am Schirm', f'nicht zugeklappt oder leer: {text[:80]!r}')
+    s.el('#rechengang-zeigen').click()
+    if not s.el('#rechengang').is_displayed() or s.el('#rechengang-zeigen').get_attribute('aria-expanded') != 'true':
+        falsch('Rechengang am Schirm', 'der Knopf klappt ihn nicht auf')
+    s.el('#rechengang-zeigen').click()
+    s.d.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': 'print'})
+    try:
+        gedruckt = s.d.execute_script("const e = document.getElementById('rechengang');"
+                                      " return getComputedStyle(e).display !== 'none' && e.getClientRects().length > 0")
+    finally:
+        s.d.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': ''})
+    if not gedruckt:
+        falsch('Rechengang im Druck', 'nicht sichtbar unter dem Druckstil')
+    pdf = os.path.join(ordner, 'druck.pdf')
+    with open(pdf, 'wb') as f:
+        f.write(base64.b64decode(s.d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data']))
+    if dicht(text) not in dicht(pdf_text(pdf)):
+        falsch('Rechengang im Druck', 'nicht im PDF des Browsers')
 
 
 def eigenschaften_pruefen(s):
@@ -453,6 +550,9 @@ def main():
             if s.d.find_elements(By.ID, 'diagramm'):
                 zusatz_pruefen(s)
                 abschnitt('Diagramm, Suche, Katalog')
+            if s.d.find_elements(By.ID, 'rechengang'):
+                druck_pruefen(s, tmp)
+                abschnitt('Druck')
             print(f'{anzahl} Faelle, {len(fehler)} falsch')
         finally:
             s.d.quit()
