@@ -64,11 +64,16 @@ bool kv_zahl_ganz_lesen(const std::string& text, double& wert)
 std::string kv_format(const char* format, double wert)
 {
     CLocale c;
-    const int n = std::snprintf(nullptr, 0, format, wert);
+    // Most texts fit the string's first room: printed once; a longer one
+    // is printed again into as much room as it needs.
+    std::string s(31, '\0');
+    const int n = std::snprintf(s.data(), s.size() + 1, format, wert);
     if (n <= 0)
         return std::string();
-    std::string s(static_cast<size_t>(n), '\0');
-    std::snprintf(s.data(), s.size() + 1, format, wert);
+    const bool passt = static_cast<size_t>(n) <= s.size();
+    s.resize(static_cast<size_t>(n));
+    if (!passt)
+        std::snprintf(s.data(), s.size() + 1, format, wert);
     return s;
 }
 
