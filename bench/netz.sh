@@ -2,7 +2,8 @@
 # The WebAssembly module: its size (as built and gzipped; goal under 400 KiB)
 # and its computations per second under node against the same C interface
 # compiled natively, per calculator (goal: at least half), and its searches
-# per second (goal: at least a third), each on one core.
+# per second (goal: at least a third), each on one core; last its largest
+# pieces from the linker's map.
 # Builds into build-wasm/ and build-bench/.  Run from anywhere:  bash bench/netz.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,3 +17,4 @@ echo "Je Sekunde (Rechnungen aus den Vorgaben, Suchen des README, mit JSON und B
 join <(taskset -c 0 node bench/netz_zeit.js "$PWD/$modul" "$PWD/netz/maschinenelemente.js" | sort) \
      <(taskset -c 0 build-bench/netz_zeit | sort) |
   awk '{ printf "  %-13s Modul %8d  nativ %8d  %5.2f\n", $1, $2, $3, $2 / $3 }'
+python3 bench/modul_inhalt.py build-wasm/maschinenelemente.map 12

@@ -2,9 +2,9 @@
 
 #include "diagramm_aufbau.h"
 #include "tabellenmass.h"
+#include "zahlen.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -14,12 +14,7 @@ void zahl(std::string& s, double v)
 {
     if (!std::isfinite(v))
         v = 0;
-    std::string t(24, '\0');
-    std::to_chars_result r;
-    while ((r = std::to_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed, 2)).ec
-           != std::errc())
-        t.resize(2 * t.size());
-    t.resize(static_cast<size_t>(r.ptr - t.data()));
+    std::string t = kv_format("%.2f", v);
     while (t.back() == '0')
         t.pop_back();
     if (t.back() == '.')

@@ -1,5 +1,6 @@
 #include "suche.h"
 
+#include "kuerzeste.h"
 #include "zahlen.h"
 
 #include <boost/math/policies/policy.hpp>
@@ -91,9 +92,7 @@ struct Dezimal {
 // x rounded to p significant digits.
 Dezimal gerundet(double x, int p)
 {
-    std::string s(40, '\0');
-    const auto r = std::to_chars(s.data(), s.data() + s.size(), x, std::chars_format::scientific, p - 1);
-    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    const std::string s = kv_format(("%." + std::to_string(p - 1) + "e").c_str(), x);
     const size_t e = s.find('e');
     std::string ziffern = s.substr(0, e);
     ziffern.erase(std::remove(ziffern.begin(), ziffern.end(), '.'), ziffern.end());
@@ -102,16 +101,6 @@ Dezimal gerundet(double x, int p)
     int64_t m = 0;
     std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), m);
     return {m, exponent - (p - 1)};
-}
-
-// The significant digits of the shortest text of x.
-int stellen(double x)
-{
-    std::string s(40, '\0');
-    const auto r = std::to_chars(s.data(), s.data() + s.size(), x, std::chars_format::scientific);
-    const std::string mantisse(s.data(), static_cast<size_t>(std::find(s.data(), r.ptr, 'e') - s.data()));
-    return static_cast<int>(std::count_if(mantisse.begin(), mantisse.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 // The field text of a decimal: digits and at most one point, no zeros
@@ -232,7 +221,7 @@ std::optional<Punkt> Suche::mit_stellen(const Punkt& bester, int p, double lo, d
 template <class Gut>
 Punkt Suche::halbierend(const Punkt& bester, double lo, double hi, Gut gut)
 {
-    int unten = 1, oben = stellen(bester.x);
+    int unten = 1, oben = kv_kuerzeste_stellen(bester.x);
     Punkt p = bester;
     while (unten < oben) {
         const int mitte = (unten + oben) / 2;
@@ -260,7 +249,7 @@ Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
     auto wie_ziel = [&](const Punkt& q) { return kv_format(format_, q.ergebnis) == ziel; };
     if (wie_ziel(bester))
         return halbierend(bester, lo, hi, wie_ziel);
-    const int alle = stellen(bester.x);
+    const int alle = kv_kuerzeste_stellen(bester.x);
     for (int p = 1; p < alle; ++p)
         if (const std::optional<Punkt> q = mit_stellen(bester, p, lo, hi, wie_ziel))
             return *q;

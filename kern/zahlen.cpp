@@ -1,6 +1,7 @@
 #include "zahlen.h"
 
-#include <charconv>
+#include "kuerzeste.h"
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -63,25 +64,25 @@ bool kv_zahl_ganz_lesen(const std::string& text, double& wert)
 std::string kv_format(const char* format, double wert)
 {
     CLocale c;
-    const int n = std::snprintf(nullptr, 0, format, wert);
+    // Most texts fit the string's first room: printed once; a longer one
+    // is printed again into as much room as it needs.
+    std::string s(31, '\0');
+    const int n = std::snprintf(s.data(), s.size() + 1, format, wert);
     if (n <= 0)
         return std::string();
-    std::string s(static_cast<size_t>(n), '\0');
-    std::snprintf(s.data(), s.size() + 1, format, wert);
+    const bool passt = static_cast<size_t>(n) <= s.size();
+    s.resize(static_cast<size_t>(n));
+    if (!passt)
+        std::snprintf(s.data(), s.size() + 1, format, wert);
     return s;
 }
 
 void kv_kurz_anhaengen(std::string& s, double wert)
 {
-    if (std::isnan(wert)) {
+    if (std::isnan(wert))
         s += "nan";
-        return;
-    }
-    // The shortest round-trip form of a double has at most 24 characters.
-    const size_t alt = s.size();
-    s.resize(alt + 32);
-    const std::to_chars_result r = std::to_chars(s.data() + alt, s.data() + s.size(), wert);
-    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    else
+        kv_kuerzeste_anhaengen(s, wert);
 }
 
 std::string kv_kurz(double wert)
@@ -97,12 +98,8 @@ void kv_sechsstellig_anhaengen(std::string& s, double wert)
         s += wert == 0 ? "0" : "nan";
         return;
     }
-    // Six digits, a sign, a point and "e-308" need 13 characters.
     const size_t alt = s.size();
-    s.resize(alt + 16);
-    const std::to_chars_result r = std::to_chars(s.data() + alt, s.data() + s.size(), wert,
-                                                 std::chars_format::general, 6);
-    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    s += kv_format("%.6g", wert);
     // "e+06" and "e-05" become "e6" and "e-5".
     const size_t e = s.find('e', alt);
     if (e == std::string::npos)
@@ -125,16 +122,7 @@ std::string kv_sechsstellig(double wert)
 
 std::string kv_feldtext(double wert)
 {
-    // Fixed notation of the shortest round trip: as long as the value needs,
-    // so the room grows until it fits.
-    std::string s(32, '\0');
-    for (;;) {
-        const std::to_chars_result r =
-            std::to_chars(s.data(), s.data() + s.size(), wert, std::chars_format::fixed);
-        if (r.ec == std::errc()) {
-            s.resize(static_cast<size_t>(r.ptr - s.data()));
-            return s;
-        }
-        s.resize(s.size() * 2);
-    }
+    std::string s;
+    kv_kuerzeste_fest_anhaengen(s, wert);
+    return s;
 }

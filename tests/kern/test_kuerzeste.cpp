@@ -1,0 +1,166 @@
+// The shortest texts of a double held against std::to_chars byte for byte,
+// over every kind of double: the WebAssembly module prints with the same
+// code and has no to_chars of its own to compare with.
+#include "kuerzeste.h"
+#include "zahlen.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+double aus_bits(uint64_t b)
+{
+    double x;
+    std::memcpy(&x, &b, sizeof x);
+    return x;
+}
+
+std::string mit_to_chars(double x, std::chars_format f, int genauigkeit = -1)
+{
+    std::string s(400, '\0');
+    const std::to_chars_result r = genauigkeit < 0 ? std::to_chars(s.data(), s.data() + s.size(), x, f)
+                                                   : std::to_chars(s.data(), s.data() + s.size(), x, f, genauigkeit);
+    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    return s;
+}
+
+std::string schlicht_to_chars(double x)
+{
+    std::string s(400, '\0');
+    const std::to_chars_result r = std::to_chars(s.data(), s.data() + s.size(), x);
+    s.resize(static_cast<size_t>(r.ptr - s.data()));
+    return s;
+}
+
+// Counts the values whose texts differ and reports the first few.
+class Vergleich {
+public:
+    void pruefen(double x)
+    {
+        ++anzahl_;
+        std::string s;
+        kv_kuerzeste_anhaengen(s, x);
+        melden(x, "schlicht", schlicht_to_chars(x), s);
+        s.clear();
+        kv_kuerzeste_fest_anhaengen(s, x);
+        melden(x, "fest", mit_to_chars(x, std::chars_format::fixed), s);
+        if (std::isfinite(x)) {
+            const std::string w = mit_to_chars(x, std::chars_format::scientific);
+            int stellen = 0;
+            for (size_t i = 0; i < w.size() && w[i] != 'e'; ++i)
+                stellen += w[i] >= '0' && w[i] <= '9';
+            melden(x, "Stellen", std::to_string(stellen), std::to_string(kv_kuerzeste_stellen(x)));
+        }
+    }
+    void pruefen_mit_nachbarn(double x)
+    {
+        pruefen(x);
+        pruefen(std::nextafter(x, 0.0));
+        pruefen(std::nextafter(x, std::numeric_limits<double>::infinity()));
+        pruefen(-x);
+    }
+    ~Vergleich() { EXPECT_EQ(fehler_, 0) << "von " << anzahl_ << " Werten"; }
+
+private:
+    void melden(double x, const char* art, const std::string& soll, const std::string& ist)
+    {
+        if (soll == ist)
+            return;
+        if (++fehler_ <= 10)
+            ADD_FAILURE() << art << " " << std::hexfloat << x << ": to_chars " << soll << ", hier " << ist;
+    }
+    long anzahl_ = 0;
+    long fehler_ = 0;
+};
+
+TEST(Kuerzeste, ZufaelligeBitmusterAllerBinaden)
+{
+    // Every exponent field alike, subnormals, infinities and NaNs included.
+    std::mt19937_64 z(20261210);
+    Vergleich v;
+    for (int i = 0; i < 2000000; ++i)
+        v.pruefen(aus_bits(z()));
+}
+
+TEST(Kuerzeste, GanzeZahlenUndZehnerpotenzen)
+{
+    std::mt19937_64 z(7);
+    Vergleich v;
+    for (int i = 0; i < 500000; ++i) {
+        v.pruefen(static_cast<double>(z() >> (z() % 64)));  // integers of every length
+        v.pruefen(static_cast<double>(z() % 100000));
+    }
+    // Around 2^53, where integers stop being exact, and the large ones
+    // whose digits with zeros behind name another integer.
+    for (uint64_t n = (uint64_t(1) << 53) - 1000; n < (uint64_t(1) << 53) + 1000; ++n)
+        v.pruefen(static_cast<double>(n));
+    for (int e = -325; e <= 309; ++e) {
+        v.pruefen_mit_nachbarn(std::pow(10.0, e));
+        for (int m = 1; m < 10; ++m)
+            v.pruefen_mit_nachbarn(std::strtod((std::to_string(m) + "e" + std::to_string(e)).c_str(), nullptr));
+    }
+}
+
+TEST(Kuerzeste, GrenzenDerBinaden)
+{
+    // At 2^n the gap below is half the gap above: the shortest decimal may
+    // lie on the side of the larger gap.
+    Vergleich v;
+    for (int n = -1074; n <= 1023; ++n) {
+        const double x = std::ldexp(1.0, n);
+        v.pruefen_mit_nachbarn(x);
+        v.pruefen(std::nextafter(std::nextafter(x, 0.0), 0.0));
+    }
+    v.pruefen_mit_nachbarn(std::numeric_limits<double>::max());
+    v.pruefen_mit_nachbarn(std::numeric_limits<double>::min());
+    v.pruefen_mit_nachbarn(std::numeric_limits<double>::denorm_min());
+    v.pruefen(0.0);
+    v.pruefen(-0.0);
+}
+
+TEST(Kuerzeste, HalbeWegeUndSubnormale)
+{
+    std::mt19937_64 z(31);
+    Vergleich v;
+    for (int i = 0; i < 500000; ++i) {
+        // Exact binary fractions ending in 5: halfway between two shorter
+        // decimals, where the even one is taken.
+        v.pruefen_mit_nachbarn(std::ldexp(static_cast<double>(z() % 2000001), -static_cast<int>(z() % 60)));
+        // Subnormals: exponent field 0.
+        v.pruefen(aus_bits(z() & ((uint64_t(1) << 52) - 1)));
+    }
+}
+
+TEST(Kuerzeste, PrintfWieToCharsMitGenauigkeit)
+{
+    // The texts at a precision come from printf in the "C" locale; to_chars
+    // gives the same by its definition, checked here for the three used.
+    std::mt19937_64 z(5);
+    long fehler = 0;
+    for (int i = 0; i < 300000 && fehler < 10; ++i) {
+        const double x = aus_bits(z());
+        if (!std::isfinite(x))
+            continue;
+        const int p = static_cast<int>(z() % 17);
+        const std::string e = "%." + std::to_string(p) + "e";
+        for (const auto& [soll, ist] :
+             {std::pair{mit_to_chars(x, std::chars_format::general, 6), kv_format("%.6g", x)},
+              std::pair{mit_to_chars(x, std::chars_format::scientific, p), kv_format(e.c_str(), x)},
+              std::pair{mit_to_chars(x, std::chars_format::fixed, 2), kv_format("%.2f", x)}}) {
+            if (soll != ist) {
+                ++fehler;
+                ADD_FAILURE() << std::hexfloat << x << ": to_chars " << soll << ", printf " << ist;
+            }
+        }
+    }
+}
+
+} // namespace
