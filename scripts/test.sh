@@ -35,7 +35,7 @@ bauen build
 paket_protokoll=$(mktemp "${TMPDIR:-/tmp}/paket-protokoll.XXXXXX")
 setsid bash scripts/paket.sh >"$paket_protokoll" 2>&1 &
 paket=$!
-trap 'kill -- -"$paket" 2>/dev/null; rm -f "$paket_protokoll"' EXIT
+trap 'kill -- -"$paket" 2>/dev/null || true; rm -f "$paket_protokoll"' EXIT
 testen build
 if ! wait "$paket"; then
   cat "$paket_protokoll" >&2
