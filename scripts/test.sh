@@ -9,6 +9,9 @@
 # Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Each stage's start, seconds since the run began, for whoever waits.
+stufe() { printf '== %s (nach %d s)\n' "$1" "$SECONDS" >&2; }
+stufe "Abhaengigkeiten"
 bash scripts/install-deps.sh
 
 bauen() {
@@ -26,6 +29,7 @@ lauf() {
 
 # The optimised build makes the engine as a WebAssembly module and the web
 # page from it (in build/seite), which its tests compare with the command line.
+stufe "Optimierter Bau"
 bauen build
 
 # The Debian package, built with dpkg-buildpackage from a copy of the tree,
@@ -36,18 +40,24 @@ paket_protokoll=$(mktemp "${TMPDIR:-/tmp}/paket-protokoll.XXXXXX")
 setsid bash scripts/paket.sh >"$paket_protokoll" 2>&1 &
 paket=$!
 trap 'kill -- -"$paket" 2>/dev/null || true; rm -f "$paket_protokoll"' EXIT
+stufe "Tests des optimierten Baus, daneben das Debian-Paket"
 testen build
+stufe "Warten auf das Debian-Paket"
 if ! wait "$paket"; then
   cat "$paket_protokoll" >&2
   exit 1
 fi
 cat "$paket_protokoll"
+stufe "Pruefung des Pakets"
 bash tests/paket/paket_pruefen.sh build-paket/maschinenelemente_*.deb . build
+stufe "Bau und Tests mit Sanitizern"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON \
   -DKV_NETZMODUL="$PWD/build/seite/maschinenelemente.wasm"
 
 # The cores alone under libFuzzer, ASan and UBSan: each fuzz target runs a fixed
 # number of inputs over its committed seeds; needs no display.
+stufe "Fuzz-Ziele"
 CXX=clang++ cmake -S . -B build-fuzz -DKV_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 (cd build-fuzz && ctest --output-on-failure -j"$(nproc)")
+stufe "Fertig"
