@@ -1,5 +1,6 @@
 // What a calculator tells about itself: the names, captions, units and
-// defaults of its input fields and options in window order, its result
+// defaults of its input fields and options in window order, where the window
+// shows each field in its frame, its result
 // fields with their display formats, and how it computes and reports from
 // the values as read.  One description per calculator serves the window, the
 // command line, the input sets and the tests, so nothing is named or
