@@ -10,8 +10,8 @@
 #include "programm_fenster.h"
 
 #include <algorithm>
-#include <map>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <utility>
 
