@@ -39,6 +39,16 @@ int kv_optionswert_index(const KvOption& o, std::string_view wert)
     return -1;
 }
 
+KvZelle kv_zelle(const KvRechner& r, int i)
+{
+    if (r.zelle)
+        return r.zelle(i);
+    int zeile = 0;
+    for (int k = 0; k < i; ++k)
+        zeile += std::string_view(r.eingaben[k].rahmen) == r.eingaben[i].rahmen;
+    return {zeile, 0};
+}
+
 KvEingaben kv_vorgaben(const KvRechner& r)
 {
     KvEingaben e;

@@ -1,5 +1,6 @@
 // What a calculator tells about itself: the names, captions, units and
-// defaults of its input fields and options in window order, its result
+// defaults of its input fields and options in window order, where the window
+// shows each field in its frame, its result
 // fields with their display formats, and how it computes and reports from
 // the values as read.  One description per calculator serves the window, the
 // command line, the input sets and the tests, so nothing is named or
@@ -61,6 +62,18 @@ std::vector<T> kv_rahmenweise(std::initializer_list<KvRahmen<T>> rahmen)
         }
     return alle;
 }
+
+// Where the window shows an input field in its frame's table.  Normally the
+// caption stands left of the field: the two take columns 2 * spalte and
+// 2 * spalte + 1 of row zeile.  A field under a column head (a bolt section's
+// diameter and length) takes column spalte alone, in rows from 1 on; the
+// caption of the field in row 1 heads the column in row 0, the others show
+// none.  Tab walks each frame row by row, left to right.
+struct KvZelle {
+    int zeile = 0;
+    int spalte = 0;
+    bool unter_kopf = false;
+};
 
 // An option: a group of radio buttons or one check button.
 struct KvOption {
@@ -145,6 +158,9 @@ struct KvRechner {
     // The rows left empty, which the calculation record leaves out of its
     // inputs and working and names in one line instead.
     KvNichtBelegt (*nicht_belegt)(const KvStand& stand) = nullptr;
+    // The cell of input field i in its frame; none: the frame's fields one
+    // below the other.
+    KvZelle (*zelle)(int feld) = nullptr;
 };
 
 // Index of the input field, option or result of that name; -1 when none.
@@ -153,6 +169,9 @@ int kv_option_index(const KvRechner& r, std::string_view name);
 int kv_optionswert_index(const KvOption& o, std::string_view wert);
 // The text of the allowed values of an option: "1, 2, 3, 4".
 std::string kv_optionswerte(const KvOption& o);
+
+// The cell of input field i in its frame (see KvZelle).
+KvZelle kv_zelle(const KvRechner& r, int i);
 
 // Every field at its default text, every option at its default value.
 KvEingaben kv_vorgaben(const KvRechner& r);

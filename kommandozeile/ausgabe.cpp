@@ -89,6 +89,7 @@ struct Objekt {
         if (zahl) json_zahl(aus, w); else aus += "null";
     }
     void wahr(const char* k, bool w) { schluessel(k); aus += w ? "true" : "false"; }
+    void ganz(const char* k, int w) { schluessel(k); aus += std::to_string(w); }
     void texte(const char* k, const std::vector<const char*>& t) { schluessel(k); json_texte(aus, t); }
     // null, or the option and its value for which alone it counts
     void nur_bei(const KvRechner& r, const KvNurBei& b)
@@ -271,6 +272,14 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
         o.texte("auswahl", f.auswahl);
         o.nur_bei(r, f.nur_bei);
         o.wahr("beim_rechnen", f.beim_rechnen);
+        // Where the window shows it in its frame.
+        const KvZelle z = kv_zelle(r, static_cast<int>(i));
+        o.schluessel("zelle");
+        Objekt zelle{aus};
+        zelle.ganz("zeile", z.zeile);
+        zelle.ganz("spalte", z.spalte);
+        zelle.wahr("unter_kopf", z.unter_kopf);
+        zelle.ende();
     });
     json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
         const KvOption& p = r.optionen[k];

@@ -29,15 +29,13 @@ namespace {
 
 const KvRechner& R = kopdra_rechner;
 
-// One row per quantity, fields von to von + n - 1 of the description: label
-// in column 0, entry in column 1.
+// Fields von to von + n - 1 of the description, one row per quantity.
 GtkWidget* eingabe_tabelle(int von, int n, GtkWidget** felder)
 {
     GtkWidget* tabelle = kv_gtk_tabelle(n, 2);
     for (int i = 0; i < n; ++i) {
         felder[i] = kv_gtk_feld(R.eingaben[von + i].vorgabe);
-        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[von + i].beschriftung), 0, i);
-        kv_gtk_zelle(tabelle, felder[i], 1, i);
+        kv_gtk_eingabe_zelle(tabelle, R, von + i, felder[i]);
     }
     return tabelle;
 }

@@ -29,15 +29,9 @@ int gerechnet_check = EPS_ITERATIV;
 void kv_gtk_geom_werkstoff()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(4, 7);
-    GtkWidget* label[13];
-    for (int i = 0; i < 13; ++i)
-        label[i] = gtk_label_new(R.eingaben[i].beschriftung);
     for (int i = 0; i < 13; ++i) {
         INPUT_Geom_Werkstoff[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
-        // Inputs 0-6 down columns 0 and 1, inputs 7-12 down columns 2 and 3.
-        const int zeile = i < 7 ? i : i - 7, spalte = i < 7 ? 0 : 2;
-        kv_gtk_zelle(tabelle, label[i], spalte, zeile);
-        kv_gtk_zelle(tabelle, INPUT_Geom_Werkstoff[i], spalte + 1, zeile);
+        kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Geom_Werkstoff[i]);
     }
     kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
 }

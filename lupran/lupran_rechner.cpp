@@ -43,6 +43,9 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
     gleitlager_berechnen(gleitlager_eingabe(s), &gang);
 }
 
+// Inputs 0-6 down the left pair of columns, 7-12 down the right.
+KvZelle zelle(int i) { return {i % 7, i / 7}; }
+
 } // namespace
 
 const KvRechner lupran_rechner = {
@@ -94,4 +97,5 @@ const KvRechner lupran_rechner = {
     .bericht = bericht,
     .verfahren = "nach DIN 31652",
     .rechengang = rechengang,
+    .zelle = zelle,
 };

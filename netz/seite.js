@@ -128,6 +128,23 @@
     return gruppe;
   }
 
+  // A frame's fields in the window's cells, row by row as Tab walks them
+  // there: caption and field of a pair of the window's columns take one
+  // column of the grid.
+  function felderBauen(rahmen, haeufig) {
+    const felder = element('div', { className: 'felder raster' });
+    const imRahmen = b.eingaben.filter((f) => f.rahmen === rahmen)
+      .sort((x, y) => x.zelle.zeile - y.zelle.zeile || x.zelle.spalte - y.zelle.spalte);
+    for (const f of imRahmen) {
+      const zeile = feldBauen(f, haeufig.get(f.beschriftung) > 1);
+      zeile.style.gridRow = String(f.zelle.zeile + 1);
+      zeile.style.gridColumn = String(f.zelle.spalte + 1);
+      felder.append(zeile);
+    }
+    felder.style.setProperty('--spalten', String(Math.max(1, ...imRahmen.map((f) => f.zelle.spalte + 1))));
+    return felder;
+  }
+
   // The form of one calculator: the window's frames in order, then the
   // results with their hints.
   function formularBauen(programm) {
@@ -143,9 +160,7 @@
     for (const f of b.eingaben) haeufig.set(f.beschriftung, (haeufig.get(f.beschriftung) || 0) + 1);
     for (const rahmen of b.rahmen) {
       const feldsatz = element('fieldset', { className: 'rahmen' }, element('legend', { text: rahmen }));
-      const felder = element('div', { className: 'felder' });
-      for (const f of b.eingaben)
-        if (f.rahmen === rahmen) felder.append(feldBauen(f, haeufig.get(f.beschriftung) > 1));
+      const felder = felderBauen(rahmen, haeufig);
       if (felder.childElementCount) feldsatz.append(felder);
       for (const o of b.optionen) if (o.rahmen === rahmen) feldsatz.append(optionBauen(o));
       formular.append(feldsatz);

@@ -96,6 +96,20 @@ void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int b
     gtk_table_attach_defaults(GTK_TABLE(tabelle), w, spalte, spalte + breite, zeile, zeile + 1);
 }
 
+void kv_gtk_eingabe_zelle(GtkWidget* tabelle, const KvRechner& r, int i, GtkWidget* feld)
+{
+    const KvZelle z = kv_zelle(r, i);
+    const char* beschriftung = r.eingaben[i].beschriftung;
+    if (!z.unter_kopf) {
+        kv_gtk_zelle(tabelle, gtk_label_new(beschriftung), 2 * z.spalte, z.zeile);
+        kv_gtk_zelle(tabelle, feld, 2 * z.spalte + 1, z.zeile);
+        return;
+    }
+    if (z.zeile == 1)
+        kv_gtk_zelle(tabelle, gtk_label_new(beschriftung), z.spalte, 0);
+    kv_gtk_zelle(tabelle, feld, z.spalte, z.zeile);
+}
+
 GtkWidget* kv_gtk_feld(const char* vorgabe)
 {
     GtkWidget* feld = gtk_entry_new();

@@ -218,6 +218,9 @@ GtkWidget* kv_gtk_tabelle(int zeilen, int spalten);
 std::vector<GtkWidget*> kv_gtk_kinder(GtkWidget* container);
 // A widget in the table cell at (spalte, zeile), spanning breite columns.
 void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int breite = 1);
+// Input field i of the description and its caption in the cell the
+// description gives it (kv_zelle).
+void kv_gtk_eingabe_zelle(GtkWidget* tabelle, const KvRechner& r, int i, GtkWidget* feld);
 // A row of a dialog's table: the caption (with its mnemonic) in column 0,
 // left-aligned, and the widget it names in column 1.
 void kv_gtk_zeile(GtkWidget* tabelle, int n, const char* beschriftung, GtkWidget* w);

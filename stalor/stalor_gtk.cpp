@@ -20,9 +20,6 @@ namespace {
 
 const KvRechner& R = stalor_rechner;
 
-int eingabe_zeile(int i) { return i == 6 ? 3 : i % 3; }
-int eingabe_spalte(int i) { return i >= 3 && i < 6 ? 2 : 0; }
-
 void signale()
 {
     for (GtkWidget* b : rButtons_Knickfall)
@@ -48,9 +45,7 @@ int kv_gtk_geometrie()
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 7; ++i) {
         INPUT_Geometrie[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
-        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[i].beschriftung), eingabe_spalte(i),
-                     eingabe_zeile(i));
-        kv_gtk_zelle(tabelle, INPUT_Geometrie[i], eingabe_spalte(i) + 1, eingabe_zeile(i));
+        kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Geometrie[i]);
     }
     kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
     return 0;

@@ -31,6 +31,10 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
                             rechnung.hinweise[0]);
 }
 
+// Force, length and area down the left pair of columns, moment of inertia,
+// modulus and yield point down the right; the safety below on the left.
+KvZelle zelle(int i) { return i == 6 ? KvZelle{3, 0} : KvZelle{i % 3, i / 3}; }
+
 } // namespace
 
 const KvRechner stalor_rechner = {
@@ -64,4 +68,5 @@ const KvRechner stalor_rechner = {
     .bericht = bericht,
     .verfahren = "nach Euler und Tetmajer",
     .rechengang = rechengang,
+    .zelle = zelle,
 };

@@ -28,8 +28,6 @@ const KvRechner& R = tarvex_rechner;
 // Where the window's groups start among the fields.
 enum { QUALITAET = 9, SCHRAUBE = 10, PLATTE = 29 };
 
-GtkWidget* beschriftung(int i) { return gtk_label_new(R.eingaben[i].beschriftung); }
-
 GtkWidget* combo_eintrag()
 {
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
@@ -40,10 +38,9 @@ GtkWidget* combo_eintrag()
 void kv_gtk_geometrie_werkstoff()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
-    for (int r = 0; r < 9; ++r) {
-        INPUT_Geometrie_Werkstoff[r] = kv_gtk_feld(R.eingaben[r].vorgabe);
-        kv_gtk_zelle(tabelle, beschriftung(r), 0, r);
-        kv_gtk_zelle(tabelle, INPUT_Geometrie_Werkstoff[r], 1, r);
+    for (int i = 0; i < 9; ++i) {
+        INPUT_Geometrie_Werkstoff[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
+        kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Geometrie_Werkstoff[i]);
     }
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     Combo = gtk_combo_new();
@@ -54,41 +51,26 @@ void kv_gtk_geometrie_werkstoff()
     g_list_free(liste);
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), R.eingaben[QUALITAET].vorgabe);
-    kv_gtk_zelle(tabelle, beschriftung(QUALITAET), 0, 9);
-    kv_gtk_zelle(tabelle, Combo, 1, 9);
+    kv_gtk_eingabe_zelle(tabelle, R, QUALITAET, Combo);
     kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_schraube()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(11, 2);
-    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE), 0, 0);
-    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE + 1), 1, 0);
-    for (int i = 0; i < 19; ++i)
+    for (int i = 0; i < 19; ++i) {
         INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(R.eingaben[SCHRAUBE + i].vorgabe);
-    for (int k = 1; k <= 9; ++k) {
-        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 2], 0, k);
-        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[2 * k - 1], 1, k);
+        kv_gtk_eingabe_zelle(tabelle, R, SCHRAUBE + i, INPUT_Nachgiebigkeit_Schraube[i]);
     }
-    kv_gtk_zelle(tabelle, beschriftung(SCHRAUBE + 18), 0, 10);
-    kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Schraube[18], 1, 10);
     kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[SCHRAUBE].rahmen, tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_platte()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(10, 2);
-    kv_gtk_zelle(tabelle, beschriftung(PLATTE), 0, 0);
-    kv_gtk_zelle(tabelle, beschriftung(PLATTE + 1), 1, 0);
-    for (int i = 0; i < 13; ++i)
+    for (int i = 0; i < 13; ++i) {
         INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(R.eingaben[PLATTE + i].vorgabe);
-    for (int k = 1; k <= 4; ++k) {
-        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 2], 0, k);
-        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[2 * k - 1], 1, k);
-    }
-    for (int i = 0; i < 5; ++i) {
-        kv_gtk_zelle(tabelle, beschriftung(PLATTE + 8 + i), 0, 5 + i);
-        kv_gtk_zelle(tabelle, INPUT_Nachgiebigkeit_Platte[8 + i], 1, 5 + i);
+        kv_gtk_eingabe_zelle(tabelle, R, PLATTE + i, INPUT_Nachgiebigkeit_Platte[i]);
     }
     kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[PLATTE].rahmen, tabelle);
 }

@@ -151,6 +151,21 @@ std::vector<KvEingabe> eingaben()
                                       {"Nachgiebigkeit der Platte", e}});
 }
 
+// The geometry one below the other.  A bolt section's di and li, a plate's
+// Epi and lpi side by side under their column heads, a row each; the
+// modulus of the bolt and the plates' further fields below them, caption
+// beside field.
+KvZelle zelle(int i)
+{
+    if (i < SCHRAUBE)
+        return {i, 0};
+    const bool schraube = i < PLATTE;
+    const int j = i - (schraube ? SCHRAUBE : PLATTE), zeilen = schraube ? 9 : 4;
+    if (j < 2 * zeilen)
+        return {j / 2 + 1, j % 2, true};
+    return {j - zeilen + 1, 0};
+}
+
 } // namespace
 
 const KvRechner tarvex_rechner = {
@@ -189,4 +204,5 @@ const KvRechner tarvex_rechner = {
     .verfahren = "nach VDI 2230",
     .rechengang = rechengang,
     .nicht_belegt = nicht_belegt,
+    .zelle = zelle,
 };

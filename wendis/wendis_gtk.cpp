@@ -27,31 +27,26 @@ const KvRechner& R = wendis_rechner;
 // Where the plot range starts among the fields.
 constexpr int KENNLINIE = 7;
 
-// Label/field pairs two to a row, the odd one out alone in the last row.
-template <typename Beschreibung>
-GtkWidget* paar_tabelle(int zeilen, const Beschreibung* b, GtkWidget** felder, int n)
-{
-    GtkWidget* tabelle = kv_gtk_tabelle(zeilen, 4);
-    for (int i = 0; i < n; ++i) {
-        kv_gtk_zelle(tabelle, gtk_label_new(b[i].beschriftung), (i % 2) * 2, i / 2);
-        kv_gtk_zelle(tabelle, felder[i], (i % 2) * 2 + 1, i / 2);
-    }
-    return tabelle;
-}
-
 void kv_gtk_werkstoffdaten()
 {
-    for (int i = 0; i < 7; ++i)
+    GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
+    for (int i = 0; i < 7; ++i) {
         INPUT_Werkstoffdaten[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen,
-                     paar_tabelle(4, R.eingaben.data(), INPUT_Werkstoffdaten, 7));
+        kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Werkstoffdaten[i]);
+    }
+    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
 }
 
 int kv_gtk_ergebnisse()
 {
-    for (int i = 0; i < 6; ++i)
+    // Label/field pairs two to a row.
+    GtkWidget* tabelle = kv_gtk_tabelle(3, 4);
+    for (int i = 0; i < 6; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld(R.ergebnisse_vorher);
-    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", paar_tabelle(3, R.ergebnisse.data(), OUTPUT_Ergebnisse, 6));
+        kv_gtk_zelle(tabelle, gtk_label_new(R.ergebnisse[i].beschriftung), (i % 2) * 2, i / 2);
+        kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], (i % 2) * 2 + 1, i / 2);
+    }
+    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", tabelle);
     return 0;
 }
 
@@ -62,8 +57,7 @@ void kv_gtk_federkenlinie()
     GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
     for (int i = 0; i < 2; ++i) {
         INPUT_Kennlinie[i] = kv_gtk_feld(R.eingaben[KENNLINIE + i].vorgabe);
-        kv_gtk_zelle(tabelle, gtk_label_new(R.eingaben[KENNLINIE + i].beschriftung), 2 * i, 0);
-        kv_gtk_zelle(tabelle, INPUT_Kennlinie[i], 2 * i + 1, 0);
+        kv_gtk_eingabe_zelle(tabelle, R, KENNLINIE + i, INPUT_Kennlinie[i]);
     }
     kv_gtk_packen(Pack_Box[3], tabelle);
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);

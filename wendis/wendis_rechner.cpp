@@ -29,6 +29,9 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
     return tellerfeder_bericht(s.werte, rechnung.ergebnisse);
 }
 
+// The spring's fields two to a row, the plot range's two in one row.
+KvZelle zelle(int i) { return i < 7 ? KvZelle{i / 2, i % 2} : KvZelle{0, i - 7}; }
+
 } // namespace
 
 const KvRechner wendis_rechner = {
@@ -64,4 +67,5 @@ const KvRechner wendis_rechner = {
     .bericht = bericht,
     .verfahren = "nach DIN 2093",
     .rechengang = rechengang,
+    .zelle = zelle,
 };

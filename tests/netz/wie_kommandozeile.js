@@ -49,6 +49,9 @@ function beschreibung_pruefen(b) {
   const rahmen = [...new Set([...b.eingaben, ...b.optionen].map((t) => t.rahmen))];
   if (rahmen.join('|') !== b.rahmen.join('|') || rahmen.includes(''))
     falsch(b.programm, `Rahmen ${b.rahmen} gegen ${rahmen}`);
+  // Each field in a cell of its own in its frame's table.
+  const zellen = b.eingaben.map((f) => [f.rahmen, f.zelle.zeile, f.zelle.spalte].join('|'));
+  if (new Set(zellen).size !== zellen.length) falsch(b.programm, `zwei Felder in einer Zelle: ${zellen}`);
 }
 
 (async () => {

@@ -6,9 +6,12 @@ result field, hint and the report and compare them byte for byte with
 committed list and on seeded random ones; a refused field, links in and out,
 the downloaded report, crafted links, the working against the command line's
 calculation record and in the browser's print, the search's refusals in the
-window's words; all from file://, without any network request.
+window's words; Tab through each form's fields as through the window's (the
+list TABFOLGE the window tests hold against the windows), and on a narrow
+screen one column in that order; all from file://, without any network
+request.
 
-    seite_pruefen.py SEITE KOMMANDOZEILE FAELLE
+    seite_pruefen.py SEITE KOMMANDOZEILE FAELLE TABFOLGE [--kurz]
 """
 import base64
 import json
@@ -23,14 +26,15 @@ import urllib.parse
 
 from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-SEITE, KOMMANDOZEILE, FAELLE = sys.argv[1:4]
+SEITE, KOMMANDOZEILE, FAELLE, TABFOLGE = sys.argv[1:5]
 # Short: the first committed case of each calculator and no random ones (the
 # run under another locale).
-KURZ = '--kurz' in sys.argv[4:]
+KURZ = '--kurz' in sys.argv[5:]
 ZUFAELLIGE = 0 if KURZ else 4  # random cases per calculator
 SAAT = 20261210
 FRIST = 10            # seconds for anything the page does
@@ -475,9 +479,14 @@ def eigenschaften_pruefen(s):
         felder = s.d.execute_script('''return [...document.querySelectorAll('input[type=text][name]')].map(e => [
             e.name, e.value, (document.querySelector(`label[for="${e.id}"]`) || {}).textContent || '',
             parseFloat(getComputedStyle(e).fontSize)])''')
-        if [f[0] for f in felder] != [f['name'] for f in b['eingaben']]:
-            falsch(b['programm'], f'Felder {[f[0] for f in felder]} nicht in der Reihenfolge der Beschreibung')
-        for (name, wert, beschriftung, groesse), f in zip(felder, b['eingaben']):
+        # In the window's order, which tab_pruefen holds against the window's list.
+        if sorted(f[0] for f in felder) != sorted(f['name'] for f in b['eingaben']):
+            falsch(b['programm'], f'Felder {[f[0] for f in felder]} nicht die der Beschreibung')
+        beschrieben = {f['name']: f for f in b['eingaben']}
+        for name, wert, beschriftung, groesse in felder:
+            f = beschrieben.get(name)
+            if not f:
+                continue
             if wert != f['vorgabe']:
                 falsch(b['programm'], f'Vorgabe von {name}: {wert!r}')
             if not beschriftung.startswith(f['beschriftung']):
@@ -494,6 +503,54 @@ def eigenschaften_pruefen(s):
     geladen = s.d.execute_script("return performance.getEntriesByType('resource').map(e => e.name)")
     if geladen:
         falsch('Netz', f'geladen: {geladen}')
+
+
+def tab_pruefen(s):
+    """From each form's first field Tab meets the fields as in the window;
+    below 600 px they stand in one column in that order."""
+    folge = {}
+    for zeile in open(TABFOLGE, encoding='utf-8'):
+        if zeile.strip() and not zeile.startswith('#'):
+            programm, *namen = zeile.split()
+            folge[programm] = namen
+    for b in s.beschreibungen:
+        programm = b['programm']
+        erwartet = folge.get(programm)
+        if not erwartet:
+            falsch(programm, f'keine Zeile in {TABFOLGE}')
+            continue
+        s.programm(programm)
+        # A mode greys some fields and Tab passes them; enabled, every field
+        # comes in its place.
+        s.d.execute_script("for (const f of document.querySelectorAll('[data-feld]')) f.disabled = false")
+        s.d.execute_script('arguments[0].focus()', s.el(f'[data-feld="{erwartet[0]}"]'))
+        gesehen = [erwartet[0]]
+        # Fields, options and the buttons after them: fewer than 100 stops.
+        for _ in range(100):
+            ActionChains(s.d).send_keys(Keys.TAB).perform()
+            aktiv = s.d.execute_script('const a = document.activeElement; return [a.id, a.dataset.feld || ""]')
+            if aktiv[0] == 'rechnen':
+                break
+            if aktiv[1]:
+                gesehen.append(aktiv[1])
+        else:
+            falsch(programm, f'nach 100 Tab nicht bei "Rechnen", gesehen {gesehen}')
+        if gesehen != erwartet:
+            falsch(programm, f'Tab durch {gesehen}, im Fenster {erwartet}')
+        s.d.set_window_size(500, 1024)
+        try:
+            lage = warten(lambda: s.d.execute_script("""
+                if (window.innerWidth > 600) return null;
+                return [...document.querySelectorAll('[data-feld]')].map((e) => {
+                  const r = e.getBoundingClientRect();
+                  return [e.dataset.feld, Math.round(r.left), r.top];
+                });"""), 'die Seite unter 600 px breit')
+        finally:
+            s.d.set_window_size(1280, 1024)
+        if ([x[0] for x in lage] != erwartet or len({x[1] for x in lage}) != 1
+                or any(a[2] >= z[2] for a, z in zip(lage, lage[1:]))):
+            falsch(programm, f'schmal nicht eine Spalte in der Tab-Folge: {lage}')
+        s.programm(programm)
 
 
 def abschnitt(was, t0=[time.monotonic()]):
@@ -513,6 +570,8 @@ def main():
             abschnitt('bereit')
             eigenschaften_pruefen(s)
             abschnitt('Vorgaben, Beschriftungen, Schriftgroessen')
+            tab_pruefen(s)
+            abschnitt('Tab wie im Fenster, schmal eine Spalte')
             anzahl = 0
             programme = [b['programm'] for b in s.beschreibungen]
             for zeile in open(FAELLE, encoding='utf-8'):

@@ -3,11 +3,17 @@
 // KvProgramm).  Walking the window from top to bottom, every field and option
 // stands in the innermost frame whose caption the description gives it, and
 // the frames follow each other as the description's fields and options do.
+// Every field stands in the table cell the description gives it, and Tab
+// walks the fields in the order tests/tabfolge.txt gives for the program,
+// which the page's test holds its form against.
 #include "fenster_test.h"
 #include "programm_fenster.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -116,6 +122,91 @@ TEST_F(Rahmenfenster, FelderUndOptionenStehenInDenBeschriebenenRahmen)
     EXPECT_EQ(gang.ergebnis(), beschriebene_rahmen());
     for (const KvEingabe& f : R.eingaben)
         EXPECT_STRNE(f.rahmen, "") << f.name << " hat keinen Rahmen";
+}
+
+// The widget a table holds for a field (the field, or the box around it).
+GtkWidget* in_tabelle(GtkWidget* w)
+{
+    while (w && !GTK_IS_TABLE(gtk_widget_get_parent(w)))
+        w = gtk_widget_get_parent(w);
+    return w;
+}
+
+TEST_F(Rahmenfenster, FelderStehenInDenBeschriebenenZellen)
+{
+    KvEingabeWidgets w;
+    KV_PROGRAMM.eingabe_widgets(w);
+    ASSERT_EQ(w.felder.size(), R.eingaben.size());
+    for (size_t i = 0; i < R.eingaben.size(); ++i) {
+        const KvEingabe& f = R.eingaben[i];
+        const KvZelle z = kv_zelle(R, static_cast<int>(i));
+        GtkWidget* kind = in_tabelle(w.felder[i]);
+        ASSERT_NE(kind, nullptr) << f.name << " steht in keiner Tabelle";
+        GtkWidget* tabelle = gtk_widget_get_parent(kind);
+        const guint spalte = z.unter_kopf ? z.spalte : 2 * z.spalte + 1;
+        guint links = 0, oben = 0;
+        gtk_container_child_get(GTK_CONTAINER(tabelle), kind, "left-attach", &links, "top-attach",
+                                &oben, nullptr);
+        EXPECT_EQ(std::make_pair(links, oben), std::make_pair(spalte, guint(z.zeile)))
+            << f.name << " (Spalte, Zeile)";
+        // Its caption beside it, or heading its column.
+        GtkWidget* b = z.unter_kopf ? zelle(tabelle, z.spalte, 0) : zelle(tabelle, spalte - 1, z.zeile);
+        ASSERT_TRUE(b && GTK_IS_LABEL(b)) << f.name << ": keine Beschriftung";
+        EXPECT_EQ(label(b), f.beschriftung) << f.name;
+    }
+}
+
+// The names of the fields in the order Tab is to walk them, from the
+// committed list.
+std::vector<std::string> erwartete_tabfolge()
+{
+    std::istringstream datei(lesen(KV_TABFOLGE));
+    for (std::string zeile; std::getline(datei, zeile);) {
+        std::istringstream w(zeile);
+        std::string programm;
+        if (w >> programm && programm == R.name)
+            return {std::istream_iterator<std::string>(w), std::istream_iterator<std::string>()};
+    }
+    ADD_FAILURE() << "keine Zeile fuer " << R.name << " in " << KV_TABFOLGE;
+    return {};
+}
+
+TEST_F(Rahmenfenster, TabGehtDurchDieFelderWieDieListe)
+{
+    KvEingabeWidgets w;
+    KV_PROGRAMM.eingabe_widgets(w);
+    const std::vector<std::string> erwartet = erwartete_tabfolge();
+    ASSERT_FALSE(erwartet.empty());
+    // A mode greys some fields and Tab passes them; sensitive, every field
+    // comes in its place.
+    std::map<GtkWidget*, std::string> namen;
+    std::vector<gboolean> empfindlich;
+    for (size_t i = 0; i < w.felder.size(); ++i) {
+        namen[w.felder[i]] = R.eingaben[i].name;
+        empfindlich.push_back(gtk_widget_get_sensitive(w.felder[i]));
+        gtk_widget_set_sensitive(w.felder[i], TRUE);
+    }
+    const int erstes = kv_eingabe_index(R, erwartet[0]);
+    ASSERT_GE(erstes, 0) << erwartet[0];
+    gtk_widget_grab_focus(w.felder[erstes]);
+    std::vector<std::string> gesehen{erwartet[0]};
+    // Round the window once, back to the first field; a window of 48 fields
+    // and its buttons and results takes far fewer steps.
+    constexpr int HOECHSTENS = 300;
+    int schritte = 0;
+    for (; schritte < HOECHSTENS; ++schritte) {
+        taste(window_main, GDK_Tab);
+        GtkWidget* fokus = gtk_window_get_focus(GTK_WINDOW(window_main));
+        if (fokus == w.felder[erstes])
+            break;
+        if (const auto n = namen.find(fokus); n != namen.end())
+            gesehen.push_back(n->second);
+    }
+    EXPECT_LT(schritte, HOECHSTENS) << "nach " << HOECHSTENS
+                                    << " Tab nicht wieder am ersten Feld " << erwartet[0];
+    EXPECT_EQ(gesehen, erwartet);
+    for (size_t i = 0; i < w.felder.size(); ++i)
+        gtk_widget_set_sensitive(w.felder[i], empfindlich[i]);
 }
 
 } // namespace
