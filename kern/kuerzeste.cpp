@@ -205,42 +205,51 @@ bool runden(double betrag, KvDezimal d, int k, int pruefstelle, uint64_t& q)
     return true;
 }
 
-// Appends q as a number with nachkomma places after the point (none
-// without any), "0" before the point where its integer part is 0.
-void mit_punkt_anhaengen(std::string& s, uint64_t q, int nachkomma)
-{
-    const uint64_t teiler = nachkomma < 20 ? zehner(nachkomma) : 0;
-    const uint64_t ganz = teiler != 0 ? q / teiler : 0;
-    ziffern_anhaengen(s, ganz, stellen_von(ganz));
-    if (nachkomma > 0) {
-        s += '.';
-        ziffern_anhaengen(s, teiler != 0 ? q % teiler : q, nachkomma);
+// A text at a precision, written in place and appended at once: sign,
+// up to 20 digits, point, up to 21 places and "e-308" fit.
+struct Text {
+    char z[64];
+    int n = 0;
+    void zeichen(char c) { z[n++] = c; }
+    // q as stellen digits, zeros in front where it has fewer.
+    void ziffern(uint64_t q, int stellen)
+    {
+        for (int i = n + stellen; i > n; q /= 10)
+            z[--i] = static_cast<char>('0' + q % 10);
+        n += stellen;
     }
-}
-
-// "e+05", "e-123": the exponent with its sign and at least two digits.
-void exponent_anhaengen(std::string& s, int e)
-{
-    s += e < 0 ? "e-" : "e+";
-    const int b = std::abs(e);
-    if (b >= 100)
-        s += static_cast<char>('0' + b / 100);
-    s += static_cast<char>('0' + b / 10 % 10);
-    s += static_cast<char>('0' + b % 10);
-}
-
-// %g drops the zeros at the end of the places and a point left alone.
-void nullen_streichen(std::string& s, size_t anfang)
-{
-    if (s.find('.', anfang) == std::string::npos)
-        return;
-    size_t ende = s.size();
-    while (s[ende - 1] == '0')
-        --ende;
-    if (s[ende - 1] == '.')
-        --ende;
-    s.resize(ende);
-}
+    // q with nachkomma places after the point (none without any), "0"
+    // before the point where its integer part is 0.
+    void mit_punkt(uint64_t q, int nachkomma)
+    {
+        const uint64_t teiler = nachkomma < 20 ? zehner(nachkomma) : 0;
+        const uint64_t ganz = teiler != 0 ? q / teiler : 0;
+        ziffern(ganz, stellen_von(ganz));
+        if (nachkomma > 0) {
+            zeichen('.');
+            ziffern(teiler != 0 ? q % teiler : q, nachkomma);
+        }
+    }
+    // "e+05", "e-123": the exponent with its sign and at least two digits.
+    void exponent(int e)
+    {
+        zeichen('e');
+        zeichen(e < 0 ? '-' : '+');
+        const int b = std::abs(e);
+        ziffern(static_cast<uint64_t>(b), b >= 100 ? 3 : 2);
+    }
+    // As %g: without the zeros at the end of the places and a point left
+    // alone.
+    void nullen_streichen()
+    {
+        if (std::memchr(z, '.', static_cast<size_t>(n)) == nullptr)
+            return;
+        while (z[n - 1] == '0')
+            --n;
+        if (z[n - 1] == '.')
+            --n;
+    }
+};
 
 } // namespace
 
@@ -285,7 +294,9 @@ void kv_kuerzeste_anhaengen(std::string& s, double wert)
         s += '.';
         ziffern_anhaengen(s, d.ziffern % teiler, n - 1);
     }
-    exponent_anhaengen(s, e);
+    Text t;
+    t.exponent(e);
+    s.append(t.z, static_cast<size_t>(t.n));
 }
 
 void kv_kuerzeste_fest_anhaengen(std::string& s, double wert)
@@ -304,12 +315,14 @@ bool kv_gerundet_anhaengen(std::string& s, double wert, char art, int genauigkei
         return false;
     const double betrag = std::fabs(wert);
     uint64_t q = 0;
+    Text t;
+    if (std::signbit(wert))
+        t.zeichen('-');
     if (art == 'f') {
         if (!fest_runden(betrag, genauigkeit, q))
             return false;
-        if (std::signbit(wert))
-            s += '-';
-        mit_punkt_anhaengen(s, q, genauigkeit);
+        t.mit_punkt(q, genauigkeit);
+        s.append(t.z, static_cast<size_t>(t.n));
         return true;
     }
     // Significant digits after the first.
@@ -328,17 +341,12 @@ bool kv_gerundet_anhaengen(std::string& s, double wert, char art, int genauigkei
             ++e;
         }
     }
-    const size_t anfang = s.size();
-    if (std::signbit(wert))
-        s += '-';
-    if (art == 'g' && e >= -4 && e <= p) {
-        mit_punkt_anhaengen(s, q, p - e);
-        nullen_streichen(s, anfang);
-        return true;
-    }
-    mit_punkt_anhaengen(s, q, p);
+    const bool fest = art == 'g' && e >= -4 && e <= p;
+    t.mit_punkt(q, fest ? p - e : p);
     if (art == 'g')
-        nullen_streichen(s, anfang);
-    exponent_anhaengen(s, e);
+        t.nullen_streichen();
+    if (!fest)
+        t.exponent(e);
+    s.append(t.z, static_cast<size_t>(t.n));
     return true;
 }

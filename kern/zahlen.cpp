@@ -144,8 +144,8 @@ void kv_sechsstellig_anhaengen(std::string& s, double wert)
     const size_t alt = s.size();
 #ifdef __wasm__
     // to_chars at a precision would bring libc++'s tables, a quarter of the
-    // module: it rounds the shortest digits instead, held against to_chars
-    // in tests/kern/test_kuerzeste.cpp.
+    // module: it rounds the shortest digits instead, held against printf
+    // and printf against to_chars in tests/kern/test_kuerzeste.cpp.
     if (!kv_gerundet_anhaengen(s, wert, 'g', 6))
         s += kv_format("%.6g", wert);
 #else
