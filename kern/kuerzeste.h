@@ -1,6 +1,7 @@
 // The shortest decimal that reads back as the same double, and its texts
 // in plain, fixed and scientific notation: the bytes std::to_chars gives
-// without a precision, without its tables for printing at a precision.
+// without a precision, without its tables for printing at a precision;
+// and from the same digits the texts at a precision that printf gives.
 // Knows nothing of GTK or GLib, so the WebAssembly module uses it too.
 #pragma once
 #include <cstdint>
@@ -25,3 +26,12 @@ void kv_kuerzeste_anhaengen(std::string& s, double wert);
 // Appends the shortest text in fixed notation: "0.00001", "3500", and a
 // large value with all its integer digits.
 void kv_kuerzeste_fest_anhaengen(std::string& s, double wert);
+
+// Appends the text printf writes in the "C" locale for "%.<genauigkeit>f",
+// "%.<genauigkeit>e" or "%.<genauigkeit>g" (art 'f', 'e' or 'g'), rounded
+// as printf rounds the value's exact binary digits (ties to even), without
+// printf.  False (s unchanged) where it cannot tell: non-finite values,
+// precisions above 17, fixed texts of more than 2^64 units of the last
+// place, and scientific ones of values so large or small that the doubles
+// around lie a unit of the last place apart or more.
+bool kv_gerundet_anhaengen(std::string& s, double wert, char art, int genauigkeit);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace {
@@ -66,6 +67,11 @@ bool kv_zahl_ganz_lesen(const std::string& text, double& wert)
 
 std::string kv_format(const char* format, double wert)
 {
+#ifdef __wasm__
+    std::string t;
+    if (kv_format_ohne_printf(t, format, wert))
+        return t;
+#endif
     CLocale c;
     // Most texts fit the string's first room: printed once; a longer one
     // is printed again into as much room as it needs.
@@ -78,6 +84,40 @@ std::string kv_format(const char* format, double wert)
     if (!passt)
         std::snprintf(s.data(), s.size() + 1, format, wert);
     return s;
+}
+
+bool kv_format_ohne_printf(std::string& s, const char* format, double wert)
+{
+    const char* prozent = std::strchr(format, '%');
+    if (prozent == nullptr)
+        return false;
+    const char* z = prozent + 1;
+    // A "0" in front is a flag (zeros instead of blanks), not a width.
+    if (*z == '0')
+        return false;
+    size_t breite = 0;
+    for (; *z >= '0' && *z <= '9' && breite < 1000; ++z)
+        breite = breite * 10 + static_cast<size_t>(*z - '0');
+    int genauigkeit = 6;
+    if (*z == '.')
+        for (genauigkeit = 0, ++z; *z >= '0' && *z <= '9' && genauigkeit < 1000; ++z)
+            genauigkeit = genauigkeit * 10 + (*z - '0');
+    if (*z == 'l')
+        ++z;
+    const char art = *z;
+    if ((art != 'f' && art != 'e' && art != 'g') || std::strchr(z + 1, '%') != nullptr)
+        return false;
+    const size_t alt = s.size();
+    s.append(format, static_cast<size_t>(prozent - format));
+    const size_t anfang = s.size();
+    if (!kv_gerundet_anhaengen(s, wert, art, genauigkeit)) {
+        s.resize(alt);
+        return false;
+    }
+    if (s.size() - anfang < breite)
+        s.insert(anfang, breite - (s.size() - anfang), ' ');
+    s += z + 1;
+    return true;
 }
 
 void kv_kurz_anhaengen(std::string& s, double wert)
@@ -103,10 +143,11 @@ void kv_sechsstellig_anhaengen(std::string& s, double wert)
     }
     const size_t alt = s.size();
 #ifdef __wasm__
-    // The WebAssembly module prints with printf: to_chars at a precision
-    // would bring libc++'s tables, a quarter of the module.  Both give the
-    // same text (tests/kern/test_kuerzeste.cpp).
-    s += kv_format("%.6g", wert);
+    // to_chars at a precision would bring libc++'s tables, a quarter of the
+    // module: it rounds the shortest digits instead, held against printf
+    // and printf against to_chars in tests/kern/test_kuerzeste.cpp.
+    if (!kv_gerundet_anhaengen(s, wert, 'g', 6))
+        s += kv_format("%.6g", wert);
 #else
     // Six digits, a sign, a point and "e-308" need 13 characters.
     s.resize(alt + 16);

@@ -22,6 +22,14 @@ bool kv_zahl_ganz_lesen(const std::string& text, double& wert);
 // printf-style formatting of one value in the "C" locale, of any length.
 std::string kv_format(const char* format, double wert);
 
+// The same text without printf where the format's one conversion is
+// %[width][.precision][l]f, e or g without flags, with text around it that
+// holds no other "%", and the digits of kv_gerundet_anhaengen (kuerzeste.h)
+// can tell it: appended, true.  False (s unchanged) otherwise.  The
+// WebAssembly module formats so: its C library's printf computes in a
+// software long double.
+bool kv_format_ohne_printf(std::string& s, const char* format, double wert);
+
 // Appends the shortest text that reads back as the same double, with a
 // point ("0.1", "3500", "1e-05"); non-finite values as "inf", "-inf", "nan".
 void kv_kurz_anhaengen(std::string& s, double wert);

@@ -1,6 +1,7 @@
 // The shortest texts of a double held against std::to_chars byte for byte,
-// over every kind of double: the WebAssembly module prints with the same
-// code and has no to_chars of its own to compare with.
+// over every kind of double, and the texts at a precision rounded from them
+// against printf: the WebAssembly module prints with the same code and has
+// no to_chars of its own to compare with, and a slow printf.
 #include "kuerzeste.h"
 #include "zahlen.h"
 
@@ -161,6 +162,96 @@ TEST(Kuerzeste, PrintfWieToCharsMitGenauigkeit)
             }
         }
     }
+}
+
+// kv_format_ohne_printf held against printf (kv_format natively) for the
+// formats drawn; counts the values it leaves to printf.
+class GerundetVergleich {
+public:
+    void pruefen(const std::string& format, double x)
+    {
+        std::string ist = "alt";
+        if (!kv_format_ohne_printf(ist, format.c_str(), x)) {
+            ++abgegeben_;
+            EXPECT_EQ(ist, "alt") << format;
+            return;
+        }
+        const std::string soll = "alt" + kv_format(format.c_str(), x);
+        if (ist != soll && ++fehler_ <= 10)
+            ADD_FAILURE() << format << " " << std::hexfloat << x << ": printf " << soll << ", hier " << ist;
+    }
+    // One of %.Pf, %.Pe, %.Pg with P from 0 to 17, drawn.
+    void gezogen(std::mt19937_64& z, double x)
+    {
+        pruefen(std::string("%.") + std::to_string(z() % 18) + "feg"[z() % 3], x);
+    }
+    long abgegeben() const { return abgegeben_; }
+    ~GerundetVergleich() { EXPECT_EQ(fehler_, 0); }
+
+private:
+    long fehler_ = 0;
+    long abgegeben_ = 0;
+};
+
+TEST(Kuerzeste, GerundetWiePrintf)
+{
+    std::mt19937_64 z(20261211);
+    GerundetVergleich v;
+    std::uniform_real_distribution<double> eins(0, 1);
+    for (int i = 0; i < 400000; ++i) {
+        // Every binade, and values as the calculators meet them.
+        v.gezogen(z, aus_bits(z()));
+        const double x = (z() % 2 ? -1 : 1) * eins(z) * std::pow(10.0, static_cast<int>(z() % 30) - 15);
+        v.gezogen(z, x);
+        v.gezogen(z, std::nextafter(x, 0.0));
+        // Short decimals ending in 5, halfway at one place less ("2.345"
+        // to two places): the binary digits decide; and exact binary
+        // halves, where printf takes the even digit.
+        const int stellen = static_cast<int>(z() % 8);
+        const std::string dezimal = std::to_string(z() % 100000) + "." + std::to_string(z() % 10000000 + 10000000).substr(8 - stellen) + "5";
+        const double h = std::strtod(dezimal.c_str(), nullptr);
+        for (const char art : {'f', 'e', 'g'})
+            v.pruefen(std::string("%.") + std::to_string(stellen + (art == 'f' ? 0 : 4)) + art, h);
+        const double halb = std::ldexp(static_cast<double>(z() % 100000), -static_cast<int>(z() % 20));
+        v.pruefen("%." + std::to_string(z() % 20) + "f", halb);
+        v.gezogen(z, halb);
+    }
+    // Around powers of ten: a carry into a new digit and the change of form.
+    for (int e = -320; e <= 308; ++e) {
+        const double p = std::pow(10.0, e);
+        for (const double x : {p, std::nextafter(p, 0.0), std::nextafter(p, 1e308), p * 0.99999951, p * 0.9999995})
+            for (int g = 0; g <= 17; ++g)
+                for (const char art : {'f', 'e', 'g'})
+                    v.pruefen(std::string("%.") + std::to_string(g) + art, x);
+    }
+    for (const double x : {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 1e15, 123456789012.5})
+        for (int g = 0; g <= 17; ++g)
+            for (const char art : {'f', 'e', 'g'})
+                v.pruefen(std::string("%.") + std::to_string(g) + art, x);
+    // Left to printf: flags, other conversions, a second "%", a precision
+    // beyond 17, values not finite.
+    std::string s;
+    for (const char* f : {"%07.3f", "%-7.3f", "%+.3f", "%#.3g", "% .3f", "%d", "%5.2f%%", "%.18e", "%Lf", "%a", "%E"})
+        EXPECT_FALSE(kv_format_ohne_printf(s, f, 1.25)) << f;
+    for (const double x : {std::numeric_limits<double>::infinity(), std::nan("")})
+        EXPECT_FALSE(kv_format_ohne_printf(s, "%.3f", x));
+    EXPECT_EQ(s, "");
+}
+
+TEST(Kuerzeste, DieFormateDerRechnerOhnePrintf)
+{
+    // The calculators' formats for values as they compute them: never left
+    // to printf, else the module would be slow again.
+    std::mt19937_64 z(11);
+    GerundetVergleich v;
+    std::uniform_real_distribution<double> eins(-1, 1);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = eins(z) * std::pow(10.0, static_cast<int>(z() % 24) - 12);
+        for (const char* f : {"%7.5lf", "%10.6lf", "%7.5g", "%.8lf", "%.5lf", "%.2f", "%.3g", "%.6g",
+                              "Qualitaet / 1:   %7.1lf\n", "di1: %7.5lf\n"})
+            v.pruefen(f, x);
+    }
+    EXPECT_EQ(v.abgegeben(), 0);
 }
 
 } // namespace
