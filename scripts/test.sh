@@ -19,8 +19,10 @@ bauen() {
   cmake -S . -B "$ordner" -DBUILD_TESTING=ON "$@" >/dev/null
   cmake --build "$ordner" -j"$(nproc)"
 }
+# One X server for the whole run; it does not reset between the window tests,
+# so a test that connects while the one before it leaves finds it ready.
 testen() {
-  (cd "$1" && xvfb-run -a -s '-screen 0 1280x1024x24' ctest --output-on-failure -j"$(nproc)")
+  (cd "$1" && xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' ctest --output-on-failure -j"$(nproc)")
 }
 lauf() {
   bauen "$@"

@@ -27,10 +27,11 @@ TEST(Fenstertexte, ZielwertWieFromChars)
         double wert = 7;
         const std::string m = kv_zielwert_meldung(text, wert);
         EXPECT_EQ(m, gilt ? "" : "Fehler im Zielwert!\n\"" + text + "\" ist keine Zahl.") << text;
-        if (gilt && std::isnan(erwartet))
+        if (gilt && std::isnan(erwartet)) {
             EXPECT_TRUE(std::isnan(wert)) << text;
-        else if (gilt)
+        } else if (gilt) {
             EXPECT_EQ(wert, erwartet) << text;
+        }
     }
 }
 
