@@ -5,6 +5,9 @@
 #include "shell.h"
 
 extern const KvProgramm KV_PROGRAMM;
+// Its description, by its own name: a test's globals may bind to it, but not
+// read KV_PROGRAMM, before the libraries' objects are built.
+extern const KvRechner KV_RECHNER;
 
 class ProgrammFenster : public MitOrdner {
 protected:

@@ -8,12 +8,13 @@
 #include "shell.h"
 
 extern const KvProgramm KV_PROGRAMM;
+extern const KvRechner KV_RECHNER;
 
 namespace {
 
 const KvProgramm& P = KV_PROGRAMM;
-const KvRechner& R = *P.rechner;
-const std::string NAME = R.name;
+const KvRechner& R = KV_RECHNER;
+const std::string NAME = KV_PROGRAMMNAME;
 
 std::string quelltext(const KvKatalogDialog& k)
 {

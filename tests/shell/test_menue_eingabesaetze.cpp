@@ -17,9 +17,11 @@
 namespace {
 
 const KvProgramm& P = KV_PROGRAMM;
-const KvRechner& R = *P.rechner;
-const std::string NAME = R.name;
-const std::string ENDUNG = kv_eingabesatz_endung(R);
+const KvRechner& R = KV_RECHNER;
+const std::string NAME = KV_PROGRAMMNAME;
+// The set files' ending, asked when needed: the description is built at
+// start, perhaps after this file's globals.
+std::string endung() { return kv_eingabesatz_endung(R); }
 const auto STRG = GDK_CONTROL_MASK;
 
 // Inputs away from the defaults, fields and options, that still compute.
@@ -244,7 +246,7 @@ TEST_F(Fenster, DiagrammZeigtDieLetzteRechnung)
 
 TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
 {
-    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string a = ordner + "/a" + endung();
     const std::string text_a = satz_schreiben(a, aenderungen());
     KvEingaben erwartet;
     std::string fehler;
@@ -271,7 +273,7 @@ TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
     // begins with: the chooser completes what is typed.)
     d = druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(ordner + "/zweiter")});
     ASSERT_EQ(d.size(), 1u) << d.back().art << ": " << d.back().text;
-    const std::string b = ordner + "/zweiter" + ENDUNG;
+    const std::string b = ordner + "/zweiter" + endung();
     EXPECT_EQ(lesen(b), text_a);
     EXPECT_FALSE(g_file_test((ordner + "/zweiter").c_str(), G_FILE_TEST_EXISTS));
 
@@ -289,20 +291,20 @@ TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
 
 TEST_F(Fenster, FremderOderFehlerhafterSatzAendertNichts)
 {
-    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string a = ordner + "/a" + endung();
     const std::string text_a = satz_schreiben(a, aenderungen());
     ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a));
     klicken(pButton_rechnen, {});
     const Bild vorher = bild();
 
     const std::string anderes = NAME == "stalor" ? "tarvex" : "stalor";
-    const std::string fremd = ordner + "/fremd" + ENDUNG; // renamed, still the other's
+    const std::string fremd = ordner + "/fremd" + endung(); // renamed, still the other's
     satz_schreiben(fremd, {}, anderes);
-    const std::string kaputt = ordner + "/kaputt" + ENDUNG;
+    const std::string kaputt = ordner + "/kaputt" + endung();
     schreiben(kaputt, "[" + NAME + "\nFormatversion=1\n");
-    const std::string unbekannt = ordner + "/unbekannt" + ENDUNG;
+    const std::string unbekannt = ordner + "/unbekannt" + endung();
     schreiben(unbekannt, text_a + "Unsinn=1\n");
-    const std::string fehlt = ordner + "/fehlt" + ENDUNG;
+    const std::string fehlt = ordner + "/fehlt" + endung();
 
     const std::vector<std::pair<std::string, std::string>> faelle = {
         {fremd, "ist ein Eingabesatz fuer " + anderes + ", nicht fuer " + NAME},
@@ -312,8 +314,9 @@ TEST_F(Fenster, FremderOderFehlerhafterSatzAendertNichts)
     };
     for (const auto& [pfad, grund] : faelle) {
         // Through the chooser as a user opens it; the missing one by name.
+        const std::string& name = pfad;
         const auto d = pfad == fehlt
-            ? ausfuehren([&] { kv_gtk_eingabesatz_oeffnen(pfad); }, {OK})
+            ? ausfuehren([&] { kv_gtk_eingabesatz_oeffnen(name); }, {OK})
             : druecken(GDK_o, STRG, {datei(pfad), OK});
         ASSERT_FALSE(d.empty());
         EXPECT_EQ(d.back().art, "error");
@@ -326,9 +329,9 @@ TEST_F(Fenster, FremderOderFehlerhafterSatzAendertNichts)
 
 TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
 {
-    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string a = ordner + "/a" + endung();
     satz_schreiben(a, aenderungen());
-    const std::string b = ordner + "/b" + ENDUNG;
+    const std::string b = ordner + "/b" + endung();
     ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a));
     druecken(GDK_S, STRG | GDK_SHIFT_MASK, {datei(b)});
     // Another program's set in the same list.
@@ -364,7 +367,7 @@ TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
     ereignisse_abarbeiten();
     GtkWidget* punkt = nullptr;
     for (GtkWidget* e : kv_gtk_kinder(liste))
-        if (titel(e).find("a" + ENDUNG) != std::string::npos)
+        if (titel(e).find("a" + endung()) != std::string::npos)
             punkt = e;
     ASSERT_NE(punkt, nullptr);
     EXPECT_TRUE(ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(punkt)); }, {}).empty());
@@ -398,8 +401,8 @@ TEST_F(Fenster, DateiauswahlSofortBeantwortetBeimAuflisten)
     const std::string gross = ordner + "/gross";
     ASSERT_EQ(g_mkdir(gross.c_str(), 0700), 0);
     for (int i = 0; i < 3000; ++i)
-        schreiben(gross + "/datei" + std::to_string(i) + ENDUNG, "");
-    const std::string a = gross + "/a" + ENDUNG;
+        schreiben(gross + "/datei" + std::to_string(i) + endung(), "");
+    const std::string a = gross + "/a" + endung();
     satz_schreiben(a, aenderungen());
     ASSERT_TRUE(kv_gtk_eingabesatz_oeffnen(a)); // the choosers start in that folder
     Antwort sofort = ABBRECHEN;
@@ -468,7 +471,7 @@ TEST_F(Fenster, FehlgeschlagenesSchreibenLaesstDieAlteDatei)
         VollerOrdner v(voll, tmpfs);
         if (!v.bereit())
             continue; // no mount here (not root)
-        const std::string bericht = voll + "/bericht.txt", satz = voll + "/satz" + ENDUNG;
+        const std::string bericht = voll + "/bericht.txt", satz = voll + "/satz" + endung();
         schreiben(bericht, "alter Bericht\n");
         schreiben(satz, "alter Satz\n");
         v.fuellen();
@@ -493,7 +496,7 @@ TEST_F(Fenster, FehlgeschlagenesSchreibenLaesstDieAlteDatei)
             dateien.push_back(n);
         g_dir_close(dir);
         std::sort(dateien.begin(), dateien.end());
-        std::vector<std::string> erwartet = {"bericht.txt", "satz" + ENDUNG};
+        std::vector<std::string> erwartet = {"bericht.txt", "satz" + endung()};
         if (tmpfs)
             erwartet.insert(erwartet.begin() + 1, "fueller");
         EXPECT_EQ(dateien, erwartet);
@@ -523,7 +526,7 @@ class Start : public MitOrdner {};
 
 TEST_F(Start, MitEingabesatz)
 {
-    const std::string a = ordner + "/a" + ENDUNG;
+    const std::string a = ordner + "/a" + endung();
     satz_schreiben(a, aenderungen());
     std::string programm = NAME, datei = a;
     char* argv[] = {programm.data(), datei.data(), nullptr};
@@ -547,7 +550,7 @@ TEST(StartOption, UnbekannteWirdAbgelehntVorJedemFenster)
     // As the real program: one line on stderr, status 2, no window (the
     // process would wait for its window to be closed otherwise).
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--foo"}, {"--sync", "-x"}, {"a" + ENDUNG, "--foo"}}) {
+         {std::vector<std::string>{"--foo"}, {"--sync", "-x"}, {"a" + endung(), "--foo"}}) {
         const Ausgang a = prozess_starten(KV_FENSTERPROGRAMM, args);
         EXPECT_EQ(a.status, 2) << args.back();
         EXPECT_EQ(a.fehler, NAME + ": unbekannte Option " + args.back() + "\n");
@@ -573,8 +576,8 @@ TEST(StartOption, NachZweiStrichenIstAllesEinName)
         return ok ? namen : std::vector<std::string>{"abgelehnt"};
     };
     EXPECT_EQ(rest({}), std::vector<std::string>{});
-    EXPECT_EQ(rest({"satz" + ENDUNG}), std::vector<std::string>{"satz" + ENDUNG});
-    EXPECT_EQ(rest({"--", "-datei" + ENDUNG}), std::vector<std::string>{"-datei" + ENDUNG});
+    EXPECT_EQ(rest({"satz" + endung()}), std::vector<std::string>{"satz" + endung()});
+    EXPECT_EQ(rest({"--", "-datei" + endung()}), std::vector<std::string>{"-datei" + endung()});
     EXPECT_EQ(rest({"-"}), std::vector<std::string>{"-"});
     EXPECT_EQ(rest({"--", "--", "-x"}), (std::vector<std::string>{"--", "-x"}));
     std::string fehler;
@@ -584,7 +587,7 @@ TEST(StartOption, NachZweiStrichenIstAllesEinName)
 
 TEST_F(Start, MitKaputterDatei)
 {
-    const std::string kaputt = ordner + "/kaputt" + ENDUNG;
+    const std::string kaputt = ordner + "/kaputt" + endung();
     schreiben(kaputt, "kein Eingabesatz\n");
     std::string programm = NAME;
     char* argv[] = {programm.data(), const_cast<char*>(kaputt.c_str()), nullptr};

@@ -9,7 +9,7 @@
 namespace {
 
 const KvProgramm& P = KV_PROGRAMM;
-const KvRechner& R = *P.rechner;
+const KvRechner& R = KV_RECHNER;
 const std::string EPOCHE = "1765000000";
 const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
 const std::string UEBERSCHREIBEN = "Es ist schon eine Ergebnissdatei vorhanden!\n"

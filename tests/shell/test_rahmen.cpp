@@ -17,7 +17,7 @@
 
 namespace {
 
-const KvRechner& R = *KV_PROGRAMM.rechner;
+const KvRechner& R = KV_RECHNER;
 
 // A frame with the names of the fields and options in it, in the order of
 // the description.

@@ -8,12 +8,13 @@
 #include "zahlen.h"
 
 extern const KvProgramm KV_PROGRAMM;
+extern const KvRechner KV_RECHNER;
 
 namespace {
 
 const KvProgramm& P = KV_PROGRAMM;
-const KvRechner& R = *P.rechner;
-const std::string NAME = R.name;
+const KvRechner& R = KV_RECHNER;
+const std::string NAME = KV_PROGRAMMNAME;
 
 // Per program: the field, the result, a value of the field whose result is
 // the target (so that value is the answer), and a range around it.
