@@ -17,6 +17,17 @@
 
 namespace {
 
+// Rounds of the random runs: a fifth under the sanitizers, where each costs
+// several times as much; the runs over every binade and power of ten stay whole.
+constexpr int runden(int n)
+{
+#ifdef KV_MIT_SANITIZERN
+    return n / 5;
+#else
+    return n;
+#endif
+}
+
 double aus_bits(uint64_t b)
 {
     double x;
@@ -87,7 +98,7 @@ TEST(Kuerzeste, ZufaelligeBitmusterAllerBinaden)
     // Every exponent field alike, subnormals, infinities and NaNs included.
     std::mt19937_64 z(20261210);
     Vergleich v;
-    for (int i = 0; i < 2000000; ++i)
+    for (int i = 0; i < runden(2000000); ++i)
         v.pruefen(aus_bits(z()));
 }
 
@@ -95,7 +106,7 @@ TEST(Kuerzeste, GanzeZahlenUndZehnerpotenzen)
 {
     std::mt19937_64 z(7);
     Vergleich v;
-    for (int i = 0; i < 500000; ++i) {
+    for (int i = 0; i < runden(500000); ++i) {
         v.pruefen(static_cast<double>(z() >> (z() % 64)));  // integers of every length
         v.pruefen(static_cast<double>(z() % 100000));
     }
@@ -131,7 +142,7 @@ TEST(Kuerzeste, HalbeWegeUndSubnormale)
 {
     std::mt19937_64 z(31);
     Vergleich v;
-    for (int i = 0; i < 500000; ++i) {
+    for (int i = 0; i < runden(500000); ++i) {
         // Exact binary fractions ending in 5: halfway between two shorter
         // decimals, where the even one is taken.
         v.pruefen_mit_nachbarn(std::ldexp(static_cast<double>(z() % 2000001), -static_cast<int>(z() % 60)));
@@ -146,7 +157,7 @@ TEST(Kuerzeste, PrintfWieToCharsMitGenauigkeit)
     // gives the same by its definition, checked here for the three used.
     std::mt19937_64 z(5);
     long fehler = 0;
-    for (int i = 0; i < 300000 && fehler < 10; ++i) {
+    for (int i = 0; i < runden(300000) && fehler < 10; ++i) {
         const double x = aus_bits(z());
         if (!std::isfinite(x))
             continue;
@@ -198,7 +209,7 @@ TEST(Kuerzeste, GerundetWiePrintf)
     std::mt19937_64 z(20261211);
     GerundetVergleich v;
     std::uniform_real_distribution<double> eins(0, 1);
-    for (int i = 0; i < 400000; ++i) {
+    for (int i = 0; i < runden(400000); ++i) {
         // Every binade, and values as the calculators meet them.
         v.gezogen(z, aus_bits(z()));
         const double x = (z() % 2 ? -1 : 1) * eins(z) * std::pow(10.0, static_cast<int>(z() % 30) - 15);
@@ -245,7 +256,7 @@ TEST(Kuerzeste, DieFormateDerRechnerOhnePrintf)
     std::mt19937_64 z(11);
     GerundetVergleich v;
     std::uniform_real_distribution<double> eins(-1, 1);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < runden(100000); ++i) {
         const double x = eins(z) * std::pow(10.0, static_cast<int>(z() % 24) - 12);
         for (const char* f : {"%7.5lf", "%10.6lf", "%7.5g", "%.8lf", "%.5lf", "%.2f", "%.3g", "%.6g",
                               "Qualitaet / 1:   %7.1lf\n", "di1: %7.5lf\n"})

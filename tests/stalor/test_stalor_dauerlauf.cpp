@@ -23,13 +23,7 @@ long rss_kib()
 // Heap in use in KiB.
 long heap_kib() { return static_cast<long>(mallinfo2().uordblks / 1024); }
 
-// GCC says so with a macro of its own, clang with a feature test.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KV_MIT_ASAN
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(KV_MIT_ASAN)
+#ifdef KV_MIT_SANITIZERN
 // Its quarantine holds freed memory back on purpose: only the reports count.
 constexpr bool mit_asan = true;
 constexpr int runden = 200;
