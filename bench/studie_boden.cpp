@@ -69,6 +69,7 @@ int main(int argc, char** argv)
             if (kv_gilt(r->ergebnisse[j].nur_bei, stand.optionen))
                 zahlen.push_back(rechnung.ergebnisse[j]);
         ++zeilen;
+        return true;
     });
     const size_t je_zeile = zahlen.size() / zeilen;
 

@@ -111,3 +111,22 @@ std::string kv_ergebnistext(const KvRechner& r, const KvRechnung& rechnung,
         return "--";
     return kv_format(a.format, rechnung.ergebnisse[j]);
 }
+
+std::string kv_feld_text(const KvEingabe& f)
+{
+    return std::string("Feld ") + f.name + " (" + f.beschriftung + ")";
+}
+
+KvFehler kv_rechnung_fehler(const KvRechner& r, const KvRechnung& rechnung)
+{
+    switch (rechnung.status) {
+    case KvStatus::abgelehnt:
+        return kv_abgelehnt(kv_feld_text(r.eingaben[rechnung.feld]) + ": Stelle "
+                            + std::to_string(rechnung.stelle) + ": keine Zahl");
+    case KvStatus::verweigert:
+        return kv_verweigert(rechnung.meldung);
+    case KvStatus::berechnet:
+        break;
+    }
+    return {};
+}

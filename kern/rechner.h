@@ -6,6 +6,7 @@
 // command line, the input sets and the tests, so nothing is named or
 // defaulted twice.  Plain C++, no GTK.
 #pragma once
+#include "fehler.h"
 #include "rechengang.h"
 
 #include <initializer_list>
@@ -115,12 +116,10 @@ struct KvStand {
     int optionen[KV_MAX_OPTIONEN] = {};
 };
 
-enum class KvStatus { berechnet, abgelehnt, verweigert };
-
 // Outcome of one press of "Rechnen".
 struct KvRechnung {
     KvStatus status = KvStatus::berechnet;
-    int feld = -1;               // abgelehnt: the field, and the 1-based
+    int feld = -1;               // abgelehnt: the field that is no number, and the 1-based
     int stelle = 0;              // position of its first bad byte
     const char* meldung = "";    // verweigert: the text of the calculator's dialog
     double ergebnisse[KV_MAX_ERGEBNISSE] = {};
@@ -190,6 +189,14 @@ bool kv_lesen(const KvRechner& r, const KvEingaben& e, KvStand& stand, KvRechnun
 // One press of "Rechnen": read, then compute.
 KvRechnung kv_rechnen(const KvRechner& r, const KvEingaben& e, KvStand& stand,
                       bool mit_diagramm = false);
+
+// "Feld l1 (Knicklaenge L1 / mm)"
+std::string kv_feld_text(const KvEingabe& f);
+
+// The outcome of a computation as every front-end reports it: none when it
+// computed, a field that is no number ("Feld l1 (...): Stelle 3: keine
+// Zahl"), or the calculator's refusal with its text.
+KvFehler kv_rechnung_fehler(const KvRechner& r, const KvRechnung& rechnung);
 
 // What result field j shows after the computation: "--" for a result of the
 // other mode.

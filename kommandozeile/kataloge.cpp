@@ -2,7 +2,6 @@
 
 #include "ausgabe.h"
 #include "zahlen.h"
-#include "zuweisung.h"
 
 namespace {
 
@@ -183,26 +182,21 @@ std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedi
     return t;
 }
 
-int kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
-                         const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
-                         const std::vector<KvBedingung>& bedingungen, bool json, std::string& text,
-                         std::string& meldung)
+KvFehler kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
+                              const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
+                              const std::vector<KvBedingung>& bedingungen, bool json, std::string& text)
 {
     text.clear();
     const KvKatalog* t = kv_katalog_finden(k, tabelle);
-    if (!t) {
-        meldung = "--auslegung " + tabelle + ": "
-                  + (k.tabellen.empty() ? kv_ohne_kataloge(r)
-                                        : "keine Tabelle \"" + tabelle + "\" fuer " + r.name
-                                              + " (--kataloge zeigt die Tabellen)");
-        return KV_FALSCH;
-    }
+    if (!t)
+        return kv_abgelehnt("--auslegung " + tabelle + ": "
+                            + (k.tabellen.empty() ? kv_ohne_kataloge(r)
+                                                  : "keine Tabelle \"" + tabelle + "\" fuer " + r.name
+                                                        + " (--kataloge zeigt die Tabellen)"));
     const KvAuslegung ergebnis = kv_auslegen(r, k, *t, e, vorher, bedingungen);
     text = kv_auslegung_text(*t, bedingungen, ergebnis, json);
-    if (ergebnis.gewaehlt < 0) {
-        meldung = "--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen";
-        return KV_VERWEIGERT;
-    }
+    if (ergebnis.gewaehlt < 0)
+        return kv_verweigert("--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen");
     if (!json) {
         KvEingaben mit = e;
         std::string fehler;
@@ -212,5 +206,5 @@ int kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::str
         KvStand stand;
         text += "\n" + r.bericht(stand, kv_rechnen(r, mit, stand));
     }
-    return 0;
+    return {};
 }

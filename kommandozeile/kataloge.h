@@ -34,9 +34,8 @@ std::string kv_auslegung_text(const KvKatalog& tabelle, const std::vector<KvBedi
 
 // "--auslegung TABELLE" with the inputs e: the entries tried (JSON with
 // json) and in the text form after a choice a blank line and the report of
-// the chosen entry.  0, or KV_FALSCH (no such table, text empty) or
-// KV_VERWEIGERT (no entry passes, text still written) with the message.
-int kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
-                         const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
-                         const std::vector<KvBedingung>& bedingungen, bool json, std::string& text,
-                         std::string& meldung);
+// the chosen entry.  Wrong use when there is no such table (text empty), a
+// refusal when no entry passes (text still written).
+KvFehler kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std::string& tabelle,
+                              const KvEingaben& e, const std::vector<KvKatalogWahl>& vorher,
+                              const std::vector<KvBedingung>& bedingungen, bool json, std::string& text);

@@ -29,21 +29,6 @@ namespace {
 
 const char* const PROGRAMM = "maschinenelemente";
 
-// A failure of the call: exit status and message.
-struct Abbruch {
-    int status;
-    std::string text;
-};
-
-// Wrong use is told in one line.
-Abbruch falsch(std::string text) { return {KV_FALSCH, kv_einzeilig(std::move(text))}; }
-
-// A failure told by the shared parts: their status and message.
-Abbruch abbruch(int status, std::string text)
-{
-    return status == KV_FALSCH ? falsch(std::move(text)) : Abbruch{status, std::move(text)};
-}
-
 // Writes everything at once, so that stdout holds the whole result or, when
 // the call fails before, nothing.
 bool schreiben(std::FILE* aus, const std::string& t)
@@ -81,24 +66,27 @@ std::string ergebnisliste(const KvRechner& r)
 class Lauf {
 public:
     Lauf(std::FILE* aus, std::FILE* fehler) : aus_(aus), fehler_(fehler) {}
-    int ausfuehren(const KvAufruf& a);
+    KvFehler ausfuehren(const KvAufruf& a);
 
 private:
+    KvFehler eingaben_vorbereiten(const KvAufruf& a);
     void kataloge_lesen();
-    void katalog_anwenden(const KvAufruf& a);
-    void zuweisungen(const KvAufruf& a);
-    int auslegen(const KvAufruf& a);
-    void variationen(const KvAufruf& a);
-    void suche_pruefen(const KvAufruf& a);
-    void suchen();
-    int suchstudie(const std::string& format);
-    int einzeln(const std::string& format, const KvAufruf& a);
-    void diagramm_pruefen(const KvAufruf& a);
-    void diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
-    void nachweis_pruefen(const KvAufruf& a);
-    std::vector<int> studie_lesen(KvStand& stand, KvRechnung& rechnung);
-    int studie(const std::string& format);
-    int ausgeben(const std::string& t);
+    KvFehler katalog_anwenden(const KvAufruf& a);
+    KvFehler auslegen(const KvAufruf& a);
+    KvFehler variationen(const KvAufruf& a);
+    KvFehler suche_pruefen(const KvAufruf& a);
+    KvFehler diagramm_pruefen(const KvAufruf& a);
+    KvFehler nachweis_pruefen(const KvAufruf& a);
+    KvFehler eingaben_schreiben(const KvAufruf& a);
+    KvFehler rechnen(const KvAufruf& a);
+    KvFehler einzeln(const std::string& format, const KvAufruf& a);
+    KvFehler diagramm_schreiben(const KvAufruf& a, const KvStand& stand);
+    KvFehler nachweis_schreiben(const KvAufruf& a);
+    KvFehler studie_lesen(KvStand& stand, KvRechnung& rechnung, std::vector<int>& felder);
+    KvFehler studie(const std::string& format);
+    KvFehler suchstudie(const std::string& format);
+    KvFehler ausgeben(const std::string& t);
+    KvFehler stueck_ausgeben(std::string& t);
 
     std::FILE* aus_;
     std::FILE* fehler_;
@@ -124,169 +112,163 @@ void Lauf::kataloge_lesen()
         std::fprintf(fehler_, "%s: Katalog abgelehnt: %s\n", PROGRAMM, t.c_str());
 }
 
-void Lauf::katalog_anwenden(const KvAufruf& a)
+KvFehler Lauf::katalog_anwenden(const KvAufruf& a)
 {
     for (const std::string& w : a.katalog) {
         std::string fehler;
         if (!kv_katalog_waehlen(*r_, kataloge_, w, eingaben_, gewaehlt_, fehler))
-            throw falsch("--katalog " + w + ": " + fehler);
+            return kv_abgelehnt("--katalog " + w + ": " + fehler);
     }
+    return {};
 }
 
 // Design to a standard size: every entry of the table with the inputs as
 // they stand; the listing on stdout, and without a passing entry status 1
 // with one line.
-int Lauf::auslegen(const KvAufruf& a)
+KvFehler Lauf::auslegen(const KvAufruf& a)
 {
     if (!variationen_.empty() || suche_ || !a.eingaben_schreiben.empty() || !a.diagramm.empty()
         || !a.nachweis.empty())
-        throw falsch("--auslegung: nur mit --format bericht oder json");
+        return kv_abgelehnt("--auslegung: nur mit --format bericht oder json");
     if (a.format == "csv")
-        throw falsch("--auslegung: erlaubt sind --format bericht und json");
-    std::string text, meldung;
-    const int status = kv_auslegung_ausgabe(*r_, kataloge_, a.auslegung, eingaben_, gewaehlt_, bedingungen_,
-                                            a.format == "json", text, meldung);
-    if (status == KV_FALSCH)
-        throw falsch(meldung);
-    ausgeben(text);
-    if (status != 0)
-        throw Abbruch{status, meldung};
-    return 0;
+        return kv_abgelehnt("--auslegung: erlaubt sind --format bericht und json");
+    std::string text;
+    const KvFehler f = kv_auslegung_ausgabe(*r_, kataloge_, a.auslegung, eingaben_, gewaehlt_, bedingungen_,
+                                            a.format == "json", text);
+    if (f.status == KvStatus::abgelehnt)
+        return f;
+    if (KvFehler g = ausgeben(text))
+        return g;
+    return f;
 }
 
-void Lauf::zuweisungen(const KvAufruf& a)
-{
-    const std::vector<std::string> woerter(a.rest.begin() + 1, a.rest.end());
-    if (std::string fehler = kv_zuweisungen(*r_, woerter, !a.auslegung.empty(), !a.suche.empty(), eingaben_,
-                                            genannt_, bedingungen_, ziel_);
-        !fehler.empty())
-        throw falsch(fehler);
-}
-
-void Lauf::variationen(const KvAufruf& a)
+KvFehler Lauf::variationen(const KvAufruf& a)
 {
     for (const std::string& t : a.variiere) {
         KvVariation v;
         if (!kv_variation_zerlegen(t, v))
-            throw falsch("--variiere " + t + ": erwartet NAME=VON:BIS:ANZAHL (ANZAHL ganz, mindestens 1)");
+            return kv_abgelehnt("--variiere " + t + ": erwartet NAME=VON:BIS:ANZAHL (ANZAHL ganz, mindestens 1)");
         v.feld = kv_eingabe_index(*r_, v.name);
         if (v.feld < 0) {
             if (kv_option_index(*r_, v.name) >= 0)
-                throw falsch("--variiere " + v.name + ": eine Auswahl laesst sich nicht variieren");
-            throw falsch(std::string("unbekannter Name \"") + v.name + "\" fuer " + r_->name
-                         + " (--namen zeigt die Namen)");
+                return kv_abgelehnt("--variiere " + v.name + ": eine Auswahl laesst sich nicht variieren");
+            return kv_unbekannter_name(*r_, v.name);
         }
         const KvEingabe& f = r_->eingaben[v.feld];
         if (!kv_gelesen(*r_, v.feld, eingaben_.optionen.data()))
-            throw falsch("--variiere " + v.name + ": " + kv_feld_text(f)
-                         + " wird bei dieser Auswahl nicht gelesen");
+            return kv_abgelehnt("--variiere " + v.name + ": " + kv_feld_text(f)
+                                + " wird bei dieser Auswahl nicht gelesen");
         if (!genannt_.insert(v.name).second)
-            throw falsch(v.name + " ist zweimal angegeben");
+            return kv_abgelehnt(v.name + " ist zweimal angegeben");
         for (const std::string* grenze : {&v.von_text, &v.bis_text})
             if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
-                throw falsch("--variiere " + t + ": Stelle " + std::to_string(stelle)
-                             + ": keine Zahl");
+                return kv_abgelehnt("--variiere " + t + ": Stelle " + std::to_string(stelle) + ": keine Zahl");
         // The field reads as its first value; every point then sets its own.
         eingaben_.texte[v.feld] = v.von_text;
         variationen_.push_back(std::move(v));
     }
     if (!variationen_.empty() && kv_studie_punkte(variationen_) == 0)
-        throw falsch("--variiere: zu viele Punkte");
+        return kv_abgelehnt("--variiere: zu viele Punkte");
+    return {};
 }
 
-void Lauf::suche_pruefen(const KvAufruf& a)
+KvFehler Lauf::suche_pruefen(const KvAufruf& a)
 {
-    if (a.suche.empty()) {
-        if (!a.bereich.empty())
-            throw falsch("--bereich gilt nur mit --suche");
-        return;
-    }
+    if (a.suche.empty())
+        return a.bereich.empty() ? KvFehler{} : kv_abgelehnt("--bereich gilt nur mit --suche");
     KvSuche s;
-    if (std::string fehler = kv_suchauftrag(*r_, eingaben_, a.suche, ziel_, a.bereich, variationen_, s);
-        !fehler.empty())
-        throw falsch(fehler);
+    if (KvFehler f = kv_suchauftrag(*r_, eingaben_, a.suche, ziel_, a.bereich, variationen_, s))
+        return f;
     suche_ = s;
+    return {};
 }
 
-// A single search: the field gets the text found; refused is wrong use,
-// none in the range is told with the results seen there.
-void Lauf::suchen()
-{
-    std::string meldung;
-    if (const int status = kv_suche_ausfuehren(*r_, eingaben_, *suche_, gefunden_, meldung))
-        throw abbruch(status, meldung);
-}
-
-int Lauf::ausgeben(const std::string& t)
+KvFehler Lauf::ausgeben(const std::string& t)
 {
     if (!schreiben(aus_, t) || std::fflush(aus_) != 0)
-        throw Abbruch{1, "Die Ausgabe konnte nicht geschrieben werden."};
-    return 0;
+        return kv_verweigert("Die Ausgabe konnte nicht geschrieben werden.");
+    return {};
 }
 
-void Lauf::diagramm_pruefen(const KvAufruf& a)
+// A piece of a long output, once it has grown large.
+KvFehler Lauf::stueck_ausgeben(std::string& t)
 {
-    if (a.diagramm.empty()) {
-        if (!a.groesse.empty())
-            throw falsch("--groesse gilt nur mit --diagramm");
-        return;
-    }
-    if (!variationen_.empty() || !a.eingaben_schreiben.empty())
-        throw falsch("--diagramm zeichnet eine einzelne Berechnung");
-    if (diagramm_dateiart(a.diagramm) == Dateiart::unbekannt)
-        throw falsch("--diagramm " + a.diagramm + ": erlaubt sind Dateien auf .png, .svg, .pdf");
-    if (!a.groesse.empty() && !diagramm_groesse_lesen(a.groesse, breite_, hoehe_))
-        throw falsch("--groesse " + a.groesse + ": erwartet BREITExHOEHE, je 1 bis "
-                     + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+    if (t.size() < (1 << 16))
+        return {};
+    if (!schreiben(aus_, t))
+        return kv_verweigert("Die Ausgabe konnte nicht geschrieben werden.");
+    t.clear();
+    return {};
 }
 
-void Lauf::nachweis_pruefen(const KvAufruf& a)
+KvFehler Lauf::diagramm_pruefen(const KvAufruf& a)
+{
+    if (a.diagramm.empty())
+        return a.groesse.empty() ? KvFehler{} : kv_abgelehnt("--groesse gilt nur mit --diagramm");
+    if (!variationen_.empty() || !a.eingaben_schreiben.empty())
+        return kv_abgelehnt("--diagramm zeichnet eine einzelne Berechnung");
+    if (diagramm_dateiart(a.diagramm) == Dateiart::unbekannt)
+        return kv_abgelehnt("--diagramm " + a.diagramm + ": erlaubt sind Dateien auf .png, .svg, .pdf");
+    if (!a.groesse.empty() && !diagramm_groesse_lesen(a.groesse, breite_, hoehe_))
+        return kv_abgelehnt("--groesse " + a.groesse + ": erwartet BREITExHOEHE, je 1 bis "
+                            + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+    return {};
+}
+
+KvFehler Lauf::nachweis_pruefen(const KvAufruf& a)
 {
     if (a.nachweis.empty()) {
         for (const char* o : {"projekt", "bearbeiter"})
             if (!(o[0] == 'p' ? a.projekt : a.bearbeiter).empty())
-                throw falsch(std::string("--") + o + " gilt nur mit --nachweis");
-        return;
+                return kv_abgelehnt(std::string("--") + o + " gilt nur mit --nachweis");
+        return {};
     }
     if (!variationen_.empty() || !a.eingaben_schreiben.empty())
-        throw falsch("--nachweis belegt eine einzelne Berechnung");
+        return kv_abgelehnt("--nachweis belegt eine einzelne Berechnung");
     for (const std::string* t : {&a.projekt, &a.bearbeiter})
         if (!g_utf8_validate(t->data(), static_cast<gssize>(t->size()), nullptr))
-            throw falsch((t == &a.projekt ? "--projekt" : "--bearbeiter")
-                         + std::string(": kein gueltiger UTF-8-Text"));
+            return kv_abgelehnt((t == &a.projekt ? "--projekt" : "--bearbeiter")
+                                + std::string(": kein gueltiger UTF-8-Text"));
+    return {};
 }
 
 // Draws the computation; a range the plot refuses is wrong use, like a bad field.
-void Lauf::diagramm_schreiben(const KvAufruf& a, const KvStand& stand)
+KvFehler Lauf::diagramm_schreiben(const KvAufruf& a, const KvStand& stand)
 {
     Diagramm d;
     std::string fehler;
     if (!kv_diagramm_zeichner(*r_)(stand, d, fehler))
-        throw falsch(fehler);
+        return kv_abgelehnt(fehler);
     if (!::diagramm_schreiben(d, a.diagramm, breite_, hoehe_, fehler))
-        throw Abbruch{1, "Diagramm " + a.diagramm + ": " + fehler};
+        return kv_verweigert("Diagramm " + a.diagramm + ": " + fehler);
+    return {};
 }
 
-int Lauf::einzeln(const std::string& format, const KvAufruf& a)
+KvFehler Lauf::nachweis_schreiben(const KvAufruf& a)
+{
+    KvNachweisAngaben angaben = kv_nachweis_jetzt();
+    angaben.projekt = a.projekt;
+    angaben.bearbeiter = a.bearbeiter;
+    for (const KvKatalogWahl& w : kv_katalog_verwendet(*r_, eingaben_, gewaehlt_))
+        angaben.katalog.push_back(kv_katalog_zeile(kataloge_, w));
+    std::string fehler;
+    if (!kv_nachweis_schreiben(*r_, eingaben_, kv_diagramm_zeichner(*r_), angaben, a.nachweis, fehler))
+        return kv_verweigert("Nachweis " + fehler);
+    return {};
+}
+
+KvFehler Lauf::einzeln(const std::string& format, const KvAufruf& a)
 {
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*r_, eingaben_, stand, !a.diagramm.empty());
-    std::string meldung;
-    if (const int status = kv_rechnung_status(*r_, rechnung, meldung))
-        throw abbruch(status, meldung);
+    if (KvFehler f = kv_rechnung_fehler(*r_, rechnung))
+        return f;
     if (!a.diagramm.empty())
-        diagramm_schreiben(a, stand);
-    if (!a.nachweis.empty()) {
-        KvNachweisAngaben angaben = kv_nachweis_jetzt();
-        angaben.projekt = a.projekt;
-        angaben.bearbeiter = a.bearbeiter;
-        for (const KvKatalogWahl& w : kv_katalog_verwendet(*r_, eingaben_, gewaehlt_))
-            angaben.katalog.push_back(kv_katalog_zeile(kataloge_, w));
-        std::string fehler;
-        if (!kv_nachweis_schreiben(*r_, eingaben_, kv_diagramm_zeichner(*r_), angaben,
-                                   a.nachweis, fehler))
-            throw Abbruch{1, "Nachweis " + fehler};
-    }
+        if (KvFehler f = diagramm_schreiben(a, stand))
+            return f;
+    if (!a.nachweis.empty())
+        if (KvFehler f = nachweis_schreiben(a))
+            return f;
     std::string t;
     if (format == "bericht") {
         t = r_->bericht(stand, rechnung);
@@ -304,21 +286,22 @@ int Lauf::einzeln(const std::string& format, const KvAufruf& a)
 }
 
 // The fields as read before a study, and the varied ones.
-std::vector<int> Lauf::studie_lesen(KvStand& stand, KvRechnung& rechnung)
+KvFehler Lauf::studie_lesen(KvStand& stand, KvRechnung& rechnung, std::vector<int>& felder)
 {
     if (!kv_lesen(*r_, eingaben_, stand, rechnung))
-        throw falsch(kv_keine_zahl_text(*r_, rechnung));
-    std::vector<int> felder;
+        return kv_rechnung_fehler(*r_, rechnung);
     for (const KvVariation& v : variationen_)
         felder.push_back(v.feld);
-    return felder;
+    return {};
 }
 
-int Lauf::studie(const std::string& format)
+KvFehler Lauf::studie(const std::string& format)
 {
     KvStand stand;
     KvRechnung rechnung;
-    const std::vector<int> felder = studie_lesen(stand, rechnung);
+    std::vector<int> felder;
+    if (KvFehler f = studie_lesen(stand, rechnung, felder))
+        return f;
     const KvCsv csv(*r_, eingaben_, stand, felder);
 
     // Written in pieces: a study of a million points needs no more memory
@@ -327,6 +310,7 @@ int Lauf::studie(const std::string& format)
     t.reserve(1 << 17);
     const bool json = format == "json";
     bool erster = true;
+    KvFehler fehler;
     if (json) t += "[\n"; else csv.kopf_anhaengen(t);
     kv_studie_durchlaufen(variationen_, [&](const std::vector<double>& werte) {
         for (size_t j = 0; j < felder.size(); ++j)
@@ -344,22 +328,23 @@ int Lauf::studie(const std::string& format)
             csv.zeile_anhaengen(t, stand, rechnung);
         }
         erster = false;
-        if (t.size() >= (1 << 16)) {
-            if (!schreiben(aus_, t))
-                throw Abbruch{1, "Die Ausgabe konnte nicht geschrieben werden."};
-            t.clear();
-        }
+        fehler = stueck_ausgeben(t);
+        return !fehler;
     });
+    if (fehler)
+        return fehler;
     if (json) t += "\n]\n";
     return ausgeben(t);
 }
 
 // A design curve: one search at each point of the grid of the other fields.
-int Lauf::suchstudie(const std::string& format)
+KvFehler Lauf::suchstudie(const std::string& format)
 {
     KvStand stand;
     KvRechnung rechnung;
-    const std::vector<int> felder = studie_lesen(stand, rechnung);
+    std::vector<int> felder;
+    if (KvFehler f = studie_lesen(stand, rechnung, felder))
+        return f;
     std::vector<int> spalten = felder;
     spalten.push_back(suche_->feld);
     const KvCsv csv(*r_, eingaben_, stand, spalten);
@@ -385,12 +370,49 @@ int Lauf::suchstudie(const std::string& format)
             csv.ohne_loesung_anhaengen(t, stand, g.meldung, suche_->feld);
         }
         erster = false;
+        return true;
     });
     if (json) t += "\n]\n";
     return ausgeben(t);
 }
 
-int Lauf::ausfuehren(const KvAufruf& a)
+// Defaults, the input set, the catalogue entries and NAME=WERT, in that
+// order, and what the other options ask for checked against them.
+KvFehler Lauf::eingaben_vorbereiten(const KvAufruf& a)
+{
+    eingaben_ = kv_vorgaben(*r_);
+    std::string fehler;
+    if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
+        return kv_abgelehnt(fehler);
+    if (a.kataloge || !a.katalog.empty() || !a.auslegung.empty())
+        kataloge_lesen();
+    return katalog_anwenden(a);
+}
+
+KvFehler Lauf::eingaben_schreiben(const KvAufruf& a)
+{
+    if (!variationen_.empty())
+        return kv_abgelehnt("--eingaben-schreiben schreibt einen Eingabesatz, keine Studie");
+    if (a.eingaben_schreiben == "-")
+        return ausgeben(kv_eingabesatz_text(*r_, eingaben_));
+    std::string fehler;
+    if (!kv_eingabesatz_schreiben(*r_, eingaben_, a.eingaben_schreiben, fehler))
+        return kv_verweigert(fehler);
+    return {};
+}
+
+// A single computation, a study, or a search with either.
+KvFehler Lauf::rechnen(const KvAufruf& a)
+{
+    if (variationen_.empty())
+        return einzeln(a.format, a);
+    if (a.format == "bericht")
+        return kv_abgelehnt("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
+                            "--format csv oder --format json");
+    return suche_ ? suchstudie(a.format) : studie(a.format);
+}
+
+KvFehler Lauf::ausfuehren(const KvAufruf& a)
 {
     if (a.hilfe)
         return ausgeben(kv_hilfe_text);
@@ -401,54 +423,46 @@ int Lauf::ausfuehren(const KvAufruf& a)
                         "Dies ist freie Software: Sie duerfen sie aendern und weitergeben.\n"
                         "Es gibt KEINE GARANTIE, soweit gesetzlich zulaessig.\n");
     if (a.rest.empty())
-        throw falsch("kein Programm angegeben (" + kv_programmliste() + "); --help zeigt die Bedienung");
+        return kv_abgelehnt("kein Programm angegeben (" + kv_programmliste() + "); --help zeigt die Bedienung");
     r_ = kv_rechner_finden(a.rest[0]);
     if (!r_)
-        throw falsch(kv_unbekanntes_programm(a.rest[0]));
+        return kv_unbekanntes_programm(a.rest[0]);
     if (a.namen)
         return ausgeben(namensliste(*r_));
     if (a.ergebnisnamen)
         return ausgeben(ergebnisliste(*r_));
     if (a.format != "bericht" && a.format != "json" && a.format != "csv")
-        throw falsch("--format " + a.format + ": erlaubt sind bericht, json, csv");
-
-    eingaben_ = kv_vorgaben(*r_);
-    std::string fehler;
-    if (!a.eingaben.empty() && !kv_eingabesatz_lesen(*r_, a.eingaben, eingaben_, fehler))
-        throw falsch(fehler);
-    if (a.kataloge || !a.katalog.empty() || !a.auslegung.empty())
-        kataloge_lesen();
-    katalog_anwenden(a);
+        return kv_abgelehnt("--format " + a.format + ": erlaubt sind bericht, json, csv");
+    if (KvFehler f = eingaben_vorbereiten(a))
+        return f;
     if (a.kataloge) {
         if (a.format == "csv")
-            throw falsch("--kataloge: erlaubt sind --format bericht und json");
+            return kv_abgelehnt("--kataloge: erlaubt sind --format bericht und json");
         return ausgeben(kv_katalogliste(*r_, kataloge_, eingaben_, gewaehlt_, a.format == "json"));
     }
-    zuweisungen(a);
-    variationen(a);
-    suche_pruefen(a);
-    diagramm_pruefen(a);
-    nachweis_pruefen(a);
+    const std::vector<std::string> woerter(a.rest.begin() + 1, a.rest.end());
+    KvFehler f = kv_zuweisungen(*r_, woerter, !a.auslegung.empty(), !a.suche.empty(), eingaben_, genannt_,
+                                bedingungen_, ziel_);
+    if (!f)
+        f = variationen(a);
+    if (!f)
+        f = suche_pruefen(a);
+    if (!f)
+        f = diagramm_pruefen(a);
+    if (!f)
+        f = nachweis_pruefen(a);
+    if (f)
+        return f;
     if (!a.auslegung.empty())
         return auslegen(a);
+    // A single search: the field gets the text found; refused is wrong use,
+    // none in the range is told with the results seen there.
     if (suche_ && variationen_.empty())
-        suchen();
-
-    if (!a.eingaben_schreiben.empty()) {
-        if (!variationen_.empty())
-            throw falsch("--eingaben-schreiben schreibt einen Eingabesatz, keine Studie");
-        if (a.eingaben_schreiben == "-")
-            return ausgeben(kv_eingabesatz_text(*r_, eingaben_));
-        if (!kv_eingabesatz_schreiben(*r_, eingaben_, a.eingaben_schreiben, fehler))
-            throw Abbruch{1, fehler};
-        return 0;
-    }
-    if (variationen_.empty())
-        return einzeln(a.format, a);
-    if (a.format == "bericht")
-        throw falsch("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
-                     "--format csv oder --format json");
-    return suche_ ? suchstudie(a.format) : studie(a.format);
+        if (KvFehler g = kv_suche_ausfuehren(*r_, eingaben_, *suche_, gefunden_))
+            return g;
+    if (!a.eingaben_schreiben.empty())
+        return eingaben_schreiben(a);
+    return rechnen(a);
 }
 
 } // namespace
@@ -461,10 +475,8 @@ int kv_kommandozeile(int argc, char** argv, std::FILE* aus, std::FILE* fehler)
         std::fprintf(fehler, "%s: %s\n", PROGRAMM, text.c_str());
         return 2;
     }
-    try {
-        return Lauf(aus, fehler).ausfuehren(a);
-    } catch (const Abbruch& x) {
-        std::fprintf(fehler, "%s: %s\n", PROGRAMM, x.text.c_str());
-        return x.status;
-    }
+    const KvFehler f = Lauf(aus, fehler).ausfuehren(a);
+    if (f)
+        std::fprintf(fehler, "%s: %s\n", PROGRAMM, f.meldung.c_str());
+    return kv_status_zahl(f.status);
 }

@@ -32,7 +32,7 @@ std::string kv_programmliste()
     return t;
 }
 
-std::string kv_unbekanntes_programm(std::string_view name)
+KvFehler kv_unbekanntes_programm(std::string_view name)
 {
-    return "unbekanntes Programm \"" + std::string(name) + "\" (" + kv_programmliste() + ")";
+    return kv_abgelehnt("unbekanntes Programm \"" + std::string(name) + "\" (" + kv_programmliste() + ")");
 }

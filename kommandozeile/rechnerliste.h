@@ -13,7 +13,7 @@ const std::vector<const KvRechner*>& kv_alle_rechner();
 const KvRechner* kv_rechner_finden(std::string_view name);
 // "stalor, kopdra, ...", and the message for a name that is none of them.
 std::string kv_programmliste();
-std::string kv_unbekanntes_programm(std::string_view name);
+KvFehler kv_unbekanntes_programm(std::string_view name);
 
 struct Diagramm;
 

@@ -22,7 +22,8 @@ bool kv_variation_zerlegen(const std::string& text, KvVariation& v);
 // Number of points of the grid; 0 when it exceeds what can be counted.
 uint64_t kv_studie_punkte(const std::vector<KvVariation>& v);
 
-// Calls punkt(werte) for every point of the grid, in order.
+// Calls punkt(werte) for every point of the grid, in order, until it
+// returns false.
 template <typename F>
 void kv_studie_durchlaufen(const std::vector<KvVariation>& v, F punkt)
 {
@@ -31,7 +32,8 @@ void kv_studie_durchlaufen(const std::vector<KvVariation>& v, F punkt)
     for (size_t j = 0; j < v.size(); ++j)
         werte[j] = v[j].wert(0);
     for (;;) {
-        punkt(werte);
+        if (!punkt(werte))
+            return;
         size_t j = v.size();
         while (j > 0) {
             --j;

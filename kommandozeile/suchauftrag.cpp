@@ -3,9 +3,10 @@
 #include "zahlen.h"
 #include "zuweisung.h"
 
-std::string kv_suchauftrag(const KvRechner& r, const KvEingaben& e, const std::string& feld,
-                           const std::string& ziel, const std::string& bereich,
-                           const std::vector<KvVariation>& variationen, KvSuche& s)
+namespace {
+
+std::string auftrag(const KvRechner& r, const KvEingaben& e, const std::string& feld, const std::string& ziel,
+                    const std::string& bereich, const std::vector<KvVariation>& variationen, KvSuche& s)
 {
     if (ziel.empty())
         return "--suche " + feld + ": es fehlt das Ziel ERGEBNIS=WERT (--ergebnisnamen zeigt die Namen)";
@@ -43,18 +44,23 @@ std::string kv_suchauftrag(const KvRechner& r, const KvEingaben& e, const std::s
     return "";
 }
 
-int kv_suche_ausfuehren(const KvRechner& r, KvEingaben& e, const KvSuche& s, KvSuchergebnis& g,
-                        std::string& meldung)
+} // namespace
+
+KvFehler kv_suchauftrag(const KvRechner& r, const KvEingaben& e, const std::string& feld,
+                        const std::string& ziel, const std::string& bereich,
+                        const std::vector<KvVariation>& variationen, KvSuche& s)
+{
+    std::string fehler = auftrag(r, e, feld, ziel, bereich, variationen, s);
+    return fehler.empty() ? KvFehler{} : kv_abgelehnt(std::move(fehler));
+}
+
+KvFehler kv_suche_ausfuehren(const KvRechner& r, KvEingaben& e, const KvSuche& s, KvSuchergebnis& g)
 {
     g = kv_suchen(r, e, s);
-    if (g.status == KvSuchstatus::verweigert) {
-        meldung = "--suche: " + g.meldung;
-        return KV_FALSCH;
-    }
-    if (g.status == KvSuchstatus::keine_loesung) {
-        meldung = g.meldung;
-        return KV_VERWEIGERT;
-    }
+    if (g.status == KvSuchstatus::verweigert)
+        return kv_abgelehnt("--suche: " + g.meldung);
+    if (g.status == KvSuchstatus::keine_loesung)
+        return kv_verweigert(g.meldung);
     e.texte[s.feld] = g.loesungen[0].text;
-    return 0;
+    return {};
 }

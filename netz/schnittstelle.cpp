@@ -42,11 +42,11 @@ void leeren()
     stelle = 0;
 }
 
-// The command line's status with its message; wrong use in one line.
-int abbruch(int status, std::string t)
+// The command line's status with its message (empty after success).
+int melden(const KvFehler& f)
 {
-    meldung = status == KV_FALSCH ? kv_einzeilig(std::move(t)) : std::move(t);
-    return status;
+    meldung = f.meldung;
+    return kv_status_zahl(f.status);
 }
 
 // The lines of a text, as the words of a command line.
@@ -81,16 +81,15 @@ struct Aufruf {
     std::string ziel;
 };
 
-int aufruf_lesen(const char* programm, const std::string& zeilen, bool auslegung, bool suche, Aufruf& a)
+KvFehler aufruf_lesen(const char* programm, const std::string& zeilen, bool auslegung, bool suche, Aufruf& a)
 {
     a.r = kv_rechner_finden(programm);
     if (!a.r)
-        return abbruch(KV_FALSCH, kv_unbekanntes_programm(programm));
+        return kv_unbekanntes_programm(programm);
     a.eingaben = kv_vorgaben(*a.r);
     std::set<std::string> genannt;
-    const std::string fehler = kv_zuweisungen(*a.r, zeilen_teilen(zeilen), auslegung, suche, a.eingaben,
-                                              genannt, a.bedingungen, a.ziel);
-    return fehler.empty() ? 0 : abbruch(KV_FALSCH, fehler);
+    return kv_zuweisungen(*a.r, zeilen_teilen(zeilen), auslegung, suche, a.eingaben, genannt, a.bedingungen,
+                          a.ziel);
 }
 
 // The window's dialogs' texts, in turn.
@@ -107,7 +106,7 @@ void fenster_setzen(const std::vector<std::string>& texte)
 
 // One computation of the inputs, its JSON (with the search where there was
 // one) and report.
-int berechnen(const Aufruf& a, const KvJsonSuche* suche)
+KvFehler berechnen(const Aufruf& a, const KvJsonSuche* suche)
 {
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
@@ -116,15 +115,14 @@ int berechnen(const Aufruf& a, const KvJsonSuche* suche)
         feld = a.r->eingaben[rechnung.feld].name;
         stelle = rechnung.stelle;
     }
-    std::string m;
-    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
-        return abbruch(status, m);
+    if (KvFehler f = kv_rechnung_fehler(*a.r, rechnung))
+        return f;
     // With the checks, as the command line's JSON of one computation.
     const KvJsonZusatz zusatz{};
     kv_json_anhaengen(json, *a.r, a.eingaben, stand, rechnung, "", suche, &zusatz);
     json += "\n";
     bericht = a.r->bericht(stand, rechnung);
-    return 0;
+    return {};
 }
 
 } // namespace
@@ -149,83 +147,77 @@ NETZ_EXPORT("beschreibungen") const char* netz_beschreibungen()
     return alle.c_str();
 }
 
-NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen)
+namespace {
+
+KvFehler rechnen(const char* programm, const char* zeilen)
 {
-    leeren();
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
-        return status;
+    if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
+        return f;
     return berechnen(a, nullptr);
 }
 
-NETZ_EXPORT("rechengang") int netz_rechengang(const char* programm, const char* zeilen)
+KvFehler rechengang(const char* programm, const char* zeilen)
 {
-    leeren();
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
-        return status;
+    if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
+        return f;
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand);
-    std::string m;
-    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
-        return abbruch(status, m);
+    if (KvFehler f = kv_rechnung_fehler(*a.r, rechnung))
+        return f;
     KvRechengang gang;
     if (a.r->rechengang)
         a.r->rechengang(stand, rechnung, gang);
     text = kv_rechengang_text(gang);
-    return 0;
+    return {};
 }
 
-NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge)
+KvFehler eingaben_lesen(const char* programm, const char* satz, size_t laenge)
 {
-    leeren();
     const KvRechner* r = kv_rechner_finden(programm);
     if (!r)
-        return abbruch(KV_FALSCH, kv_unbekanntes_programm(programm));
+        return kv_unbekanntes_programm(programm);
     KvEingaben e = kv_vorgaben(*r);
     std::string fehler;
     if (!kv_eingabesatz_aus_text(*r, std::string(satz, laenge), e, fehler))
-        return abbruch(KV_FALSCH, fehler);
+        return kv_abgelehnt(fehler);
     zeilen_aus = zeilen_schreiben(*r, e);
-    return 0;
+    return {};
 }
 
-NETZ_EXPORT("eingaben_schreiben") int netz_eingaben_schreiben(const char* programm, const char* zeilen)
+KvFehler eingaben_schreiben(const char* programm, const char* zeilen)
 {
-    leeren();
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
-        return status;
+    if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
+        return f;
     text = kv_eingabesatz_text(*a.r, a.eingaben);
-    return 0;
+    return {};
 }
 
-NETZ_EXPORT("diagramm") int netz_diagramm(const char* programm, const char* zeilen, int breite, int hoehe)
+KvFehler diagramm(const char* programm, const char* zeilen, int breite, int hoehe)
 {
-    leeren();
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
-        return status;
+    if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
+        return f;
     if (breite < 1 || hoehe < 1 || breite > DIAGRAMM_KANTE_MAX || hoehe > DIAGRAMM_KANTE_MAX)
-        return abbruch(KV_FALSCH, "--groesse " + std::to_string(breite) + "x" + std::to_string(hoehe)
-                                      + ": erwartet BREITExHOEHE, je 1 bis "
-                                      + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+        return kv_abgelehnt("--groesse " + std::to_string(breite) + "x" + std::to_string(hoehe)
+                            + ": erwartet BREITExHOEHE, je 1 bis " + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand, true);
-    std::string m;
-    if (const int status = kv_rechnung_status(*a.r, rechnung, m))
-        return abbruch(status, m);
+    if (KvFehler f = kv_rechnung_fehler(*a.r, rechnung))
+        return f;
     Diagramm d;
+    std::string m;
     if (!kv_diagramm_zeichner(*a.r)(stand, d, m))
-        return abbruch(KV_FALSCH, m);
+        return kv_abgelehnt(m);
     svg = diagramm_svg(d, breite, hoehe);
-    return 0;
+    return {};
 }
 
-NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, const char* feld,
-                                      const char* ergebnis, const char* ziel, const char* bereich)
+KvFehler suchen(const char* programm, const char* zeilen, const char* feld, const char* ergebnis,
+                const char* ziel, const char* bereich)
 {
-    leeren();
     const std::string f = feld, b = bereich;
     std::string alle = zeilen;
     if (*ergebnis) {
@@ -237,15 +229,15 @@ NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, 
     KvSuche fs;
     std::string fenstertext = f.empty() ? "" : kv_zielwert_meldung(ziel, fs.ziel);
     Aufruf a;
-    if (const int status = aufruf_lesen(programm, alle, false, !f.empty(), a)) {
+    if (KvFehler falsch = aufruf_lesen(programm, alle, false, !f.empty(), a)) {
         if (!fenstertext.empty())
             fenster_setzen({fenstertext});
-        return status;
+        return falsch;
     }
     if (f.empty())
-        return b.empty() ? berechnen(a, nullptr) : abbruch(KV_FALSCH, "--bereich gilt nur mit --suche");
+        return b.empty() ? berechnen(a, nullptr) : kv_abgelehnt("--bereich gilt nur mit --suche");
     KvSuche s;
-    const std::string fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s);
+    const KvFehler fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s);
     // Then its range, which it offers around the field's value: none when
     // that is no number.
     if (fenstertext.empty() && s.feld >= 0) {
@@ -260,7 +252,7 @@ NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, 
         }
         // A target the window takes and the command line does not (one
         // that is not finite): the search refuses it.
-        if (fenstertext.empty() && !fehler.empty() && s.ergebnis >= 0) {
+        if (fenstertext.empty() && fehler && s.ergebnis >= 0) {
             fs.feld = s.feld;
             fs.ergebnis = s.ergebnis;
             fenstertext = kv_suchmeldung(kv_suchen(*a.r, a.eingaben, fs));
@@ -268,16 +260,89 @@ NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, 
     }
     if (!fenstertext.empty())
         fenster_setzen({fenstertext});
-    if (!fehler.empty())
-        return abbruch(KV_FALSCH, fehler);
+    if (fehler)
+        return fehler;
     KvSuchergebnis g;
-    std::string m;
-    if (const int status = kv_suche_ausfuehren(*a.r, a.eingaben, s, g, m)) {
+    if (KvFehler nicht = kv_suche_ausfuehren(*a.r, a.eingaben, s, g)) {
         fenster_setzen({kv_suchmeldung(g)});
-        return abbruch(status, m);
+        return nicht;
     }
     const KvJsonSuche js{s, g};
     return berechnen(a, &js);
+}
+
+KvFehler katalog(const char* programm, const char* zeilen, const char* wahl)
+{
+    Aufruf a;
+    if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
+        return f;
+    const KvKataloge k = kv_kataloge(*a.r, "");
+    std::vector<KvKatalogWahl> gewaehlt;
+    for (const std::string& w : zeilen_teilen(wahl)) {
+        std::string fehler;
+        if (!kv_katalog_waehlen(*a.r, k, w, a.eingaben, gewaehlt, fehler))
+            return kv_abgelehnt("--katalog " + w + ": " + fehler);
+    }
+    zeilen_aus = zeilen_schreiben(*a.r, a.eingaben);
+    return {};
+}
+
+KvFehler auslegung(const char* programm, const char* zeilen, const char* tabelle, const char* bedingungen)
+{
+    std::string alle = zeilen;
+    if (*bedingungen) {
+        if (!alle.empty() && alle.back() != '\n')
+            alle += '\n';
+        alle += bedingungen;
+    }
+    Aufruf a;
+    if (KvFehler f = aufruf_lesen(programm, alle, true, false, a))
+        return f;
+    const KvKataloge k = kv_kataloge(*a.r, "");
+    const KvFehler f = kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, false, text);
+    if (f.status != KvStatus::abgelehnt)
+        kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, true, json);
+    return f;
+}
+
+} // namespace
+
+// Each call starts with every text empty and ends with its status and message.
+NETZ_EXPORT("rechnen") int netz_rechnen(const char* programm, const char* zeilen)
+{
+    leeren();
+    return melden(rechnen(programm, zeilen));
+}
+
+NETZ_EXPORT("rechengang") int netz_rechengang(const char* programm, const char* zeilen)
+{
+    leeren();
+    return melden(rechengang(programm, zeilen));
+}
+
+NETZ_EXPORT("eingaben_lesen") int netz_eingaben_lesen(const char* programm, const char* satz, size_t laenge)
+{
+    leeren();
+    return melden(eingaben_lesen(programm, satz, laenge));
+}
+
+NETZ_EXPORT("eingaben_schreiben") int netz_eingaben_schreiben(const char* programm, const char* zeilen)
+{
+    leeren();
+    return melden(eingaben_schreiben(programm, zeilen));
+}
+
+NETZ_EXPORT("diagramm") int netz_diagramm(const char* programm, const char* zeilen, int breite, int hoehe)
+{
+    leeren();
+    return melden(diagramm(programm, zeilen, breite, hoehe));
+}
+
+NETZ_EXPORT("suchen") int netz_suchen(const char* programm, const char* zeilen, const char* feld,
+                                      const char* ergebnis, const char* ziel, const char* bereich)
+{
+    leeren();
+    return melden(suchen(programm, zeilen, feld, ergebnis, ziel, bereich));
 }
 
 NETZ_EXPORT("kataloge") const char* netz_kataloge(const char* programm)
@@ -291,39 +356,14 @@ NETZ_EXPORT("kataloge") const char* netz_kataloge(const char* programm)
 NETZ_EXPORT("katalog") int netz_katalog(const char* programm, const char* zeilen, const char* wahl)
 {
     leeren();
-    Aufruf a;
-    if (const int status = aufruf_lesen(programm, zeilen, false, false, a))
-        return status;
-    const KvKataloge k = kv_kataloge(*a.r, "");
-    std::vector<KvKatalogWahl> gewaehlt;
-    for (const std::string& w : zeilen_teilen(wahl)) {
-        std::string fehler;
-        if (!kv_katalog_waehlen(*a.r, k, w, a.eingaben, gewaehlt, fehler))
-            return abbruch(KV_FALSCH, "--katalog " + w + ": " + fehler);
-    }
-    zeilen_aus = zeilen_schreiben(*a.r, a.eingaben);
-    return 0;
+    return melden(katalog(programm, zeilen, wahl));
 }
 
 NETZ_EXPORT("auslegung") int netz_auslegung(const char* programm, const char* zeilen, const char* tabelle,
                                             const char* bedingungen)
 {
     leeren();
-    std::string alle = zeilen;
-    if (*bedingungen) {
-        if (!alle.empty() && alle.back() != '\n')
-            alle += '\n';
-        alle += bedingungen;
-    }
-    Aufruf a;
-    if (const int status = aufruf_lesen(programm, alle, true, false, a))
-        return status;
-    const KvKataloge k = kv_kataloge(*a.r, "");
-    std::string m;
-    const int status = kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, false, text, m);
-    if (status != KV_FALSCH)
-        kv_auslegung_ausgabe(*a.r, k, tabelle, a.eingaben, {}, a.bedingungen, true, json, m);
-    return status ? abbruch(status, m) : 0;
+    return melden(auslegung(programm, zeilen, tabelle, bedingungen));
 }
 
 NETZ_EXPORT("json") const char* netz_json() { return json.c_str(); }
