@@ -18,7 +18,7 @@ echo "Ganzer Aufruf (Median von 11 Laeufen), mit und ohne --nachweis:"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 median() { sort -n | sed -n 6p; }
-for p in stalor tarvex lupran kopdra wendis; do
+for p in $(cat build-bench/rechner.txt); do
   mit=$(for i in $(seq 11); do
     s=$(date +%s%N); build-bench/maschinenelemente $p --nachweis "$ordner/$p.pdf" >/dev/null
     echo $(( ($(date +%s%N) - s) / 1000 )); done | median)

@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         std::string pdf, fehler;
         for (int i = 0; i <= n; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            if (!kv_nachweis_pdf(*r, e, kv_diagramm_zeichner(*r), a, pdf, fehler)) {
+            if (!kv_nachweis_pdf(*r, e, r->diagramm, a, pdf, fehler)) {
                 std::fprintf(stderr, "%s: %s\n", r->name, fehler.c_str());
                 return 1;
             }

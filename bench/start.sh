@@ -47,7 +47,7 @@ nur_felder() { sleep 0.1; "$tmp/kartenzeit" "Felder" "$tmp/felder_fenster" Felde
 ok=1
 printf '%-8s %8s %8s %7s %10s %7s %9s %9s %11s\n' Programm "leer/ms" "prog/ms" Faktor \
   "felder/ms" Faktor "leer/KiB" "mehr/KiB" "felder+/KiB"
-for p in stalor tarvex lupran kopdra wendis; do
+for p in $(cat "$build/rechner.txt"); do
   leer >/dev/null; programm "$p" >/dev/null; nur_felder "$p" >/dev/null # caches warm
   : >"$tmp/leer"; : >"$tmp/prog"; : >"$tmp/felder"
   for _ in $(seq "$paare"); do

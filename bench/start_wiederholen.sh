@@ -27,7 +27,7 @@ fi
 cd pictures # where the programs find their pictures
 gesamt=0
 printf '%-8s %7s %9s %10s\n' Programm Starts eingefroren "median/ms"
-for prog in ${KV_PROGRAMME:-stalor kopdra wendis lupran tarvex}; do
+for prog in ${KV_PROGRAMME:-$(cat "$build/rechner.txt")}; do
   [ -x "$build/$prog" ] || { echo "$build/$prog fehlt: erst bauen" >&2; exit 2; }
   haengt=0
   : > "$tmp/zeiten"

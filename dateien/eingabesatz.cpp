@@ -1,21 +1,13 @@
 #include "eingabesatz.h"
 
+#include "alle_rechner.h"
 #include "schluesseldatei.h"
 
 namespace {
 
 const char* const VERSION_SCHLUESSEL = "Formatversion";
-const char* const PROGRAMME[] = {"stalor", "tarvex", "lupran", "kopdra", "wendis"};
 
 std::string zitat(std::string_view s) { return "\"" + std::string(s) + "\""; }
-
-bool ist_programm(std::string_view name)
-{
-    for (const char* p : PROGRAMME)
-        if (name == p)
-            return true;
-    return false;
-}
 
 // The one group of the file: the program's own, or why not.
 bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string& fehler)
@@ -23,7 +15,7 @@ bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string&
     for (const KvSchluesselgruppe& g : d.gruppen) {
         if (g.name == r.name)
             continue;
-        fehler = ist_programm(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
+        fehler = kv_rechner_finden(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
                                       : "enthaelt die unbekannte Gruppe [" + g.name + "]";
         return false;
     }

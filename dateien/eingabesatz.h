@@ -2,8 +2,8 @@
 // field and the value of every option) in a key file (schluesseldatei.h),
 // one group named after the program:
 //
-//   # Eingabesatz von stalor: Knickung von Bauteilen
-//   [stalor]
+//   # Eingabesatz von PROGRAMM: TITEL
+//   [PROGRAMM]
 //   Formatversion=1
 //   # Kraft F / N
 //   F=3500
@@ -12,7 +12,7 @@
 //
 // Keys are the calculators' variable names; a key that is missing keeps the
 // field's default.  The file ends in "." plus the program's name
-// (mein.stalor).  The windows, the command line and the browser read and
+// (mein.PROGRAMM).  The windows, the command line and the browser read and
 // write this one format; from text and to text without GLib, as files
 // through eingabesatz_datei.h.
 #pragma once
@@ -23,7 +23,7 @@
 // The version this program writes and reads.
 constexpr int KV_EINGABESATZ_FORMAT = 1;
 
-// ".stalor" and the like.
+// ".PROGRAMM": "." and the program's name.
 std::string kv_eingabesatz_endung(const KvRechner& r);
 
 // The complete set: every field and option, defaults included.

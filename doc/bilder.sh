@@ -56,7 +56,7 @@ bild stalor "Knickung von Bauteilen" zielwert.png ctrl+g alt+e Down Down Down Do
 # The first page of each record, with its defaults, dated by the changelog.
 export SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' ../debian/changelog | head -n 1)" +%s)
-for programm in stalor tarvex lupran kopdra wendis; do
+for programm in $(cat "$build/rechner.txt"); do
   "$build/maschinenelemente" "$programm" --nachweis "$tmp/$programm.pdf" \
     --projekt "Beispiel" --bearbeiter "A. Muster" >/dev/null
   pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$tmp/$programm.pdf" "$doc/nachweis_$programm"

@@ -8,9 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-// The built-in tables of a program (eingebaut.cpp).
-void kv_eingebaute_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
-
 namespace {
 
 std::string zeilen_verbinden(const std::vector<std::string>& z, size_t ab)
@@ -125,7 +122,8 @@ bool kv_nutzertabelle_lesen(const KvRechner& r, std::string_view text, const std
 KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner)
 {
     KvKataloge k;
-    kv_eingebaute_kataloge(r, k.tabellen);
+    if (r.kataloge)
+        r.kataloge(r, k.tabellen);
     if (ordner.empty())
         return k;
 #ifdef __wasi__

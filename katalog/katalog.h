@@ -79,7 +79,7 @@ struct KvKataloge {
     std::vector<std::string> abgelehnt;
 };
 
-// "kopdra hat keine Kataloge": what a calculator without tables says.
+// "PROGRAMM hat keine Kataloge": what a calculator without tables says.
 std::string kv_ohne_kataloge(const KvRechner& r);
 
 // The user's folder: $XDG_DATA_HOME/maschinenelemente/kataloge, or
@@ -88,7 +88,7 @@ std::string kv_katalog_nutzerordner();
 
 // The tables of this calculator: the built-in ones, then every file of
 // ordner whose name begins with the program's name and "_" and ends in
-// ".csv", in name order (ordner empty: none).  kopdra has none.
+// ".csv", in name order (ordner empty: none).  A calculator may have none.
 KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner);
 
 // Reads one user table from its text: false with the line and reason.

@@ -126,6 +126,9 @@ struct KvRechnung {
     std::string hinweise[KV_MAX_HINWEISE];
 };
 
+struct Diagramm;
+struct KvKatalog;
+
 // Rows of a form left empty with these values (a bolt section without
 // diameter and length, a plate without thickness): their fields, and the
 // rows named for a reader, e.g. "Abschnitte 3 bis 9 (di = li = 0)".
@@ -160,6 +163,19 @@ struct KvRechner {
     // The cell of input field i in its frame; none: the frame's fields one
     // below the other.
     KvZelle (*zelle)(int feld) = nullptr;
+    // What the command line's list of programs calls it, e.g. "Knickung",
+    // and its examples in the help: the words after the program's name.
+    const char* thema = "";
+    std::vector<const char*> beispiele = {};
+    // The diagram of a computation from the values as read (with the plot's
+    // own fields); false with the text of the window's message when there
+    // is nothing to draw.  What it draws from a field the computation does
+    // not read, for the command line's help ("die Kennlinie von s1 bis s2").
+    bool (*diagramm)(const KvStand& s, Diagramm& d, std::string& fehler) = nullptr;
+    const char* diagramm_bereich = "";
+    // Its built-in tables of standard parts and materials, added to
+    // tabellen (katalog/eingebaut.h); none: it has no catalogues.
+    void (*kataloge)(const KvRechner& r, std::vector<KvKatalog>& tabellen) = nullptr;
 };
 
 // Index of the input field, option or result of that name; -1 when none.

@@ -27,5 +27,3 @@ struct KvAufruf {
 
 // False with a German message when the options cannot be read.
 bool kv_aufruf_lesen(int argc, char** argv, KvAufruf& a, std::string& fehler);
-
-extern const char* const kv_hilfe_text;

@@ -1,6 +1,7 @@
 #include "kommandozeile.h"
 
 #include "aufruf.h"
+#include "hilfe.h"
 #include "ausgabe.h"
 #include "diagramm_datei.h"
 #include "eingabesatz_datei.h"
@@ -207,6 +208,8 @@ KvFehler Lauf::diagramm_pruefen(const KvAufruf& a)
         return a.groesse.empty() ? KvFehler{} : kv_abgelehnt("--groesse gilt nur mit --diagramm");
     if (!variationen_.empty() || !a.eingaben_schreiben.empty())
         return kv_abgelehnt("--diagramm zeichnet eine einzelne Berechnung");
+    if (!r_->diagramm)
+        return kv_abgelehnt(std::string("--diagramm: ") + r_->name + " zeichnet kein Diagramm");
     if (diagramm_dateiart(a.diagramm) == Dateiart::unbekannt)
         return kv_abgelehnt("--diagramm " + a.diagramm + ": erlaubt sind Dateien auf .png, .svg, .pdf");
     if (!a.groesse.empty() && !diagramm_groesse_lesen(a.groesse, breite_, hoehe_))
@@ -237,7 +240,7 @@ KvFehler Lauf::diagramm_schreiben(const KvAufruf& a, const KvStand& stand)
 {
     Diagramm d;
     std::string fehler;
-    if (!kv_diagramm_zeichner(*r_)(stand, d, fehler))
+    if (!r_->diagramm(stand, d, fehler))
         return kv_abgelehnt(fehler);
     if (!::diagramm_schreiben(d, a.diagramm, breite_, hoehe_, fehler))
         return kv_verweigert("Diagramm " + a.diagramm + ": " + fehler);
@@ -252,7 +255,7 @@ KvFehler Lauf::nachweis_schreiben(const KvAufruf& a)
     for (const KvKatalogWahl& w : kv_katalog_verwendet(*r_, eingaben_, gewaehlt_))
         angaben.katalog.push_back(kv_katalog_zeile(kataloge_, w));
     std::string fehler;
-    if (!kv_nachweis_schreiben(*r_, eingaben_, kv_diagramm_zeichner(*r_), angaben, a.nachweis, fehler))
+    if (!kv_nachweis_schreiben(*r_, eingaben_, r_->diagramm, angaben, a.nachweis, fehler))
         return kv_verweigert("Nachweis " + fehler);
     return {};
 }
@@ -415,7 +418,7 @@ KvFehler Lauf::rechnen(const KvAufruf& a)
 KvFehler Lauf::ausfuehren(const KvAufruf& a)
 {
     if (a.hilfe)
-        return ausgeben(kv_hilfe_text);
+        return ausgeben(kv_hilfe_text());
     if (a.version)
         return ausgeben(std::string(PROGRAMM) + " " + KV_VERSION + "\n"
                         "Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer "

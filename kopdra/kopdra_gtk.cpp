@@ -219,5 +219,4 @@ const KvProgramm kopdra_programm = {
     .vor_fenster = vor_fenster,
     .nach_fenster = kv_gtk_set_window_style,
     .eingabe_widgets = eingabe_widgets,
-    .diagramm = kopdra_diagramm,
 };

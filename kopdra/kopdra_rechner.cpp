@@ -1,5 +1,6 @@
 // The clutch calculator's fields, mode and results, and its computation and
 // report from the values as read.
+#include "kupplung_diagramm.h"
 #include "kupplung.h"
 
 KupplungEingabe kupplung_eingabe(const KvStand& s)
@@ -88,4 +89,6 @@ const KvRechner kopdra_rechner = {
     .bericht = bericht,
     .verfahren = "Reibkupplung mit konstantem Rutschmoment zwischen zwei starren Drehmassen",
     .rechengang = rechengang,
+    .thema = "Schaltkupplungen",
+    .diagramm = kopdra_diagramm,
 };

@@ -67,5 +67,7 @@ std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_
 
 // Fields, options, results and computation of the plain-bearing calculator.
 extern const KvRechner lupran_rechner;
+// Its built-in tables (lupran_kataloge.cpp).
+void lupran_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
 // The bearing as the fields and option buttons hold it.
 LagerEingabe gleitlager_eingabe(const KvStand& s);

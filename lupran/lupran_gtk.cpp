@@ -153,5 +153,4 @@ const KvProgramm lupran_programm = {
     .berechen = kv_c_berechen,
     .bericht = bericht,
     .eingabe_widgets = eingabe_widgets,
-    .diagramm = lupran_diagramm,
 };

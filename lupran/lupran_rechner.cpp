@@ -1,5 +1,6 @@
 // The plain-bearing calculator's fields, options and results, and its
 // computation and report from the values as read.
+#include "gleitlager_diagramm.h"
 #include "gleitlager.h"
 
 #include <algorithm>
@@ -98,4 +99,10 @@ const KvRechner lupran_rechner = {
     .verfahren = "nach DIN 31652",
     .rechengang = rechengang,
     .zelle = zelle,
+    .thema = "Radial-Gleitlager",
+    .beispiele = {
+        "--format json",
+    },
+    .diagramm = lupran_diagramm,
+    .kataloge = lupran_kataloge,
 };

@@ -207,9 +207,11 @@ KvFehler diagramm(const char* programm, const char* zeilen, int breite, int hoeh
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand, true);
     if (KvFehler f = kv_rechnung_fehler(*a.r, rechnung))
         return f;
+    if (!a.r->diagramm)
+        return kv_abgelehnt(std::string("--diagramm: ") + a.r->name + " zeichnet kein Diagramm");
     Diagramm d;
     std::string m;
-    if (!kv_diagramm_zeichner(*a.r)(stand, d, m))
+    if (!a.r->diagramm(stand, d, m))
         return kv_abgelehnt(m);
     svg = diagramm_svg(d, breite, hoehe);
     return {};

@@ -12,7 +12,7 @@
   const meldungsfeld = $('meldung');
   const berichtsfeld = $('bericht');
   const rechengangsfeld = $('rechengang');
-  // The link's format: "#stalor&v=1&F=5000&Knickfall=2".
+  // The link's format: "#PROGRAMM&v=1&NAME=WERT&NAME=WERT".
   const LINKFASSUNG = '1';
 
   let engine = null, texte = {}, alle = [];
@@ -270,7 +270,7 @@
   function diagrammZeichnen() {
     const bild = $('diagramm');
     if (!bild || !gerechnet) return;
-    // The plot's own fields (wendis's range) as they stand now.
+    // The plot's own fields (a range of the diagram's) as they stand now.
     const nurBild = new Set(b.eingaben.filter((f) => !f.beim_rechnen).map((f) => f.name));
     const z = gerechnet.zeilen.split('\n').map((zeile) => {
       const name = zeile.slice(0, zeile.indexOf('='));
@@ -499,7 +499,7 @@
     modusZeigen();
   }
 
-  // "#stalor&v=1&F=5000&Knickfall=2": that calculator with those inputs,
+  // "#PROGRAMM&v=1&NAME=WERT...": that calculator with those inputs,
   // computed.  A bad link leaves the defaults and says why.
   function linkLesen() {
     const roh = location.hash.replace(/^#/, '');

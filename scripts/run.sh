@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts one calculator (default stalor)
-# with the picture folder as working directory.
+# Installs what is missing, builds, and starts one calculator (default: the
+# first of the list) with the picture folder as working directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-programm=${1:-stalor}
-case "$programm" in
-  tarvex|lupran|kopdra|wendis|stalor) ;;
-  *) echo "Unbekanntes Programm: $programm (tarvex, lupran, kopdra, wendis, stalor)" >&2; exit 2 ;;
-esac
 bash scripts/install-deps.sh
 cmake -S . -B build >/dev/null
+# The calculators of this build, one a line, in the order of the list.
+programm=${1:-$(head -n 1 build/rechner.txt)}
+if ! grep -qx -- "$programm" build/rechner.txt; then
+  echo "Unbekanntes Programm: $programm ($(paste -s -d , build/rechner.txt | sed 's/,/, /g'))" >&2
+  exit 2
+fi
 cmake --build build -j"$(nproc)" --target "$programm"
 cd pictures
 exec ../build/"$programm"

@@ -20,7 +20,7 @@ std::optional<Diagramm> diagramm_der_letzten_rechnung()
     Diagramm d;
     std::string fehler;
     if (!kv_lesen(*kv_programm->rechner, *e, stand, rechnung, true)
-        || !kv_programm->diagramm(stand, d, fehler))
+        || !kv_programm->rechner->diagramm(stand, d, fehler))
         return std::nullopt;
     return d;
 }
@@ -35,7 +35,7 @@ int kv_c_diagramm_zeigen()
 
 void kv_gtk_diagramm_anbinden()
 {
-    if (!kv_programm->diagramm)
+    if (!kv_programm->rechner->diagramm)
         return;
     kv_gtk_menuepunkt({"Ansicht", "_Diagramm", kv_c_diagramm_zeigen, GDK_d, GDK_CONTROL_MASK});
 }

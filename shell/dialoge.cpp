@@ -178,7 +178,7 @@ int kv_c_nachweis_speichern()
         if (e)
             angaben.katalog = kv_gtk_katalog_zeilen(*e);
         std::string fehler;
-        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->diagramm, angaben,
+        return e && kv_nachweis_pdf(*kv_programm->rechner, *e, kv_programm->rechner->diagramm, angaben,
                                     pdf, fehler);
     });
     return 0;

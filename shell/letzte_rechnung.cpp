@@ -25,7 +25,7 @@ void nach_rechnen(GtkWidget*, gpointer)
     if (!kv_neu_rechnen_abgelehnt && gerechnet == 1) {
         berechnet_mit = kv_gtk_eingaben_lesen();
         berechnet_am = kv_nachweis_jetzt();
-        if (kv_programm->diagramm)
+        if (kv_programm->rechner->diagramm)
             kv_gtk_diagrammfenster_aktualisieren();
     }
     kv_neu_rechnen_abgelehnt = false;

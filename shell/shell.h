@@ -61,9 +61,6 @@ struct KvProgramm {
     void (*eingabe_widgets)(KvEingabeWidgets& w) = nullptr;
     std::vector<KvMenuepunkt> menuepunkte = {}; // its own menu entries
     std::vector<const char*> bilder = {};       // its pictures beyond icon and buttons
-    // The diagram of a computation from the values as read; with it the
-    // window has "Ansicht" > "Diagramm".
-    bool (*diagramm)(const KvStand& s, Diagramm& d, std::string& fehler) = nullptr;
 };
 
 // Program-wide state of the shell.
@@ -190,7 +187,7 @@ int kv_c_eingaben_speichern_unter();                // chooser, question, write
 bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad);
 // The recent list's entry of an opened or saved set.
 void kv_gtk_zuletzt_merken(const std::string& pfad);
-// MIME type of the program's input sets: application/x-maschinenelemente-stalor.
+// MIME type of the program's input sets: application/x-maschinenelemente-PROGRAMM.
 std::string kv_eingabesatz_mime_typ();
 
 int kv_gtk_fenster_aufbauen();

@@ -32,5 +32,7 @@ std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall
 
 // Fields, case selection, results and labels of the buckling calculator.
 extern const KvRechner stalor_rechner;
+// Its built-in tables (stalor_kataloge.cpp).
+void stalor_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
 // The strut as the fields and the case buttons hold it.
 KnickEingabe knickung_eingabe(const KvStand& s);

@@ -131,5 +131,4 @@ const KvProgramm stalor_programm = {
     .bericht = bericht,
     .eingabe_widgets = eingabe_widgets,
     .bilder = {"Knickfall1.png", "Knickfall2.png", "Knickfall3.png", "Knickfall4.png"},
-    .diagramm = stalor_diagramm,
 };

@@ -1,5 +1,6 @@
 // The buckling calculator's fields, case selection and results, and its
 // computation and report from the values as read.
+#include "knickung_diagramm.h"
 #include "knickung.h"
 
 KnickEingabe knickung_eingabe(const KvStand& s)
@@ -69,4 +70,13 @@ const KvRechner stalor_rechner = {
     .verfahren = "nach Euler und Tetmajer",
     .rechengang = rechengang,
     .zelle = zelle,
+    .thema = "Knickung",
+    .beispiele = {
+        "F=5000 Knickfall=2",
+        "--variiere l1=100:400:31 --format csv",
+        "--suche l1 F_max_zul=2000",
+        "--katalog \"ipe:IPE 200\" --katalog baustahl:S235 l1=4000",
+    },
+    .diagramm = stalor_diagramm,
+    .kataloge = stalor_kataloge,
 };

@@ -55,6 +55,8 @@ std::string schraube_bericht(const double d_box_geometrie_werkstoff[10],
 
 // Fields, options, results and computation of the bolted-joint calculator.
 extern const KvRechner tarvex_rechner;
+// Its built-in tables (tarvex_kataloge.cpp).
+void tarvex_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
 // The joint as the fields, the class box and the options hold it; iqu 0 when
 // the class text holds no class.
 SchraubeEingabe schraube_eingabe(const KvStand& s);

@@ -187,5 +187,4 @@ const KvProgramm tarvex_programm = {
     .berechen = kv_c_berechen,
     .bericht = bericht,
     .eingabe_widgets = eingabe_widgets,
-    .diagramm = tarvex_diagramm,
 };

@@ -1,5 +1,6 @@
 // The bolted-joint calculator's fields, options and results, and its
 // computation and report from the values as read.
+#include "schraube_diagramm.h"
 #include "schraube.h"
 
 #include <algorithm>
@@ -205,4 +206,14 @@ const KvRechner tarvex_rechner = {
     .rechengang = rechengang,
     .nicht_belegt = nicht_belegt,
     .zelle = zelle,
+    .thema = "Schraubenverbindungen",
+    .beispiele = {
+        "--diagramm verspannung.svg --groesse 1000x600",
+        "--nachweis nachweis.pdf --projekt \"Flansch 3\" --bearbeiter \"A. Muster\"",
+        "--eingaben-schreiben mein.tarvex",
+        "--eingaben mein.tarvex d=16",
+        "--katalog regelgewinde:M16 --katalog bohrung_mittel:M16",
+    },
+    .diagramm = tarvex_diagramm,
+    .kataloge = tarvex_kataloge,
 };

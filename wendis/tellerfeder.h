@@ -48,6 +48,8 @@ std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
 
 // Fields, plot range, results and computation of the disc-spring calculator.
 extern const KvRechner wendis_rechner;
+// Its built-in tables (wendis_kataloge.cpp).
+void wendis_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen);
 // The spring as the fields hold it, and where the plot range stands.
 TellerEingabe tellerfeder_eingabe(const KvStand& s);
 // The same from the seven fields of the window in their order.

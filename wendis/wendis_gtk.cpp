@@ -187,5 +187,4 @@ const KvProgramm wendis_programm = {
     .eingabe_widgets = eingabe_widgets,
     .menuepunkte = {{"Berechnung", "_Kennlinie zeichnen", kv_gtk_kennlinie_zeichnen}},
     .bilder = {"wendis_zeichnen.png"},
-    .diagramm = wendis_diagramm,
 };

@@ -1,5 +1,6 @@
 // The disc-spring calculator's fields, plot range and results, and its
 // computation and report from the values as read.
+#include "tellerfeder_diagramm.h"
 #include "tellerfeder.h"
 
 TellerEingabe tellerfeder_eingabe(const double v[7])
@@ -68,4 +69,12 @@ const KvRechner wendis_rechner = {
     .verfahren = "nach DIN 2093",
     .rechengang = rechengang,
     .zelle = zelle,
+    .thema = "Tellerfedern",
+    .beispiele = {
+        "--auslegung tellerfedern_a \"F>=1000\"",
+        "--suche s F=1500 --bereich 0:1 --format json",
+    },
+    .diagramm = wendis_diagramm,
+    .diagramm_bereich = "die Kennlinie von s1 bis s2",
+    .kataloge = wendis_kataloge,
 };

@@ -3,11 +3,14 @@
 # COMP_POINT, COMP_WORDS and COMP_CWORD set for a typed line (the cursor at
 # its end), the completion function called, COMPREPLY read.  The names come
 # from the real program found first in PATH.
-#   vervollstaendigung_pruefen.sh <completion script> <folder of maschinenelemente>
-# Needs bash-completion (its helpers _init_completion and _filedir).
+#   vervollstaendigung_pruefen.sh <completion script> <folder of maschinenelemente> <list>
+# <list>: the calculators that program knows, one a line (rechner.txt of
+# its build).  Needs bash-completion (its helpers _init_completion and
+# _filedir).
 set -uo pipefail
 skript=$1
 export PATH="$2:$PATH"
+mapfile -t programme <"$3"
 fehler=0
 falsch() { echo "FAIL: $*" >&2; fehler=1; }
 
@@ -59,7 +62,7 @@ erwarte() { # <line> <expected candidates, blank-separated>
 }
 
 # Program names and, in the first place, the options that need none.
-erwarte "maschinenelemente " "stalor tarvex lupran kopdra wendis -h --help -V --version"
+erwarte "maschinenelemente " "${programme[*]} -h --help -V --version"
 erwarte "maschinenelemente st" "stalor"
 erwarte "maschinenelemente w" "wendis"
 erwarte "maschinenelemente --v" "--version"
@@ -84,7 +87,7 @@ erwarte "maschinenelemente stalor Knickfall=2 F" "F="
 
 # Every program: the names offered are exactly those the program lists, each
 # once; the choices offer their values, a number offers nothing.
-for p in stalor tarvex lupran kopdra wendis; do
+for p in "${programme[@]}"; do
   namen=$(maschinenelemente "$p" --namen) || { falsch "maschinenelemente $p --namen failed"; continue; }
   [ -n "$namen" ] || { falsch "maschinenelemente $p --namen lists nothing"; continue; }
   soll=$(cut -f1 <<<"$namen" | sed 's/$/=/')

@@ -10,8 +10,8 @@
 # build runs as the test command runs it, without the leak report at exit.
 set -uo pipefail
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-programme=${KV_PROGRAMME:-stalor kopdra wendis lupran tarvex}
 build=$(cd "${1:?build folder}" && pwd)
+programme=${KV_PROGRAMME:-$(cat "$build/rechner.txt")}
 runs=${2:-50}
 last=${3:-}
 for prog in $programme; do

@@ -11,7 +11,7 @@
 # desktop-file-validate.
 set -euo pipefail
 cmake=$1 quelle=$2 build=$3
-programme=(stalor kopdra wendis lupran tarvex)
+mapfile -t programme <"$build/rechner.txt"
 stalor_bilder=(stalor.png stalor_rechnen.png stalor_speichern.png stalor_info.png
                stalor_ende.png Knickfall1.png Knickfall2.png Knickfall3.png Knickfall4.png)
 

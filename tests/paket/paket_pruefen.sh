@@ -15,7 +15,7 @@ falsch() { echo "FAIL: $*" >&2; fehler=1; }
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/paket_pruefen.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 
-programme=(stalor tarvex lupran kopdra wendis)
+mapfile -t programme <"$build/rechner.txt"
 alle=("${programme[@]}" maschinenelemente)
 version=$(sed -n '1s/^maschinenelemente (\([^)]*\)).*/\1/p' "$quelle/debian/changelog")
 [ -n "$version" ] || { echo "FAIL: no version in $quelle/debian/changelog" >&2; exit 1; }
@@ -102,7 +102,7 @@ if [ -x "$wurzel/usr/bin/maschinenelemente" ]; then
   v=$("$wurzel/usr/bin/maschinenelemente" --version 2>&1) || falsch "maschinenelemente --version fails"
   [[ $v == *"$version"* ]] || falsch "maschinenelemente --version prints '$v', not version $version"
   bash "$quelle/tests/completion/vervollstaendigung_pruefen.sh" \
-       "$wurzel/usr/share/bash-completion/completions/maschinenelemente" "$wurzel/usr/bin" ||
+       "$wurzel/usr/share/bash-completion/completions/maschinenelemente" "$wurzel/usr/bin" "$build/rechner.txt" ||
     falsch "completion of the package"
 fi
 

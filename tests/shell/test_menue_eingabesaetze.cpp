@@ -225,7 +225,7 @@ TEST_F(Fenster, DiagrammZeigtDieLetzteRechnung)
     ASSERT_TRUE(kv_lesen(R, e, stand, rechnung, true));
     Diagramm erwartet;
     std::string fehler;
-    ASSERT_TRUE(P.diagramm(stand, erwartet, fehler)) << fehler;
+    ASSERT_TRUE(R.diagramm(stand, erwartet, fehler)) << fehler;
     EXPECT_EQ(kennung(*gezeigt), kennung(erwartet));
 
     // An edited field and a declined recompute: still the computation shown.

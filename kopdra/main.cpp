@@ -1,6 +1,0 @@
-#include "kopdra.h"
-
-int main(int argc, char** argv)
-{
-    return kv_main(kopdra_programm, argc, argv);
-}
