@@ -174,8 +174,10 @@ struct KvRechner {
     bool (*diagramm)(const KvStand& s, Diagramm& d, std::string& fehler) = nullptr;
     const char* diagramm_bereich = "";
     // Its built-in tables of standard parts and materials, added to
-    // tabellen (katalog/eingebaut.h); none: it has no catalogues.
+    // tabellen (katalog/eingebaut.h); none: it has no catalogues, for the
+    // reason given ("seine Werte haengen ...").
     void (*kataloge)(const KvRechner& r, std::vector<KvKatalog>& tabellen) = nullptr;
+    const char* ohne_kataloge = "";
 };
 
 // Index of the input field, option or result of that name; -1 when none.

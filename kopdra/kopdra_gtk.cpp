@@ -1,10 +1,7 @@
 #include "kopdra.h"
 
-#include "kupplung_diagramm.h"
-
 #include "kupplung.h"
 
-#include <algorithm>
 #include <string_view>
 
 GtkWidget* INPUT_Drehmomente[3];
@@ -104,56 +101,7 @@ void eingabe_widgets(KvEingabeWidgets& w)
     w.felder.insert(w.felder.end(), INPUT_Drehmassen, INPUT_Drehmassen + 2);
     w.felder.push_back(INPUT_Beschleunigungszeit[0]);
     w.optionen = {{rButtons[0], rButtons[1]}};
-}
-
-std::string bericht()
-{
-    return kupplung_bericht(window_status, d_box_drehmomente, d_box_drehzahlen,
-                            d_box_drehmassen, d_box_beschleunigung, d_box_ergebnisse);
-}
-
-// The values as read, in the order of the description, and the mode.
-KvStand stand_des_fensters()
-{
-    KvStand s;
-    std::copy(d_box_drehmomente, d_box_drehmomente + 3, s.werte + DREHMOMENTE);
-    std::copy(d_box_drehzahlen, d_box_drehzahlen + 4, s.werte + DREHZAHLEN);
-    std::copy(d_box_drehmassen, d_box_drehmassen + 2, s.werte + DREHMASSEN);
-    s.werte[BESCHLEUNIGUNG] = d_box_beschleunigung[0];
-    s.optionen[0] = window_status == TK_GEGEBEN ? 0 : 1;
-    return s;
-}
-
-// Computes and shows the results of the mode, results von to bis - 1.
-void rechnen_und_zeigen(int von, int bis)
-{
-    KvRechnung r;
-    R.berechnen(stand_des_fensters(), r);
-    std::copy(r.ergebnisse + von, r.ergebnisse + bis, d_box_ergebnisse + von);
-    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, von, bis);
-}
-
-int tk_gegeben_rechnen()
-{
-    if (kv_gtk_felder_lesen(INPUT_Drehmomente, c_box_drehmomente, d_box_drehmomente, 3) == -1
-        || kv_gtk_felder_lesen(INPUT_Drehzahlen, c_box_drehzahlen, d_box_drehzahlen, 4) == -1
-        || kv_gtk_felder_lesen(INPUT_Drehmassen, c_box_drehmassen, d_box_drehmassen, 2) == -1)
-        return -1;
-    rechnen_und_zeigen(0, 6);
-    return 0;
-}
-
-int tk_gesucht_rechnen()
-{
-    // TK, nL and Z are neither read nor checked in this mode.
-    if (kv_gtk_felder_lesen(INPUT_Drehmomente, c_box_drehmomente, d_box_drehmomente, 2) == -1
-        || kv_gtk_felder_lesen(INPUT_Drehzahlen, c_box_drehzahlen, d_box_drehzahlen, 2) == -1
-        || kv_gtk_felder_lesen(INPUT_Drehmassen, c_box_drehmassen, d_box_drehmassen, 2) == -1
-        || kv_gtk_felder_lesen(INPUT_Beschleunigungszeit, c_box_beschleunigung,
-                               d_box_beschleunigung, 1) == -1)
-        return -1;
-    rechnen_und_zeigen(6, 7);
-    return 0;
+    w.ergebnisse.assign(OUTPUT_Ergebnisse, OUTPUT_Ergebnisse + 7);
 }
 
 } // namespace
@@ -192,13 +140,9 @@ int kv_c_berechen()
 {
     if (kv_gtk_neu_rechnen() == -1)
         return 0;
-    const int r = window_status == TK_GEGEBEN ? tk_gegeben_rechnen()
-                : window_status == TK_GESUCHT ? tk_gesucht_rechnen() : 0;
-    if (r == -1)
-        return -1;
-    if (window_status == TK_GEGEBEN || window_status == TK_GESUCHT)
-        gerechnet = 1;
-    return 0;
+    // The fields and results of the mode: with TK given TK, nL and Z are
+    // read and tB is not, with TK sought the other way round.
+    return kv_gtk_rechnen();
 }
 
 const KvProgramm kopdra_programm = {
@@ -215,7 +159,11 @@ const KvProgramm kopdra_programm = {
     .ergebnisse = kv_gtk_ergebnisse,
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
-    .bericht = bericht,
+    .felder = {{c_box_drehmomente, d_box_drehmomente, 3},
+               {c_box_drehzahlen, d_box_drehzahlen, 4},
+               {c_box_drehmassen, d_box_drehmassen, 2},
+               {c_box_beschleunigung, d_box_beschleunigung, 1}},
+    .d_box_ergebnisse = d_box_ergebnisse,
     .vor_fenster = vor_fenster,
     .nach_fenster = kv_gtk_set_window_style,
     .eingabe_widgets = eingabe_widgets,

@@ -91,4 +91,5 @@ const KvRechner kopdra_rechner = {
     .rechengang = rechengang,
     .thema = "Schaltkupplungen",
     .diagramm = kopdra_diagramm,
+    .ohne_kataloge = "seine Werte haengen vom Erzeugnis des Herstellers ab",
 };

@@ -1,7 +1,5 @@
 #include "lupran.h"
 
-#include "gleitlager_diagramm.h"
-
 #include "gleitlager.h"
 
 GtkWidget* INPUT_Geom_Werkstoff[13];
@@ -20,11 +18,6 @@ GtkWidget* Label_Reynolds = nullptr;
 namespace {
 
 const KvRechner& R = lupran_rechner;
-
-// What the shown results were computed with, for the report.
-LagerErgebnis gerechnet_mit{};
-int gerechnet_radio = SCHMIERLOCH_GEGENUEBER;
-int gerechnet_check = EPS_ITERATIV;
 
 void kv_gtk_geom_werkstoff()
 {
@@ -86,13 +79,8 @@ void eingabe_widgets(KvEingabeWidgets& w)
 {
     w.felder.assign(INPUT_Geom_Werkstoff, INPUT_Geom_Werkstoff + 13);
     w.optionen = {{rButton, rButton + 3}, {cButton}};
-}
-
-std::string bericht()
-{
-    return gleitlager_bericht(d_box_geom_werkstoff, gerechnet_radio, gerechnet_check,
-                              gerechnet_mit.iter, d_box_ergebnisse,
-                              gerechnet_mit.re <= gerechnet_mit.rs);
+    w.ergebnisse.assign(OUTPUT_Ergebnisse, OUTPUT_Ergebnisse + 17);
+    w.hinweise = {Label_eps, Label_Reynolds};
 }
 
 bool aktiv(GtkWidget* b) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(b)); }
@@ -116,26 +104,8 @@ int kv_c_berechen()
 {
     if (kv_gtk_neu_rechnen() == -1)
         return 0;
-    if (kv_gtk_felder_lesen(INPUT_Geom_Werkstoff, c_box_geom_werkstoff, d_box_geom_werkstoff, 13) == -1)
-        return -1;
-    const LagerErgebnis r = gleitlager_berechnen(
-        gleitlager_eingabe(d_box_geom_werkstoff, radio_status, check_status));
-    if (r.abbruch != LagerAbbruch::keiner) {
-        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, gleitlager_abbruch_text(r.abbruch));
-        return 0;
-    }
-    const double werte[17] = {r.bd, r.u, r.pq, r.brz, r.pf, r.t2, r.psi, r.so, r.eps,
-                              r.Q1, r.Q2, r.Q, r.beta, r.h0, r.re, r.epsue, r.soue};
-    for (int j = 0; j < 17; ++j)
-        d_box_ergebnisse[j] = werte[j];
-    gerechnet_mit = r;
-    gerechnet_radio = radio_status;
-    gerechnet_check = check_status;
-    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 17);
-    gtk_label_set_text(GTK_LABEL(Label_eps), gleitlager_eps_beschriftung(r.iter).c_str());
-    gtk_label_set_text(GTK_LABEL(Label_Reynolds), gleitlager_reynolds_text(r));
-    gerechnet = 1;
-    return 0;
+    // A width ratio the bearing refuses is told and ends the press as done.
+    return kv_gtk_rechnen();
 }
 
 const KvProgramm lupran_programm = {
@@ -151,6 +121,7 @@ const KvProgramm lupran_programm = {
     .ergebnisse = kv_gtk_ergebnisse,
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
-    .bericht = bericht,
+    .felder = {{c_box_geom_werkstoff, d_box_geom_werkstoff, 13}},
+    .d_box_ergebnisse = d_box_ergebnisse,
     .eingabe_widgets = eingabe_widgets,
 };

@@ -162,7 +162,7 @@ bool kv_bericht_schreiben(const std::string& pfad, const std::string& text)
 int kv_c_speichern()
 {
     speichern(BERICHT, nullptr, [](std::string& text) {
-        text = kv_programm->bericht();
+        text = kv_gtk_letzter_bericht();
         return true;
     });
     return 0;

@@ -1,5 +1,6 @@
-// Numeric input fields: the recompute question, the digit check, the
-// read-check-convert loop and writing the results back.
+// Numeric input fields: the recompute question, the digit check and the
+// read-check-convert loop of the fields a window reads by itself (the plot
+// range).
 #include "fenstertexte.h"
 #include "shell.h"
 #include "zahlen.h"
@@ -9,10 +10,8 @@ int kv_gtk_neu_rechnen()
     if (gerechnet != 1)
         return 0;
     dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO, KV_NEU_RECHNEN);
-    if (dret != GTK_RESPONSE_YES) {
-        kv_neu_rechnen_abgelehnt = true;
+    if (dret != GTK_RESPONSE_YES)
         return -1;
-    }
     gerechnet = 0;
     return 0;
 }
@@ -46,11 +45,4 @@ int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
         d_box[i] = kv_zahl_lesen(c_box[i]);
     }
     return 0;
-}
-
-void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
-                              const double* werte, int von, int bis)
-{
-    for (int j = von; j < bis; ++j)
-        gtk_entry_set_text(GTK_ENTRY(felder[j]), kv_format(r.ergebnisse[j].format, werte[j]).c_str());
 }

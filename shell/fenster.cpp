@@ -257,6 +257,7 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
     iret = kv_gtk_fenster_aufbauen();
     if (programm.nach_fenster)
         iret = programm.nach_fenster();
+    kv_gtk_letzte_rechnung_vergessen();
     gerechnet = 0;
     return 0;
 }

@@ -174,8 +174,11 @@ GtkWidget* kv_gtk_menue_leiste()
         GtkWidget* k = kv_gtk_menuepunkt({"Berechnung", "_Katalog...", kv_c_katalog, GDK_k, strg});
         if (!kv_gtk_hat_kataloge()) {
             gtk_widget_set_sensitive(k, FALSE);
-            gtk_widget_set_tooltip_text(k, (kv_ohne_kataloge(*kv_programm->rechner)
-                                            + ": seine Werte haengen vom Erzeugnis des Herstellers ab.").c_str());
+            const KvRechner& r = *kv_programm->rechner;
+            std::string warum = kv_ohne_kataloge(r);
+            if (*r.ohne_kataloge)
+                warum += std::string(": ") + r.ohne_kataloge + ".";
+            gtk_widget_set_tooltip_text(k, warum.c_str());
         }
     }
 
@@ -183,7 +186,6 @@ GtkWidget* kv_gtk_menue_leiste()
 
     for (const KvMenuepunkt& p : kv_programm->menuepunkte)
         kv_gtk_menuepunkt(p);
-    kv_gtk_letzte_rechnung_anbinden();
     kv_gtk_diagramm_anbinden();
     return Menue_Leiste;
 }

@@ -15,13 +15,26 @@
 // Orientation of a layout box.
 enum KvBoxArt { KV_HORIZONTAL, KV_VERTIKAL };
 
-// The widgets that hold a calculator's inputs, in the order of its
-// description: one entry per field (the class box's entry for a text field
-// with a list), and per option either one radio button per value or a single
-// check button (values "nein", "ja").
+// The widgets of a calculator's window, in the order of its description:
+// one entry per field (the class box's entry for a text field with a list),
+// per option either one radio button per value or a single check button
+// (values "nein", "ja"); the read-only entry of each result, and the label
+// of each note.
 struct KvEingabeWidgets {
     std::vector<GtkWidget*> felder;
     std::vector<std::vector<GtkWidget*>> optionen;
+    std::vector<GtkWidget*> ergebnisse = {};
+    std::vector<GtkWidget*> hinweise = {};
+};
+
+// Where a window keeps the fields of one of its panels as the last press of
+// "Rechnen" read them: the texts (c_box_...) and the values (d_box_...) of
+// anzahl fields, in the order of the description; a text field has none
+// (both nullptr).
+struct KvFeldgruppe {
+    const char** c_box;
+    double* d_box;
+    int anzahl;
 };
 
 // An entry of the menu bar beyond the usual ones: in the menu of that name
@@ -51,13 +64,19 @@ struct KvProgramm {
     int (*ergebnisse)() = nullptr;         // result panel
     void (*nach_ergebnissen)() = nullptr;  // seven-box window: builders after the results
     void (*eigene_signale)() = nullptr;    // the calculator's own "clicked" connections
-    int (*berechen)() = nullptr;           // kv_c_berechen
-    std::string (*bericht)() = nullptr;    // report text of the last computation
+    int (*berechen)() = nullptr;           // kv_c_berechen, with kv_gtk_rechnen
+    // Its panels' fields in the order of the description, and where the
+    // window keeps its results (d_box_ergebnisse), for kv_gtk_rechnen.
+    std::vector<KvFeldgruppe> felder = {};
+    double* d_box_ergebnisse = nullptr;
+    // A refusal of the calculator is an input error (an error dialog, and
+    // "Rechnen" ends with -1), not a notice.
+    bool verweigerung_ist_eingabefehler = false;
     bool beenden_tooltip = true;           // every program but the disc springs
     int action_bar_box = 3;                // slot of the action bar
     void (*vor_fenster)() = nullptr;       // before the window frame is built
     int (*nach_fenster)() = nullptr;       // after it, before the main loop
-    // The widgets of its fields and options, for opening and saving input sets.
+    // The widgets of its fields, options, results and notes.
     void (*eingabe_widgets)(KvEingabeWidgets& w) = nullptr;
     std::vector<KvMenuepunkt> menuepunkte = {}; // its own menu entries
     std::vector<const char*> bilder = {};       // its pictures beyond icon and buttons
@@ -107,11 +126,13 @@ GtkWidget* kv_gtk_menuepunkt(const KvMenuepunkt& punkt);
 // diagram window following every computation (diagramm_ansicht.cpp).
 void kv_gtk_diagramm_anbinden();
 int kv_c_diagramm_zeigen();
-// The last completed computation (letzte_rechnung.cpp): its inputs, with
-// the plot's fields as they stand now, and when it was made; nothing before
-// one.
-void kv_gtk_letzte_rechnung_anbinden();
+// The last completed computation (letzte_rechnung.cpp): kept by
+// kv_gtk_rechnen; its inputs, with the plot's fields as they stand now, its
+// report and when it was made; nothing before one.
+void kv_gtk_letzte_rechnung_merken(const KvEingaben& e, const KvStand& stand, const KvRechnung& rechnung);
+void kv_gtk_letzte_rechnung_vergessen();
 std::optional<KvEingaben> kv_gtk_letzte_eingaben();
+std::string kv_gtk_letzter_bericht();
 KvNachweisAngaben kv_gtk_letzte_rechnung_zeit();
 
 // "Berechnung" > "Zielwert suchen..." (Ctrl+G, zielwert.cpp): which value
@@ -230,15 +251,23 @@ void kv_gtk_zugaenglich_machen(GtkWidget* w);
 
 // Numeric fields.
 int kv_gtk_neu_rechnen();            // recompute question; 0 go on, -1 stop
-extern bool kv_neu_rechnen_abgelehnt; // the user kept the results at that question
 int kv_gtk_isdigit(const char* text);
 int kv_gtk_fehler_eingabe(int code = 4711);
 // Reads, checks and converts n fields; -1 after a rejected field.
 int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
                         double* d_box, int n);
-// Writes results von to bis - 1 into their fields, each in its own format.
-void kv_gtk_ergebnisse_zeigen(const KvRechner& r, GtkWidget* const* felder,
-                              const double* werte, int von, int bis);
+// "Rechnen" after the recompute question, as every front-end computes
+// (rechnen.cpp): the window's inputs read, checked and converted through the
+// description in window order into the program's c_box and d_box arrays; a
+// field that is no number ends it with its position dialog and the input
+// error (-1), a refusal of the calculator with its text (-1 or 0, see
+// KvProgramm); otherwise the results of the window's mode go into
+// d_box_ergebnisse and their fields, each in its format, the notes into
+// their labels, the computation is kept for the report, the record and the
+// diagram, and gerechnet becomes 1 (0).
+int kv_gtk_rechnen();
+// The widgets of the window, from the program.
+KvEingabeWidgets kv_gtk_widgets();
 
 // Message dialogs on window_main (or on the window given); each returns the
 // response.

@@ -1,10 +1,6 @@
 #include "stalor.h"
 
-#include "knickung_diagramm.h"
-
 #include "knickung.h"
-
-#include <algorithm>
 
 GtkWidget* INPUT_Geometrie[7];
 const char* c_box_geometrie[7];
@@ -30,12 +26,8 @@ void eingabe_widgets(KvEingabeWidgets& w)
 {
     w.felder.assign(INPUT_Geometrie, INPUT_Geometrie + 7);
     w.optionen = {{rButtons_Knickfall, rButtons_Knickfall + 4}};
-}
-
-std::string bericht()
-{
-    return knickung_bericht(d_box_geometrie, stat_knickfall, d_box_ergebnisse,
-                            gtk_label_get_text(GTK_LABEL(LABEL_res[7])));
+    w.ergebnisse.assign(OUTPUT_Ergebnisse, OUTPUT_Ergebnisse + 7);
+    w.hinweise = {LABEL_res[7]};
 }
 
 } // namespace
@@ -103,18 +95,7 @@ int kv_c_berechen()
     if (kv_gtk_neu_rechnen() == -1)
         return 0;
     kv_gtk_check_rButtons();
-    if (kv_gtk_felder_lesen(INPUT_Geometrie, c_box_geometrie, d_box_geometrie, 7) == -1)
-        return -1;
-    KvStand stand;
-    std::copy(d_box_geometrie, d_box_geometrie + 7, stand.werte);
-    stand.optionen[0] = stat_knickfall - KNICKFALL_1;
-    KvRechnung r;
-    R.berechnen(stand, r);
-    std::copy(r.ergebnisse, r.ergebnisse + 7, d_box_ergebnisse);
-    gtk_label_set_text(GTK_LABEL(LABEL_res[7]), r.hinweise[0].c_str());
-    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 7);
-    gerechnet = 1;
-    return 0;
+    return kv_gtk_rechnen();
 }
 
 const KvProgramm stalor_programm = {
@@ -128,7 +109,8 @@ const KvProgramm stalor_programm = {
     .ergebnisse = kv_gtk_ergebnisse,
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
-    .bericht = bericht,
+    .felder = {{c_box_geometrie, d_box_geometrie, 7}},
+    .d_box_ergebnisse = d_box_ergebnisse,
     .eingabe_widgets = eingabe_widgets,
     .bilder = {"Knickfall1.png", "Knickfall2.png", "Knickfall3.png", "Knickfall4.png"},
 };

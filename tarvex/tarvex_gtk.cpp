@@ -1,9 +1,6 @@
 #include "tarvex.h"
 
-#include "schraube_diagramm.h"
-
 #include "schraube.h"
-#include "zahlen.h"
 
 GtkWidget* INPUT_Geometrie_Werkstoff[9];
 const char* c_box_geometrie_werkstoff[9];
@@ -124,12 +121,7 @@ void eingabe_widgets(KvEingabeWidgets& w)
     w.felder.insert(w.felder.end(), INPUT_Nachgiebigkeit_Schraube, INPUT_Nachgiebigkeit_Schraube + 19);
     w.felder.insert(w.felder.end(), INPUT_Nachgiebigkeit_Platte, INPUT_Nachgiebigkeit_Platte + 13);
     w.optionen = {{cButtons_Schraubenart[0]}, {cButtons_Schraubenart[1]}};
-}
-
-std::string bericht()
-{
-    return schraube_bericht(d_box_geometrie_werkstoff, d_box_nachgiebigkeit_schraube,
-                            d_box_nachgiebigkeit_platte, stat_dehns, stat_schgs, d_box_ergebnisse);
+    w.ergebnisse.assign(OUTPUT_Ergebnisse, OUTPUT_Ergebnisse + 20);
 }
 
 } // namespace
@@ -148,29 +140,11 @@ int kv_c_berechen()
     if (kv_gtk_neu_rechnen() == -1)
         return 0;
     kv_gtk_check_cButtons();
-    if (kv_gtk_felder_lesen(INPUT_Geometrie_Werkstoff, c_box_geometrie_werkstoff,
-                            d_box_geometrie_werkstoff, 9) == -1
-        || kv_gtk_felder_lesen(INPUT_Nachgiebigkeit_Schraube, c_box_nachgiebigkeit_schraube,
-                               d_box_nachgiebigkeit_schraube, 19) == -1
-        || kv_gtk_felder_lesen(INPUT_Nachgiebigkeit_Platte, c_box_nachgiebigkeit_platte,
-                               d_box_nachgiebigkeit_platte, 13) == -1)
+    // The strength class must be one of the eight, never a leftover one: the
+    // core refuses any other as an input error.
+    if (kv_gtk_rechnen() == -1)
         return -1;
-    // The strength class must be one of the eight; never a leftover one.
-    const int iqu = festigkeitsklasse(gtk_entry_get_text(GTK_ENTRY(combo_eintrag())));
-    if (iqu == 0) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, schraube_klassen_meldung);
-        return -1;
-    }
-    d_box_geometrie_werkstoff[9] = klassen_zahl(iqu);
-
-    const SchraubeErgebnis r = schraube_berechnen(schraube_eingabe(
-        d_box_geometrie_werkstoff, d_box_nachgiebigkeit_schraube, d_box_nachgiebigkeit_platte,
-        iqu, stat_dehns == 900 ? 1 : 0, stat_schgs == 901 ? 1 : 0));
-    const std::array<double, 20> w = schraube_ergebnisfelder(r);
-    for (int j = 0; j < 20; ++j)
-        d_box_ergebnisse[j] = w[j];
-    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 20);
-    gerechnet = 1;
+    d_box_geometrie_werkstoff[9] = klassen_zahl(festigkeitsklasse(gtk_entry_get_text(GTK_ENTRY(combo_eintrag()))));
     return 0;
 }
 
@@ -185,6 +159,11 @@ const KvProgramm tarvex_programm = {
     .ergebnisse = kv_gtk_ergebnisse,
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
-    .bericht = bericht,
+    .felder = {{c_box_geometrie_werkstoff, d_box_geometrie_werkstoff, 9},
+               {nullptr, nullptr, 1},
+               {c_box_nachgiebigkeit_schraube, d_box_nachgiebigkeit_schraube, 19},
+               {c_box_nachgiebigkeit_platte, d_box_nachgiebigkeit_platte, 13}},
+    .d_box_ergebnisse = d_box_ergebnisse,
+    .verweigerung_ist_eingabefehler = true,
     .eingabe_widgets = eingabe_widgets,
 };

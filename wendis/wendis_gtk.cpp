@@ -109,11 +109,7 @@ void eingabe_widgets(KvEingabeWidgets& w)
 {
     w.felder.assign(INPUT_Werkstoffdaten, INPUT_Werkstoffdaten + 7);
     w.felder.insert(w.felder.end(), INPUT_Kennlinie, INPUT_Kennlinie + 2);
-}
-
-std::string bericht()
-{
-    return tellerfeder_bericht(d_box_werkstoffdaten, d_box_ergebnisse);
+    w.ergebnisse.assign(OUTPUT_Ergebnisse, OUTPUT_Ergebnisse + 6);
 }
 
 } // namespace
@@ -128,16 +124,11 @@ int kv_c_berechen()
     if (kv_gtk_neu_rechnen() == -1)
         return 0;
     flaeche_leeren();
-    if (kv_gtk_felder_lesen(INPUT_Werkstoffdaten, c_box_Werkstoffdaten, d_box_werkstoffdaten, 7) == -1)
+    if (kv_gtk_rechnen() == -1)
         return -1;
+    // The spring of this computation, which "Kennlinie zeichnen" plots.
     feder = tellerfeder_eingabe(d_box_werkstoffdaten);
     feder_werte = tellerfeder_berechnen(feder);
-    const TellerErgebnis& r = feder_werte;
-    const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
-    for (int j = 0; j < 6; ++j)
-        d_box_ergebnisse[j] = werte[j];
-    kv_gtk_ergebnisse_zeigen(R, OUTPUT_Ergebnisse, d_box_ergebnisse, 0, 6);
-    gerechnet = 1;
     return 0;
 }
 
@@ -180,7 +171,8 @@ const KvProgramm wendis_programm = {
     .nach_ergebnissen = kv_gtk_federkenlinie,
     .eigene_signale = signale,
     .berechen = kv_c_berechen,
-    .bericht = bericht,
+    .felder = {{c_box_Werkstoffdaten, d_box_werkstoffdaten, 7}, {c_box_Kennlinie, d_box_Kennlinie, 2}},
+    .d_box_ergebnisse = d_box_ergebnisse,
     .beenden_tooltip = false,
     .action_bar_box = 1,
     .vor_fenster = vor_fenster,

@@ -173,7 +173,7 @@ TEST_F(Fenster, TastenErreichenIhreHandler)
     d = druecken(GDK_s, STRG, {datei(pfad)});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].text, "Ergebnisse speichern");
-    EXPECT_EQ(lesen(pfad), P.bericht());
+    EXPECT_EQ(lesen(pfad), kv_gtk_letzter_bericht());
 
     d = druecken(GDK_o, STRG, {ABBRECHEN});
     ASSERT_EQ(d.size(), 1u);
@@ -542,7 +542,7 @@ TEST_F(Start, MitEingabesatz)
     EXPECT_EQ(kv_gtk_eingaben_lesen().optionen, erwartet.optionen);
     // And computes the command line's report.
     klicken(pButton_rechnen, {});
-    EXPECT_EQ(P.bericht(), bericht_von(a));
+    EXPECT_EQ(kv_gtk_letzter_bericht(), bericht_von(a));
 }
 
 TEST(StartOption, UnbekannteWirdAbgelehntVorJedemFenster)
