@@ -4,7 +4,9 @@
 
 namespace {
 
-// No line of the help is longer; the options' texts start in its column.
+// What the help writes from the descriptions wraps before a line grows
+// longer than this, as its own lines about do; the options' texts start in
+// the column SPALTE.
 constexpr size_t BREITE = 89;
 const std::string SPALTE(35, ' ');
 
@@ -97,16 +99,15 @@ std::string kv_hilfe_text()
          "  --katalog=TABELLE:EINTRAG        Felder aus einem Katalogeintrag setzen, wie getippt\n"
          "                                   (mehrfach, der Reihe nach; nach einem Eingabesatz,\n"
          "                                   vor NAME=WERT); Oele: TABELLE:EINTRAG:nu100=WERT;";
-    // Who has no tables at all.
-    erster = true;
-    for (const KvRechner* r : alle) {
-        if (r->kataloge)
-            continue;
-        if (!erster)
-            t += ",";
-        erster = false;
-        umbrechen(t, woerter(std::string(r->name) + " hat keine Kataloge"), SPALTE);
-    }
+    // Who has no tables at all, each in one piece.
+    std::vector<std::string> ohne;
+    for (const KvRechner* r : alle)
+        if (!r->kataloge) {
+            if (!ohne.empty())
+                ohne.back() += ",";
+            ohne.push_back(std::string(r->name) + " hat keine Kataloge");
+        }
+    umbrechen(t, ohne, SPALTE);
     t += "\n"
          "  --kataloge                       Tabellen des Programms mit Quelle und Eintraegen\n"
          "                                   und den Feldern, die jeder setzt (auch --format json)\n"

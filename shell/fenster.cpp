@@ -242,7 +242,14 @@ int kv_gtk_fenster_aufbauen()
 
 int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
 {
+    // A calculator without a window layer of its own: the window its
+    // description gives.
+    static KvProgramm aus_beschreibung;
     kv_programm = &programm;
+    if (!programm.ergebnisse) {
+        aus_beschreibung = kv_programm_aus_beschreibung(programm);
+        kv_programm = &aus_beschreibung;
+    }
     window_main = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(window_main), programm.rechner->titel);
     gtk_window_set_position(GTK_WINDOW(window_main), GTK_WIN_POS_CENTER);
@@ -252,11 +259,11 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_container_set_reallocate_redraws(GTK_CONTAINER(window_main), TRUE);
     G_GNUC_END_IGNORE_DEPRECATIONS
-    if (programm.vor_fenster)
-        programm.vor_fenster();
+    if (kv_programm->vor_fenster)
+        kv_programm->vor_fenster();
     iret = kv_gtk_fenster_aufbauen();
-    if (programm.nach_fenster)
-        iret = programm.nach_fenster();
+    if (kv_programm->nach_fenster)
+        iret = kv_programm->nach_fenster();
     kv_gtk_letzte_rechnung_vergessen();
     gerechnet = 0;
     return 0;

@@ -108,7 +108,13 @@ extern const char* std_verzeichnis;
 // named on the command line, run the main loop.
 int kv_main(const KvProgramm& programm, int argc, char** argv);
 // The window without toolkit initialisation and main loop (for tests too).
+// A program with no result panel of its own gets the window its
+// description gives (kv_programm_aus_beschreibung).
 int kv_gtk_fenster_erzeugen(const KvProgramm& programm);
+// The program p with the window built from its description alone: input
+// frames, options, results and notes, "Rechnen" through kv_gtk_rechnen
+// (fenster_aus_beschreibung.cpp).
+KvProgramm kv_programm_aus_beschreibung(const KvProgramm& p);
 // The command line left after the toolkit's options: argv[0] and the names
 // given (after "--" anything is a name), ending in a null pointer; false
 // with the message for an option neither the toolkit nor the program knows.
