@@ -119,8 +119,8 @@ struct KvStand {
 // Outcome of one press of "Rechnen".
 struct KvRechnung {
     KvStatus status = KvStatus::berechnet;
-    int feld = -1;               // abgelehnt: the field that is no number, and the 1-based
-    int stelle = 0;              // position of its first bad byte
+    int feld = -1;               // abgelehnt: the field that is no number, and
+    int stelle = 0;              // the 1-based position of its first bad byte
     const char* meldung = "";    // verweigert: the text of the calculator's dialog
     double ergebnisse[KV_MAX_ERGEBNISSE] = {};
     std::string hinweise[KV_MAX_HINWEISE];
