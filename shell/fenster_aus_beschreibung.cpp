@@ -66,8 +66,10 @@ void option(GtkWidget* box, const KvOption& o, std::vector<GtkWidget*>& knoepfe)
             gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
         }
     }
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.knoepfe.empty() ? 0 : o.vorgabe]),
-                                 o.knoepfe.empty() && o.vorgabe == 1);
+    if (o.knoepfe.empty())
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
+    else
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
     for (GtkWidget* k : knoepfe)
         kv_gtk_packen(box, k);
 }
