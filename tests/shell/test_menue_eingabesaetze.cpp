@@ -10,6 +10,7 @@
 #include "zahlen.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -377,8 +378,6 @@ TEST_F(Fenster, ZuletztGeoeffnetNurDieseSaetze)
     EXPECT_EQ(kv_gtk_eingaben_lesen().texte, erwartet.texte);
 }
 
-// A folder where writing more than a few bytes fails: a full tmpfs when this
-// process may mount one, else a file-size limit on this process.
 // The file choosers that exist in the program, shown or not.
 int dateiauswahlen()
 {
@@ -422,6 +421,8 @@ TEST_F(Fenster, DateiauswahlSofortBeantwortetBeimAuflisten)
     EXPECT_EQ(kv_gtk_eingaben_lesen().texte, geaendert().texte);
 }
 
+// A folder where writing more than a few bytes fails: a full tmpfs when this
+// process may mount one, else a file-size limit on this process.
 class VollerOrdner {
 public:
     VollerOrdner(const std::string& ordner, bool tmpfs) : ordner_(ordner)
@@ -454,10 +455,33 @@ public:
         if (begrenzt_)
             setrlimit(RLIMIT_FSIZE, &alt_);
         if (gemountet_)
-            umount(ordner_.c_str());
+            aushaengen();
     }
 
 private:
+    // A chooser that has listed the folder is done with it once it has read
+    // the last name, but the toolkit closes the folder after that, in a
+    // thread of its own: until then the tmpfs is busy and cannot be
+    // unmounted.  Unmounted once nothing holds it, within the time a dialog
+    // has; else the test fails, and the tmpfs is detached all the same, so
+    // that the folder can be removed and no mount is left behind.
+    void aushaengen()
+    {
+        const gint64 ende = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+        while (umount(ordner_.c_str()) != 0) {
+            const int fehler = errno;
+            if (fehler != EBUSY || g_get_monotonic_time() >= ende) {
+                ADD_FAILURE() << "tmpfs " << ordner_ << " nicht ausgehaengt"
+                              << (fehler == EBUSY ? " (nach 10 s noch belegt): " : ": ")
+                              << g_strerror(fehler);
+                umount2(ordner_.c_str(), MNT_DETACH);
+                return;
+            }
+            g_main_context_iteration(nullptr, FALSE);
+            g_usleep(G_USEC_PER_SEC / 100);
+        }
+    }
+
     std::string ordner_;
     rlimit alt_{};
     bool gemountet_ = false, begrenzt_ = false;
