@@ -3,10 +3,11 @@
 # COMP_POINT, COMP_WORDS and COMP_CWORD set for a typed line (the cursor at
 # its end), the completion function called, COMPREPLY read.  The names come
 # from the real program found first in PATH.
-#   vervollstaendigung_pruefen.sh <completion script> <folder of maschinenelemente> <list>
+#   vervollstaendigung_pruefen.sh <completion script> <folder of maschinenelemente> <list> [<only>]
 # <list>: the calculators that program knows, one a line (rechner.txt of
-# its build).  Needs bash-completion (its helpers _init_completion and
-# _filedir).
+# its build).  With <only>, a list of some of them, the program names and
+# those calculators' names alone are checked.  Needs bash-completion (its
+# helpers _init_completion and _filedir).
 set -uo pipefail
 skript=$1
 export PATH="$2:$PATH"
@@ -61,8 +62,36 @@ erwarte() { # <line> <expected candidates, blank-separated>
   [ "$ergebnis" = "$soll" ] || falsch "'$1' completes to [$(echo $ergebnis)], not [$(echo $soll)]"
 }
 
+# A program's names: those offered are exactly those the program lists, each
+# once; the choices offer their values, a number offers nothing.
+namen_pruefen() {
+  local p=$1 namen soll z name werte zahlen
+  namen=$(maschinenelemente "$p" --namen) || { falsch "maschinenelemente $p --namen failed"; return; }
+  [ -n "$namen" ] || { falsch "maschinenelemente $p --namen lists nothing"; return; }
+  soll=$(cut -f1 <<<"$namen" | sed 's/$/=/')
+  erwarte "maschinenelemente $p " "$soll"
+  [ "$(sort <<<"$ergebnis" | uniq -d)" = "" ] || falsch "$p: a name is offered twice"
+  zahlen=()
+  while IFS= read -r z; do
+    name=${z%%$'\t'*} werte=${z##*$'\t'}
+    if [ -n "$werte" ]; then
+      erwarte "maschinenelemente $p --format csv $name=" "${werte//|/ }"
+    else
+      zahlen+=("$name=")
+      erwarte "maschinenelemente $p $name=" ""
+    fi
+  done <<<"$namen"
+  # Only numbers can be varied.
+  erwarte "maschinenelemente $p --variiere " "${zahlen[*]}"
+}
+
 # Program names and, in the first place, the options that need none.
 erwarte "maschinenelemente " "${programme[*]} -h --help -V --version"
+if [ -n "${4:-}" ]; then
+  mapfile -t nur <"$4"
+  for p in "${nur[@]}"; do namen_pruefen "$p"; done
+  exit "$fehler"
+fi
 erwarte "maschinenelemente st" "stalor"
 erwarte "maschinenelemente w" "wendis"
 erwarte "maschinenelemente --v" "--version"
@@ -85,27 +114,8 @@ erwarte "maschinenelemente stalor --variiere l1=1:2:3 l" ""
 erwarte "maschinenelemente stalor Knickfall=2 Kn" ""
 erwarte "maschinenelemente stalor Knickfall=2 F" "F="
 
-# Every program: the names offered are exactly those the program lists, each
-# once; the choices offer their values, a number offers nothing.
-for p in "${programme[@]}"; do
-  namen=$(maschinenelemente "$p" --namen) || { falsch "maschinenelemente $p --namen failed"; continue; }
-  [ -n "$namen" ] || { falsch "maschinenelemente $p --namen lists nothing"; continue; }
-  soll=$(cut -f1 <<<"$namen" | sed 's/$/=/')
-  erwarte "maschinenelemente $p " "$soll"
-  [ "$(sort <<<"$ergebnis" | uniq -d)" = "" ] || falsch "$p: a name is offered twice"
-  zahlen=()
-  while IFS= read -r z; do
-    name=${z%%$'\t'*} werte=${z##*$'\t'}
-    if [ -n "$werte" ]; then
-      erwarte "maschinenelemente $p --format csv $name=" "${werte//|/ }"
-    else
-      zahlen+=("$name=")
-      erwarte "maschinenelemente $p $name=" ""
-    fi
-  done <<<"$namen"
-  # Only numbers can be varied.
-  erwarte "maschinenelemente $p --variiere " "${zahlen[*]}"
-done
+# Every program's names.
+for p in "${programme[@]}"; do namen_pruefen "$p"; done
 
 # A search: the field sought is a number, its target one of the results,
 # once; the range has no candidates.
