@@ -22,6 +22,8 @@ function(kv_rechner name)
   set_property(GLOBAL APPEND PROPERTY KV_KERN_QUELLEN ${kv_KERN})
   set_property(GLOBAL APPEND PROPERTY KV_KERN_ORDNER ${CMAKE_CURRENT_SOURCE_DIR})
   set_property(GLOBAL PROPERTY KV_EINGABESATZ_${name} ${kv_EINGABESATZ})
+  # Its own tests, if its folder adds any, get their time limits.
+  cmake_language(DEFER CALL kv_fristen_und_bildschirm)
   if(KV_FUZZ OR KV_WASM)
     return()
   endif()
