@@ -171,6 +171,21 @@ std::vector<std::string> erwartete_tabfolge()
     return {};
 }
 
+// Where the window's focus is, for a message: the widget's type and text,
+// and what holds the keyboard if not the window.
+std::string wo(GtkWidget* fenster)
+{
+    GtkWidget* f = gtk_window_get_focus(GTK_WINDOW(fenster));
+    std::string s = f ? G_OBJECT_TYPE_NAME(f) : "nichts";
+    if (f && GTK_IS_BUTTON(f) && gtk_button_get_label(GTK_BUTTON(f)))
+        s += std::string(" \"") + gtk_button_get_label(GTK_BUTTON(f)) + '"';
+    if (f && GTK_IS_ENTRY(f))
+        s += " \"" + text(f) + '"';
+    if (GtkWidget* g = gtk_grab_get_current())
+        s += std::string(", Tastatur bei ") + G_OBJECT_TYPE_NAME(g);
+    return s;
+}
+
 TEST_F(Rahmenfenster, TabGehtDurchDieFelderWieDieListe)
 {
     KvEingabeWidgets w;
@@ -203,7 +218,8 @@ TEST_F(Rahmenfenster, TabGehtDurchDieFelderWieDieListe)
             gesehen.push_back(n->second);
     }
     EXPECT_LT(schritte, HOECHSTENS) << "nach " << HOECHSTENS
-                                    << " Tab nicht wieder am ersten Feld " << erwartet[0];
+                                    << " Tab nicht wieder am ersten Feld " << erwartet[0]
+                                    << "; Fokus zuletzt auf " << wo(window_main);
     EXPECT_EQ(gesehen, erwartet);
     for (size_t i = 0; i < w.felder.size(); ++i)
         gtk_widget_set_sensitive(w.felder[i], empfindlich[i]);
