@@ -1,6 +1,7 @@
 #include "hilfe.h"
 
 #include "alle_rechner.h"
+#include "sprache.h"
 
 namespace {
 
@@ -37,9 +38,10 @@ std::vector<std::string> woerter(const std::string& text)
 // "fuenf": the number of programs as a word.
 std::string anzahl(size_t n)
 {
-    static const char* const wort[] = {"null", "eins",   "zwei", "drei", "vier", "fuenf", "sechs",
-                                       "sieben", "acht", "neun", "zehn", "elf",  "zwoelf"};
-    return n < std::size(wort) ? wort[n] : std::to_string(n);
+    static const char* const wort[] = {N_("null"), N_("eins"),   N_("zwei"), N_("drei"), N_("vier"),
+                                       N_("fuenf"), N_("sechs"), N_("sieben"), N_("acht"), N_("neun"),
+                                       N_("zehn"), N_("elf"),  N_("zwoelf")};
+    return n < std::size(wort) ? _(wort[n]) : std::to_string(n);
 }
 
 } // namespace
@@ -47,15 +49,16 @@ std::string anzahl(size_t n)
 std::string kv_hilfe_text()
 {
     const std::vector<const KvRechner*>& alle = kv_alle_rechner();
-    std::string t = "Aufruf: maschinenelemente PROGRAMM [NAME=WERT ...] [OPTIONEN]\n"
-                    "\n"
-                    "Rechnet wie die Fenster der " + anzahl(alle.size()) + " Rechenprogramme, ohne Fenster.\n"
-                    "PROGRAMM:";
+    std::string t = kv_einsetzen(_("Aufruf: maschinenelemente PROGRAMM [NAME=WERT ...] [OPTIONEN]\n"
+                                   "\n"
+                                   "Rechnet wie die Fenster der {1} Rechenprogramme, ohne Fenster.\n"
+                                   "PROGRAMM:"),
+                                 {anzahl(alle.size())});
     std::vector<std::string> programme;
     for (const KvRechner* r : alle)
-        programme.push_back(std::string(r->name) + " (" + r->thema + ")" + (r == alle.back() ? "" : ","));
+        programme.push_back(std::string(r->name) + " (" + _(r->thema) + ")" + (r == alle.back() ? "" : ","));
     umbrechen(t, programme, std::string(10, ' '));
-    t += "\n"
+    t += _("\n"
          "NAME=WERT setzt ein Eingabefeld wie getippt oder eine Auswahl wie geklickt;\n"
          "nicht genannte Felder behalten ihre Vorgabe.\n"
          "Eigene Kataloge: $XDG_DATA_HOME/maschinenelemente/kataloge/PROGRAMM_NAME.csv\n"
@@ -70,7 +73,7 @@ std::string kv_hilfe_text()
          "  --eingaben-schreiben=DATEI       vollstaendigen Eingabesatz schreiben, nicht rechnen\n"
          "                                   (DATEI \"-\": auf die Standardausgabe)\n"
          "  --diagramm=DATEI                 Diagramm der Berechnung als PNG, SVG oder PDF\n"
-         "                                   (nach der Endung .png, .svg, .pdf)";
+         "                                   (nach der Endung .png, .svg, .pdf)");
     // Who draws over a range of fields of its own, and over which.
     bool erster = true;
     for (const KvRechner* r : alle) {
@@ -78,9 +81,9 @@ std::string kv_hilfe_text()
             continue;
         t += erster ? ";" : ",";
         erster = false;
-        umbrechen(t, woerter(std::string(r->name) + " zeichnet " + r->diagramm_bereich), SPALTE);
+        umbrechen(t, woerter(kv_einsetzen(_("{1} zeichnet {2}"), {r->name, _(r->diagramm_bereich)})), SPALTE);
     }
-    t += "\n"
+    t += _("\n"
          "  --groesse=BREITExHOEHE           Groesse des Diagramms in Pixeln (Vorgabe 800x500)\n"
          "  --suche=FELD ERGEBNIS=ZIEL       Auslegung: den Wert von FELD suchen, bei dem ERGEBNIS\n"
          "                                   den Wert ZIEL hat, und damit rechnen; mit --variiere\n"
@@ -98,17 +101,17 @@ std::string kv_hilfe_text()
          "  --bearbeiter=TEXT                Bearbeiter im Kopf und als Autor des Nachweises\n"
          "  --katalog=TABELLE:EINTRAG        Felder aus einem Katalogeintrag setzen, wie getippt\n"
          "                                   (mehrfach, der Reihe nach; nach einem Eingabesatz,\n"
-         "                                   vor NAME=WERT); Oele: TABELLE:EINTRAG:nu100=WERT;";
+         "                                   vor NAME=WERT); Oele: TABELLE:EINTRAG:nu100=WERT;");
     // Who has no tables at all, each in one piece.
     std::vector<std::string> ohne;
     for (const KvRechner* r : alle)
         if (!r->kataloge) {
             if (!ohne.empty())
                 ohne.back() += ",";
-            ohne.push_back(std::string(r->name) + " hat keine Kataloge");
+            ohne.push_back(kv_einsetzen(_("{1} hat keine Kataloge"), {r->name}));
         }
     umbrechen(t, ohne, SPALTE);
-    t += "\n"
+    t += _("\n"
          "  --kataloge                       Tabellen des Programms mit Quelle und Eintraegen\n"
          "                                   und den Feldern, die jeder setzt (auch --format json)\n"
          "  --auslegung=TABELLE [ERGEBNIS>=WERT|ERGEBNIS<=WERT ...]\n"
@@ -125,7 +128,7 @@ std::string kv_hilfe_text()
          "schreibbar oder keine Loesung der Suche im Bereich; 2 falscher Aufruf, unbekannter\n"
          "Name, ungueltiges Feld oder eine Suche ohne Sinn.\n"
          "\n"
-         "Beispiele:\n";
+         "Beispiele:\n");
     for (const KvRechner* r : alle)
         for (const char* b : r->beispiele)
             t += std::string("  maschinenelemente ") + r->name + " " + b + "\n";

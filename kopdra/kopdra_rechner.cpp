@@ -2,6 +2,7 @@
 // report from the values as read.
 #include "kupplung_diagramm.h"
 #include "kupplung.h"
+#include "sprache.h"
 
 KupplungEingabe kupplung_eingabe(const KvStand& s)
 {
@@ -89,7 +90,7 @@ const KvRechner kopdra_rechner = {
     .bericht = bericht,
     .verfahren = "Reibkupplung mit konstantem Rutschmoment zwischen zwei starren Drehmassen",
     .rechengang = rechengang,
-    .thema = "Schaltkupplungen",
+    .thema = N_("Schaltkupplungen"),
     .diagramm = kopdra_diagramm,
     .ohne_kataloge = "seine Werte haengen vom Erzeugnis des Herstellers ab",
 };

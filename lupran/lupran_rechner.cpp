@@ -2,6 +2,7 @@
 // computation and report from the values as read.
 #include "gleitlager_diagramm.h"
 #include "gleitlager.h"
+#include "sprache.h"
 
 #include <algorithm>
 
@@ -99,7 +100,7 @@ const KvRechner lupran_rechner = {
     .verfahren = "nach DIN 31652",
     .rechengang = rechengang,
     .zelle = zelle,
-    .thema = "Radial-Gleitlager",
+    .thema = N_("Radial-Gleitlager"),
     .beispiele = {
         "--format json",
     },

@@ -2,6 +2,7 @@
 // computation and report from the values as read.
 #include "knickung_diagramm.h"
 #include "knickung.h"
+#include "sprache.h"
 
 KnickEingabe knickung_eingabe(const KvStand& s)
 {
@@ -70,7 +71,7 @@ const KvRechner stalor_rechner = {
     .verfahren = "nach Euler und Tetmajer",
     .rechengang = rechengang,
     .zelle = zelle,
-    .thema = "Knickung",
+    .thema = N_("Knickung"),
     .beispiele = {
         "F=5000 Knickfall=2",
         "--variiere l1=100:400:31 --format csv",

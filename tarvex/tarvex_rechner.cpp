@@ -2,6 +2,7 @@
 // computation and report from the values as read.
 #include "schraube_diagramm.h"
 #include "schraube.h"
+#include "sprache.h"
 
 #include <algorithm>
 #include <string>
@@ -206,7 +207,7 @@ const KvRechner tarvex_rechner = {
     .rechengang = rechengang,
     .nicht_belegt = nicht_belegt,
     .zelle = zelle,
-    .thema = "Schraubenverbindungen",
+    .thema = N_("Schraubenverbindungen"),
     .beispiele = {
         "--diagramm verspannung.svg --groesse 1000x600",
         "--nachweis nachweis.pdf --projekt \"Flansch 3\" --bearbeiter \"A. Muster\"",

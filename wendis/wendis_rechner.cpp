@@ -2,6 +2,7 @@
 // computation and report from the values as read.
 #include "tellerfeder_diagramm.h"
 #include "tellerfeder.h"
+#include "sprache.h"
 
 TellerEingabe tellerfeder_eingabe(const double v[7])
 {
@@ -69,12 +70,12 @@ const KvRechner wendis_rechner = {
     .verfahren = "nach DIN 2093",
     .rechengang = rechengang,
     .zelle = zelle,
-    .thema = "Tellerfedern",
+    .thema = N_("Tellerfedern"),
     .beispiele = {
         "--auslegung tellerfedern_a \"F>=1000\"",
         "--suche s F=1500 --bereich 0:1 --format json",
     },
     .diagramm = wendis_diagramm,
-    .diagramm_bereich = "die Kennlinie von s1 bis s2",
+    .diagramm_bereich = N_("die Kennlinie von s1 bis s2"),
     .kataloge = wendis_kataloge,
 };
