@@ -1,4 +1,5 @@
 #include "rechnerliste.h"
+#include "sprache.h"
 
 std::string kv_programmliste()
 {
@@ -12,5 +13,5 @@ std::string kv_programmliste()
 
 KvFehler kv_unbekanntes_programm(std::string_view name)
 {
-    return kv_abgelehnt("unbekanntes Programm \"" + std::string(name) + "\" (" + kv_programmliste() + ")");
+    return kv_abgelehnt(kv_einsetzen(_("unbekanntes Programm \"{1}\" ({2})"), {std::string(name), kv_programmliste()}));
 }

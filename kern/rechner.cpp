@@ -1,4 +1,5 @@
 #include "rechner.h"
+#include "sprache.h"
 
 #include "zahlen.h"
 
@@ -114,15 +115,15 @@ std::string kv_ergebnistext(const KvRechner& r, const KvRechnung& rechnung,
 
 std::string kv_feld_text(const KvEingabe& f)
 {
-    return std::string("Feld ") + f.name + " (" + f.beschriftung + ")";
+    return kv_einsetzen(_("Feld {1} ({2})"), {f.name, _(f.beschriftung)});
 }
 
 KvFehler kv_rechnung_fehler(const KvRechner& r, const KvRechnung& rechnung)
 {
     switch (rechnung.status) {
     case KvStatus::abgelehnt:
-        return kv_abgelehnt(kv_feld_text(r.eingaben[rechnung.feld]) + ": Stelle "
-                            + std::to_string(rechnung.stelle) + ": keine Zahl");
+        return kv_abgelehnt(kv_einsetzen(_("{1}: Stelle {2}: keine Zahl"),
+                                         {kv_feld_text(r.eingaben[rechnung.feld]), std::to_string(rechnung.stelle)}));
     case KvStatus::verweigert:
         return kv_verweigert(rechnung.meldung);
     case KvStatus::berechnet:

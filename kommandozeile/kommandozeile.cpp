@@ -1,4 +1,5 @@
 #include "kommandozeile.h"
+#include "sprache.h"
 
 #include "aufruf.h"
 #include "hilfe.h"
@@ -110,7 +111,7 @@ void Lauf::kataloge_lesen()
 {
     kataloge_ = kv_kataloge(*r_, kv_katalog_nutzerordner());
     for (const std::string& t : kataloge_.abgelehnt)
-        std::fprintf(fehler_, "%s: Katalog abgelehnt: %s\n", PROGRAMM, t.c_str());
+        std::fprintf(fehler_, "%s: %s\n", PROGRAMM, kv_einsetzen(_("Katalog abgelehnt: {1}"), {t}).c_str());
 }
 
 KvFehler Lauf::katalog_anwenden(const KvAufruf& a)
@@ -130,9 +131,9 @@ KvFehler Lauf::auslegen(const KvAufruf& a)
 {
     if (!variationen_.empty() || suche_ || !a.eingaben_schreiben.empty() || !a.diagramm.empty()
         || !a.nachweis.empty())
-        return kv_abgelehnt("--auslegung: nur mit --format bericht oder json");
+        return kv_abgelehnt(_("--auslegung: nur mit --format bericht oder json"));
     if (a.format == "csv")
-        return kv_abgelehnt("--auslegung: erlaubt sind --format bericht und json");
+        return kv_abgelehnt(_("--auslegung: erlaubt sind --format bericht und json"));
     std::string text;
     const KvFehler f = kv_auslegung_ausgabe(*r_, kataloge_, a.auslegung, eingaben_, gewaehlt_, bedingungen_,
                                             a.format == "json", text);
@@ -148,35 +149,35 @@ KvFehler Lauf::variationen(const KvAufruf& a)
     for (const std::string& t : a.variiere) {
         KvVariation v;
         if (!kv_variation_zerlegen(t, v))
-            return kv_abgelehnt("--variiere " + t + ": erwartet NAME=VON:BIS:ANZAHL (ANZAHL ganz, mindestens 1)");
+            return kv_abgelehnt(kv_einsetzen(_("--variiere {1}: erwartet NAME=VON:BIS:ANZAHL (ANZAHL ganz, mindestens 1)"), {t}));
         v.feld = kv_eingabe_index(*r_, v.name);
         if (v.feld < 0) {
             if (kv_option_index(*r_, v.name) >= 0)
-                return kv_abgelehnt("--variiere " + v.name + ": eine Auswahl laesst sich nicht variieren");
+                return kv_abgelehnt(kv_einsetzen(_("--variiere {1}: eine Auswahl laesst sich nicht variieren"), {v.name}));
             return kv_unbekannter_name(*r_, v.name);
         }
         const KvEingabe& f = r_->eingaben[v.feld];
         if (!kv_gelesen(*r_, v.feld, eingaben_.optionen.data()))
-            return kv_abgelehnt("--variiere " + v.name + ": " + kv_feld_text(f)
-                                + " wird bei dieser Auswahl nicht gelesen");
+            return kv_abgelehnt(kv_einsetzen(_("--variiere {1}: {2} wird bei dieser Auswahl nicht gelesen"),
+                                             {v.name, kv_feld_text(f)}));
         if (!genannt_.insert(v.name).second)
-            return kv_abgelehnt(v.name + " ist zweimal angegeben");
+            return kv_abgelehnt(kv_einsetzen(_("{1} ist zweimal angegeben"), {v.name}));
         for (const std::string* grenze : {&v.von_text, &v.bis_text})
             if (const int stelle = kv_erste_fehlstelle(grenze->c_str()))
-                return kv_abgelehnt("--variiere " + t + ": Stelle " + std::to_string(stelle) + ": keine Zahl");
+                return kv_abgelehnt(kv_einsetzen(_("--variiere {1}: Stelle {2}: keine Zahl"), {t, std::to_string(stelle)}));
         // The field reads as its first value; every point then sets its own.
         eingaben_.texte[v.feld] = v.von_text;
         variationen_.push_back(std::move(v));
     }
     if (!variationen_.empty() && kv_studie_punkte(variationen_) == 0)
-        return kv_abgelehnt("--variiere: zu viele Punkte");
+        return kv_abgelehnt(_("--variiere: zu viele Punkte"));
     return {};
 }
 
 KvFehler Lauf::suche_pruefen(const KvAufruf& a)
 {
     if (a.suche.empty())
-        return a.bereich.empty() ? KvFehler{} : kv_abgelehnt("--bereich gilt nur mit --suche");
+        return a.bereich.empty() ? KvFehler{} : kv_abgelehnt(_("--bereich gilt nur mit --suche"));
     KvSuche s;
     if (KvFehler f = kv_suchauftrag(*r_, eingaben_, a.suche, ziel_, a.bereich, variationen_, s))
         return f;
@@ -187,7 +188,7 @@ KvFehler Lauf::suche_pruefen(const KvAufruf& a)
 KvFehler Lauf::ausgeben(const std::string& t)
 {
     if (!schreiben(aus_, t) || std::fflush(aus_) != 0)
-        return kv_verweigert("Die Ausgabe konnte nicht geschrieben werden.");
+        return kv_verweigert(_("Die Ausgabe konnte nicht geschrieben werden."));
     return {};
 }
 
@@ -197,7 +198,7 @@ KvFehler Lauf::stueck_ausgeben(std::string& t)
     if (t.size() < (1 << 16))
         return {};
     if (!schreiben(aus_, t))
-        return kv_verweigert("Die Ausgabe konnte nicht geschrieben werden.");
+        return kv_verweigert(_("Die Ausgabe konnte nicht geschrieben werden."));
     t.clear();
     return {};
 }
@@ -205,16 +206,16 @@ KvFehler Lauf::stueck_ausgeben(std::string& t)
 KvFehler Lauf::diagramm_pruefen(const KvAufruf& a)
 {
     if (a.diagramm.empty())
-        return a.groesse.empty() ? KvFehler{} : kv_abgelehnt("--groesse gilt nur mit --diagramm");
+        return a.groesse.empty() ? KvFehler{} : kv_abgelehnt(_("--groesse gilt nur mit --diagramm"));
     if (!variationen_.empty() || !a.eingaben_schreiben.empty())
-        return kv_abgelehnt("--diagramm zeichnet eine einzelne Berechnung");
+        return kv_abgelehnt(_("--diagramm zeichnet eine einzelne Berechnung"));
     if (!r_->diagramm)
-        return kv_abgelehnt(std::string("--diagramm: ") + r_->name + " zeichnet kein Diagramm");
+        return kv_abgelehnt(kv_einsetzen(_("--diagramm: {1} zeichnet kein Diagramm"), {r_->name}));
     if (diagramm_dateiart(a.diagramm) == Dateiart::unbekannt)
-        return kv_abgelehnt("--diagramm " + a.diagramm + ": erlaubt sind Dateien auf .png, .svg, .pdf");
+        return kv_abgelehnt(kv_einsetzen(_("--diagramm {1}: erlaubt sind Dateien auf .png, .svg, .pdf"), {a.diagramm}));
     if (!a.groesse.empty() && !diagramm_groesse_lesen(a.groesse, breite_, hoehe_))
-        return kv_abgelehnt("--groesse " + a.groesse + ": erwartet BREITExHOEHE, je 1 bis "
-                            + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+        return kv_abgelehnt(kv_einsetzen(_("--groesse {1}: erwartet BREITExHOEHE, je 1 bis {2} Pixel"),
+                                         {a.groesse, std::to_string(DIAGRAMM_KANTE_MAX)}));
     return {};
 }
 
@@ -223,15 +224,15 @@ KvFehler Lauf::nachweis_pruefen(const KvAufruf& a)
     if (a.nachweis.empty()) {
         for (const char* o : {"projekt", "bearbeiter"})
             if (!(o[0] == 'p' ? a.projekt : a.bearbeiter).empty())
-                return kv_abgelehnt(std::string("--") + o + " gilt nur mit --nachweis");
+                return kv_abgelehnt(kv_einsetzen(_("--{1} gilt nur mit --nachweis"), {o}));
         return {};
     }
     if (!variationen_.empty() || !a.eingaben_schreiben.empty())
-        return kv_abgelehnt("--nachweis belegt eine einzelne Berechnung");
+        return kv_abgelehnt(_("--nachweis belegt eine einzelne Berechnung"));
     for (const std::string* t : {&a.projekt, &a.bearbeiter})
         if (!g_utf8_validate(t->data(), static_cast<gssize>(t->size()), nullptr))
-            return kv_abgelehnt((t == &a.projekt ? "--projekt" : "--bearbeiter")
-                                + std::string(": kein gueltiger UTF-8-Text"));
+            return kv_abgelehnt(kv_einsetzen(_("{1}: kein gueltiger UTF-8-Text"),
+                                             {t == &a.projekt ? "--projekt" : "--bearbeiter"}));
     return {};
 }
 
@@ -395,7 +396,7 @@ KvFehler Lauf::eingaben_vorbereiten(const KvAufruf& a)
 KvFehler Lauf::eingaben_schreiben(const KvAufruf& a)
 {
     if (!variationen_.empty())
-        return kv_abgelehnt("--eingaben-schreiben schreibt einen Eingabesatz, keine Studie");
+        return kv_abgelehnt(_("--eingaben-schreiben schreibt einen Eingabesatz, keine Studie"));
     if (a.eingaben_schreiben == "-")
         return ausgeben(kv_eingabesatz_text(*r_, eingaben_));
     std::string fehler;
@@ -410,8 +411,8 @@ KvFehler Lauf::rechnen(const KvAufruf& a)
     if (variationen_.empty())
         return einzeln(a.format, a);
     if (a.format == "bericht")
-        return kv_abgelehnt("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
-                            "--format csv oder --format json");
+        return kv_abgelehnt(_("ein Bericht zeigt eine einzelne Berechnung; eine Studie gibt es mit "
+                              "--format csv oder --format json"));
     return suche_ ? suchstudie(a.format) : studie(a.format);
 }
 
@@ -421,12 +422,13 @@ KvFehler Lauf::ausfuehren(const KvAufruf& a)
         return ausgeben(kv_hilfe_text());
     if (a.version)
         return ausgeben(std::string(PROGRAMM) + " " + KV_VERSION + "\n"
-                        "Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer "
-                        "<https://www.gnu.org/licenses/gpl-3.0.html>\n"
-                        "Dies ist freie Software: Sie duerfen sie aendern und weitergeben.\n"
-                        "Es gibt KEINE GARANTIE, soweit gesetzlich zulaessig.\n");
+                        + _("Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer "
+                            "<https://www.gnu.org/licenses/gpl-3.0.html>\n"
+                            "Dies ist freie Software: Sie duerfen sie aendern und weitergeben.\n"
+                            "Es gibt KEINE GARANTIE, soweit gesetzlich zulaessig.\n"));
     if (a.rest.empty())
-        return kv_abgelehnt("kein Programm angegeben (" + kv_programmliste() + "); --help zeigt die Bedienung");
+        return kv_abgelehnt(kv_einsetzen(_("kein Programm angegeben ({1}); --help zeigt die Bedienung"),
+                                         {kv_programmliste()}));
     r_ = kv_rechner_finden(a.rest[0]);
     if (!r_)
         return kv_unbekanntes_programm(a.rest[0]);
@@ -435,12 +437,12 @@ KvFehler Lauf::ausfuehren(const KvAufruf& a)
     if (a.ergebnisnamen)
         return ausgeben(ergebnisliste(*r_));
     if (a.format != "bericht" && a.format != "json" && a.format != "csv")
-        return kv_abgelehnt("--format " + a.format + ": erlaubt sind bericht, json, csv");
+        return kv_abgelehnt(kv_einsetzen(_("--format {1}: erlaubt sind bericht, json, csv"), {a.format}));
     if (KvFehler f = eingaben_vorbereiten(a))
         return f;
     if (a.kataloge) {
         if (a.format == "csv")
-            return kv_abgelehnt("--kataloge: erlaubt sind --format bericht und json");
+            return kv_abgelehnt(_("--kataloge: erlaubt sind --format bericht und json"));
         return ausgeben(kv_katalogliste(*r_, kataloge_, eingaben_, gewaehlt_, a.format == "json"));
     }
     const std::vector<std::string> woerter(a.rest.begin() + 1, a.rest.end());

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The command line's help in the reader's language, as the real program
-# chooses it from the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG):
-# German, as ever, under C, POSIX, de_DE and a language without catalogue;
-# English under en_US, whole and with the same examples.
-#   hilfe_sprachen.sh <maschinenelemente> <folder of the catalogues>
+# The command line's help and messages in the reader's language, as the
+# real program chooses it from the environment (LANGUAGE, LC_ALL,
+# LC_MESSAGES, LANG): German, as ever, under C, POSIX, de_DE and a language
+# without catalogue; English under en_US, the help whole and with the same
+# examples, the messages with the same names, values and positions.
+#   sprachen.sh <maschinenelemente> <folder of the catalogues>
 set -uo pipefail
 programm=$1
 export KV_LOCALEDIR=$2
@@ -39,4 +40,22 @@ rest=$(sed -e '/^Examples:/,$d' -e 's/"[^"]*"//g' <<<"$englisch" \
 # No line of its own wider than the German help allows itself.
 breit=$(sed -e '/^Examples:/,$d' <<<"$englisch" | awk 'length > 89 { print NR ": " $0 }')
 [ -z "$breit" ] || falsch "lines wider than 89 characters:"$'\n'"$breit"
+
+# Messages: the German ones as ever, the English ones with the same pieces.
+meldung() { # <language> <expected message> <arguments...>
+  local sprache=$1 soll=$2; shift 2
+  local ist
+  ist=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$sprache" "$programm" "$@" 2>&1 >/dev/null)
+  [ "$ist" = "maschinenelemente: $soll" ] || falsch "$sprache, $*: [$ist], not [maschinenelemente: $soll]"
+}
+meldung C 'unbekannter Name "X" fuer stalor (--namen zeigt die Namen)' stalor X=1
+meldung en_US.UTF-8 'unknown name "X" for stalor (--namen shows the names)' stalor X=1
+meldung de_DE.UTF-8 'F ist zweimal angegeben' stalor F=1 F=2
+meldung en_US.UTF-8 'F is given twice' stalor F=1 F=2
+meldung en_US.UTF-8 'Knickfall=9: allowed are 1, 2, 3, 4' stalor Knickfall=9
+meldung en_US.UTF-8 '--variiere l1=1x:2:3: position 2: not a number' stalor --variiere l1=1x:2:3
+meldung C 'Feld l1 (Knicklaenge L1 / mm): Stelle 3: keine Zahl' stalor l1=22x
+meldung en_US.UTF-8 'field l1 (Knicklaenge L1 / mm): position 3: not a number' stalor l1=22x
+meldung en_US.UTF-8 'unknown program "nix" (stalor, tarvex, lupran, kopdra, wendis)' nix
+meldung en_US.UTF-8 '--groesse 0x9: expected WIDTHxHEIGHT, each 1 to 10000 pixels' stalor --diagramm a.png --groesse 0x9
 exit $fehler
