@@ -44,17 +44,26 @@ function(kv_rechner name)
 endfunction()
 
 # The registry of the calculators in liste, in its order: the library ziel
-# with the source CMake writes from the list (kern/alle_rechner_liste.cpp.in).
+# with the source CMake writes from the list (kern/alle_rechner_liste.cpp.in),
+# and beneath it ziel_namen, their names alone (kern/rechnernamen_liste.cpp.in).
 function(kv_rechnerliste ziel)
   set(KV_RECHNER_EXTERN "")
   set(adressen "")
+  set(namen "")
   foreach(r IN LISTS ARGN)
     string(APPEND KV_RECHNER_EXTERN "extern const KvRechner ${r}_rechner;\n")
     list(APPEND adressen "&${r}_rechner")
+    list(APPEND namen "\"${r}\"")
   endforeach()
   list(JOIN adressen ", " KV_RECHNER_ADRESSEN)
+  list(JOIN namen ", " KV_RECHNER_NAMEN)
+  configure_file(${PROJECT_SOURCE_DIR}/kern/rechnernamen_liste.cpp.in ${ziel}_namen.cpp @ONLY)
+  add_library(${ziel}_namen ${kv_art} ${PROJECT_SOURCE_DIR}/kern/rechnernamen.cpp
+              ${CMAKE_CURRENT_BINARY_DIR}/${ziel}_namen.cpp)
+  target_include_directories(${ziel}_namen PUBLIC ${PROJECT_SOURCE_DIR}/kern)
   configure_file(${PROJECT_SOURCE_DIR}/kern/alle_rechner_liste.cpp.in ${ziel}.cpp @ONLY)
   add_library(${ziel} ${kv_art} ${PROJECT_SOURCE_DIR}/kern/alle_rechner.cpp ${CMAKE_CURRENT_BINARY_DIR}/${ziel}.cpp)
+  target_link_libraries(${ziel} PUBLIC ${ziel}_namen)
   foreach(r IN LISTS ARGN)
     target_link_libraries(${ziel} PUBLIC ${r}_kern)
   endforeach()

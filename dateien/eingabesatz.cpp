@@ -1,6 +1,6 @@
 #include "eingabesatz.h"
 
-#include "alle_rechner.h"
+#include "rechnernamen.h"
 #include "schluesseldatei.h"
 
 namespace {
@@ -15,7 +15,7 @@ bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string&
     for (const KvSchluesselgruppe& g : d.gruppen) {
         if (g.name == r.name)
             continue;
-        fehler = kv_rechner_finden(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
+        fehler = kv_rechnername_bekannt(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
                                            : "enthaelt die unbekannte Gruppe [" + g.name + "]";
         return false;
     }

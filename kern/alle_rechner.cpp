@@ -1,5 +1,7 @@
 #include "alle_rechner.h"
 
+#include "rechnernamen.h"
+
 // The calculators of the list, in its order (written by CMake).
 std::vector<const KvRechner*> kv_rechner_der_liste();
 
@@ -15,7 +17,11 @@ std::vector<const KvRechner*>& alle()
 
 const std::vector<const KvRechner*>& kv_alle_rechner() { return alle(); }
 
-void kv_rechner_hinzufuegen(const KvRechner& r) { alle().push_back(&r); }
+void kv_rechner_hinzufuegen(const KvRechner& r)
+{
+    alle().push_back(&r);
+    kv_rechnername_hinzufuegen(r.name);
+}
 
 const KvRechner* kv_rechner_finden(std::string_view name)
 {
