@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The catalogues against the sources: every source that marks texts is
-# listed in po/POTFILES.in, and each language of po/LINGUAS translates every
+# The catalogues against the sources: every source that marks texts went
+# into the template (po/POTFILES.in lists the shared ones, the build adds
+# the calculators' cores), and each language of po/LINGUAS translates every
 # text of the template made from them (nothing untranslated, nothing fuzzy)
 # and no text the sources no longer have.
 #   uebersetzungen_pruefen.sh <source root> <template>
@@ -10,9 +11,10 @@ cd "$wurzel" || exit 2
 fehler=0
 falsch() { echo "FEHLER: $*"; fehler=1; }
 
-gelistet=$(grep -v '^#' po/POTFILES.in | sed '/^$/d')
+# What the template was made from: the files its texts are referenced in.
+gelistet=$(sed -n 's/^#: //p' "$vorlage" | tr ' ' '\n' | sed 's/:[0-9]*$//' | sort -u)
 while IFS= read -r f; do
-  grep -qxF "$f" <<<"$gelistet" || falsch "$f marks texts, but po/POTFILES.in does not list it"
+  grep -qxF "$f" <<<"$gelistet" || falsch "$f marks texts, but the template has none of them (po/POTFILES.in)"
 done < <(grep -rlE '(^|[^A-Za-z0-9_])N?_\("' --include='*.cpp' --include='*.h' . \
            | sed 's|^\./||' | grep -vE '^(build[^/]*|tests)/' | sort)
 
