@@ -16,7 +16,7 @@ bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string&
         if (g.name == r.name)
             continue;
         fehler = kv_rechnername_bekannt(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
-                                           : "enthaelt die unbekannte Gruppe [" + g.name + "]";
+                                                : "enthaelt die unbekannte Gruppe [" + g.name + "]";
         return false;
     }
     if (!d.gruppe(r.name)) {

@@ -1,4 +1,5 @@
 #include "rechnerliste.h"
+
 #include "sprache.h"
 
 std::string kv_programmliste()

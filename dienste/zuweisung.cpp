@@ -1,4 +1,5 @@
 #include "zuweisung.h"
+
 #include "sprache.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "rechner.h"
-#include "sprache.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
 const char* const KV_EINGABERAHMEN = "Eingabedaten";

@@ -1,5 +1,4 @@
 #include "kommandozeile.h"
-#include "sprache.h"
 
 #include "aufruf.h"
 #include "hilfe.h"
@@ -9,6 +8,7 @@
 #include "kataloge.h"
 #include "nachweis.h"
 #include "rechnerliste.h"
+#include "sprache.h"
 #include "studie.h"
 #include "suchauftrag.h"
 #include "zahlen.h"
