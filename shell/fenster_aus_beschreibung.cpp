@@ -59,17 +59,15 @@ void option(GtkWidget* box, const KvOption& o, std::vector<GtkWidget*>& knoepfe)
 {
     if (o.knoepfe.empty()) {
         knoepfe = {gtk_check_button_new_with_label(o.beschriftung)};
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
     } else {
         GSList* gruppe = nullptr;
         for (const char* k : o.knoepfe) {
             knoepfe.push_back(gtk_radio_button_new_with_label(gruppe, k));
             gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
         }
-    }
-    if (o.knoepfe.empty())
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
-    else
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
+    }
     for (GtkWidget* k : knoepfe)
         kv_gtk_packen(box, k);
 }
