@@ -34,18 +34,23 @@ pdf_texte() { # <pdf> <program>
 }
 # The record up to its last part, the input set as the file holds it.
 nachweis_text() { pdf_texte "$1" "$2" | sed -E '/^(\[\[)?(Complete, to repeat|Vollstaendig, zum)/,$d'; }
-# What the calculator's description gives the record, German until the
-# description speaks English: every field's, option's and result's caption,
-# the title and method, the rows left empty, a label's name.
-ohne_beschreibung() { # <program> <text>
-  local text=$2 beschriftung
-  # The longest first: a caption may hold a shorter one.
+# The captions of every field, option and result of the calculator's
+# description in a language taken out of a text, the longest first (a
+# caption may hold a shorter one): the description's words are its own.
+ohne_beschriftungen() { # <program> <language> <text>
+  local text=$3 beschriftung
   while IFS= read -r beschriftung; do
     [ -n "$beschriftung" ] && text=${text//"$beschriftung"/}
-  done < <({ env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C "$programm" "$1" --namen
-             env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C "$programm" "$1" --ergebnisnamen; } \
+  done < <({ env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --namen
+             env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --ergebnisnamen; } \
            | cut -f2 | awk '{ print length($0) "\t" $0 }' | sort -rn | cut -f2-)
-  sed -e '2d' -e 's/^Method: .*//' -e 's/(kept in the input set): .*//' -e 's/^Knickung: //' <<<"$text"
+  printf '%s\n' "$text"
+}
+# What else the description gives the record: the title and method, the
+# rows left empty, a label's name (as the JSON names it).
+ohne_beschreibung() { # <program> <text>
+  ohne_beschriftungen "$1" C "$2" \
+    | sed -e '2d' -e 's/^Method: .*//' -e 's/(kept in the input set): .*//' -e 's/^Knickung: //'
 }
 
 # Runs one case under a locale: report on stdout, record and diagram beside.
@@ -65,8 +70,11 @@ fall() { # <case name> <program> <arguments...>
   for teil in bericht nachweis diagramm; do
     case $teil in
       bericht)  de=$(cat "$ordner/$name.de.txt"); en=$(cat "$ordner/$name.en.txt"); woerter=$en ;;
-      nachweis) de=$(nachweis_text "$ordner/$name.de.pdf" "$p"); en=$(nachweis_text "$ordner/$name.en.pdf" "$p")
-                woerter=$(ohne_beschreibung "$p" "$en") ;;
+      nachweis) # The captions' numbers are the description's ("Spannung 1": "Stress I").
+                de=$(ohne_beschriftungen "$p" C "$(nachweis_text "$ordner/$name.de.pdf" "$p")")
+                en=$(nachweis_text "$ordner/$name.en.pdf" "$p")
+                woerter=$(ohne_beschreibung "$p" "$en")
+                en=$(ohne_beschriftungen "$p" en_US.UTF-8 "$en") ;;
       diagramm) de=$(pdf_texte "$ordner/$name.de.diagramm.pdf" "$p"); en=$(pdf_texte "$ordner/$name.en.diagramm.pdf" "$p")
                 woerter=$en ;;
     esac
