@@ -62,8 +62,9 @@ for p in "$@"; do
     sed -n "/^$siehe_auch\$/,\$p" "$tmp/text" | grep -q "$q(1)" || falsch "$seite: $siehe_auch lacks $q(1)"
   done
   if [ "$p" = maschinenelemente ] && [ -n "${KV_KOMMANDOZEILE:-}" ]; then
-    hilfe | head -1 | grep -q "^$hilfe_anfang" || falsch "$KV_KOMMANDOZEILE --help does not begin with '$hilfe_anfang'"
-    optionen=$(hilfe | sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]*\).*/\2/p')
+    hilfetext=$(hilfe)
+    [[ $hilfetext == "$hilfe_anfang"* ]] || falsch "$KV_KOMMANDOZEILE --help does not begin with '$hilfe_anfang'"
+    optionen=$(sed -n 's/^  \(-[A-Za-z], \)\{0,1\}\(--[a-z-]*\).*/\2/p' <<<"$hilfetext")
     [ -n "$optionen" ] || falsch "$KV_KOMMANDOZEILE --help lists no options"
     for o in $optionen; do
       grep -q -E "^ {7}(-[A-Za-z], )?$o([= ]|\$)" "$tmp/text" || falsch "$seite: option $o of --help is not described"
