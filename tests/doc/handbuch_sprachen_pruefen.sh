@@ -26,17 +26,18 @@ man_unter() {
   env -u LC_ALL -u LANGUAGE -u LC_MESSAGES LANG="$gebiet" MANPATH="$mandir" \
       MANWIDTH=80 MANROFFSEQ='' MANPAGER=cat PAGER=cat "$@"
 }
-for p in "$@"; do
-  for gebiet in en_US.UTF-8 de_DE.UTF-8 C POSIX; do
-    case $gebiet in
-      en_*) soll=$mandir/en/man1/$p.1 abschnitt=SYNOPSIS ;;
-      *)    soll=$mandir/man1/$p.1 abschnitt=UEBERSICHT ;;
-    esac
-    ist=$(man_unter "$gebiet" man -w "$p" 2>&1)
-    [ "$ist" = "$soll" ] || falsch "LANG=$gebiet man -w $p gives '$ist', not $soll"
-    man_unter "$gebiet" man "$p" >"$tmp/text" 2>"$tmp/fehler" || falsch "LANG=$gebiet man $p fails: $(cat "$tmp/fehler")"
-    grep -qx "$abschnitt" "$tmp/text" || falsch "LANG=$gebiet man $p shows no section $abschnitt"
-  done
+for gebiet in en_US.UTF-8 de_DE.UTF-8 C POSIX; do
+  case $gebiet in
+    en_*) ordner=$mandir/en/man1 abschnitt=SYNOPSIS ;;
+    *)    ordner=$mandir/man1 abschnitt=UEBERSICHT ;;
+  esac
+  # Where man finds every page; what it shows, once (the pages themselves
+  # are handbuchseiten_pruefen.sh's).
+  ist=$(man_unter "$gebiet" man -w "$@" 2>&1)
+  soll=$(printf "$ordner/%s.1\n" "$@")
+  [ "$ist" = "$soll" ] || falsch "LANG=$gebiet man -w $*: $(diff <(echo "$soll") <(echo "$ist") | grep '^>' | head -3)"
+  man_unter "$gebiet" man "$1" >"$tmp/text" 2>"$tmp/fehler" || falsch "LANG=$gebiet man $1 fails: $(cat "$tmp/fehler")"
+  grep -qx "$abschnitt" "$tmp/text" || falsch "LANG=$gebiet man $1 shows no section $abschnitt"
 done
 [ "$fehler" = 0 ] && echo "man shows the English pages of $* under en_US.UTF-8, the German ones under de_DE.UTF-8, C and POSIX"
 exit "$fehler"
