@@ -18,8 +18,7 @@ if ! DESTDIR="$tmp/wurzel" cmake --install "$build" --prefix /usr --component ha
   exit 1
 fi
 mandir=$tmp/wurzel/usr/share/man
-# What man finds and shows for one program under one locale, nothing else of
-# the environment choosing the language.
+# man under one locale, nothing else of the environment choosing the language.
 man_unter() {
   local gebiet=$1
   shift
@@ -34,7 +33,7 @@ for gebiet in en_US.UTF-8 de_DE.UTF-8 C POSIX; do
   # Where man finds every page; what it shows, once (the pages themselves
   # are handbuchseiten_pruefen.sh's).
   ist=$(man_unter "$gebiet" man -w "$@" 2>&1)
-  soll=$(printf "$ordner/%s.1\n" "$@")
+  soll=$(for p in "$@"; do echo "$ordner/$p.1"; done)
   [ "$ist" = "$soll" ] || falsch "LANG=$gebiet man -w $*: $(diff <(echo "$soll") <(echo "$ist") | grep '^>' | head -3)"
   man_unter "$gebiet" man "$1" >"$tmp/text" 2>"$tmp/fehler" || falsch "LANG=$gebiet man $1 fails: $(cat "$tmp/fehler")"
   grep -qx "$abschnitt" "$tmp/text" || falsch "LANG=$gebiet man $1 shows no section $abschnitt"
