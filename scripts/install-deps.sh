@@ -11,7 +11,7 @@ pkgs=(build-essential cmake pkg-config libgtk2.0-dev libgtest-dev googletest
       shared-mime-info libglib2.0-bin libboost-dev poppler-utils fonts-dejavu-core
       libxml2-utils libfreetype-dev
       clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
-      wasi-libc binaryen libfmt-dev nodejs chromium chromium-driver python3-selenium gettext)
+      wasi-libc binaryen libfmt-dev nodejs chromium chromium-driver python3-selenium gettext po4a)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -40,6 +40,9 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | LC_ALL=
 soll=()
 for p in "${alle[@]}"; do
   soll+=("/usr/bin/$p" "/usr/share/man/man1/$p.1.gz")
+  for sprache in $(grep -v '^#' "$quelle/po/LINGUAS"); do
+    soll+=("/usr/share/man/$sprache/man1/$p.1.gz")
+  done
 done
 for p in "${programme[@]}"; do
   soll+=("/usr/share/applications/$p.desktop" "/usr/share/icons/hicolor/48x48/apps/$p.png"
@@ -85,6 +88,11 @@ dpkg-deb -x "$deb" "$wurzel" || falsch "dpkg-deb -x fails"
 KV_KOMMANDOZEILE=$wurzel/usr/bin/maschinenelemente \
   bash "$quelle/tests/doc/handbuchseiten_pruefen.sh" "$wurzel/usr/share/man/man1" "$version" "${alle[@]}" ||
   falsch "manual pages of the package"
+for sprache in $(grep -v '^#' "$quelle/po/LINGUAS"); do
+  KV_HANDBUCHSPRACHE=$sprache KV_LOCALEDIR=$wurzel/usr/share/locale KV_KOMMANDOZEILE=$wurzel/usr/bin/maschinenelemente \
+    bash "$quelle/tests/doc/handbuchseiten_pruefen.sh" "$wurzel/usr/share/man/$sprache/man1" "$version" "${alle[@]}" ||
+    falsch "manual pages ($sprache) of the package"
+done
 bash "$quelle/tests/install/metainfo_pruefen.sh" "$wurzel/usr/share/metainfo" "$quelle" "$version" "${programme[@]}" ||
   falsch "software-centre entries of the package"
 for p in "${programme[@]}"; do
