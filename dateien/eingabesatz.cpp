@@ -91,7 +91,8 @@ bool kv_eingabesatz_aus_text(const KvRechner& r, const std::string& text, KvEing
         } else if (const int k = kv_option_index(r, name); k >= 0) {
             const int w = kv_optionswert_index(r.optionen[k], wert);
             if (w < 0) {
-                fehler = kv_einsetzen(_("{1}: erlaubt sind {2}"), {name + "=" + wert, kv_optionswerte(r.optionen[k])});
+                fehler = kv_einsetzen(_("{1}: erlaubt sind {2}"),
+                                      {name + "=" + wert, kv_optionswerte(r.optionen[k])});
                 return false;
             }
             neu.optionen[k] = w;

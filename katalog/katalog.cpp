@@ -271,15 +271,19 @@ std::vector<KvKatalogWahl> kv_katalog_verwendet(const KvRechner& r, const KvEing
 std::string kv_katalog_zeile(const KvKataloge& k, const KvKatalogWahl& w)
 {
     const KvKatalog* tab = kv_katalog_finden(k, w.tabelle);
-    const std::string eintrag = w.kennwert.empty() || !tab
-                                    ? w.bezeichnung
-                                    : kv_einsetzen(_("{1} mit {2} = {3} {4}"), {w.bezeichnung, tab->kennwert.name,
-                                                                              w.kennwert, tab->kennwert.einheit});
-    std::string t = !tab        ? kv_einsetzen(_("Katalog {1}: {2}"), {w.tabelle, eintrag})
-                    : tab->eigene ? kv_einsetzen(_("Katalog {1} ({2}, eigene Tabelle {3}): {4}"),
-                                                 {w.tabelle, tab->titel, tab->datei, eintrag})
-                                  : kv_einsetzen(_("Katalog {1} ({2}, {3}): {4}"),
-                                                 {w.tabelle, tab->titel, tab->datei, eintrag});
+    std::string t;
+    if (!tab) {
+        t = kv_einsetzen(_("Katalog {1}: {2}"), {w.tabelle, w.bezeichnung});
+    } else {
+        const std::string eintrag = w.kennwert.empty()
+                                        ? w.bezeichnung
+                                        : kv_einsetzen(_("{1} mit {2} = {3} {4}"),
+                                                       {w.bezeichnung, tab->kennwert.name, w.kennwert,
+                                                        tab->kennwert.einheit});
+        const char* satz = tab->eigene ? _("Katalog {1} ({2}, eigene Tabelle {3}): {4}")
+                                       : _("Katalog {1} ({2}, {3}): {4}");
+        t = kv_einsetzen(satz, {w.tabelle, tab->titel, tab->datei, eintrag});
+    }
     for (size_t i = 0; i < w.felder.size(); ++i)
         t += (i ? ", " : ": ") + w.felder[i].name + " = " + w.felder[i].wert;
     if (!w.hinweis.empty())
