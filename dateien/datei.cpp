@@ -1,5 +1,7 @@
 #include "datei.h"
 
+#include "sprache.h"
+
 #include <glib.h>
 #include <glib/gstdio.h>
 #include <cstdlib>
@@ -13,23 +15,24 @@ namespace {
 std::string grund(const GError* e)
 {
     if (e->domain != G_FILE_ERROR)
-        return "unbekannter Fehler";
+        return _("unbekannter Fehler");
     switch (e->code) {
-    case G_FILE_ERROR_NOENT: return "Datei oder Ordner nicht vorhanden";
+    case G_FILE_ERROR_NOENT: return _("Datei oder Ordner nicht vorhanden");
     case G_FILE_ERROR_ACCES:
-    case G_FILE_ERROR_PERM: return "keine Berechtigung";
-    case G_FILE_ERROR_ISDIR: return "ist ein Ordner";
-    case G_FILE_ERROR_NOTDIR: return "ein Teil des Pfades ist kein Ordner";
-    case G_FILE_ERROR_NOSPC: return "kein Platz mehr auf dem Datentraeger";
-    case G_FILE_ERROR_ROFS: return "Dateisystem nur lesbar";
-    case G_FILE_ERROR_NAMETOOLONG: return "Name zu lang";
-    default: return "Ein-/Ausgabefehler";
+    case G_FILE_ERROR_PERM: return _("keine Berechtigung");
+    case G_FILE_ERROR_ISDIR: return _("ist ein Ordner");
+    case G_FILE_ERROR_NOTDIR: return _("ein Teil des Pfades ist kein Ordner");
+    case G_FILE_ERROR_NOSPC: return _("kein Platz mehr auf dem Datentraeger");
+    case G_FILE_ERROR_ROFS: return _("Dateisystem nur lesbar");
+    case G_FILE_ERROR_NAMETOOLONG: return _("Name zu lang");
+    default: return _("Ein-/Ausgabefehler");
     }
 }
 
-bool fehlschlag(GError* e, const char* was, std::string& fehler)
+// satz: the sentence with the reason as {1}.
+bool fehlschlag(GError* e, const char* satz, std::string& fehler)
 {
-    fehler = std::string(was) + " (" + grund(e) + ")";
+    fehler = kv_einsetzen(satz, {grund(e)});
     g_error_free(e);
     return false;
 }
@@ -42,11 +45,11 @@ bool fehlschlag(GError* e, const char* was, std::string& fehler)
 const char* nicht_zu_ersetzen(const std::string& ziel, const GStatBuf& st)
 {
     if (S_ISDIR(st.st_mode))
-        return "ist ein Ordner";
+        return _("ist ein Ordner");
     if (!S_ISREG(st.st_mode))
-        return "keine gewoehnliche Datei";
+        return _("keine gewoehnliche Datei");
     if (g_access(ziel.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
-        return "schreibgeschuetzt";
+        return _("schreibgeschuetzt");
     return nullptr;
 }
 
@@ -68,7 +71,7 @@ bool kv_datei_schreiben(const std::string& pfad, const std::string& inhalt, std:
     int rechte = 0666;
     if (g_stat(ziel.c_str(), &st) == 0) {
         if (const char* warum = nicht_zu_ersetzen(ziel, st)) {
-            fehler = std::string("kann nicht geschrieben werden (") + warum + ")";
+            fehler = kv_einsetzen(_("kann nicht geschrieben werden ({1})"), {warum});
             return false;
         }
         rechte = st.st_mode & 0777;
@@ -78,7 +81,7 @@ bool kv_datei_schreiben(const std::string& pfad, const std::string& inhalt, std:
                                   GFileSetContentsFlags(G_FILE_SET_CONTENTS_CONSISTENT
                                                         | G_FILE_SET_CONTENTS_ONLY_EXISTING),
                                   rechte, &e))
-        return fehlschlag(e, "kann nicht geschrieben werden", fehler);
+        return fehlschlag(e, _("kann nicht geschrieben werden ({1})"), fehler);
     return true;
 }
 
@@ -88,7 +91,7 @@ bool kv_datei_lesen(const std::string& pfad, std::string& inhalt, std::string& f
     gchar* daten = nullptr;
     gsize laenge = 0;
     if (!g_file_get_contents(pfad.c_str(), &daten, &laenge, &e))
-        return fehlschlag(e, "kann nicht gelesen werden", fehler);
+        return fehlschlag(e, _("kann nicht gelesen werden ({1})"), fehler);
     inhalt.assign(daten, laenge);
     g_free(daten);
     return true;

@@ -2,12 +2,11 @@
 
 #include "rechnernamen.h"
 #include "schluesseldatei.h"
+#include "sprache.h"
 
 namespace {
 
 const char* const VERSION_SCHLUESSEL = "Formatversion";
-
-std::string zitat(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 // The one group of the file: the program's own, or why not.
 bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string& fehler)
@@ -15,12 +14,13 @@ bool gruppe_pruefen(const KvRechner& r, const KvSchluesseldatei& d, std::string&
     for (const KvSchluesselgruppe& g : d.gruppen) {
         if (g.name == r.name)
             continue;
-        fehler = kv_rechnername_bekannt(g.name) ? "ist ein Eingabesatz fuer " + g.name + ", nicht fuer " + r.name
-                                                : "enthaelt die unbekannte Gruppe [" + g.name + "]";
+        fehler = kv_rechnername_bekannt(g.name)
+                     ? kv_einsetzen(_("ist ein Eingabesatz fuer {1}, nicht fuer {2}"), {g.name, r.name})
+                     : kv_einsetzen(_("enthaelt die unbekannte Gruppe [{1}]"), {g.name});
         return false;
     }
     if (!d.gruppe(r.name)) {
-        fehler = std::string("ist kein Eingabesatz fuer ") + r.name + " (Gruppe [" + r.name + "] fehlt)";
+        fehler = kv_einsetzen(_("ist kein Eingabesatz fuer {1} (Gruppe [{1}] fehlt)"), {r.name});
         return false;
     }
     return true;
@@ -35,8 +35,8 @@ bool version_pruefen(const KvSchluesselgruppe& g, std::string& fehler)
     if (!v)
         return true;
     if (*v != std::to_string(KV_EINGABESATZ_FORMAT)) {
-        fehler = std::string(VERSION_SCHLUESSEL) + " " + *v + " wird nicht unterstuetzt (erwartet: "
-               + std::to_string(KV_EINGABESATZ_FORMAT) + ")";
+        fehler = kv_einsetzen(_("{1} {2} wird nicht unterstuetzt (erwartet: {3})"),
+                              {VERSION_SCHLUESSEL, *v, std::to_string(KV_EINGABESATZ_FORMAT)});
         return false;
     }
     return true;
@@ -70,7 +70,7 @@ bool kv_eingabesatz_aus_text(const KvRechner& r, const std::string& text, KvEing
 {
     KvSchluesseldatei d;
     if (!kv_schluesseldatei_lesen(text, d)) {
-        fehler = "ist kein Eingabesatz (Aufbau fehlerhaft)";
+        fehler = _("ist kein Eingabesatz (Aufbau fehlerhaft)");
         return false;
     }
     if (!gruppe_pruefen(r, d, fehler))
@@ -91,12 +91,13 @@ bool kv_eingabesatz_aus_text(const KvRechner& r, const std::string& text, KvEing
         } else if (const int k = kv_option_index(r, name); k >= 0) {
             const int w = kv_optionswert_index(r.optionen[k], wert);
             if (w < 0) {
-                fehler = name + "=" + wert + ": erlaubt sind " + kv_optionswerte(r.optionen[k]);
+                fehler = kv_einsetzen(_("{1}: erlaubt sind {2}"),
+                                      {name + "=" + wert, kv_optionswerte(r.optionen[k])});
                 return false;
             }
             neu.optionen[k] = w;
         } else {
-            fehler = "unbekannter Name " + zitat(name);
+            fehler = kv_einsetzen(_("unbekannter Name \"{1}\""), {name});
             return false;
         }
     }

@@ -364,7 +364,7 @@ void KvCsv::zeile(std::string& aus, const KvStand& stand, const KvRechnung& rech
     const bool berechnet = rechnung.status == KvStatus::berechnet;
     aus += status;
     aus += ',';
-    csv_text(aus, rechnung.meldung);
+    csv_text(aus, _(rechnung.meldung));
     const size_t n = r_.eingaben.size();
     for (size_t i = 0; i < n; ++i) {
         if (static_cast<int>(i) == leer) {

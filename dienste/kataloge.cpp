@@ -1,6 +1,7 @@
 #include "kataloge.h"
 
 #include "ausgabe.h"
+#include "sprache.h"
 #include "zahlen.h"
 
 namespace {
@@ -120,7 +121,7 @@ std::string kv_katalogliste(const KvRechner& r, const KvKataloge& k, const KvEin
             } else {
                 t += "\t" + std::string(b) + "\t";
                 if (!ok)
-                    t += "nicht verwendbar: " + fehler;
+                    t += kv_nicht_verwendbar(fehler);
                 for (size_t j = 0; j < e.felder.size(); ++j)
                     t += (j ? " " : "") + e.felder[j].name + "=" + e.felder[j].wert;
                 t += "\n";
@@ -189,14 +190,12 @@ KvFehler kv_auslegung_ausgabe(const KvRechner& r, const KvKataloge& k, const std
     text.clear();
     const KvKatalog* t = kv_katalog_finden(k, tabelle);
     if (!t)
-        return kv_abgelehnt("--auslegung " + tabelle + ": "
-                            + (k.tabellen.empty() ? kv_ohne_kataloge(r)
-                                                  : "keine Tabelle \"" + tabelle + "\" fuer " + r.name
-                                                        + " (--kataloge zeigt die Tabellen)"));
+        return kv_abgelehnt("--auslegung " + tabelle + ": " + kv_keine_tabelle(r, k, tabelle));
     const KvAuslegung ergebnis = kv_auslegen(r, k, *t, e, vorher, bedingungen);
     text = kv_auslegung_text(*t, bedingungen, ergebnis, json);
     if (ergebnis.gewaehlt < 0)
-        return kv_verweigert("--auslegung " + t->name + ": kein Eintrag erfuellt alle Pruefungen und Bedingungen");
+        return kv_verweigert(kv_einsetzen(_("--auslegung {1}: kein Eintrag erfuellt alle Pruefungen und Bedingungen"),
+                                          {t->name}));
     if (!json) {
         KvEingaben mit = e;
         std::string fehler;

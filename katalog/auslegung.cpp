@@ -1,5 +1,6 @@
 #include "auslegung.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
 #include <charconv>
@@ -29,7 +30,7 @@ bool kv_bedingung_lesen(const KvRechner& r, std::string_view text, KvBedingung& 
     b = {};
     b.text = text;
     if (!kv_ist_bedingung(text)) {
-        fehler = zitiert(text) + ": erwartet ERGEBNIS>=WERT oder ERGEBNIS<=WERT";
+        fehler = kv_einsetzen(_("{1}: erwartet ERGEBNIS>=WERT oder ERGEBNIS<=WERT"), {zitiert(text)});
         return false;
     }
     const size_t p = text.find_first_of("<>");
@@ -39,12 +40,12 @@ bool kv_bedingung_lesen(const KvRechner& r, std::string_view text, KvBedingung& 
         if (name == r.ergebnisse[j].name)
             b.ergebnis = static_cast<int>(j);
     if (b.ergebnis < 0) {
-        fehler = zitiert(name) + " ist kein Ergebnis von " + r.name
-                 + " (--ergebnisnamen zeigt die Namen)";
+        fehler = kv_einsetzen(_("{1} ist kein Ergebnis von {2} (--ergebnisnamen zeigt die Namen)"),
+                              {zitiert(name), r.name});
         return false;
     }
     if (!kv_zahl_ganz_lesen(std::string(wert), b.grenze)) {
-        fehler = zitiert(text) + ": der Grenzwert ist keine Zahl";
+        fehler = kv_einsetzen(_("{1}: der Grenzwert ist keine Zahl"), {zitiert(text)});
         return false;
     }
     return true;
@@ -62,7 +63,7 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
         std::string fehler;
         KvEingaben mit = eingaben;
         if (!kv_katalog_eintrag(tabelle, i, {r, eingaben, k, vorher}, e, fehler)) {
-            x.verfehlt.push_back("nicht verwendbar: " + fehler);
+            x.verfehlt.push_back(kv_nicht_verwendbar(fehler));
             a.eintraege.push_back(std::move(x));
             continue;
         }
@@ -70,12 +71,12 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
         KvStand stand;
         const KvRechnung rechnung = kv_rechnen(r, mit, stand);
         if (rechnung.status == KvStatus::abgelehnt) {
-            x.verfehlt.push_back(std::string("Feld ") + r.eingaben[rechnung.feld].name + ": keine Zahl");
+            x.verfehlt.push_back(kv_einsetzen(_("Feld {1}: keine Zahl"), {r.eingaben[rechnung.feld].name}));
         } else if (rechnung.status == KvStatus::verweigert) {
-            std::string m = rechnung.meldung;
+            std::string m = _(rechnung.meldung);
             for (char& c : m)
                 if (c == '\n') c = ' ';
-            x.verfehlt.push_back("verweigert: " + m);
+            x.verfehlt.push_back(kv_einsetzen(_("verweigert: {1}"), {m}));
         } else {
             if (r.rechengang) {
                 KvRechengang gang;
@@ -84,7 +85,7 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
                     if (p.mit_grenze) {
                         x.pruefungen.push_back(p);
                         if (!p.erfuellt)
-                            x.verfehlt.push_back(p.text);
+                            x.verfehlt.push_back(_(p.text.c_str()));
                     }
             }
             for (const KvBedingung& b : bedingungen) {
@@ -104,17 +105,22 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
 std::string kv_auslegung_liste(const KvKatalog& tabelle, const std::vector<KvBedingung>& bedingungen,
                                const KvAuslegung& a)
 {
-    std::string t = "Auslegung mit " + tabelle.name + " (" + tabelle.titel + ")";
+    std::string liste;
     for (size_t i = 0; i < bedingungen.size(); ++i)
-        t += (i ? ", " : ": ") + bedingungen[i].text;
+        liste += (i ? ", " : "") + bedingungen[i].text;
+    std::string t = liste.empty()
+                        ? kv_einsetzen(_("Auslegung mit {1} ({2})"), {tabelle.name, tabelle.titel})
+                        : kv_einsetzen(_("Auslegung mit {1} ({2}): {3}"), {tabelle.name, tabelle.titel, liste});
     t += "\n";
     for (const KvAuslegungseintrag& x : a.eintraege) {
-        t += x.bezeichnung + (x.erfuellt ? ": erfuellt" : ": verfehlt: ");
+        std::string verfehlt;
         for (size_t i = 0; i < x.verfehlt.size(); ++i)
-            t += (i ? "; " : "") + x.verfehlt[i];
+            verfehlt += (i ? "; " : "") + x.verfehlt[i];
+        t += x.erfuellt ? kv_einsetzen(_("{1}: erfuellt"), {x.bezeichnung})
+                        : kv_einsetzen(_("{1}: verfehlt: {2}"), {x.bezeichnung, verfehlt});
         t += "\n";
     }
-    t += a.gewaehlt >= 0 ? "Gewaehlt: " + a.eintraege[a.gewaehlt].bezeichnung + "\n"
-                         : "Kein Eintrag erfuellt alle Pruefungen und Bedingungen.\n";
-    return t;
+    t += a.gewaehlt >= 0 ? kv_einsetzen(_("Gewaehlt: {1}"), {a.eintraege[a.gewaehlt].bezeichnung})
+                         : std::string(_("Kein Eintrag erfuellt alle Pruefungen und Bedingungen."));
+    return t + "\n";
 }

@@ -1,5 +1,7 @@
 #include "csv.h"
 
+#include "sprache.h"
+
 namespace {
 
 std::vector<std::string> zellen(std::string_view z)
@@ -33,7 +35,7 @@ bool kv_csv_lesen(std::string_view text, KvCsvTabelle& t, int& zeile, std::strin
             continue;
         if (z[0] == '#') {
             if (!t.spalten.empty()) {
-                grund = "Kommentarzeile nach der Kopfzeile";
+                grund = _("Kommentarzeile nach der Kopfzeile");
                 return false;
             }
             z.remove_prefix(1);
@@ -46,12 +48,12 @@ bool kv_csv_lesen(std::string_view text, KvCsvTabelle& t, int& zeile, std::strin
         if (t.spalten.empty()) {
             for (size_t i = 0; i < v.size(); ++i) {
                 if (v[i].empty()) {
-                    grund = "Spalte " + std::to_string(i + 1) + " der Kopfzeile hat keinen Namen";
+                    grund = kv_einsetzen(_("Spalte {1} der Kopfzeile hat keinen Namen"), {std::to_string(i + 1)});
                     return false;
                 }
                 for (size_t j = 0; j < i; ++j)
                     if (v[j] == v[i]) {
-                        grund = "Spalte \"" + v[i] + "\" ist zweimal genannt";
+                        grund = kv_einsetzen(_("Spalte \"{1}\" ist zweimal genannt"), {v[i]});
                         return false;
                     }
             }
@@ -59,15 +61,15 @@ bool kv_csv_lesen(std::string_view text, KvCsvTabelle& t, int& zeile, std::strin
             continue;
         }
         if (v.size() != t.spalten.size()) {
-            grund = std::to_string(v.size()) + " Zellen, die Kopfzeile hat "
-                    + std::to_string(t.spalten.size());
+            grund = kv_einsetzen(_("{1} Zellen, die Kopfzeile hat {2}"),
+                                 {std::to_string(v.size()), std::to_string(t.spalten.size())});
             return false;
         }
         t.zeilen.push_back(std::move(v));
         t.zeilennummern.push_back(zeile);
     }
     if (t.spalten.empty()) {
-        grund = "keine Kopfzeile";
+        grund = _("keine Kopfzeile");
         return false;
     }
     return true;

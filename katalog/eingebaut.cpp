@@ -3,6 +3,7 @@
 #include "eingebaut.h"
 #include "tabellen.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
 const std::string& kv_katalog_zelle(const KvKatalog& k, size_t zeile, std::string_view spalte)
@@ -26,7 +27,7 @@ bool kv_katalog_eine_spalte(const char* feld, const KvKatalog& k, size_t z, KvKa
 {
     const std::string& w = kv_katalog_zelle(k, z, k.spalte);
     if (w.empty()) {
-        fehler = k.spalte + " ist fuer " + k.csv.zeilen[z][0] + " in keiner Quelle angegeben";
+        fehler = kv_einsetzen(_("{1} ist fuer {2} in keiner Quelle angegeben"), {k.spalte, k.csv.zeilen[z][0]});
         return false;
     }
     aus.felder = {{feld, w}};
@@ -37,7 +38,7 @@ bool kv_katalog_feldzahl(const KvKatalogLage& l, const char* name, double& wert,
 {
     const std::string& t = l.eingaben.texte[kv_eingabe_index(l.rechner, name)];
     if (t.empty() || kv_erste_fehlstelle(t.c_str())) {
-        fehler = std::string(name) + " = \"" + t + "\" ist keine Zahl";
+        fehler = kv_einsetzen(_("{1} = \"{2}\" ist keine Zahl"), {name, t});
         return false;
     }
     wert = kv_zahl_lesen(t.c_str());
@@ -63,13 +64,15 @@ void kv_eingebaute_tabellen(const KvRechner& r, const std::vector<KvEingebaut>& 
         if (!kv_csv_lesen(kv_tabellentext(e.datei), k.csv, zeile, grund))
             continue;
         k.name = e.name;
-        k.titel = e.titel;
+        // What a person reads in the reader's language, as the folder marks it.
+        k.titel = _(e.titel);
         k.quelle = kv_katalog_quelle(k.csv);
         k.datei = e.datei;
         k.zuordnung = e.zuordnung;
         k.spalte = e.spalte;
-        k.inhalt = e.inhalt;
+        k.inhalt = _(e.inhalt);
         k.kennwert = e.kennwert;
+        k.kennwert.beschriftung = _(e.kennwert.beschriftung.c_str());
         const int feld = *e.angebot ? kv_eingabe_index(r, e.angebot) : -1;
         for (size_t i = 0; i < k.csv.zeilen.size(); ++i) {
             const std::string& b = k.csv.zeilen[i][0];

@@ -1,5 +1,6 @@
 #include "katalog.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
 #include <algorithm>
@@ -35,7 +36,20 @@ bool nutzer_zuordnung(const KvKatalog& k, size_t zeile, const KvKatalogLage&,
 
 std::string kv_ohne_kataloge(const KvRechner& r)
 {
-    return std::string(r.name) + " hat keine Kataloge";
+    return kv_einsetzen(_("{1} hat keine Kataloge"), {r.name});
+}
+
+std::string kv_keine_tabelle(const KvRechner& r, const KvKataloge& k, std::string_view name)
+{
+    if (k.tabellen.empty())
+        return kv_ohne_kataloge(r);
+    return kv_einsetzen(_("keine Tabelle \"{1}\" fuer {2} (--kataloge zeigt die Tabellen)"),
+                        {std::string(name), r.name});
+}
+
+std::string kv_nicht_verwendbar(const std::string& grund)
+{
+    return kv_einsetzen(_("nicht verwendbar: {1}"), {grund});
 }
 
 std::string kv_katalog_nutzerordner()
@@ -63,31 +77,32 @@ bool kv_nutzertabelle_lesen(const KvRechner& r, std::string_view text, const std
     // The header's line: after the comment lines, where the first row is not.
     zeile = static_cast<int>(t.kommentare.size()) + 1;
     if (t.spalten.size() < 2) {
-        grund = "die Kopfzeile nennt kein Feld";
+        grund = _("die Kopfzeile nennt kein Feld");
         return false;
     }
     std::vector<int> feld(t.spalten.size(), -1);
     for (size_t j = 1; j < t.spalten.size(); ++j) {
         feld[j] = kv_eingabe_index(r, t.spalten[j]);
         if (feld[j] < 0) {
-            grund = "Spalte \"" + t.spalten[j] + "\": kein Feld von " + r.name;
+            grund = kv_einsetzen(_("Spalte \"{1}\": kein Feld von {2}"), {t.spalten[j], r.name});
             return false;
         }
     }
     if (t.zeilen.empty()) {
-        grund = "die Tabelle hat keinen Eintrag";
+        grund = _("die Tabelle hat keinen Eintrag");
         return false;
     }
     for (size_t i = 0; i < t.zeilen.size(); ++i) {
         const std::vector<std::string>& z = t.zeilen[i];
         zeile = t.zeilennummern[i];
         if (z[0].empty()) {
-            grund = "der Eintrag hat keine Bezeichnung";
+            grund = _("der Eintrag hat keine Bezeichnung");
             return false;
         }
         for (size_t h = 0; h < i; ++h)
             if (t.zeilen[h][0] == z[0]) {
-                grund = "\"" + z[0] + "\" steht schon in Zeile " + std::to_string(t.zeilennummern[h]);
+                grund = kv_einsetzen(_("\"{1}\" steht schon in Zeile {2}"),
+                                     {z[0], std::to_string(t.zeilennummern[h])});
                 return false;
             }
         for (size_t j = 1; j < z.size(); ++j) {
@@ -97,12 +112,12 @@ bool kv_nutzertabelle_lesen(const KvRechner& r, std::string_view text, const std
             if (!f.auswahl.empty()) {
                 if (std::none_of(f.auswahl.begin(), f.auswahl.end(),
                                  [&](const char* a) { return z[j] == a; })) {
-                    grund = std::string("Feld ") + f.name + ": \"" + z[j] + "\" ist keine der Auswahlen";
+                    grund = kv_einsetzen(_("Feld {1}: \"{2}\" ist keine der Auswahlen"), {f.name, z[j]});
                     return false;
                 }
             } else if (const int stelle = f.text ? 0 : kv_erste_fehlstelle(z[j].c_str())) {
-                grund = std::string("Feld ") + f.name + ": \"" + z[j] + "\", Stelle "
-                        + std::to_string(stelle) + ": keine Zahl";
+                grund = kv_einsetzen(_("Feld {1}: \"{2}\", Stelle {3}: keine Zahl"),
+                                     {f.name, z[j], std::to_string(stelle)});
                 return false;
             }
         }
@@ -152,9 +167,9 @@ KvKataloge kv_kataloge(const KvRechner& r, const std::string& ordner)
         std::string grund;
         if (!f) {
             zeile = 0;
-            grund = "nicht lesbar";
+            grund = _("nicht lesbar");
         } else if (kv_katalog_finden(k, name)) {
-            grund = "eine Tabelle \"" + name + "\" gibt es schon";
+            grund = kv_einsetzen(_("eine Tabelle \"{1}\" gibt es schon"), {name});
         } else if (kv_nutzertabelle_lesen(r, s.str(), name, p.string(), t, zeile, grund)) {
             k.tabellen.push_back(std::move(t));
             continue;
@@ -206,17 +221,14 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
 {
     const size_t d = wahl.find(':');
     if (d == wahl.npos) {
-        fehler = "erwartet TABELLE:EINTRAG";
+        fehler = _("erwartet TABELLE:EINTRAG");
         return false;
     }
     const std::string_view name = wahl.substr(0, d);
     std::string_view bezeichnung = wahl.substr(d + 1), kennwert;
     const KvKatalog* t = kv_katalog_finden(k, name);
     if (!t) {
-        fehler = k.tabellen.empty()
-                     ? kv_ohne_kataloge(r)
-                     : "keine Tabelle \"" + std::string(name) + "\" fuer " + r.name
-                           + " (--kataloge zeigt die Tabellen)";
+        fehler = kv_keine_tabelle(r, k, name);
         return false;
     }
     if (!t->kennwert.name.empty()) {
@@ -228,7 +240,7 @@ bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_vie
     }
     const int i = kv_katalog_eintrag_index(*t, bezeichnung);
     if (i < 0) {
-        fehler = "kein Eintrag \"" + std::string(bezeichnung) + "\" in " + t->name;
+        fehler = kv_einsetzen(_("kein Eintrag \"{1}\" in {2}"), {std::string(bezeichnung), t->name});
         return false;
     }
     KvKatalogEintrag e;
@@ -258,13 +270,20 @@ std::vector<KvKatalogWahl> kv_katalog_verwendet(const KvRechner& r, const KvEing
 
 std::string kv_katalog_zeile(const KvKataloge& k, const KvKatalogWahl& w)
 {
-    std::string t = "Katalog " + w.tabelle;
-    if (const KvKatalog* tab = kv_katalog_finden(k, w.tabelle))
-        t += " (" + tab->titel + ", " + (tab->eigene ? "eigene Tabelle " : "") + tab->datei + ")";
-    t += ": " + w.bezeichnung;
-    if (!w.kennwert.empty())
-        if (const KvKatalog* tab = kv_katalog_finden(k, w.tabelle))
-            t += " mit " + tab->kennwert.name + " = " + w.kennwert + " " + tab->kennwert.einheit;
+    const KvKatalog* tab = kv_katalog_finden(k, w.tabelle);
+    std::string t;
+    if (!tab) {
+        t = kv_einsetzen(_("Katalog {1}: {2}"), {w.tabelle, w.bezeichnung});
+    } else {
+        const std::string eintrag = w.kennwert.empty()
+                                        ? w.bezeichnung
+                                        : kv_einsetzen(_("{1} mit {2} = {3} {4}"),
+                                                       {w.bezeichnung, tab->kennwert.name, w.kennwert,
+                                                        tab->kennwert.einheit});
+        const char* satz = tab->eigene ? _("Katalog {1} ({2}, eigene Tabelle {3}): {4}")
+                                       : _("Katalog {1} ({2}, {3}): {4}");
+        t = kv_einsetzen(satz, {w.tabelle, tab->titel, tab->datei, eintrag});
+    }
     for (size_t i = 0; i < w.felder.size(); ++i)
         t += (i ? ", " : ": ") + w.felder[i].name + " = " + w.felder[i].wert;
     if (!w.hinweis.empty())

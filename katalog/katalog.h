@@ -82,6 +82,13 @@ struct KvKataloge {
 // "PROGRAMM hat keine Kataloge": what a calculator without tables says.
 std::string kv_ohne_kataloge(const KvRechner& r);
 
+// Why a table of that name cannot be chosen: the calculator has none, or
+// none of that name (with where to look).
+std::string kv_keine_tabelle(const KvRechner& r, const KvKataloge& k, std::string_view name);
+
+// "nicht verwendbar: GRUND": an entry that cannot be used with the inputs.
+std::string kv_nicht_verwendbar(const std::string& grund);
+
 // The user's folder: $XDG_DATA_HOME/maschinenelemente/kataloge, or
 // ~/.local/share/maschinenelemente/kataloge; empty when neither is set.
 std::string kv_katalog_nutzerordner();
@@ -109,8 +116,8 @@ void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingab
 
 // Looks up and applies one choice "TABELLE:EINTRAG" (for a table with a
 // Kennwert "TABELLE:EINTRAG:NAME=WERT") and notes it with the fields it set
-// in vorher; false with the reason in German (unknown table or entry, an
-// entry not usable here).
+// in vorher; false with the reason in the reader's language (unknown table
+// or entry, an entry not usable here).
 bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
                         KvEingaben& eingaben, std::vector<KvKatalogWahl>& vorher,
                         std::string& fehler);

@@ -1,6 +1,7 @@
 #include "suche.h"
 
 #include "kuerzeste.h"
+#include "sprache.h"
 #include "zahlen.h"
 
 #include <boost/math/policies/policy.hpp>
@@ -256,11 +257,6 @@ Punkt Suche::kuerzester_text(const Punkt& bester, double lo, double hi)
     return halbierend(bester, lo, hi, [&](const Punkt& q) { return q.abstand <= bester.abstand; });
 }
 
-std::string bereich_text(const KvSuche& s)
-{
-    return "von " + kv_feldtext(s.von) + " bis " + kv_feldtext(s.bis);
-}
-
 KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
 {
     KvSuchergebnis e;
@@ -274,7 +270,8 @@ KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
     }
     if (v_.gesehen && v_.kleinstes == v_.groesstes
         && std::count_if(f.begin(), f.end(), [](double d) { return !std::isnan(d); }) > 1) {
-        e.meldung = ergebnis + " haengt " + bereich_text(s_) + " nicht von " + feld + " ab";
+        e.meldung = kv_einsetzen(_("{1} haengt von {2} bis {3} nicht von {4} ab"),
+                                 {ergebnis, kv_feldtext(s_.von), kv_feldtext(s_.bis), feld});
         e.rechnungen = v_.rechnungen;
         return e;
     }
@@ -306,11 +303,14 @@ KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
         return e;
     }
     e.status = KvSuchstatus::keine_loesung;
-    e.meldung = "keine Loesung: " + ergebnis + " erreicht " + kv_kurz(s_.ziel) + " mit " + feld + " "
-                + bereich_text(s_) + " nicht ("
-                + (v_.gesehen ? "Ergebnisse von " + kv_kurz(v_.kleinstes) + " bis " + kv_kurz(v_.groesstes)
-                              : std::string("keine Berechnung im Bereich gelungen"))
-                + ")";
+    const std::string ziel = kv_kurz(s_.ziel), von = kv_feldtext(s_.von), bis = kv_feldtext(s_.bis);
+    e.meldung = v_.gesehen
+                    ? kv_einsetzen(_("keine Loesung: {1} erreicht {2} mit {3} von {4} bis {5} nicht "
+                                     "(Ergebnisse von {6} bis {7})"),
+                                   {ergebnis, ziel, feld, von, bis, kv_kurz(v_.kleinstes), kv_kurz(v_.groesstes)})
+                    : kv_einsetzen(_("keine Loesung: {1} erreicht {2} mit {3} von {4} bis {5} nicht "
+                                     "(keine Berechnung im Bereich gelungen)"),
+                                   {ergebnis, ziel, feld, von, bis});
     return e;
 }
 
@@ -318,12 +318,12 @@ KvSuchergebnis Suche::ausfuehren(const KvRechner& r)
 
 std::string kv_such_name(const KvEingabe& f)
 {
-    return std::string(f.name) + " (" + f.beschriftung + ")";
+    return std::string(f.name) + " (" + _(f.beschriftung) + ")";
 }
 
 std::string kv_such_name(const KvAusgabe& a)
 {
-    return std::string(a.name) + " (" + a.beschriftung + ")";
+    return std::string(a.name) + " (" + _(a.beschriftung) + ")";
 }
 
 std::string kv_suchfeld(const KvRechner& r, const int* optionen, const std::string& name, int& feld)
@@ -331,15 +331,15 @@ std::string kv_suchfeld(const KvRechner& r, const int* optionen, const std::stri
     feld = kv_eingabe_index(r, name);
     if (feld < 0) {
         if (kv_option_index(r, name) >= 0)
-            return name + " ist eine Auswahl; gesucht werden kann nur ein Zahlenfeld";
-        return "unbekanntes Eingabefeld \"" + name + "\" fuer " + r.name;
+            return kv_einsetzen(_("{1} ist eine Auswahl; gesucht werden kann nur ein Zahlenfeld"), {name});
+        return kv_einsetzen(_("unbekanntes Eingabefeld \"{1}\" fuer {2}"), {name, r.name});
     }
     const KvEingabe& f = r.eingaben[feld];
     std::string grund;
     if (f.text)
-        grund = kv_such_name(f) + " ist ein Textfeld; gesucht werden kann nur ein Zahlenfeld";
+        grund = kv_einsetzen(_("{1} ist ein Textfeld; gesucht werden kann nur ein Zahlenfeld"), {kv_such_name(f)});
     else if (!kv_gelesen(r, feld, optionen))
-        grund = kv_such_name(f) + " wird bei dieser Auswahl nicht gelesen";
+        grund = kv_einsetzen(_("{1} wird bei dieser Auswahl nicht gelesen"), {kv_such_name(f)});
     if (!grund.empty())
         feld = -1;
     return grund;
@@ -353,9 +353,10 @@ std::string kv_suchergebnis(const KvRechner& r, const int* optionen, const std::
         if (name == r.ergebnisse[j].name)
             ergebnis = static_cast<int>(j);
     if (ergebnis < 0)
-        return "unbekanntes Ergebnis \"" + name + "\" fuer " + r.name;
+        return kv_einsetzen(_("unbekanntes Ergebnis \"{1}\" fuer {2}"), {name, r.name});
     if (!kv_gilt(r.ergebnisse[ergebnis].nur_bei, optionen)) {
-        const std::string grund = kv_such_name(r.ergebnisse[ergebnis]) + " wird bei dieser Auswahl nicht berechnet";
+        const std::string grund = kv_einsetzen(_("{1} wird bei dieser Auswahl nicht berechnet"),
+                                               {kv_such_name(r.ergebnisse[ergebnis])});
         ergebnis = -1;
         return grund;
     }
@@ -378,7 +379,7 @@ KvSuchergebnis kv_suchen(const KvRechner& r, const KvEingaben& e, const KvSuche&
     const bool feld_gut = s.feld >= 0 && s.feld < static_cast<int>(r.eingaben.size());
     const bool ergebnis_gut = s.ergebnis >= 0 && s.ergebnis < static_cast<int>(r.ergebnisse.size());
     if (!feld_gut || !ergebnis_gut)
-        return verweigert("kein Eingabefeld oder kein Ergebnis gewaehlt");
+        return verweigert(_("kein Eingabefeld oder kein Ergebnis gewaehlt"));
     int i = 0;
     if (std::string grund = kv_suchfeld(r, e.optionen.data(), r.eingaben[s.feld].name, i); !grund.empty())
         return verweigert(grund);
@@ -386,11 +387,13 @@ KvSuchergebnis kv_suchen(const KvRechner& r, const KvEingaben& e, const KvSuche&
         !grund.empty())
         return verweigert(grund);
     if (!std::isfinite(s.ziel))
-        return verweigert("der Zielwert ist keine endliche Zahl");
+        return verweigert(_("der Zielwert ist keine endliche Zahl"));
+    const std::string von = kv_feldtext(s.von), bis = kv_feldtext(s.bis);
     if (!std::isfinite(s.von) || !std::isfinite(s.bis) || s.von < 0 || s.bis < 0)
-        return verweigert("Bereich " + bereich_text(s) + ": die Grenzen duerfen nicht negativ sein");
+        return verweigert(
+            kv_einsetzen(_("Bereich von {1} bis {2}: die Grenzen duerfen nicht negativ sein"), {von, bis}));
     if (s.von >= s.bis)
-        return verweigert("Bereich " + bereich_text(s) + ": VON muss kleiner als BIS sein");
+        return verweigert(kv_einsetzen(_("Bereich von {1} bis {2}: VON muss kleiner als BIS sein"), {von, bis}));
     // The other fields are read as they stand: one that fails the digit
     // check fails every trial.
     KvEingaben probe = e;
@@ -398,7 +401,6 @@ KvSuchergebnis kv_suchen(const KvRechner& r, const KvEingaben& e, const KvSuche&
     KvStand stand;
     KvRechnung rechnung;
     if (!kv_lesen(r, probe, stand, rechnung))
-        return verweigert("Feld " + kv_such_name(r.eingaben[rechnung.feld]) + ": Stelle "
-                          + std::to_string(rechnung.stelle) + ": keine Zahl");
+        return verweigert(kv_rechnung_fehler(r, rechnung).meldung);
     return Suche(r, e, s).ausfuehren(r);
 }

@@ -34,7 +34,7 @@ enum class KvSuchstatus {
 
 struct KvSuchergebnis {
     KvSuchstatus status = KvSuchstatus::verweigert;
-    std::string meldung; // keine_loesung, verweigert: one German sentence
+    std::string meldung; // keine_loesung, verweigert: one sentence in the reader's language
     std::vector<KvLoesung> loesungen;
     bool ergebnisse_gesehen = false; // a finite result was computed in the range
     double kleinstes = 0, groesstes = 0;

@@ -1,5 +1,7 @@
 #include "aufruf.h"
 
+#include "sprache.h"
+
 #include <glib.h>
 
 #include <cstring>
@@ -40,14 +42,14 @@ std::string fehler_text(int argc, char** argv)
             continue;
         bool mit_wert = false;
         if (!bekannt(a, mit_wert))
-            return "unbekannte Option " + a + " (--help zeigt die Optionen)";
+            return kv_einsetzen(_("unbekannte Option {1} (--help zeigt die Optionen)"), {a});
         if (mit_wert) {
             if (i + 1 >= argc)
-                return "Option " + a + " braucht einen Wert";
+                return kv_einsetzen(_("Option {1} braucht einen Wert"), {a});
             ++i;
         }
     }
-    return "fehlerhafte Optionen (--help zeigt die Optionen)";
+    return _("fehlerhafte Optionen (--help zeigt die Optionen)");
 }
 
 std::vector<std::string> liste(gchar** l)
