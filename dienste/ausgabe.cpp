@@ -294,7 +294,7 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
     json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
         const KvOption& p = r.optionen[k];
         o.text("name", p.name);
-        o.text("beschriftung", p.beschriftung);
+        o.text("beschriftung", _(p.beschriftung));
         o.text("rahmen", _(p.rahmen));
         o.texte("werte", p.werte);
         o.texte("knoepfe", uebersetzt(p.knoepfe));
