@@ -38,12 +38,15 @@ nachweis_text() { pdf_texte "$1" "$2" | sed -E '/^(\[\[)?(Complete, to repeat|Vo
 # description in a language taken out of a text, the longest first (a
 # caption may hold a shorter one): the description's words are its own.
 ohne_beschriftungen() { # <program> <language> <text>
-  local text=$3 beschriftung
+  local text=$3 beschriftung liste=$ordner/beschriftungen.$1.$2
+  if [ ! -e "$liste" ]; then
+    { env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --namen
+      env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --ergebnisnamen; } \
+      | cut -f2 | awk '{ print length($0) "\t" $0 }' | sort -rn | cut -f2- >"$liste"
+  fi
   while IFS= read -r beschriftung; do
     [ -n "$beschriftung" ] && text=${text//"$beschriftung"/}
-  done < <({ env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --namen
-             env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" "$programm" "$1" --ergebnisnamen; } \
-           | cut -f2 | awk '{ print length($0) "\t" $0 }' | sort -rn | cut -f2-)
+  done <"$liste"
   printf '%s\n' "$text"
 }
 # What else the description gives the record: the title and method, the
@@ -87,7 +90,9 @@ fall() { # <case name> <program> <arguments...>
       falsch "$name: the numbers of the English $teil are not the German ones:"$'\n'"$(diff <(zahlen "$de") <(zahlen "$en") | head -10)"
     fi
   done
-  im_bild "$name" "$@"
+  im_bild "$name" "$ordner/$name.en.diagramm.pdf" 800x500
+  rechnen en_US.UTF-8 "$name.klein" "$@" --groesse 400x300
+  im_bild "$name" "$ordner/$name.klein.diagramm.pdf" 400x300
   # The report's values stand in the German column.
   local spalten_de spalten_en
   spalten_de=$(grep -E ':  +[-0-9]' "$ordner/$name.de.txt" | awk -F': +' '{ print length($0) - length($NF) }')
@@ -95,19 +100,15 @@ fall() { # <case name> <program> <arguments...>
   [ "$spalten_de" = "$spalten_en" ] || falsch "$name: the English report's values are not in the German columns"
 }
 
-# Every English word of a diagram inside the picture, at a small size too:
-# the layout measures the English captions as it does the German ones.
-im_bild() { # <case name> <arguments...>
-  local name=$1 groesse draussen; shift
-  for groesse in 400x300 800x500; do
-    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 timeout 60 "$programm" "$@" \
-      --diagramm "$ordner/$name.bild.pdf" --groesse "$groesse" >/dev/null \
-      || { falsch "$name: no diagram at $groesse"; continue; }
-    draussen=$(pdftotext -bbox "$ordner/$name.bild.pdf" - | awk -F'"' '
-      /<page / { b = $2; h = $4 }
-      /<word / { if ($2 < 0 || $4 < 0 || $6 > b + 0.5 || $8 > h + 0.5) print }')
-    [ -z "$draussen" ] || falsch "$name, $groesse: words outside the picture:"$'\n'"$draussen"
-  done
+# Every English word of a diagram inside the picture, at the default size
+# and at a small one: the layout measures the English captions as it does
+# the German ones.
+im_bild() { # <case name> <diagram> <size>
+  local draussen
+  draussen=$(pdftotext -bbox "$2" - | awk -F'"' '
+    /<page / { b = $2; h = $4 }
+    /<word / { if ($2 < 0 || $4 < 0 || $6 > b + 0.5 || $8 > h + 0.5) print }')
+  [ -z "$draussen" ] || falsch "$1, $3: words outside the picture:"$'\n'"$draussen"
 }
 
 # Under xx: the texts outside every [[...]] (nested ones too, a line broken
