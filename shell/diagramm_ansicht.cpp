@@ -29,7 +29,7 @@ std::optional<Diagramm> diagramm_der_letzten_rechnung()
 
 int kv_c_diagramm_zeigen()
 {
-    kv_gtk_diagrammfenster_zeigen(diagramm_der_letzten_rechnung, kv_programm->rechner->titel);
+    kv_gtk_diagrammfenster_zeigen(diagramm_der_letzten_rechnung, _(kv_programm->rechner->titel));
     return 0;
 }
 
@@ -37,5 +37,5 @@ void kv_gtk_diagramm_anbinden()
 {
     if (!kv_programm->rechner->diagramm)
         return;
-    kv_gtk_menuepunkt({"Ansicht", "_Diagramm", kv_c_diagramm_zeigen, GDK_d, GDK_CONTROL_MASK});
+    kv_gtk_menuepunkt({"Ansicht", N_("_Diagramm"), kv_c_diagramm_zeigen, GDK_d, GDK_CONTROL_MASK});
 }
