@@ -188,7 +188,9 @@ GtkWidget* kv_gtk_menue_leiste()
             const KvRechner& r = *kv_programm->rechner;
             std::string warum = kv_ohne_kataloge(r);
             if (*r.ohne_kataloge)
-                warum += std::string(": ") + _(r.ohne_kataloge) + ".";
+                // Uebersetzung: "kopdra hat keine Kataloge" and why, e.g.
+                // "seine Werte haengen vom Erzeugnis des Herstellers ab".
+                warum = kv_einsetzen(_("{1}: {2}."), {warum, _(r.ohne_kataloge)});
             gtk_widget_set_tooltip_text(k, warum.c_str());
         }
     }
