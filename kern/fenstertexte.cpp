@@ -37,7 +37,7 @@ std::vector<std::string> kv_fenstermeldungen(const KvRechnung& rechnung)
     case KvStatus::abgelehnt:
         return {kv_stelle_text(rechnung.stelle), _(KV_FEHLER_EINGABE)};
     case KvStatus::verweigert:
-        return {rechnung.meldung};
+        return {_(rechnung.meldung)};
     case KvStatus::berechnet:
         break;
     }

@@ -67,7 +67,7 @@ int kv_gtk_rechnen()
         return -1;
     case KvStatus::verweigert:
         kv_gtk_meldung(p.verweigerung_ist_eingabefehler ? GTK_MESSAGE_ERROR : GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
-                       _(rechnung.meldung.c_str()));
+                       _(rechnung.meldung));
         return p.verweigerung_ist_eingabefehler ? -1 : 0;
     case KvStatus::berechnet:
         break;
