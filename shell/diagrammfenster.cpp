@@ -69,7 +69,8 @@ std::string datei_waehlen()
         g_free(hier);
     }
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), letzter_ordner.c_str());
-    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), "diagramm.png");
+    // Uebersetzung: the name first proposed for a diagram's file.
+    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), _("diagramm.png"));
     std::string pfad = kv_gtk_datei_waehlen(dialog);
     if (!pfad.empty() && diagramm_dateiart(pfad) == Dateiart::unbekannt) {
         GtkFileFilter* gewaehlt = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(dialog));

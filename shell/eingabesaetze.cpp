@@ -174,7 +174,8 @@ int kv_c_eingaben_speichern_unter()
     // Folder and name set at once (the name entry takes it at once, where
     // a file to select would wait for the folder's listing).
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), vorschlag_ordner().c_str());
-    std::string name = "eingaben" + kv_eingabesatz_endung(rechner());
+    // Uebersetzung: the name first proposed for an input set's file.
+    std::string name = _("eingaben") + kv_eingabesatz_endung(rechner());
     if (!letzter_satz.empty()) {
         gchar* n = g_path_get_basename(letzter_satz.c_str());
         name = n;
