@@ -8,5 +8,5 @@ vorlage=$1 ziel=$2
 po=$ziel.po
 sed 's/charset=CHARSET/charset=UTF-8/' "$vorlage" | msgen - \
   | msgfilter --keep-header -o "$po" sed -E 's/^(.+)$/[[\1]]/'
-msgfmt --check -o "$ziel" "$po"
+msgfmt --check-format --check-domain -o "$ziel" "$po"
 rm -f "$po"
