@@ -29,7 +29,7 @@ std::optional<Diagramm> diagramm_der_letzten_rechnung()
 
 int kv_c_diagramm_zeigen()
 {
-    kv_gtk_diagrammfenster_zeigen(diagramm_der_letzten_rechnung, _(kv_programm->rechner->titel));
+    kv_gtk_diagrammfenster_zeigen(diagramm_der_letzten_rechnung, kv_programm->rechner->titel);
     return 0;
 }
 

@@ -180,7 +180,7 @@ void kv_gtk_diagrammfenster_zeigen(KvDiagrammQuelle q, const char* programmtitel
         aufbauen();
     else
         gtk_widget_queue_draw(flaeche);
-    const std::string titel = kv_einsetzen(_("{1} - Diagramm"), {programmtitel ? programmtitel : ""});
+    const std::string titel = kv_einsetzen(_("{1} - Diagramm"), {programmtitel ? _(programmtitel) : ""});
     gtk_window_set_title(GTK_WINDOW(fenster), titel.c_str());
     gtk_window_present(GTK_WINDOW(fenster));
 }

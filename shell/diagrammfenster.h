@@ -18,7 +18,8 @@ using KvDiagrammQuelle = std::function<std::optional<Diagramm>()>;
 inline constexpr const char* KV_DIAGRAMM_NOCH_NICHTS = N_("Noch keine Berechnung: bitte zuerst Rechnen.");
 
 // Opens the window "<programmtitel> - Diagramm" (or brings the open one to
-// the front) and shows what the source gives now.
+// the front) and shows what the source gives now; the title is the
+// description's, given in the reader's language.
 void kv_gtk_diagrammfenster_zeigen(KvDiagrammQuelle quelle, const char* programmtitel);
 // Asks the source again and redraws, e.g. after "Rechnen"; nothing when the
 // window is closed.

@@ -28,8 +28,9 @@ inline bool auf_deutsch() { return std::string(_("Rechnen")) == "Rechnen"; }
 inline std::string uebersetzt(const std::string& deutsch, const char* satz,
                               std::initializer_list<std::string> stuecke)
 {
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(kv_einsetzen(satz, stuecke), deutsch) << "German sentence " << satz;
+    }
     return kv_einsetzen(_(satz), stuecke);
 }
 // The German as written, nothing in another language: the reason after a

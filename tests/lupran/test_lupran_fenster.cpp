@@ -72,14 +72,16 @@ TEST_F(LupranFenster, AblehnungenLassenErgebnisseStehen)
     auto d = klicken(pButton_rechnen, {OK});
     ASSERT_EQ(d.size(), 1u);
     // The calculator's reason, in the reader's language.
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(d[0].text.rfind("Breite zu Durchmesser zu klein oder zu gross!", 0), 0u);
+    }
     setzen(INPUT_Geom_Werkstoff[3], "60");
     setzen(INPUT_Geom_Werkstoff[0], "500");
     d = klicken(pButton_rechnen, {OK});
     ASSERT_EQ(d.size(), 1u);
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(d[0].text.rfind("Sommerfeld-Zahl ausserhalb des Iterationsbereichs!", 0), 0u);
+    }
     EXPECT_EQ(gerechnet, 0);
     EXPECT_EQ(text(OUTPUT_Ergebnisse[8]), "0.82296");
     EXPECT_EQ(label(Label_eps), "eps (13) / 1");

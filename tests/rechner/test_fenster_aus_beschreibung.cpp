@@ -17,7 +17,8 @@ namespace {
 const KvRechner& R = KV_RECHNER;
 const std::string NAME = KV_PROGRAMMNAME;
 
-const std::string KEINE_BERECHNUNG = _("Berechnung noch nicht durchgefuert!");
+// The German ids, given in the test's language where compared.
+const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
 
 // The captions of the frames in the window.
 void rahmen(GtkWidget* w, std::set<std::string>& titel)
@@ -138,7 +139,7 @@ TEST_F(FensterAusBeschreibung, FalschesFeldGibtStelleUndEingabefehler)
     EXPECT_EQ(gerechnet, 0);
     const auto s = klicken(pButton_speichern, {OK});
     ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].text, KEINE_BERECHNUNG);
+    EXPECT_EQ(s[0].text, _(KEINE_BERECHNUNG));
 }
 
 TEST_F(FensterAusBeschreibung, EingabesatzDerKommandozeile)

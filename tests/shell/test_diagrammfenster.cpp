@@ -212,8 +212,9 @@ TEST_F(Diagrammfenster, SchreibfehlerWirdGemeldet)
         klicken(kv_gtk_diagrammfenster_speichern(), {datei(pfad), JA, OK});
     ASSERT_EQ(d.size(), 3u);
     EXPECT_EQ(d[2].art, "error");
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_NE(d[2].text.find("schreibgeschuetzt"), std::string::npos);
+    }
     EXPECT_EQ(lesen(pfad), "alt");
     g_chmod(pfad.c_str(), 0644);
 }

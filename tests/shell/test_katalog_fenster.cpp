@@ -87,8 +87,9 @@ TEST_F(KatalogFenster, MenueeintragNurMitKatalogen)
         EXPECT_FALSE(gtk_widget_is_sensitive(e));
         gchar* tipp = gtk_widget_get_tooltip_text(e);
         ASSERT_NE(tipp, nullptr);
-        if (auf_deutsch())
+        if (auf_deutsch()) {
             EXPECT_STREQ(tipp, "kopdra hat keine Kataloge: seine Werte haengen vom Erzeugnis des Herstellers ab.");
+        }
         g_free(tipp);
         EXPECT_TRUE(ausfuehren([] { taste(window_main, GDK_k, GDK_CONTROL_MASK); }, {}).empty());
         return;
@@ -190,9 +191,10 @@ TEST_F(KatalogFenster, EigeneTabellenNachDenEingebautenKaputteGenannt)
     // The catalogue's reason in the reader's language, after file and line.
     const std::string wo = o + NAME + "_kaputt.csv:1: ";
     EXPECT_EQ(label(k->abgelehnt).rfind(uebersetzt("Abgelehnt: " + wo, "Abgelehnt: {1}", {wo}), 0), 0u);
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(label(k->abgelehnt),
                   "Abgelehnt: " + o + NAME + "_kaputt.csv:1: Spalte \"gibtsnicht\": kein Feld von " + NAME);
+    }
     EXPECT_TRUE(kv_gtk_katalog_uebernehmen(*k));
     EXPECT_EQ(kv_gtk_eingaben_lesen().texte[feld], std::string(R.eingaben[feld].vorgabe) + "1");
     g_unlink((o + NAME + "_eigen.csv").c_str());
@@ -243,9 +245,10 @@ TEST_F(KatalogFenster, AuslegenWaehltDenErstenPassendenEintrag)
     const auto d = ausfuehren([&] { EXPECT_FALSE(kv_gtk_katalog_auslegen(*k)); }, {OK});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].text.rfind(_("Fehler in den Bedingungen!\n"), 0), 0u);
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(d[0].text, "Fehler in den Bedingungen!\n\"X\" ist kein Ergebnis von " + NAME
                                  + " (--ergebnisnamen zeigt die Namen)");
+    }
     EXPECT_EQ(d[0].ueber, GTK_WINDOW(k->dialog));
 }
 
@@ -262,9 +265,10 @@ TEST_F(KatalogFenster, OelsorteMitNu100UndImNachweis)
     EXPECT_EQ(label(k->kennwert_beschriftung), "nu100 / mm^2/s");
     gtk_combo_box_set_active(GTK_COMBO_BOX(k->eintrag), 3);
     EXPECT_EQ(label(k->felder).rfind(kv_einsetzen(_("Nicht verwendbar: {1}"), {"nu100 "}), 0), 0u);
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(label(k->felder), "Nicht verwendbar: nu100 fehlt: die kinematische Viskositaet bei 100 Grad C "
                                     "aus dem Datenblatt des Oels (oel_iso_vg:VG 32:nu100=WERT)");
+    }
     setzen(k->kennwert, "5.4");
     KvEingaben soll = kv_vorgaben(R);
     std::vector<KvKatalogWahl> gewaehlt;

@@ -113,7 +113,8 @@ Bild bild()
     return b;
 }
 
-const std::string KEINE_BERECHNUNG = _("Berechnung noch nicht durchgefuert!");
+// The German ids, given in the test's language where compared.
+const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
 
 class Fenster : public ProgrammFenster {};
 class Texte : public ProgrammFenster {};
@@ -157,7 +158,7 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
         ASSERT_NE(zeichnen, nullptr);
         auto d = ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(zeichnen)); }, {OK});
         ASSERT_EQ(d.size(), 1u);
-        EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+        EXPECT_EQ(d[0].text, _(KEINE_BERECHNUNG));
     }
 }
 
@@ -231,7 +232,7 @@ TEST_F(Texte, JederTextAusDemKatalog)
     if (kv_gtk_hat_kataloge()) {
         // Without what the tables themselves say.
         KvKatalogDialog* k = kv_gtk_katalog_dialog();
-        EXPECT_EQ(fremde_texte(k->dialog, katalog, {k->felder, k->abgelehnt, k->kennwert_beschriftung}),
+        EXPECT_EQ(fremde_texte(k->dialog, katalog, {k->felder, k->abgelehnt, k->kennwert_beschriftung, k->kennwert}),
                   std::vector<std::string>{}) << "Katalog";
         gtk_widget_destroy(k->dialog);
     }
@@ -346,7 +347,7 @@ TEST_F(Fenster, EingabesatzZwischenFensterUndKommandozeile)
     EXPECT_EQ(im_fenster.optionen, erwartet.optionen);
     auto d = druecken(GDK_s, STRG, {OK});
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+    EXPECT_EQ(d[0].text, _(KEINE_BERECHNUNG));
 
     // Computed, the report is the command line's from the same set.
     EXPECT_TRUE(druecken(GDK_F5, 0, {}).empty());
@@ -408,8 +409,9 @@ TEST_F(Fenster, FremderOderFehlerhafterSatzAendertNichts)
         EXPECT_EQ(d.back().art, "error");
         // The reason in the reader's language, naming the file.
         EXPECT_EQ(d.back().text.rfind(_("Fehler beim Oeffnen!\n"), 0), 0u);
-        if (auf_deutsch())
+        if (auf_deutsch()) {
             EXPECT_EQ(d.back().text, "Fehler beim Oeffnen!\nEingabesatz " + pfad + ": " + grund);
+        }
         EXPECT_NE(d.back().text.find(pfad), std::string::npos);
         EXPECT_EQ(d.back().ueber, GTK_WINDOW(window_main));
         EXPECT_TRUE(bild() == vorher) << pfad;
@@ -715,8 +717,9 @@ TEST_F(Start, MitKaputterDatei)
     }, {OK});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].text.rfind(_("Fehler beim Oeffnen!\n"), 0), 0u);
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_EQ(d[0].text, "Fehler beim Oeffnen!\nEingabesatz " + kaputt + ": ist kein Eingabesatz (Aufbau fehlerhaft)");
+    }
     EXPECT_EQ(d[0].ueber, GTK_WINDOW(window_main));
     EXPECT_TRUE(gtk_widget_get_mapped(window_main));
     const KvEingaben e = kv_gtk_eingaben_lesen(), v = kv_vorgaben(R);

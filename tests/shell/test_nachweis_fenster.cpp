@@ -11,9 +11,10 @@ namespace {
 const KvProgramm& P = KV_PROGRAMM;
 const KvRechner& R = KV_RECHNER;
 const std::string EPOCHE = "1765000000";
-const std::string KEINE_BERECHNUNG = _("Berechnung noch nicht durchgefuert!");
-const std::string UEBERSCHREIBEN = _("Es ist schon eine Ergebnissdatei vorhanden!\n"
-                                     "Soll diese ueberschrieben werden?");
+// The German ids, given in the test's language where compared.
+const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
+const char* const UEBERSCHREIBEN = N_("Es ist schon eine Ergebnissdatei vorhanden!\n"
+                                      "Soll diese ueberschrieben werden?");
 
 std::vector<Dialog> nachweis(std::vector<Antwort> antworten)
 {
@@ -72,7 +73,7 @@ TEST_F(NachweisFenster, VorDerRechnungDerHinweis)
     const auto d = nachweis({OK});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].art, "info");
-    EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+    EXPECT_EQ(d[0].text, _(KEINE_BERECHNUNG));
 }
 
 TEST_F(NachweisFenster, DieLetzteRechnungWieAufDerKommandozeile)
@@ -107,7 +108,7 @@ TEST_F(NachweisFenster, UeberschreibenNurNachJa)
     schreiben(pfad, "alt");
     auto d = nachweis({datei(pfad), NEIN});
     ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[1].text, UEBERSCHREIBEN);
+    EXPECT_EQ(d[1].text, _(UEBERSCHREIBEN));
     EXPECT_EQ(lesen(pfad), "alt");
     d = nachweis({datei(pfad), SCHLIESSEN});
     ASSERT_EQ(d.size(), 2u);

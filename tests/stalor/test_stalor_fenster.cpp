@@ -60,7 +60,7 @@ TEST_F(StalorFenster, AufbauWieBeimStart)
         EXPECT_EQ(zelle(auswahl, k, 1), rButtons_Knickfall[k]);
     }
     EXPECT_EQ(gtk_button_get_label(GTK_BUTTON(rButtons_Knickfall[2])),
-              std::string("Knickfall 3 (eingespannt/gelenkig)"));
+              std::string(_("Knickfall 3 (eingespannt/gelenkig)")));
     EXPECT_TRUE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(rButtons_Knickfall[0])));
     // Results empty and read-only, regime label spanning two columns.
     for (GtkWidget* f : OUTPUT_Ergebnisse) {
@@ -166,8 +166,9 @@ TEST_F(StalorFenster, DezimalpunktUnterJedemLocale)
     const std::string pfad = ordner + "/bericht.txt";
     klicken(pButton_speichern, {datei(pfad)});
     // The report's caption in the reader's language, the value with the point.
-    if (auf_deutsch())
+    if (auf_deutsch()) {
         EXPECT_NE(lesen(pfad).find("Sicherheit S / 1:                        1.75000\n"), std::string::npos);
+    }
     EXPECT_NE(lesen(pfad).find(" 1.75000\n"), std::string::npos);
 }
 
