@@ -21,6 +21,9 @@ function(kv_rechner name)
   list(TRANSFORM kv_KERN PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   set_property(GLOBAL APPEND PROPERTY KV_KERN_QUELLEN ${kv_KERN})
   set_property(GLOBAL APPEND PROPERTY KV_KERN_ORDNER ${CMAKE_CURRENT_SOURCE_DIR})
+  # Its window's texts go into the translations' template beside its core's.
+  list(TRANSFORM kv_FENSTER PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE fenster_quellen)
+  set_property(GLOBAL APPEND PROPERTY KV_FENSTER_QUELLEN ${fenster_quellen})
   set_property(GLOBAL PROPERTY KV_EINGABESATZ_${name} ${kv_EINGABESATZ})
   # Its own tests, if its folder adds any, get their time limits.
   cmake_language(DEFER CALL kv_fristen_und_bildschirm)

@@ -3,16 +3,17 @@
 # its own Xvfb from the picture folder, driven by its shortcuts as a user
 # would (F5 "Rechnen", Alt+B K "Kennlinie zeichnen", F10 for the menu, Ctrl+G
 # "Zielwert suchen..." with its fields filled by keys, Ctrl+K "Katalog..."
-# with an entry chosen), and the screen cut to
-# the window; and the first page of each calculator's calculation record.
-# Needs a build in build/, xdotool, ImageMagick and pdftoppm (poppler-utils).
+# with an entry chosen; stalor and its search once more in English), and the
+# screen cut to the window; and the first page of each calculator's
+# calculation record.  Needs a build in build/ (or KV_BAU=folder),
+# xdotool, ImageMagick, gettext and pdftoppm (poppler-utils).
 #   bash doc/bilder.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${KV_BILDER_IN_XVFB:-}" ]; then
   exec env KV_BILDER_IN_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$(realpath "$0")" "$@"
 fi
-build=$PWD/build doc=$PWD/doc
+build=$(realpath "${KV_BAU:-build}") doc=$PWD/doc
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/bilder.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 cd pictures
@@ -52,6 +53,16 @@ bild wendis "Berechung von Tellerfedern nach DIN 2093" wendis.png F5 alt+b k
 bild tarvex "Schraubenberechnung nach VDI 2230" katalog.png ctrl+k Down Down Down Down Down Down Down
 bild stalor "Knickung von Bauteilen" zielwert.png ctrl+g alt+e Down Down Down Down Down Down \
   alt+z ctrl+a 2 0 0 0 alt+f Down alt+s
+
+# The same window and dialog in English, with the build's catalogues; the
+# window found by its title in English.
+(
+  export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE= KV_LOCALEDIR=$build/locale
+  titel=$(TEXTDOMAINDIR=$KV_LOCALEDIR gettext -d maschinenelemente "Knickung von Bauteilen")
+  bild stalor "$titel" stalor_en.png F5
+  bild stalor "$titel" zielwert_en.png ctrl+g alt+r Down Down Down Down Down Down \
+    alt+t ctrl+a 2 0 0 0 alt+f Down alt+s
+)
 
 # The first page of each record, with its defaults, dated by the changelog.
 export SOURCE_DATE_EPOCH

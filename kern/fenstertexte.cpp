@@ -1,37 +1,43 @@
 #include "fenstertexte.h"
 
 #include "rechner.h"
+#include "sprache.h"
 #include "suche.h"
 #include "zahlen.h"
 
 #include <cmath>
 
-const char* const KV_NEU_RECHNEN = "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n";
+const char* const KV_NEU_RECHNEN = N_("Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
 const char* const KV_FEHLER_EINGABE =
-    "Fehler in einem Eingabefeld\nMindestens ein Feld enthaelt keine gueltige Zahl!";
+    N_("Fehler in einem Eingabefeld\nMindestens ein Feld enthaelt keine gueltige Zahl!");
 const char* const KV_FEHLER_BEREICH =
-    "Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!";
-const char* const KV_NICHT_GERECHNET = "Berechnung noch nicht durchgefuert!";
-const char* const KV_FEHLER_OEFFNEN = "Fehler beim Oeffnen!\n";
-const char* const KV_FEHLER_ZIELWERT = "Fehler im Zielwert!\n";
-const char* const KV_FEHLER_SUCHBEREICH = "Fehler im Suchbereich!\n";
-const char* const KV_SUCHE_NICHT_MOEGLICH = "Suche nicht moeglich!\n";
-const char* const KV_ZIELWERT_NICHT_ERREICHT = "Zielwert nicht erreicht!\n";
-const char* const KV_GEFUNDEN = "Gefunden:";
-const char* const KV_LOESUNGEN = " Loesungen, die erste ist eingesetzt:";
+    N_("Fehler in einem Eingabefeld\nStartwert muss kleiner als Endwert sein!");
+const char* const KV_NICHT_GERECHNET = N_("Berechnung noch nicht durchgefuert!");
+const char* const KV_FEHLER_OEFFNEN = N_("Fehler beim Oeffnen!\n");
+const char* const KV_FEHLER_ZIELWERT = N_("Fehler im Zielwert!\n");
+const char* const KV_FEHLER_SUCHBEREICH = N_("Fehler im Suchbereich!\n");
+const char* const KV_SUCHE_NICHT_MOEGLICH = N_("Suche nicht moeglich!\n");
+const char* const KV_ZIELWERT_NICHT_ERREICHT = N_("Zielwert nicht erreicht!\n");
+const char* const KV_GEFUNDEN = N_("Gefunden:");
+const char* const KV_LOESUNGEN = N_(" Loesungen, die erste ist eingesetzt:");
 
 std::string kv_stelle_text(int stelle)
 {
-    return "Stelle " + std::to_string(stelle) + ": keine Zahl\n";
+    return kv_einsetzen(_("Stelle {1}: keine Zahl\n"), {std::to_string(stelle)});
+}
+
+std::string kv_loesungen_text(size_t n)
+{
+    return kv_einsetzen(_("{1} Loesungen, die erste ist eingesetzt:"), {std::to_string(n)});
 }
 
 std::vector<std::string> kv_fenstermeldungen(const KvRechnung& rechnung)
 {
     switch (rechnung.status) {
     case KvStatus::abgelehnt:
-        return {kv_stelle_text(rechnung.stelle), KV_FEHLER_EINGABE};
+        return {kv_stelle_text(rechnung.stelle), _(KV_FEHLER_EINGABE)};
     case KvStatus::verweigert:
-        return {rechnung.meldung};
+        return {_(rechnung.meldung)};
     case KvStatus::berechnet:
         break;
     }
@@ -69,15 +75,16 @@ std::string kv_zielwert_meldung(const std::string& ziel, double& wert)
         wert = minus ? -wert : wert;
         return "";
     }
-    return KV_FEHLER_ZIELWERT + ("\"" + ziel + "\" ist keine Zahl.");
+    return _(KV_FEHLER_ZIELWERT) + kv_einsetzen(_("\"{1}\" ist keine Zahl."), {ziel});
 }
 
 std::string kv_suchgrenze_meldung(const std::string& text, const char* name, double& wert)
 {
     if (text.empty())
-        return KV_FEHLER_SUCHBEREICH + std::string(name) + ": kein Wert";
+        return _(KV_FEHLER_SUCHBEREICH) + kv_einsetzen(_("{1}: kein Wert"), {_(name)});
     if (const int stelle = kv_erste_fehlstelle(text.c_str()))
-        return KV_FEHLER_SUCHBEREICH + std::string(name) + ": Stelle " + std::to_string(stelle) + ": keine Zahl";
+        return _(KV_FEHLER_SUCHBEREICH)
+               + kv_einsetzen(_("{1}: Stelle {2}: keine Zahl"), {_(name), std::to_string(stelle)});
     wert = kv_zahl_lesen(text.c_str());
     return "";
 }
@@ -86,9 +93,9 @@ std::string kv_suchmeldung(const KvSuchergebnis& g)
 {
     switch (g.status) {
     case KvSuchstatus::verweigert:
-        return KV_SUCHE_NICHT_MOEGLICH + g.meldung;
+        return _(KV_SUCHE_NICHT_MOEGLICH) + g.meldung;
     case KvSuchstatus::keine_loesung:
-        return KV_ZIELWERT_NICHT_ERREICHT + g.meldung;
+        return _(KV_ZIELWERT_NICHT_ERREICHT) + g.meldung;
     case KvSuchstatus::gefunden:
         break;
     }

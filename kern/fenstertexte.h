@@ -1,5 +1,7 @@
 // The messages every front-end shows around "Rechnen" and "Speichern": the
-// windows' dialogs and the web page say the same.  Plain C++, no GTK.
+// windows' dialogs and the web page say the same.  Plain C++, no GTK.  The
+// texts below are the German message ids (given in the reader's language by
+// _() where shown); the functions give their texts in the reader's language.
 #pragma once
 #include <string>
 #include <vector>
@@ -33,6 +35,8 @@ extern const char* const KV_ZIELWERT_NICHT_ERREICHT;
 
 // "Stelle 3: keine Zahl\n": the 1-based position of the first bad byte.
 std::string kv_stelle_text(int stelle);
+// Above n > 1 values a search found: "3 Loesungen, die erste ist eingesetzt:".
+std::string kv_loesungen_text(size_t n);
 
 // The dialogs a window shows for this outcome of "Rechnen", in turn: none
 // after a computation, position and input error for a field that is no
@@ -43,7 +47,8 @@ std::vector<std::string> kv_fenstermeldungen(const KvRechnung& rechnung);
 // C++ writes a double ("1e3", ".5", "-inf", "nan"; no blanks, no "+").
 // Empty when wert holds it, else the dialog's text.
 std::string kv_zielwert_meldung(const std::string& ziel, double& wert);
-// A bound of the search's range ("von", "bis") as a field reads it: digits
+// A bound of the search's range (name: "von", "bis", given in the reader's
+// language) as a field reads it: digits
 // and one point.  Empty when wert holds it, else the dialog's text.
 std::string kv_suchgrenze_meldung(const std::string& text, const char* name, double& wert);
 // The dialog's text after a search: empty when it found a value.

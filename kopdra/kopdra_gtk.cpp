@@ -47,7 +47,7 @@ void eingabe_panel(int box, int von, int n, GtkWidget** felder)
         kv_gtk_packen(Pack_Box[box], tabelle);
         return;
     }
-    kv_gtk_im_rahmen(Pack_Box[box], titel, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[box], _(titel), tabelle);
 }
 
 // Where the window's groups start among the fields.
@@ -62,11 +62,11 @@ void kv_gtk_rButtons()
 {
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     for (int i = 0; i < 2; ++i) {
-        rButtons[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, R.optionen[0].knoepfe[i]);
+        rButtons[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, _(R.optionen[0].knoepfe[i]));
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons[i]));
         kv_gtk_packen(box, rButtons[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, box);
+    kv_gtk_im_rahmen(Pack_Box[1], _(R.optionen[0].rahmen), box);
 }
 
 int kv_gtk_ergebnisse()
@@ -76,10 +76,10 @@ int kv_gtk_ergebnisse()
     for (int i = 0; i < 7; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         const int zeile = i / 2, spalte = (i % 2) * 2;
-        kv_gtk_zelle(tabelle, gtk_label_new(R.ergebnisse[i].beschriftung), spalte, zeile);
+        kv_gtk_zelle(tabelle, gtk_label_new(_(R.ergebnisse[i].beschriftung)), spalte, zeile);
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
-    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[4], _("Ergebnisse"), tabelle);
     return 0;
 }
 
@@ -148,10 +148,10 @@ int kv_c_berechen()
 const KvProgramm kopdra_programm = {
     .rechner = &kopdra_rechner,
     .info_text =
-        "Rechenprogramm fuer Schaltkupplungen\n\n"
-        "Rutschzeit, Synchrondrehzahl, Reibarbeit, Verlustleistung und Hochlaufzeit,\n"
-        "oder das noetige Kupplungsmoment fuer eine gegebene Rutschzeit.\n\n"
-        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+        N_("Rechenprogramm fuer Schaltkupplungen\n\n"
+           "Rutschzeit, Synchrondrehzahl, Reibarbeit, Verlustleistung und Hochlaufzeit,\n"
+           "oder das noetige Kupplungsmoment fuer eine gegebene Rutschzeit.\n\n"
+           "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026."),
     // Two input columns side by side.
     .box_art = {KV_VERTIKAL, KV_VERTIKAL, KV_HORIZONTAL},
     .eingabe_panels = {kv_gtk_drehmomente, kv_gtk_drehzahlen, kv_gtk_drehmassen,

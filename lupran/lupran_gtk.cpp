@@ -26,7 +26,7 @@ void kv_gtk_geom_werkstoff()
         INPUT_Geom_Werkstoff[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
         kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Geom_Werkstoff[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[0].rahmen), tabelle);
 }
 
 void kv_gtk_toggle_Buttons()
@@ -35,17 +35,17 @@ void kv_gtk_toggle_Buttons()
     gtk_table_set_col_spacings(GTK_TABLE(tabelle), 50);
     rButtons_Gruppe = nullptr;
     for (int i = 0; i < 3; ++i) {
-        rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, R.optionen[0].knoepfe[i]);
+        rButton[i] = gtk_radio_button_new_with_label(rButtons_Gruppe, _(R.optionen[0].knoepfe[i]));
         rButtons_Gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButton[i]));
         kv_gtk_zelle(tabelle, rButton[i], i, 0);
     }
-    cButton = gtk_check_button_new_with_label(R.optionen[1].beschriftung);
+    cButton = gtk_check_button_new_with_label(_(R.optionen[1].beschriftung));
     kv_gtk_zelle(tabelle, cButton, 3, 0);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(rButton[0]), TRUE);
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), FALSE);
     radio_status = SCHMIERLOCH_GEGENUEBER;
     check_status = EPS_ITERATIV;
-    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[1], _(R.optionen[0].rahmen), tabelle);
 }
 
 int kv_gtk_ergebnisse()
@@ -53,7 +53,7 @@ int kv_gtk_ergebnisse()
     GtkWidget* tabelle = kv_gtk_tabelle(6, 6);
     GtkWidget* label[17];
     for (int i = 0; i < 17; ++i)
-        label[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
+        label[i] = gtk_label_new(_(R.ergebnisse[i].beschriftung));
     Label_eps = label[8];
     Label_Reynolds = gtk_label_new("");
     for (int i = 0; i < 17; ++i) {
@@ -64,7 +64,7 @@ int kv_gtk_ergebnisse()
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     kv_gtk_zelle(tabelle, Label_Reynolds, 4, 5, 2);
-    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[4], _("Ergebnisse"), tabelle);
     return 0;
 }
 
@@ -111,10 +111,10 @@ int kv_c_berechen()
 const KvProgramm lupran_programm = {
     .rechner = &lupran_rechner,
     .info_text =
-        "Ein Rechenprogramm fuer hydrodynamische Radial-Gleitlager nach DIN 31652\n\n"
-        "Sommerfeld-Zahl, relative Exzentrizitaet, Reibung, Oelmengen,\n"
-        "Oelaustrittstemperatur, Schmierfilmdicke und Reynolds-Bedingung.\n\n"
-        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+        N_("Ein Rechenprogramm fuer hydrodynamische Radial-Gleitlager nach DIN 31652\n\n"
+           "Sommerfeld-Zahl, relative Exzentrizitaet, Reibung, Oelmengen,\n"
+           "Oelaustrittstemperatur, Schmierfilmdicke und Reynolds-Bedingung.\n\n"
+           "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026."),
     .box_art = {KV_VERTIKAL, KV_HORIZONTAL, KV_VERTIKAL},
     .rand = {true, false, true, false, false, true, false},
     .eingabe_panels = {kv_gtk_geom_werkstoff, kv_gtk_toggle_Buttons},

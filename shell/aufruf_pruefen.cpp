@@ -14,7 +14,7 @@ bool kv_fenster_aufruf_pruefen(int argc, char** argv, std::vector<char*>& rest, 
         }
         // An option the toolkit did not take is no file name ("-" alone is).
         if (!optionen_zu_ende && a.size() > 1 && a[0] == '-') {
-            fehler = "unbekannte Option " + a;
+            fehler = kv_einsetzen(_("unbekannte Option {1}"), {a});
             return false;
         }
         rest.push_back(argv[i]);

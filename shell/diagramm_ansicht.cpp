@@ -37,5 +37,5 @@ void kv_gtk_diagramm_anbinden()
 {
     if (!kv_programm->rechner->diagramm)
         return;
-    kv_gtk_menuepunkt({"Ansicht", "_Diagramm", kv_c_diagramm_zeigen, GDK_d, GDK_CONTROL_MASK});
+    kv_gtk_menuepunkt({"Ansicht", N_("_Diagramm"), kv_c_diagramm_zeigen, GDK_d, GDK_CONTROL_MASK});
 }

@@ -21,9 +21,9 @@ struct Filter {
     const char* name;
     const char* endung;
 };
-const Filter filter_liste[3] = {{"PNG-Bild (*.png)", "png"},
-                                {"SVG-Grafik (*.svg)", "svg"},
-                                {"PDF-Dokument (*.pdf)", "pdf"}};
+const Filter filter_liste[3] = {{N_("PNG-Bild (*.png)"), "png"},
+                                {N_("SVG-Grafik (*.svg)"), "svg"},
+                                {N_("PDF-Dokument (*.pdf)"), "pdf"}};
 
 void abfragen()
 {
@@ -40,7 +40,7 @@ gboolean zeichnen(GtkWidget* w, GdkEventExpose*, gpointer)
     if (diagramm)
         diagramm_zeichnen(cr, *diagramm, a.width, a.height);
     else
-        diagramm_meldung_zeichnen(cr, KV_DIAGRAMM_NOCH_NICHTS, a.width, a.height);
+        diagramm_meldung_zeichnen(cr, _(KV_DIAGRAMM_NOCH_NICHTS), a.width, a.height);
     cairo_destroy(cr);
     return FALSE;
 }
@@ -50,12 +50,12 @@ gboolean zeichnen(GtkWidget* w, GdkEventExpose*, gpointer)
 std::string datei_waehlen()
 {
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        "Diagramm speichern", GTK_WINDOW(fenster), GTK_FILE_CHOOSER_ACTION_SAVE,
+        _("Diagramm speichern"), GTK_WINDOW(fenster), GTK_FILE_CHOOSER_ACTION_SAVE,
         "gtk-ok", GTK_RESPONSE_OK, "gtk-cancel", GTK_RESPONSE_CANCEL, nullptr);
     GtkFileFilter* filter[3];
     for (int i = 0; i < 3; ++i) {
         filter[i] = gtk_file_filter_new();
-        gtk_file_filter_set_name(filter[i], filter_liste[i].name);
+        gtk_file_filter_set_name(filter[i], _(filter_liste[i].name));
         const std::string klein = std::string("*.") + filter_liste[i].endung;
         gchar* gross = g_ascii_strup(klein.c_str(), -1);
         gtk_file_filter_add_pattern(filter[i], klein.c_str());
@@ -69,7 +69,8 @@ std::string datei_waehlen()
         g_free(hier);
     }
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), letzter_ordner.c_str());
-    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), "diagramm.png");
+    // Uebersetzung: the name first proposed for a diagram's file.
+    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), _("diagramm.png"));
     std::string pfad = kv_gtk_datei_waehlen(dialog);
     if (!pfad.empty() && diagramm_dateiart(pfad) == Dateiart::unbekannt) {
         GtkFileFilter* gewaehlt = gtk_file_chooser_get_filter(GTK_FILE_CHOOSER(dialog));
@@ -86,7 +87,7 @@ std::string datei_waehlen()
 void speichern()
 {
     if (!diagramm) {
-        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, KV_DIAGRAMM_NOCH_NICHTS, fenster);
+        kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, _(KV_DIAGRAMM_NOCH_NICHTS), fenster);
         return;
     }
     const std::string pfad = datei_waehlen();
@@ -94,7 +95,7 @@ void speichern()
         return;
     if (g_file_test(pfad.c_str(), G_FILE_TEST_EXISTS)
         && kv_gtk_meldung(GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO,
-                          "Die Datei ist schon vorhanden:\n" + pfad + "\nSoll sie ueberschrieben werden?",
+                          kv_einsetzen(_("Die Datei ist schon vorhanden:\n{1}\nSoll sie ueberschrieben werden?"), {pfad}),
                           fenster)
                != GTK_RESPONSE_YES)
         return;
@@ -145,9 +146,9 @@ void aufbauen()
     gtk_widget_set_size_request(flaeche, 320, 200);
     g_signal_connect(flaeche, "expose-event", G_CALLBACK(zeichnen), nullptr);
 
-    knopf_speichern = knopf("gtk-save", "Diagramm speichern...");
-    gtk_widget_set_tooltip_text(knopf_speichern, "Diagramm als PNG, SVG oder PDF speichern (Strg+S)");
-    GtkWidget* knopf_schliessen = knopf("gtk-close", "Schliessen");
+    knopf_speichern = knopf("gtk-save", _("Diagramm speichern..."));
+    gtk_widget_set_tooltip_text(knopf_speichern, _("Diagramm als PNG, SVG oder PDF speichern (Strg+S)"));
+    GtkWidget* knopf_schliessen = knopf("gtk-close", _("Schliessen"));
     g_signal_connect(knopf_speichern, "clicked", G_CALLBACK(+[](GtkWidget*, gpointer) { speichern(); }),
                      nullptr);
     g_signal_connect_swapped(knopf_schliessen, "clicked", G_CALLBACK(gtk_widget_destroy), fenster);
@@ -179,7 +180,7 @@ void kv_gtk_diagrammfenster_zeigen(KvDiagrammQuelle q, const char* programmtitel
         aufbauen();
     else
         gtk_widget_queue_draw(flaeche);
-    const std::string titel = std::string(programmtitel ? programmtitel : "") + " - Diagramm";
+    const std::string titel = kv_einsetzen(_("{1} - Diagramm"), {programmtitel ? _(programmtitel) : ""});
     gtk_window_set_title(GTK_WINDOW(fenster), titel.c_str());
     gtk_window_present(GTK_WINDOW(fenster));
 }

@@ -4,6 +4,7 @@
 // window, which it leaves as it is.
 #pragma once
 #include "diagramm.h"
+#include "sprache.h"
 
 #include <gtk/gtk.h>
 
@@ -14,10 +15,11 @@
 using KvDiagrammQuelle = std::function<std::optional<Diagramm>()>;
 
 // What the window shows before the first computation.
-inline constexpr const char* KV_DIAGRAMM_NOCH_NICHTS = "Noch keine Berechnung: bitte zuerst Rechnen.";
+inline constexpr const char* KV_DIAGRAMM_NOCH_NICHTS = N_("Noch keine Berechnung: bitte zuerst Rechnen.");
 
 // Opens the window "<programmtitel> - Diagramm" (or brings the open one to
-// the front) and shows what the source gives now.
+// the front) and shows what the source gives now; the title is the
+// description's, given in the reader's language.
 void kv_gtk_diagrammfenster_zeigen(KvDiagrammQuelle quelle, const char* programmtitel);
 // Asks the source again and redraws, e.g. after "Rechnen"; nothing when the
 // window is closed.

@@ -25,13 +25,13 @@ int kv_gtk_meldung(GtkMessageType typ, GtkButtonsType knoepfe, const std::string
 
 int kv_gtk_dlg_info()
 {
-    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, kv_programm->info_text);
+    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, _(kv_programm->info_text));
     return 0;
 }
 
 int kv_gtk_dlg_keine_ergebnisse()
 {
-    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, KV_NICHT_GERECHNET);
+    kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK, _(KV_NICHT_GERECHNET));
     return 0;
 }
 
@@ -46,8 +46,8 @@ struct Auswahl {
     bool mit_angaben = false;
 };
 
-const Auswahl BERICHT{"Ergebnisse speichern", "*.txt", {"*.txt"}};
-const Auswahl NACHWEIS{"Nachweis speichern", "PDF-Dokument (*.pdf)", {"*.pdf", "*.PDF"}, true};
+const Auswahl BERICHT{N_("Ergebnisse speichern"), "*.txt", {"*.txt"}};
+const Auswahl NACHWEIS{N_("Nachweis speichern"), N_("PDF-Dokument (*.pdf)"), {"*.pdf", "*.PDF"}, true};
 
 // Project and author of the records, kept from one record to the next.
 std::string projekt, bearbeiter;
@@ -68,11 +68,11 @@ GtkWidget* angabe(GtkWidget* tabelle, int zeile, const char* text, const std::st
 int speichern_unter(const Auswahl& a)
 {
     GtkFileFilter* filter = gtk_file_filter_new();
-    gtk_file_filter_set_name(filter, a.filter_name);
+    gtk_file_filter_set_name(filter, _(a.filter_name));
     for (const char* m : a.muster)
         gtk_file_filter_add_pattern(filter, m);
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        a.titel, nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
+        _(a.titel), nullptr, GTK_FILE_CHOOSER_ACTION_SAVE,
         "gtk-ok", GTK_RESPONSE_OK, "gtk-cancel", GTK_RESPONSE_CANCEL, nullptr);
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), std_verzeichnis);
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
@@ -82,8 +82,8 @@ int speichern_unter(const Auswahl& a)
     GtkWidget* felder[2] = {};
     if (a.mit_angaben) {
         GtkWidget* tabelle = gtk_table_new(2, 2, FALSE);
-        felder[0] = angabe(tabelle, 0, "_Projekt:", projekt);
-        felder[1] = angabe(tabelle, 1, "Bea_rbeiter:", bearbeiter);
+        felder[0] = angabe(tabelle, 0, _("_Projekt:"), projekt);
+        felder[1] = angabe(tabelle, 1, _("Bea_rbeiter:"), bearbeiter);
         gtk_widget_show_all(tabelle);
         gtk_file_chooser_set_extra_widget(GTK_FILE_CHOOSER(dialog), tabelle);
     }
@@ -130,8 +130,9 @@ void speichern(const Auswahl& a, const char* endung, const std::function<bool(st
     std::string text;
     if (!inhalt(text) || !kv_bericht_schreiben(kompl_name, text))
         kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
-                       "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
-                       "geschrieben werden:\n" + kompl_name);
+                       kv_einsetzen(_("Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht "
+                                      "geschrieben werden:\n{1}"),
+                                    {kompl_name}));
 }
 
 } // namespace
@@ -145,8 +146,8 @@ int kv_gtk_dlg_dateien_vorhanden()
     if (!g_file_test(kompl_name.c_str(), G_FILE_TEST_EXISTS))
         return 0;
     dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO,
-                          "Es ist schon eine Ergebnissdatei vorhanden!\n"
-                          "Soll diese ueberschrieben werden?");
+                          _("Es ist schon eine Ergebnissdatei vorhanden!\n"
+                            "Soll diese ueberschrieben werden?"));
     // Only Yes overwrites; No, Escape and closing the question keep the file.
     return dret == GTK_RESPONSE_YES ? 0 : -1;
 }

@@ -42,11 +42,11 @@ GtkWidget* chooser(const char* titel, GtkFileChooserAction art, const char* ok_k
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
     const std::string endung = kv_eingabesatz_endung(rechner());
     GtkFileFilter* saetze = gtk_file_filter_new();
-    gtk_file_filter_set_name(saetze, ("Eingabesaetze (*" + endung + ")").c_str());
+    gtk_file_filter_set_name(saetze, kv_einsetzen(_("Eingabesaetze (*{1})"), {endung}).c_str());
     gtk_file_filter_add_pattern(saetze, ("*" + endung).c_str());
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(dialog), saetze);
     GtkFileFilter* alle = gtk_file_filter_new();
-    gtk_file_filter_set_name(alle, "Alle Dateien");
+    gtk_file_filter_set_name(alle, _("Alle Dateien"));
     gtk_file_filter_add_pattern(alle, "*");
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(dialog), alle);
     gtk_file_chooser_set_filter(GTK_FILE_CHOOSER(dialog), saetze);
@@ -150,7 +150,7 @@ bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad)
     KvEingaben e = kv_gtk_eingaben_lesen();
     std::string fehler;
     if (!kv_eingabesatz_lesen(rechner(), pfad, e, fehler)) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, KV_FEHLER_OEFFNEN + fehler);
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _(KV_FEHLER_OEFFNEN) + fehler);
         return false;
     }
     kv_gtk_eingaben_setzen(e);
@@ -160,7 +160,7 @@ bool kv_gtk_eingabesatz_oeffnen(const std::string& pfad)
 
 int kv_c_eingaben_oeffnen()
 {
-    GtkWidget* dialog = chooser("Eingaben oeffnen", GTK_FILE_CHOOSER_ACTION_OPEN, "gtk-open");
+    GtkWidget* dialog = chooser(_("Eingaben oeffnen"), GTK_FILE_CHOOSER_ACTION_OPEN, "gtk-open");
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), vorschlag_ordner().c_str());
     const std::string pfad = waehlen(dialog);
     if (!pfad.empty())
@@ -170,11 +170,12 @@ int kv_c_eingaben_oeffnen()
 
 int kv_c_eingaben_speichern_unter()
 {
-    GtkWidget* dialog = chooser("Eingaben speichern unter", GTK_FILE_CHOOSER_ACTION_SAVE, "gtk-save");
+    GtkWidget* dialog = chooser(_("Eingaben speichern unter"), GTK_FILE_CHOOSER_ACTION_SAVE, "gtk-save");
     // Folder and name set at once (the name entry takes it at once, where
     // a file to select would wait for the folder's listing).
     gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), vorschlag_ordner().c_str());
-    std::string name = "eingaben" + kv_eingabesatz_endung(rechner());
+    // Uebersetzung: the name first proposed for an input set's file.
+    std::string name = _("eingaben") + kv_eingabesatz_endung(rechner());
     if (!letzter_satz.empty()) {
         gchar* n = g_path_get_basename(letzter_satz.c_str());
         name = n;
@@ -187,12 +188,12 @@ int kv_c_eingaben_speichern_unter()
     pfad = mit_endung(pfad);
     if (g_file_test(pfad.c_str(), G_FILE_TEST_EXISTS)
         && kv_gtk_meldung(GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO,
-                          "Es ist schon ein Eingabesatz vorhanden!\n"
-                          "Soll dieser ueberschrieben werden?") != GTK_RESPONSE_YES)
+                          _("Es ist schon ein Eingabesatz vorhanden!\n"
+                            "Soll dieser ueberschrieben werden?")) != GTK_RESPONSE_YES)
         return 0;
     std::string fehler;
     if (!kv_eingabesatz_schreiben(rechner(), kv_gtk_eingaben_lesen(), pfad, fehler)) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "Fehler beim Speichern!\n" + fehler);
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _("Fehler beim Speichern!\n") + fehler);
         return 0;
     }
     kv_gtk_zuletzt_merken(pfad);

@@ -9,7 +9,7 @@ int kv_gtk_neu_rechnen()
 {
     if (gerechnet != 1)
         return 0;
-    dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO, KV_NEU_RECHNEN);
+    dret = kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_YES_NO, _(KV_NEU_RECHNEN));
     if (dret != GTK_RESPONSE_YES)
         return -1;
     gerechnet = 0;
@@ -28,7 +28,7 @@ int kv_gtk_isdigit(const char* text)
 int kv_gtk_fehler_eingabe(int code)
 {
     kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK,
-                   code == 4712 ? KV_FEHLER_BEREICH : KV_FEHLER_EINGABE);
+                   _(code == 4712 ? KV_FEHLER_BEREICH : KV_FEHLER_EINGABE));
     return 0;
 }
 

@@ -99,7 +99,7 @@ void kv_gtk_zelle(GtkWidget* tabelle, GtkWidget* w, int spalte, int zeile, int b
 void kv_gtk_eingabe_zelle(GtkWidget* tabelle, const KvRechner& r, int i, GtkWidget* feld)
 {
     const KvZelle z = kv_zelle(r, i);
-    const char* beschriftung = r.eingaben[i].beschriftung;
+    const char* beschriftung = _(r.eingaben[i].beschriftung);
     if (!z.unter_kopf) {
         kv_gtk_zelle(tabelle, gtk_label_new(beschriftung), 2 * z.spalte, z.zeile);
         kv_gtk_zelle(tabelle, feld, 2 * z.spalte + 1, z.zeile);
@@ -162,19 +162,19 @@ int kv_gtk_pButtons()
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_container_set_border_width(GTK_CONTAINER(leiste), 5);
 
-    pButton_rechnen = kv_gtk_knopf((n + "_rechnen.png").c_str(), "Rechnen",
-                                   &TT_pButton_rechnen, "Berechnung starten");
-    pButton_speichern = kv_gtk_knopf((n + "_speichern.png").c_str(), "Speichern",
-                                     &TT_pButton_speichern, "Speichern der Ergebnisse");
-    pButton_info = kv_gtk_knopf((n + "_info.png").c_str(), "Info",
-                                &TT_pButton_info, "Informationen anzeigen");
-    pButton_ende = kv_gtk_knopf((n + "_ende.png").c_str(), "Beenden",
+    pButton_rechnen = kv_gtk_knopf((n + "_rechnen.png").c_str(), _("Rechnen"),
+                                   &TT_pButton_rechnen, _("Berechnung starten"));
+    pButton_speichern = kv_gtk_knopf((n + "_speichern.png").c_str(), _("Speichern"),
+                                     &TT_pButton_speichern, _("Speichern der Ergebnisse"));
+    pButton_info = kv_gtk_knopf((n + "_info.png").c_str(), _("Info"),
+                                &TT_pButton_info, _("Informationen anzeigen"));
+    pButton_ende = kv_gtk_knopf((n + "_ende.png").c_str(), _("Beenden"),
                                 kv_programm->beenden_tooltip ? &TT_pButton_ende : nullptr,
-                                "Programm beenden");
+                                _("Programm beenden"));
     for (GtkWidget* k : {pButton_rechnen, pButton_speichern, pButton_info, pButton_ende})
         gtk_container_add(GTK_CONTAINER(leiste), k);
 
-    kv_gtk_im_rahmen(Pack_Box[kv_programm->action_bar_box], "Aktionen", leiste);
+    kv_gtk_im_rahmen(Pack_Box[kv_programm->action_bar_box], _("Aktionen"), leiste);
     return 0;
 }
 
@@ -230,7 +230,7 @@ int kv_gtk_fenster_aufbauen()
                 gtk_container_set_border_width(GTK_CONTAINER(Pack_Box[i]), 5);
         kv_gtk_packen(Pack_Box[2], Pack_Box[0]);
         kv_gtk_packen(Pack_Box[2], Pack_Box[1]);
-        kv_gtk_im_rahmen(Pack_Box[5], KV_EINGABERAHMEN, Pack_Box[2]);
+        kv_gtk_im_rahmen(Pack_Box[5], _(KV_EINGABERAHMEN), Pack_Box[2]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[3]);
         kv_gtk_packen(Pack_Box[5], Pack_Box[4]);
         gtk_box_pack_start(GTK_BOX(Fenster_Box), Pack_Box[5], TRUE, TRUE, 0);
@@ -251,7 +251,7 @@ int kv_gtk_fenster_erzeugen(const KvProgramm& programm)
         kv_programm = &aus_beschreibung;
     }
     window_main = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    gtk_window_set_title(GTK_WINDOW(window_main), programm.rechner->titel);
+    gtk_window_set_title(GTK_WINDOW(window_main), _(programm.rechner->titel));
     gtk_window_set_position(GTK_WINDOW(window_main), GTK_WIN_POS_CENTER);
     const std::string icon = std::string(programm.rechner->name) + ".png";
     kv_gtk_fenster_icon(window_main, icon.c_str());
@@ -290,6 +290,9 @@ int kv_main(const KvProgramm& programm, int argc, char** argv)
     pango_cairo_font_map_get_default();
     kv_bilder_vorladen(programm);
     gtk_init(&argc, &argv);
+    // The toolkit has taken the whole locale from the desktop; the messages
+    // follow it, numbers keep the point (zahlen.h never asks the locale).
+    kv_sprache_einrichten();
     std::vector<char*> rest;
     std::string fehler;
     if (!kv_fenster_aufruf_pruefen(argc, argv, rest, fehler)) {

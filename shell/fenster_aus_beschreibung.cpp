@@ -50,7 +50,7 @@ void eingaben()
         if (std::string_view(titel) == KV_EINGABERAHMEN)
             kv_gtk_packen(Pack_Box[0], tabelle);
         else
-            kv_gtk_im_rahmen(Pack_Box[0], titel, tabelle);
+            kv_gtk_im_rahmen(Pack_Box[0], _(titel), tabelle);
     }
 }
 
@@ -58,12 +58,12 @@ void eingaben()
 void option(GtkWidget* box, const KvOption& o, std::vector<GtkWidget*>& knoepfe)
 {
     if (o.knoepfe.empty()) {
-        knoepfe = {gtk_check_button_new_with_label(o.beschriftung)};
+        knoepfe = {gtk_check_button_new_with_label(_(o.beschriftung))};
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
     } else {
         GSList* gruppe = nullptr;
         for (const char* k : o.knoepfe) {
-            knoepfe.push_back(gtk_radio_button_new_with_label(gruppe, k));
+            knoepfe.push_back(gtk_radio_button_new_with_label(gruppe, _(k)));
             gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
         }
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
@@ -81,7 +81,7 @@ void optionen()
         for (size_t k = 0; k < r.optionen.size(); ++k)
             if (std::string_view(r.optionen[k].rahmen) == titel)
                 option(box, r.optionen[k], widgets.optionen[k]);
-        kv_gtk_im_rahmen(Pack_Box[1], titel, box);
+        kv_gtk_im_rahmen(Pack_Box[1], _(titel), box);
     }
 }
 
@@ -97,20 +97,20 @@ int ergebnisse()
         GtkWidget* beschriftung = nullptr;
         for (size_t k = 0; k < r.hinweise.size(); ++k)
             if (std::string_view(r.hinweise[k].ergebnis) == r.ergebnisse[j].name)
-                beschriftung = widgets.hinweise[k] = gtk_label_new(r.hinweise[k].beschriftung);
+                beschriftung = widgets.hinweise[k] = gtk_label_new(_(r.hinweise[k].beschriftung));
         if (!beschriftung)
-            beschriftung = gtk_label_new(r.ergebnisse[j].beschriftung);
-        widgets.ergebnisse.push_back(kv_gtk_ergebnisfeld(r.ergebnisse_vorher));
+            beschriftung = gtk_label_new(_(r.ergebnisse[j].beschriftung));
+        widgets.ergebnisse.push_back(kv_gtk_ergebnisfeld(_(r.ergebnisse_vorher)));
         kv_gtk_zelle(tabelle, beschriftung, 0, static_cast<int>(j));
         kv_gtk_zelle(tabelle, widgets.ergebnisse.back(), 1, static_cast<int>(j));
     }
     int zeile = static_cast<int>(r.ergebnisse.size());
     for (size_t k = 0; k < r.hinweise.size(); ++k)
         if (!widgets.hinweise[k]) {
-            widgets.hinweise[k] = gtk_label_new(r.hinweise[k].beschriftung);
+            widgets.hinweise[k] = gtk_label_new(_(r.hinweise[k].beschriftung));
             kv_gtk_zelle(tabelle, widgets.hinweise[k], 0, zeile++, 2);
         }
-    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[4], _("Ergebnisse"), tabelle);
     return 0;
 }
 
@@ -157,7 +157,7 @@ KvProgramm kv_programm_aus_beschreibung(const KvProgramm& p)
     const KvRechner& r = *p.rechner;
     KvProgramm voll = p;
     static std::string info;
-    info = std::string(r.titel) + (*r.verfahren ? std::string(" ") + r.verfahren : "");
+    info = std::string(_(r.titel)) + (*r.verfahren ? std::string(" ") + _(r.verfahren) : "");
     if (!voll.info_text)
         voll.info_text = info.c_str();
     voll.eingabe_panels[0] = eingaben;

@@ -32,7 +32,7 @@ bool eintrag(const KvKatalogDialog& k, KvKatalogEintrag& e, std::string& fehler)
     const KvKatalog* t = tabelle(k);
     const int i = gtk_combo_box_get_active(GTK_COMBO_BOX(k.eintrag));
     if (!t || i < 0) {
-        fehler = "kein Eintrag gewaehlt";
+        fehler = _("kein Eintrag gewaehlt");
         return false;
     }
     const KvEingaben jetzt = kv_gtk_eingaben_lesen();
@@ -46,15 +46,15 @@ void zeigen(KvKatalogDialog& k)
     KvKatalogEintrag e;
     std::string fehler, t;
     if (eintrag(k, e, fehler)) {
-        t = "Setzt:";
+        t = _("Setzt:");
         for (const KvKatalogFeld& f : e.felder) {
             const int i = kv_eingabe_index(rechner(), f.name);
-            t += "\n    " + f.name + " = " + f.wert + "    (" + rechner().eingaben[i].beschriftung + ")";
+            t += "\n    " + f.name + " = " + f.wert + "    (" + _(rechner().eingaben[i].beschriftung) + ")";
         }
         if (!e.hinweis.empty())
             t += "\n" + e.hinweis;
     } else {
-        t = "Nicht verwendbar: " + fehler;
+        t = kv_einsetzen(_("Nicht verwendbar: {1}"), {fehler});
     }
     gtk_label_set_text(GTK_LABEL(k.felder), t.c_str());
 }
@@ -80,13 +80,15 @@ void tabelle_gewechselt(GtkComboBox*, gpointer daten)
         for (size_t i = 0; i < t->zeilen.size(); ++i)
             gtk_combo_box_append_text(GTK_COMBO_BOX(k.eintrag),
                                       std::string(kv_katalog_bezeichnung(*t, i)).c_str());
-        q = (t->eigene ? "Eigene Tabelle: " : "Datei: ") + t->datei + "\nSetzt: " + t->inhalt + "\n\n" + t->quelle;
+        q = kv_einsetzen(t->eigene ? _("Eigene Tabelle: {1}\nSetzt: {2}") : _("Datei: {1}\nSetzt: {2}"),
+                         {t->datei, t->inhalt})
+            + "\n\n" + t->quelle;
     }
     const bool kennwert = t && !t->kennwert.name.empty();
-    const std::string b = kennwert ? t->kennwert.name + " / " + t->kennwert.einheit : "Kennwert";
+    const std::string b = kennwert ? t->kennwert.name + " / " + t->kennwert.einheit : _("Kennwert");
     gtk_label_set_text_with_mnemonic(GTK_LABEL(k.kennwert_beschriftung), ("_" + b).c_str());
     gtk_widget_set_tooltip_text(k.kennwert, kennwert ? t->kennwert.beschriftung.c_str()
-                                                     : "Diese Tabelle braucht keinen Kennwert");
+                                                     : _("Diese Tabelle braucht keinen Kennwert"));
     gtk_widget_set_sensitive(k.kennwert, kennwert);
     gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(k.quelle)), q.c_str(), -1);
     gtk_combo_box_set_active(GTK_COMBO_BOX(k.eintrag), 0);
@@ -103,14 +105,14 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
 {
     auto* k = new KvKatalogDialog;
     k->kataloge = kv_kataloge(rechner(), kv_katalog_nutzerordner());
-    k->dialog = gtk_dialog_new_with_buttons("Katalog", GTK_WINDOW(window_main),
+    k->dialog = gtk_dialog_new_with_buttons(_("Katalog"), GTK_WINDOW(window_main),
                                             GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
                                             nullptr, nullptr);
     g_object_set_data_full(G_OBJECT(k->dialog), "kv-katalog", k,
                            [](gpointer p) { delete static_cast<KvKatalogDialog*>(p); });
-    gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Schliessen", GTK_RESPONSE_CANCEL);
-    gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Auslegen", KV_ANTWORT_AUSLEGEN);
-    gtk_dialog_add_button(GTK_DIALOG(k->dialog), "_Uebernehmen", GTK_RESPONSE_OK);
+    gtk_dialog_add_button(GTK_DIALOG(k->dialog), _("_Schliessen"), GTK_RESPONSE_CANCEL);
+    gtk_dialog_add_button(GTK_DIALOG(k->dialog), _("_Auslegen"), KV_ANTWORT_AUSLEGEN);
+    gtk_dialog_add_button(GTK_DIALOG(k->dialog), _("_Uebernehmen"), GTK_RESPONSE_OK);
     gtk_dialog_set_default_response(GTK_DIALOG(k->dialog), GTK_RESPONSE_OK);
 
     k->tabelle = gtk_combo_box_new_text();
@@ -130,14 +132,14 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     gtk_widget_set_size_request(rollen, 620, 180);
     std::string abgelehnt;
     for (const std::string& a : k->kataloge.abgelehnt)
-        abgelehnt += (abgelehnt.empty() ? "Abgelehnt: " : "\nAbgelehnt: ") + a;
+        abgelehnt += (abgelehnt.empty() ? "" : "\n") + kv_einsetzen(_("Abgelehnt: {1}"), {a});
     k->abgelehnt = gtk_label_new(abgelehnt.c_str());
     gtk_misc_set_alignment(GTK_MISC(k->abgelehnt), 0, 0);
     gtk_label_set_selectable(GTK_LABEL(k->abgelehnt), TRUE);
 
     k->bedingungen = gtk_entry_new();
-    gtk_widget_set_tooltip_text(k->bedingungen, "Bedingungen an Ergebnisse fuer \"Auslegen\", "
-                                "z. B. F>=1000 (durch Leerzeichen getrennt)");
+    gtk_widget_set_tooltip_text(k->bedingungen, _("Bedingungen an Ergebnisse fuer \"Auslegen\", "
+                                  "z. B. F>=1000 (durch Leerzeichen getrennt)"));
 
     k->kennwert = gtk_entry_new();
     k->kennwert_beschriftung = gtk_label_new("");
@@ -145,17 +147,17 @@ KvKatalogDialog* kv_gtk_katalog_dialog()
     gtk_label_set_mnemonic_widget(GTK_LABEL(k->kennwert_beschriftung), k->kennwert);
 
     GtkWidget* tab = kv_gtk_tabelle(7, 2);
-    kv_gtk_zeile(tab, 0, "_Tabelle", k->tabelle);
+    kv_gtk_zeile(tab, 0, _("_Tabelle"), k->tabelle);
     kv_gtk_zelle(tab, k->kennwert_beschriftung, 0, 1);
     kv_gtk_zelle(tab, k->kennwert, 1, 1);
-    kv_gtk_zeile(tab, 2, "_Eintrag", k->eintrag);
+    kv_gtk_zeile(tab, 2, _("_Eintrag"), k->eintrag);
     kv_gtk_zelle(tab, k->felder, 0, 3, 2);
-    GtkWidget* q = gtk_label_new_with_mnemonic("_Quelle");
+    GtkWidget* q = gtk_label_new_with_mnemonic(_("_Quelle"));
     gtk_misc_set_alignment(GTK_MISC(q), 0, 0);
     gtk_label_set_mnemonic_widget(GTK_LABEL(q), k->quelle);
     kv_gtk_zelle(tab, q, 0, 4);
     kv_gtk_zelle(tab, rollen, 1, 4);
-    kv_gtk_zeile(tab, 5, "_Bedingungen", k->bedingungen);
+    kv_gtk_zeile(tab, 5, _("_Bedingungen"), k->bedingungen);
     kv_gtk_zelle(tab, k->abgelehnt, 0, 6, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(k->dialog)->vbox), tab, TRUE, TRUE, 3);
 
@@ -173,7 +175,7 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k)
     KvKatalogEintrag e;
     std::string fehler;
     if (!eintrag(k, e, fehler)) {
-        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "Eintrag nicht verwendbar!\n" + fehler, k.dialog);
+        kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _("Eintrag nicht verwendbar!\n") + fehler, k.dialog);
         return false;
     }
     KvEingabeWidgets w;
@@ -212,7 +214,7 @@ bool kv_gtk_katalog_auslegen(KvKatalogDialog& k)
         KvBedingung b;
         std::string fehler;
         if (!kv_bedingung_lesen(rechner(), w, b, fehler)) {
-            kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, "Fehler in den Bedingungen!\n" + fehler, k.dialog);
+            kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _("Fehler in den Bedingungen!\n") + fehler, k.dialog);
             return false;
         }
         bedingungen.push_back(std::move(b));
@@ -222,7 +224,7 @@ bool kv_gtk_katalog_auslegen(KvKatalogDialog& k)
     gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(k.quelle)), liste.c_str(), -1);
     if (a.gewaehlt < 0) {
         kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
-                       "Kein Eintrag erfuellt alle Pruefungen und Bedingungen!\nDie Liste zeigt, was jeder verfehlt.",
+                       _("Kein Eintrag erfuellt alle Pruefungen und Bedingungen!\nDie Liste zeigt, was jeder verfehlt."),
                        k.dialog);
         return false;
     }

@@ -34,29 +34,40 @@ void taste(GtkWidget* eintrag, guint t, GdkModifierType umschalter, bool sichtba
                                sichtbar ? GTK_ACCEL_VISIBLE : GtkAccelFlags(0));
 }
 
-// The text of a menu bar entry as shown, without the mnemonic's "_".
-std::string titel_von(GtkWidget* eintrag)
+// The titles of the menu bar with their mnemonics, as a menu is named in
+// KvMenuepunkt (the first letter of each, in German).
+const char* const MENUES[][2] = {{"Datei", N_("_Datei")},
+                                 {"Berechnung", N_("_Berechnung")},
+                                 {"Ansicht", N_("_Ansicht")},
+                                 {"Hilfe", N_("_Hilfe")}};
+
+std::string mit_mnemonic(const char* titel)
 {
-    GtkWidget* l = gtk_bin_get_child(GTK_BIN(eintrag));
-    return GTK_IS_LABEL(l) ? gtk_label_get_text(GTK_LABEL(l)) : "";
+    for (const auto& m : MENUES)
+        if (std::string(m[0]) == titel)
+            return _(m[1]);
+    return std::string("_") + titel;
 }
 
 // The menu of that title; a new one before "Hilfe" when there is none.
+// Found by the title as shown, in the reader's language.
 GtkWidget* menue(const char* titel)
 {
     GtkWidget* gefunden = nullptr;
     int hilfe = -1, i = 0;
+    const std::string gesucht = mit_mnemonic(titel);
     for (GtkWidget* eintrag : kv_gtk_kinder(Menue_Leiste)) {
-        const std::string t = titel_von(eintrag);
-        if (t == titel)
+        GtkWidget* l = gtk_bin_get_child(GTK_BIN(eintrag));
+        const std::string t = GTK_IS_LABEL(l) ? gtk_label_get_label(GTK_LABEL(l)) : "";
+        if (t == gesucht)
             gefunden = gtk_menu_item_get_submenu(GTK_MENU_ITEM(eintrag));
-        if (t == "Hilfe")
+        if (t == mit_mnemonic("Hilfe"))
             hilfe = i;
         ++i;
     }
     if (gefunden)
         return gefunden;
-    GtkWidget* eintrag = gtk_menu_item_new_with_mnemonic((std::string("_") + titel).c_str());
+    GtkWidget* eintrag = gtk_menu_item_new_with_mnemonic(gesucht.c_str());
     GtkWidget* m = gtk_menu_new();
     gtk_menu_set_accel_group(GTK_MENU(m), Tasten);
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(eintrag), m);
@@ -67,7 +78,7 @@ GtkWidget* menue(const char* titel)
 
 GtkWidget* eintrag(GtkWidget* m, const char* text)
 {
-    GtkWidget* e = gtk_menu_item_new_with_mnemonic(text);
+    GtkWidget* e = gtk_menu_item_new_with_mnemonic(_(text));
     gtk_menu_shell_append(GTK_MENU_SHELL(m), e);
     gtk_widget_show(e);
     return e;
@@ -150,39 +161,41 @@ GtkWidget* kv_gtk_menue_leiste()
     zuletzt_liste = nullptr;
 
     GtkWidget* datei = menue("Datei");
-    taste(handler_eintrag(datei, "Eingaben _oeffnen...", kv_c_eingaben_oeffnen), GDK_o, strg);
-    zuletzt = eintrag(datei, "_Zuletzt geoeffnet");
+    taste(handler_eintrag(datei, N_("Eingaben _oeffnen..."), kv_c_eingaben_oeffnen), GDK_o, strg);
+    zuletzt = eintrag(datei, N_("_Zuletzt geoeffnet"));
     gtk_menu_item_set_submenu(GTK_MENU_ITEM(zuletzt), gtk_menu_new()); // filled when shown
-    taste(handler_eintrag(datei, "Eingaben speichern _unter...", kv_c_eingaben_speichern_unter),
+    taste(handler_eintrag(datei, N_("Eingaben speichern _unter..."), kv_c_eingaben_speichern_unter),
           GDK_s, GdkModifierType(strg | GDK_SHIFT_MASK));
     trenner(datei);
-    taste(knopf_eintrag(datei, "_Bericht speichern...", &pButton_speichern), GDK_s, strg);
-    taste(handler_eintrag(datei, "_Nachweis als PDF...", kv_c_nachweis_speichern), GDK_p, strg);
+    taste(knopf_eintrag(datei, N_("_Bericht speichern..."), &pButton_speichern), GDK_s, strg);
+    taste(handler_eintrag(datei, N_("_Nachweis als PDF..."), kv_c_nachweis_speichern), GDK_p, strg);
     trenner(datei);
-    taste(knopf_eintrag(datei, "B_eenden", &pButton_ende), GDK_q, strg);
+    taste(knopf_eintrag(datei, N_("B_eenden"), &pButton_ende), GDK_q, strg);
     g_signal_connect(datei, "map", G_CALLBACK(datei_geoeffnet), nullptr);
 
-    GtkWidget* rechnen = knopf_eintrag(menue("Berechnung"), "_Rechnen", &pButton_rechnen);
+    GtkWidget* rechnen = knopf_eintrag(menue("Berechnung"), N_("_Rechnen"), &pButton_rechnen);
     taste(rechnen, GDK_F5, GdkModifierType(0));
     taste(rechnen, GDK_Return, strg, false);
     taste(rechnen, GDK_KP_Enter, strg, false);
     if (kv_programm->eingabe_widgets)
-        kv_gtk_menuepunkt({"Berechnung", "_Zielwert suchen...", kv_c_zielwert_suchen, GDK_g, strg});
+        kv_gtk_menuepunkt({"Berechnung", N_("_Zielwert suchen..."), kv_c_zielwert_suchen, GDK_g, strg});
     if (kv_programm->eingabe_widgets) {
         // Without tables the entry stays where a user looks for it, greyed,
         // and says why.
-        GtkWidget* k = kv_gtk_menuepunkt({"Berechnung", "_Katalog...", kv_c_katalog, GDK_k, strg});
+        GtkWidget* k = kv_gtk_menuepunkt({"Berechnung", N_("Kata_log..."), kv_c_katalog, GDK_k, strg});
         if (!kv_gtk_hat_kataloge()) {
             gtk_widget_set_sensitive(k, FALSE);
             const KvRechner& r = *kv_programm->rechner;
             std::string warum = kv_ohne_kataloge(r);
             if (*r.ohne_kataloge)
-                warum += std::string(": ") + r.ohne_kataloge + ".";
+                // Uebersetzung: "kopdra hat keine Kataloge" and why, e.g.
+                // "seine Werte haengen vom Erzeugnis des Herstellers ab".
+                warum = kv_einsetzen(_("{1}: {2}."), {warum, _(r.ohne_kataloge)});
             gtk_widget_set_tooltip_text(k, warum.c_str());
         }
     }
 
-    taste(knopf_eintrag(menue("Hilfe"), "_Info", &pButton_info), GDK_F1, GdkModifierType(0));
+    taste(knopf_eintrag(menue("Hilfe"), N_("_Info"), &pButton_info), GDK_F1, GdkModifierType(0));
 
     for (const KvMenuepunkt& p : kv_programm->menuepunkte)
         kv_gtk_menuepunkt(p);

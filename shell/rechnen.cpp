@@ -39,7 +39,7 @@ void zeigen(const KvEingabeWidgets& w, const KvStand& stand, const KvRechnung& r
         gtk_entry_set_text(GTK_ENTRY(w.ergebnisse[j]), kv_format(r.ergebnisse[j].format, rechnung.ergebnisse[j]).c_str());
     }
     for (size_t k = 0; k < r.hinweise.size(); ++k)
-        gtk_label_set_text(GTK_LABEL(w.hinweise[k]), rechnung.hinweise[k].c_str());
+        gtk_label_set_text(GTK_LABEL(w.hinweise[k]), _(rechnung.hinweise[k].c_str()));
 }
 
 } // namespace
@@ -67,7 +67,7 @@ int kv_gtk_rechnen()
         return -1;
     case KvStatus::verweigert:
         kv_gtk_meldung(p.verweigerung_ist_eingabefehler ? GTK_MESSAGE_ERROR : GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
-                       rechnung.meldung);
+                       _(rechnung.meldung));
         return p.verweigerung_ist_eingabefehler ? -1 : 0;
     case KvStatus::berechnet:
         break;

@@ -6,6 +6,7 @@
 #include "katalog.h"
 #include "nachweis.h"
 #include "rechner.h"
+#include "sprache.h"
 
 #include <gtk/gtk.h>
 #include <optional>

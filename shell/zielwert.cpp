@@ -23,8 +23,8 @@ const KvRechner& rechner() { return *kv_programm->rechner; }
 std::string mit_einheit(const char* beschriftung, const char* einheit)
 {
     if (std::strstr(beschriftung, " / ") || !*einheit)
-        return beschriftung;
-    return std::string(beschriftung) + " / " + einheit;
+        return _(beschriftung);
+    return std::string(_(beschriftung)) + " / " + einheit;
 }
 
 std::string text(GtkWidget* feld) { return gtk_entry_get_text(GTK_ENTRY(feld)); }
@@ -93,14 +93,14 @@ KvZielwertDialog* kv_gtk_zielwert_dialog()
 {
     const KvRechner& r = rechner();
     auto* z = new KvZielwertDialog;
-    z->dialog = gtk_dialog_new_with_buttons("Zielwert suchen", GTK_WINDOW(window_main),
+    z->dialog = gtk_dialog_new_with_buttons(_("Zielwert suchen"), GTK_WINDOW(window_main),
                                             GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
                                             nullptr, nullptr);
     g_object_set_data_full(G_OBJECT(z->dialog), "kv-zielwert", z,
                            [](gpointer p) { delete static_cast<KvZielwertDialog*>(p); });
     gtk_window_set_resizable(GTK_WINDOW(z->dialog), FALSE);
-    z->abbrechen = gtk_dialog_add_button(GTK_DIALOG(z->dialog), "_Abbrechen", GTK_RESPONSE_CANCEL);
-    gtk_dialog_add_button(GTK_DIALOG(z->dialog), "_Suchen", GTK_RESPONSE_OK);
+    z->abbrechen = gtk_dialog_add_button(GTK_DIALOG(z->dialog), _("_Abbrechen"), GTK_RESPONSE_CANCEL);
+    gtk_dialog_add_button(GTK_DIALOG(z->dialog), _("_Suchen"), GTK_RESPONSE_OK);
     gtk_dialog_set_default_response(GTK_DIALOG(z->dialog), GTK_RESPONSE_OK);
 
     const KvEingaben e = kv_gtk_eingaben_lesen();
@@ -126,11 +126,11 @@ KvZielwertDialog* kv_gtk_zielwert_dialog()
     gtk_label_set_selectable(GTK_LABEL(z->loesungen), TRUE);
 
     GtkWidget* tabelle = kv_gtk_tabelle(6, 2);
-    kv_gtk_zeile(tabelle, 0, "_Ergebnis", z->ergebnis);
-    kv_gtk_zeile(tabelle, 1, "_Zielwert", z->ziel);
-    kv_gtk_zeile(tabelle, 2, "Eingabe_feld", z->feld);
-    kv_gtk_zeile(tabelle, 3, "_von", z->von);
-    kv_gtk_zeile(tabelle, 4, "_bis", z->bis);
+    kv_gtk_zeile(tabelle, 0, _("_Ergebnis"), z->ergebnis);
+    kv_gtk_zeile(tabelle, 1, _("_Zielwert"), z->ziel);
+    kv_gtk_zeile(tabelle, 2, _("Eingabe_feld"), z->feld);
+    kv_gtk_zeile(tabelle, 3, _("_von"), z->von);
+    kv_gtk_zeile(tabelle, 4, _("_bis"), z->bis);
     kv_gtk_zelle(tabelle, z->loesungen, 0, 5, 2);
     gtk_box_pack_start(GTK_BOX(GTK_DIALOG(z->dialog)->vbox), tabelle, TRUE, TRUE, 3);
 
@@ -149,8 +149,8 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
     s.ergebnis = gewaehlt(z.ergebnis, z.ergebnisse);
     s.feld = gewaehlt(z.feld, z.felder);
     for (const std::string& m : {kv_zielwert_meldung(text(z.ziel), s.ziel),
-                                 kv_suchgrenze_meldung(text(z.von), "von", s.von),
-                                 kv_suchgrenze_meldung(text(z.bis), "bis", s.bis)})
+                                 kv_suchgrenze_meldung(text(z.von), N_("von"), s.von),
+                                 kv_suchgrenze_meldung(text(z.bis), N_("bis"), s.bis)})
         if (!m.empty())
             return melden(z, GTK_MESSAGE_ERROR, m);
 
@@ -160,15 +160,13 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
 
     const KvEingabe& f = rechner().eingaben[s.feld];
     const KvAusgabe& a = rechner().ergebnisse[s.ergebnis];
-    std::string liste = g.loesungen.size() == 1
-        ? KV_GEFUNDEN
-        : std::to_string(g.loesungen.size()) + KV_LOESUNGEN;
+    std::string liste = g.loesungen.size() == 1 ? _(KV_GEFUNDEN) : kv_loesungen_text(g.loesungen.size());
     // Each with its result as the window shows it.
     for (const KvLoesung& l : g.loesungen)
         liste += std::string("\n") + f.name + " = " + l.text + "  (" + a.name + " = "
                  + gezeigt(s.ergebnis, l.ergebnis) + ")";
     gtk_label_set_text(GTK_LABEL(z.loesungen), liste.c_str());
-    gtk_button_set_label(GTK_BUTTON(z.abbrechen), "_Schliessen");
+    gtk_button_set_label(GTK_BUTTON(z.abbrechen), _("_Schliessen"));
 
     KvEingabeWidgets w;
     kv_programm->eingabe_widgets(w);

@@ -49,8 +49,8 @@ void unter_spaltenkopf(GtkWidget* kopf, GtkWidget* feld, int zeile)
         return; // no accessibility support loaded
     atk_object_add_relationship(f, ATK_RELATION_LABELLED_BY, k);
     atk_object_add_relationship(k, ATK_RELATION_LABEL_FOR, f);
-    const std::string name = std::string(gtk_label_get_text(GTK_LABEL(kopf))) + ", Zeile "
-                             + std::to_string(zeile);
+    const std::string name = kv_einsetzen(_("{1}, Zeile {2}"), {gtk_label_get_text(GTK_LABEL(kopf)),
+                                                                std::to_string(zeile)});
     atk_object_set_name(f, name.c_str());
 }
 

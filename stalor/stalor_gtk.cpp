@@ -39,7 +39,7 @@ int kv_gtk_geometrie()
         INPUT_Geometrie[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
         kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Geometrie[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[0].rahmen), tabelle);
     return 0;
 }
 
@@ -47,7 +47,7 @@ int kv_gtk_rButtons()
 {
     for (int k = 0; k < 4; ++k) {
         rButtons_Knickfall[k] = gtk_radio_button_new_with_label(rButtons_Gruppe_Knickfall,
-                                                                R.optionen[0].knoepfe[k]);
+                                                                _(R.optionen[0].knoepfe[k]));
         rButtons_Gruppe_Knickfall =
             gtk_radio_button_get_group(GTK_RADIO_BUTTON(rButtons_Knickfall[k]));
     }
@@ -58,7 +58,7 @@ int kv_gtk_rButtons()
         kv_gtk_zelle(tabelle, kv_gtk_bild(bild.c_str()), k, 0);
         kv_gtk_zelle(tabelle, rButtons_Knickfall[k], k, 1);
     }
-    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[1], _(R.optionen[0].rahmen), tabelle);
     return 0;
 }
 
@@ -66,8 +66,8 @@ int kv_gtk_ergebnisse()
 {
     GtkWidget* tabelle = kv_gtk_tabelle(4, 4);
     for (int i = 0; i < 7; ++i)
-        LABEL_res[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
-    LABEL_res[7] = gtk_label_new(R.hinweise[0].beschriftung);
+        LABEL_res[i] = gtk_label_new(_(R.ergebnisse[i].beschriftung));
+    LABEL_res[7] = gtk_label_new(_(R.hinweise[0].beschriftung));
     for (int i = 0; i < 7; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         // Results 0-3 down the left pair of columns, 4-6 down the right.
@@ -77,7 +77,7 @@ int kv_gtk_ergebnisse()
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], spalte + 1, zeile);
     }
     kv_gtk_zelle(tabelle, LABEL_res[7], 2, 3, 2);
-    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[4], _("Ergebnisse"), tabelle);
     return 0;
 }
 
@@ -101,10 +101,10 @@ int kv_c_berechen()
 const KvProgramm stalor_programm = {
     .rechner = &stalor_rechner,
     .info_text =
-        "Ein Rechenprogramm fuer Knickung\n\n"
-        "Eulersche Knickfaelle 1 bis 4, Schlankheitsgrad und Grenzschlankheitsgrad,\n"
-        "zulaessige Druckspannung und Maximalkraft.\n\n"
-        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+        N_("Ein Rechenprogramm fuer Knickung\n\n"
+           "Eulersche Knickfaelle 1 bis 4, Schlankheitsgrad und Grenzschlankheitsgrad,\n"
+           "zulaessige Druckspannung und Maximalkraft.\n\n"
+           "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026."),
     .eingabe_panels = {[] { kv_gtk_geometrie(); }, [] { kv_gtk_rButtons(); }},
     .ergebnisse = kv_gtk_ergebnisse,
     .eigene_signale = signale,

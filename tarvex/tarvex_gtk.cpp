@@ -49,7 +49,7 @@ void kv_gtk_geometrie_werkstoff()
     G_GNUC_END_IGNORE_DEPRECATIONS
     gtk_entry_set_text(GTK_ENTRY(combo_eintrag()), R.eingaben[QUALITAET].vorgabe);
     kv_gtk_eingabe_zelle(tabelle, R, QUALITAET, Combo);
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[0].rahmen), tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_schraube()
@@ -59,7 +59,7 @@ void kv_gtk_nachgiebigkeit_schraube()
         INPUT_Nachgiebigkeit_Schraube[i] = kv_gtk_feld(R.eingaben[SCHRAUBE + i].vorgabe);
         kv_gtk_eingabe_zelle(tabelle, R, SCHRAUBE + i, INPUT_Nachgiebigkeit_Schraube[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[SCHRAUBE].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[SCHRAUBE].rahmen), tabelle);
 }
 
 void kv_gtk_nachgiebigkeit_platte()
@@ -69,17 +69,17 @@ void kv_gtk_nachgiebigkeit_platte()
         INPUT_Nachgiebigkeit_Platte[i] = kv_gtk_feld(R.eingaben[PLATTE + i].vorgabe);
         kv_gtk_eingabe_zelle(tabelle, R, PLATTE + i, INPUT_Nachgiebigkeit_Platte[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[PLATTE].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[PLATTE].rahmen), tabelle);
 }
 
 void kv_gtk_cButtons()
 {
     GtkWidget* box = gtk_vbox_new(FALSE, 0);
     for (int k = 0; k < 2; ++k)
-        cButtons_Schraubenart[k] = gtk_check_button_new_with_label(R.optionen[k].beschriftung);
+        cButtons_Schraubenart[k] = gtk_check_button_new_with_label(_(R.optionen[k].beschriftung));
     for (GtkWidget* b : cButtons_Schraubenart)
         kv_gtk_packen(box, b);
-    kv_gtk_im_rahmen(Pack_Box[1], R.optionen[0].rahmen, box);
+    kv_gtk_im_rahmen(Pack_Box[1], _(R.optionen[0].rahmen), box);
 }
 
 int kv_gtk_ergebnisse()
@@ -88,7 +88,7 @@ int kv_gtk_ergebnisse()
     GtkWidget* a = kv_gtk_tabelle(2, 3);
     GtkWidget* b = kv_gtk_tabelle(6, 6);
     for (int i = 0; i < 20; ++i) {
-        LABEL_res[i] = gtk_label_new(R.ergebnisse[i].beschriftung);
+        LABEL_res[i] = gtk_label_new(_(R.ergebnisse[i].beschriftung));
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld("");
         if (i < 3) {
             // Resiliences and load factor: captions above their fields.
@@ -102,7 +102,7 @@ int kv_gtk_ergebnisse()
     }
     kv_gtk_packen(box, a);
     kv_gtk_packen(box, b);
-    kv_gtk_im_rahmen(Pack_Box[4], "Ergebnisse", box);
+    kv_gtk_im_rahmen(Pack_Box[4], _("Ergebnisse"), box);
     return 0;
 }
 
@@ -151,9 +151,9 @@ int kv_c_berechen()
 const KvProgramm tarvex_programm = {
     .rechner = &tarvex_rechner,
     .info_text =
-        "Ein Rechenprogramm zur Schraubenberechnung nach VDI 2230\n\n"
-        "Nachgiebigkeiten, Kraftverhaeltnis, Vorspannkraefte, Anziehmoment und Spannungen.\n\n"
-        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+        N_("Ein Rechenprogramm zur Schraubenberechnung nach VDI 2230\n\n"
+           "Nachgiebigkeiten, Kraftverhaeltnis, Vorspannkraefte, Anziehmoment und Spannungen.\n\n"
+           "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026."),
     .eingabe_panels = {kv_gtk_geometrie_werkstoff, kv_gtk_nachgiebigkeit_schraube,
                        kv_gtk_nachgiebigkeit_platte, kv_gtk_cButtons},
     .ergebnisse = kv_gtk_ergebnisse,

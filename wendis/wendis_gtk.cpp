@@ -34,7 +34,7 @@ void kv_gtk_werkstoffdaten()
         INPUT_Werkstoffdaten[i] = kv_gtk_feld(R.eingaben[i].vorgabe);
         kv_gtk_eingabe_zelle(tabelle, R, i, INPUT_Werkstoffdaten[i]);
     }
-    kv_gtk_im_rahmen(Pack_Box[0], R.eingaben[0].rahmen, tabelle);
+    kv_gtk_im_rahmen(Pack_Box[0], _(R.eingaben[0].rahmen), tabelle);
 }
 
 int kv_gtk_ergebnisse()
@@ -43,17 +43,17 @@ int kv_gtk_ergebnisse()
     GtkWidget* tabelle = kv_gtk_tabelle(3, 4);
     for (int i = 0; i < 6; ++i) {
         OUTPUT_Ergebnisse[i] = kv_gtk_ergebnisfeld(R.ergebnisse_vorher);
-        kv_gtk_zelle(tabelle, gtk_label_new(R.ergebnisse[i].beschriftung), (i % 2) * 2, i / 2);
+        kv_gtk_zelle(tabelle, gtk_label_new(_(R.ergebnisse[i].beschriftung)), (i % 2) * 2, i / 2);
         kv_gtk_zelle(tabelle, OUTPUT_Ergebnisse[i], (i % 2) * 2 + 1, i / 2);
     }
-    kv_gtk_im_rahmen(Pack_Box[2], "Ergebnisse", tabelle);
+    kv_gtk_im_rahmen(Pack_Box[2], _("Ergebnisse"), tabelle);
     return 0;
 }
 
 void kv_gtk_federkenlinie()
 {
-    pButton_kennlinie = kv_gtk_knopf("wendis_zeichnen.png", "Kennlinie zeichnen",
-                                     &TT_pButton_kennlinie, "Federkennline zeichnen");
+    pButton_kennlinie = kv_gtk_knopf("wendis_zeichnen.png", _("Kennlinie zeichnen"),
+                                     &TT_pButton_kennlinie, _("Federkennline zeichnen"));
     GtkWidget* tabelle = kv_gtk_tabelle(1, 4);
     for (int i = 0; i < 2; ++i) {
         INPUT_Kennlinie[i] = kv_gtk_feld(R.eingaben[KENNLINIE + i].vorgabe);
@@ -63,7 +63,7 @@ void kv_gtk_federkenlinie()
     kv_gtk_packen(Pack_Box[3], pButton_kennlinie);
     kv_gtk_packen(Pack_Box[4], Pack_Box[3]);
     kv_gtk_packen(Pack_Box[4], Drawa);
-    kv_gtk_im_rahmen(Pack_Box[5], R.eingaben[KENNLINIE].rahmen, Pack_Box[4]);
+    kv_gtk_im_rahmen(Pack_Box[5], _(R.eingaben[KENNLINIE].rahmen), Pack_Box[4]);
 }
 
 void zeichnen(const Kennlinienbild& b)
@@ -152,18 +152,18 @@ int kv_gtk_kennlinie_zeichnen()
     kv_gtk_diagrammfenster_aktualisieren();
     if (!bild->endlich)
         kv_gtk_meldung(GTK_MESSAGE_INFO, GTK_BUTTONS_OK,
-                       "Kennlinie kann nicht gezeichnet werden!\n"
-                       "Die Federkraft ist im gewaehlten Bereich nicht endlich.");
+                       _("Kennlinie kann nicht gezeichnet werden!\n"
+                         "Die Federkraft ist im gewaehlten Bereich nicht endlich."));
     return 0;
 }
 
 const KvProgramm wendis_programm = {
     .rechner = &wendis_rechner,
     .info_text =
-        "Ein Rechenprogramm fuer Tellerfedern nach DIN 2093\n\n"
-        "Federkraft, Federarbeit und Spannungen bei einem Federweg,\n"
-        "Federkennlinie fuer einen waehlbaren Bereich.\n\n"
-        "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026.",
+        N_("Ein Rechenprogramm fuer Tellerfedern nach DIN 2093\n\n"
+           "Federkraft, Federarbeit und Spannungen bei einem Federweg,\n"
+           "Federkennlinie fuer einen waehlbaren Bereich.\n\n"
+           "Programmiert von der Entwicklergruppe Maschinenelemente, Dezember 2026."),
     .anzahl_boxen = 7,
     .rand = {true, true, true, true, false, true, true},
     .eingabe_panels = {kv_gtk_werkstoffdaten},
@@ -177,6 +177,6 @@ const KvProgramm wendis_programm = {
     .action_bar_box = 1,
     .vor_fenster = vor_fenster,
     .eingabe_widgets = eingabe_widgets,
-    .menuepunkte = {{"Berechnung", "_Kennlinie zeichnen", kv_gtk_kennlinie_zeichnen}},
+    .menuepunkte = {{"Berechnung", N_("_Kennlinie zeichnen"), kv_gtk_kennlinie_zeichnen}},
     .bilder = {"wendis_zeichnen.png"},
 };

@@ -6,6 +6,7 @@
 // hangs), it ends the process with a message naming the step.
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include "sprache.h"
 
 #include <chrono>
 #include <cstdio>
@@ -84,6 +85,8 @@ int main(int argc, char** argv)
     gchar* daten = g_dir_make_tmp("kv-daten-XXXXXX", nullptr);
     g_setenv("XDG_DATA_HOME", daten, TRUE);
     gtk_init(&argc, &argv);
+    // As the programs start: the messages in the locale's language.
+    kv_sprache_einrichten();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Wachhund);
     schritt_beginnen("Beginn der Tests");

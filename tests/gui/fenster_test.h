@@ -1,6 +1,7 @@
 // Small helpers shared by the window tests of all programs.
 #pragma once
 #include "dialog_antworten.h"
+#include "sprache.h"
 
 #include <gdk/gdkkeysyms.h>
 
@@ -18,6 +19,23 @@ inline const Antwort OK{GTK_RESPONSE_OK, ""};
 inline const Antwort ABBRECHEN{GTK_RESPONSE_CANCEL, ""};
 inline const Antwort SCHLIESSEN{GTK_RESPONSE_DELETE_EVENT, ""};
 inline Antwort datei(const std::string& pfad) { return {GTK_RESPONSE_OK, pfad}; }
+
+// Texts as the window shows them in the test's language (C, de_DE: the
+// German written in the test; en_US: the catalogue's).  A sentence with
+// pieces put in: in German the text as written, which the sentence must
+// give with these pieces.
+inline bool auf_deutsch() { return std::string(_("Rechnen")) == "Rechnen"; }
+inline std::string uebersetzt(const std::string& deutsch, const char* satz,
+                              std::initializer_list<std::string> stuecke)
+{
+    if (auf_deutsch()) {
+        EXPECT_EQ(kv_einsetzen(satz, stuecke), deutsch) << "German sentence " << satz;
+    }
+    return kv_einsetzen(_(satz), stuecke);
+}
+// The German as written, nothing in another language: the reason after a
+// dialog's heading, which the test holds in German only.
+inline std::string nur_deutsch(const std::string& deutsch) { return auf_deutsch() ? deutsch : ""; }
 
 inline std::string text(GtkWidget* feld) { return gtk_entry_get_text(GTK_ENTRY(feld)); }
 inline std::string label(GtkWidget* l) { return gtk_label_get_text(GTK_LABEL(l)); }

@@ -25,13 +25,13 @@ protected:
 
 TEST_F(LupranFenster, ErsterBildschirm)
 {
-    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), "Radial-Gleitlager-Berechnung nach DIN 31652");
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), _("Radial-Gleitlager-Berechnung nach DIN 31652"));
     EXPECT_TRUE(gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(rButton[0])));
     EXPECT_EQ(radio_status, 1001);
     EXPECT_EQ(check_status, 1005);
     for (GtkWidget* f : OUTPUT_Ergebnisse)
         EXPECT_EQ(text(f), "");
-    EXPECT_EQ(label(Label_eps), "eps / 1");
+    EXPECT_EQ(label(Label_eps), _("eps / 1"));
     EXPECT_EQ(label(Label_Reynolds), "");
     GtkWidget* tabelle = gtk_widget_get_parent(INPUT_Geom_Werkstoff[0]);
     EXPECT_EQ(zelle(tabelle, 1, 6), INPUT_Geom_Werkstoff[6]);
@@ -46,7 +46,7 @@ TEST_F(LupranFenster, RechnenUndOptionen)
     klicken(pButton_rechnen, {});
     EXPECT_EQ(text(OUTPUT_Ergebnisse[8]), "0.82296");
     EXPECT_EQ(label(Label_eps), "eps (13) / 1");
-    EXPECT_EQ(label(Label_Reynolds), "Reynolds-Bedingung erfuellt\n");
+    EXPECT_EQ(label(Label_Reynolds), _("Reynolds-Bedingung erfuellt\n"));
 
     // A method change keeps the results saveable: Rechnen asks again.
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(cButton), TRUE);
@@ -61,7 +61,7 @@ TEST_F(LupranFenster, RechnenUndOptionen)
     EXPECT_EQ(gerechnet, 0);
     d = klicken(pButton_speichern, {OK});
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text, "Berechnung noch nicht durchgefuert!");
+    EXPECT_EQ(d[0].text, _("Berechnung noch nicht durchgefuert!"));
 }
 
 TEST_F(LupranFenster, AblehnungenLassenErgebnisseStehen)
@@ -71,12 +71,17 @@ TEST_F(LupranFenster, AblehnungenLassenErgebnisseStehen)
     setzen(INPUT_Geom_Werkstoff[3], "14.99");
     auto d = klicken(pButton_rechnen, {OK});
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text.rfind("Breite zu Durchmesser zu klein oder zu gross!", 0), 0u);
+    // The calculator's reason, in the reader's language.
+    if (auf_deutsch()) {
+        EXPECT_EQ(d[0].text.rfind("Breite zu Durchmesser zu klein oder zu gross!", 0), 0u);
+    }
     setzen(INPUT_Geom_Werkstoff[3], "60");
     setzen(INPUT_Geom_Werkstoff[0], "500");
     d = klicken(pButton_rechnen, {OK});
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text.rfind("Sommerfeld-Zahl ausserhalb des Iterationsbereichs!", 0), 0u);
+    if (auf_deutsch()) {
+        EXPECT_EQ(d[0].text.rfind("Sommerfeld-Zahl ausserhalb des Iterationsbereichs!", 0), 0u);
+    }
     EXPECT_EQ(gerechnet, 0);
     EXPECT_EQ(text(OUTPUT_Ergebnisse[8]), "0.82296");
     EXPECT_EQ(label(Label_eps), "eps (13) / 1");
@@ -89,15 +94,19 @@ TEST_F(LupranFenster, BerichtNenntDieOptionenDerRechnung)
     const std::string pfad = ordner + "/lager.txt";
     klicken(pButton_speichern, {datei(pfad)});
     const std::string t = lesen(pfad);
-    EXPECT_NE(t.find("Schmierung: Schmierloch gegenueber der Last\n\nEps iterativ berechnet!\n\n"),
-              std::string::npos);
-    EXPECT_NE(t.find("eps (13) / 1:                          0.82296"), std::string::npos);
+    // The captions in the reader's language, the values with the point.
+    if (auf_deutsch()) {
+        EXPECT_NE(t.find("Schmierung: Schmierloch gegenueber der Last\n\nEps iterativ berechnet!\n\n"),
+                  std::string::npos);
+        EXPECT_NE(t.find("eps (13) / 1:                          0.82296"), std::string::npos);
+    }
+    EXPECT_NE(t.find(" 0.82296"), std::string::npos);
 }
 
 TEST_F(LupranFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
 {
-    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[0]), "Kraft F / N");
-    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[12]), "alpha Lager / (1/K)");
+    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[0]), _("Kraft F / N"));
+    EXPECT_EQ(beschriftung(INPUT_Geom_Werkstoff[12]), _("alpha Lager / (1/K)"));
     // The eps caption changes with the computation; the field follows it.
     klicken(pButton_rechnen, {});
     EXPECT_EQ(beschriftung(OUTPUT_Ergebnisse[8]), "eps (13) / 1");

@@ -17,7 +17,8 @@ namespace {
 const KvRechner& R = KV_RECHNER;
 const std::string NAME = KV_PROGRAMMNAME;
 
-const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
+// The German ids, given in the test's language where compared.
+const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
 
 // The captions of the frames in the window.
 void rahmen(GtkWidget* w, std::set<std::string>& titel)
@@ -58,12 +59,13 @@ protected:
 
 TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
 {
-    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), R.titel);
+    // Every caption in the reader's language.
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), _(R.titel));
     std::set<std::string> titel;
     rahmen(window_main, titel);
-    EXPECT_TRUE(titel.count(KV_EINGABERAHMEN));
-    EXPECT_TRUE(titel.count("Aktionen"));
-    EXPECT_TRUE(titel.count("Ergebnisse"));
+    EXPECT_TRUE(titel.count(_(KV_EINGABERAHMEN)));
+    EXPECT_TRUE(titel.count(_("Aktionen")));
+    EXPECT_TRUE(titel.count(_("Ergebnisse")));
 
     const KvEingabeWidgets w = kv_gtk_widgets();
     ASSERT_EQ(w.felder.size(), R.eingaben.size());
@@ -71,31 +73,31 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
         SCOPED_TRACE(R.eingaben[i].name);
         EXPECT_EQ(text(w.felder[i]), R.eingaben[i].vorgabe);
         if (std::string(R.eingaben[i].rahmen) != KV_EINGABERAHMEN) {
-            EXPECT_TRUE(titel.count(R.eingaben[i].rahmen));
+            EXPECT_TRUE(titel.count(_(R.eingaben[i].rahmen)));
         }
         // In its cell, its caption left of it.
         const KvZelle z = kv_zelle(R, static_cast<int>(i));
         GtkWidget* tabelle = gtk_widget_get_parent(w.felder[i]);
         ASSERT_TRUE(GTK_IS_TABLE(tabelle));
         EXPECT_EQ(zelle(tabelle, 2 * z.spalte + 1, z.zeile), w.felder[i]);
-        EXPECT_EQ(label(zelle(tabelle, 2 * z.spalte, z.zeile)), R.eingaben[i].beschriftung);
+        EXPECT_EQ(label(zelle(tabelle, 2 * z.spalte, z.zeile)), _(R.eingaben[i].beschriftung));
     }
     ASSERT_EQ(w.optionen.size(), R.optionen.size());
     for (size_t k = 0; k < R.optionen.size(); ++k) {
         const KvOption& o = R.optionen[k];
         SCOPED_TRACE(o.name);
-        EXPECT_TRUE(titel.count(o.rahmen));
+        EXPECT_TRUE(titel.count(_(o.rahmen)));
         ASSERT_EQ(w.optionen[k].size(), o.knoepfe.empty() ? 1u : o.knoepfe.size());
         for (size_t j = 0; j < o.knoepfe.size(); ++j)
-            EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(w.optionen[k][j])), o.knoepfe[j]);
+            EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(w.optionen[k][j])), _(o.knoepfe[j]));
     }
     ASSERT_EQ(w.ergebnisse.size(), R.ergebnisse.size());
     for (size_t j = 0; j < R.ergebnisse.size(); ++j) {
         EXPECT_FALSE(gtk_editable_get_editable(GTK_EDITABLE(w.ergebnisse[j])));
         GtkWidget* tabelle = gtk_widget_get_parent(w.ergebnisse[j]);
         const bool gilt = kv_gilt(R.ergebnisse[j].nur_bei, kv_vorgaben(R).optionen.data());
-        EXPECT_EQ(text(w.ergebnisse[j]), gilt ? R.ergebnisse_vorher : "--");
-        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(j))), R.ergebnisse[j].beschriftung);
+        EXPECT_EQ(text(w.ergebnisse[j]), gilt ? _(R.ergebnisse_vorher) : "--");
+        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(j))), _(R.ergebnisse[j].beschriftung));
     }
     EXPECT_EQ(w.hinweise.size(), R.hinweise.size());
 }
@@ -120,7 +122,7 @@ TEST_F(FensterAusBeschreibung, RechnenUndSpeichernWieDieKommandozeile)
     // A second press asks first.
     const auto frage = klicken(pButton_rechnen, {JA});
     ASSERT_EQ(frage.size(), 1u);
-    EXPECT_EQ(frage[0].text, KV_NEU_RECHNEN);
+    EXPECT_EQ(frage[0].text, _(KV_NEU_RECHNEN));
 }
 
 TEST_F(FensterAusBeschreibung, FalschesFeldGibtStelleUndEingabefehler)
@@ -133,11 +135,11 @@ TEST_F(FensterAusBeschreibung, FalschesFeldGibtStelleUndEingabefehler)
     EXPECT_EQ(d[0].art, "info");
     EXPECT_EQ(d[0].text, kv_stelle_text(2));
     EXPECT_EQ(d[1].art, "error");
-    EXPECT_EQ(d[1].text, KV_FEHLER_EINGABE);
+    EXPECT_EQ(d[1].text, _(KV_FEHLER_EINGABE));
     EXPECT_EQ(gerechnet, 0);
     const auto s = klicken(pButton_speichern, {OK});
     ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].text, KEINE_BERECHNUNG);
+    EXPECT_EQ(s[0].text, _(KEINE_BERECHNUNG));
 }
 
 TEST_F(FensterAusBeschreibung, EingabesatzDerKommandozeile)

@@ -11,9 +11,10 @@ namespace {
 const KvProgramm& P = KV_PROGRAMM;
 const KvRechner& R = KV_RECHNER;
 const std::string EPOCHE = "1765000000";
-const std::string KEINE_BERECHNUNG = "Berechnung noch nicht durchgefuert!";
-const std::string UEBERSCHREIBEN = "Es ist schon eine Ergebnissdatei vorhanden!\n"
-                                   "Soll diese ueberschrieben werden?";
+// The German ids, given in the test's language where compared.
+const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
+const char* const UEBERSCHREIBEN = N_("Es ist schon eine Ergebnissdatei vorhanden!\n"
+                                      "Soll diese ueberschrieben werden?");
 
 std::vector<Dialog> nachweis(std::vector<Antwort> antworten)
 {
@@ -72,7 +73,7 @@ TEST_F(NachweisFenster, VorDerRechnungDerHinweis)
     const auto d = nachweis({OK});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].art, "info");
-    EXPECT_EQ(d[0].text, KEINE_BERECHNUNG);
+    EXPECT_EQ(d[0].text, _(KEINE_BERECHNUNG));
 }
 
 TEST_F(NachweisFenster, DieLetzteRechnungWieAufDerKommandozeile)
@@ -93,7 +94,7 @@ TEST_F(NachweisFenster, DieLetzteRechnungWieAufDerKommandozeile)
     const auto d = nachweis({datei(ordner + "/nachweis")});
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].art, "datei");
-    EXPECT_EQ(d[0].text, "Nachweis speichern");
+    EXPECT_EQ(d[0].text, _("Nachweis speichern"));
     const std::string pdf = lesen(ordner + "/nachweis.pdf");
     ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_TRUE(pdf == von_kommandozeile(satz)) << "anders als die Kommandozeile";
@@ -107,7 +108,7 @@ TEST_F(NachweisFenster, UeberschreibenNurNachJa)
     schreiben(pfad, "alt");
     auto d = nachweis({datei(pfad), NEIN});
     ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(d[1].text, UEBERSCHREIBEN);
+    EXPECT_EQ(d[1].text, _(UEBERSCHREIBEN));
     EXPECT_EQ(lesen(pfad), "alt");
     d = nachweis({datei(pfad), SCHLIESSEN});
     ASSERT_EQ(d.size(), 2u);
@@ -129,8 +130,10 @@ TEST_F(NachweisFenster, FehlgeschlagenesSchreibenBehaeltDieAlteDatei)
     const auto d = nachweis({datei(pfad), JA, OK});
     ASSERT_EQ(d.size(), 3u);
     EXPECT_EQ(d[2].art, "error");
-    EXPECT_EQ(d[2].text, "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben "
-                         "werden:\n" + pfad);
+    EXPECT_EQ(d[2].text, uebersetzt("Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben "
+                                    "werden:\n" + pfad,
+                                    "Fehler beim Speichern!\nDie Ergebnissdatei konnte nicht geschrieben werden:\n{1}",
+                                    {pfad}));
     EXPECT_EQ(lesen(pfad), "alt");
 }
 

@@ -95,9 +95,10 @@ struct Gang {
 std::vector<Rahmen> beschriebene_rahmen()
 {
     std::vector<Rahmen> alle;
+    // Each frame's caption in the reader's language.
     auto dazu = [&](const char* rahmen, const char* name) {
-        if (alle.empty() || alle.back().beschriftung != rahmen)
-            alle.push_back({rahmen, {}});
+        if (alle.empty() || alle.back().beschriftung != _(rahmen))
+            alle.push_back({_(rahmen), {}});
         alle.back().namen.push_back(name);
     };
     for (const KvEingabe& f : R.eingaben)
@@ -152,7 +153,7 @@ TEST_F(Rahmenfenster, FelderStehenInDenBeschriebenenZellen)
         // Its caption beside it, or heading its column.
         GtkWidget* b = z.unter_kopf ? zelle(tabelle, z.spalte, 0) : zelle(tabelle, spalte - 1, z.zeile);
         ASSERT_TRUE(b && GTK_IS_LABEL(b)) << f.name << ": keine Beschriftung";
-        EXPECT_EQ(label(b), f.beschriftung) << f.name;
+        EXPECT_EQ(label(b), _(f.beschriftung)) << f.name;
     }
 }
 

@@ -174,7 +174,7 @@ TEST_F(Zielwert, SetztDasFeldUndRechnetWieRechnen)
     // With results shown, "Rechnen" asks first, as a click on it would.
     const auto d = suchen({NEIN}, true);
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text, "Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n");
+    EXPECT_EQ(d[0].text, _("Berechnung wurde schon durchgefuert!\n\nNeu Rechnen?\n"));
     EXPECT_EQ(inhalt(), gesucht);
 }
 
@@ -189,13 +189,19 @@ TEST_F(Zielwert, OhneSinnOderOhneLoesungAendertSichNichts)
         const char* art;
         std::string text;
     } faelle[] = {
-        {"", f.von, f.bis, "error", "Fehler im Zielwert!\n\"\" ist keine Zahl."},
-        {"1,5", f.von, f.bis, "error", "Fehler im Zielwert!\n\"1,5\" ist keine Zahl."},
-        {"1", "-1", f.bis, "error", "Fehler im Suchbereich!\nvon: Stelle 1: keine Zahl"},
-        {"1", f.von, "", "error", "Fehler im Suchbereich!\nbis: kein Wert"},
-        {"1", f.bis, f.bis, "error", std::string("Suche nicht moeglich!\nBereich von ") + f.bis + " bis "
-                                         + f.bis + ": VON muss kleiner als BIS sein"},
-        {"1e30", f.von, f.bis, "info", "Zielwert nicht erreicht!\nkeine Loesung: "},
+        {"", f.von, f.bis, "error",
+         _("Fehler im Zielwert!\n") + uebersetzt("\"\" ist keine Zahl.", "\"{1}\" ist keine Zahl.", {""})},
+        {"1,5", f.von, f.bis, "error",
+         _("Fehler im Zielwert!\n") + uebersetzt("\"1,5\" ist keine Zahl.", "\"{1}\" ist keine Zahl.", {"1,5"})},
+        {"1", "-1", f.bis, "error",
+         _("Fehler im Suchbereich!\n")
+             + uebersetzt("von: Stelle 1: keine Zahl", "{1}: Stelle {2}: keine Zahl", {_("von"), "1"})},
+        {"1", f.von, "", "error",
+         _("Fehler im Suchbereich!\n") + uebersetzt("bis: kein Wert", "{1}: kein Wert", {_("bis")})},
+        {"1", f.bis, f.bis, "error",
+         _("Suche nicht moeglich!\n")
+             + nur_deutsch(std::string("Bereich von ") + f.bis + " bis " + f.bis + ": VON muss kleiner als BIS sein")},
+        {"1e30", f.von, f.bis, "info", _("Zielwert nicht erreicht!\n") + nur_deutsch("keine Loesung: ")},
     };
     for (const auto& fall : faelle) {
         setzen(z->ziel, fall.ziel);
@@ -217,7 +223,7 @@ TEST_F(Zielwert, StrgGOeffnetDenDialog)
     const std::vector<std::string> vorher = inhalt();
     const auto d = ausfuehren([] { taste(window_main, GDK_g, GDK_CONTROL_MASK); }, {ABBRECHEN});
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_EQ(d[0].text, "Zielwert suchen");
+    EXPECT_EQ(d[0].text, _("Zielwert suchen"));
     EXPECT_EQ(d[0].ueber, GTK_WINDOW(window_main));
     EXPECT_EQ(inhalt(), vorher);
 }
