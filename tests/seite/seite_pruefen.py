@@ -31,7 +31,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-SEITE, KOMMANDOZEILE, FAELLE, TABFOLGE = sys.argv[1:5]
+# Its driver serves tests/seite/seite_sprachen.py too, which sets these.
+SEITE, KOMMANDOZEILE, FAELLE, TABFOLGE = sys.argv[1:5] if __name__ == '__main__' else [None] * 4
 # Short: the first committed case of each calculator and no random ones (the
 # run under another locale).
 KURZ = '--kurz' in sys.argv[5:]
@@ -96,14 +97,18 @@ def nachweis_rechengang(programm, zuweisungen, ordner):
 
 
 class Seite:
-    def __init__(self, ordner):
+    def __init__(self, ordner, sprachen=None):
+        '''sprachen: the browser's languages in order ("fr-FR,en-US"), else
+        the one in KV_SPRACHE.'''
         self.ordner = ordner
         o = webdriver.ChromeOptions()
         for a in ('--headless=new', '--no-sandbox', '--window-size=1280,1024',
-                  '--lang=' + os.environ.get('KV_SPRACHE', 'en-US')):
+                  '--lang=' + (sprachen or os.environ.get('KV_SPRACHE', 'en-US')).split(',')[0]):
             o.add_argument(a)
-        o.add_experimental_option('prefs', {'download.default_directory': ordner,
-                                            'download.prompt_for_download': False})
+        einstellungen = {'download.default_directory': ordner, 'download.prompt_for_download': False}
+        if sprachen:
+            einstellungen['intl.accept_languages'] = sprachen
+        o.add_experimental_option('prefs', einstellungen)
         self.d = webdriver.Chrome(options=o)
         self.d.set_page_load_timeout(FRIST)
         self.d.set_script_timeout(FRIST)
