@@ -1,4 +1,5 @@
 #include "ausgabe.h"
+#include "sprache.h"
 
 #include "zahlen.h"
 
@@ -31,6 +32,15 @@ void json_text(std::string& aus, std::string_view t)
         }
     }
     aus += '"';
+}
+
+// Texts of a table in the reader's language.
+std::vector<const char*> uebersetzt(const std::vector<const char*>& t)
+{
+    std::vector<const char*> u;
+    for (const char* x : t)
+        u.push_back(_(x));
+    return u;
 }
 
 void json_texte(std::string& aus, const std::vector<const char*>& t)
@@ -155,13 +165,13 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
     json_text(aus, ohne_loesung ? KV_KEINE_LOESUNG : kv_status_text(rechnung.status));
     if (!berechnet) {
         aus += ",\n" + e1 + "\"meldung\": ";
-        json_text(aus, ohne_loesung ? suche->ergebnis.meldung.c_str() : rechnung.meldung);
+        json_text(aus, ohne_loesung ? suche->ergebnis.meldung.c_str() : _(rechnung.meldung));
     }
 
     json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
         const KvEingabe& f = r.eingaben[i];
         o.text("name", f.name);
-        o.text("beschriftung", f.beschriftung);
+        o.text("beschriftung", _(f.beschriftung));
         o.text("einheit", f.einheit);
         o.text("text", eingaben.texte[i]);
         const bool gesucht = ohne_loesung && static_cast<int>(i) == suche->suche.feld;
@@ -170,21 +180,21 @@ void kv_json_anhaengen(std::string& aus, const KvRechner& r, const KvEingaben& e
     });
     json_liste(aus, "optionen", r.optionen.size(), e1, [&](Objekt& o, size_t k) {
         o.text("name", r.optionen[k].name);
-        o.text("beschriftung", r.optionen[k].beschriftung);
+        o.text("beschriftung", _(r.optionen[k].beschriftung));
         o.text("wert", r.optionen[k].werte[stand.optionen[k]]);
     });
     if (berechnet) {
         json_liste(aus, "ergebnisse", r.ergebnisse.size(), e1, [&](Objekt& o, size_t j) {
             const KvAusgabe& a = r.ergebnisse[j];
             o.text("name", a.name);
-            o.text("beschriftung", a.beschriftung);
+            o.text("beschriftung", _(a.beschriftung));
             o.text("einheit", a.einheit);
             o.zahl_oder_null("wert", kv_gilt(a.nur_bei, stand.optionen), rechnung.ergebnisse[j]);
             o.text("text", kv_ergebnistext(r, rechnung, stand.optionen, static_cast<int>(j)));
         });
         json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
             o.text("name", r.hinweise[h].name);
-            o.text("text", rechnung.hinweise[h]);
+            o.text("text", _(rechnung.hinweise[h].c_str()));
         });
     }
     if (suche) {
@@ -231,7 +241,7 @@ void kv_json_pruefungen_anhaengen(std::string& aus, const std::vector<KvPruefung
         aus += erste ? "" : ", ";
         erste = false;
         Objekt o{aus};
-        o.text("name", p.text);
+        o.text("name", _(p.text.c_str()));
         o.zahl_oder_null("wert", true, p.wert);
         o.zahl_oder_null("grenze", true, p.grenze);
         o.wahr("erfuellt", p.erfuellt);
@@ -246,16 +256,16 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
     aus += "{\n" + e1 + "\"programm\": ";
     json_text(aus, r.name);
     aus += ",\n" + e1 + "\"titel\": ";
-    json_text(aus, r.titel);
+    json_text(aus, _(r.titel));
     aus += ",\n" + e1 + "\"verfahren\": ";
-    json_text(aus, r.verfahren);
+    json_text(aus, _(r.verfahren));
     aus += ",\n" + e1 + "\"ergebnisse_vorher\": ";
     json_text(aus, r.ergebnisse_vorher);
     // The frames in window order, as the fields and then the options name them.
     std::vector<const char*> rahmen;
     auto rahmen_dazu = [&](const char* b) {
-        if (std::none_of(rahmen.begin(), rahmen.end(), [&](const char* x) { return std::string_view(x) == b; }))
-            rahmen.push_back(b);
+        if (std::none_of(rahmen.begin(), rahmen.end(), [&](const char* x) { return std::string_view(x) == _(b); }))
+            rahmen.push_back(_(b));
     };
     for (const KvEingabe& f : r.eingaben) rahmen_dazu(f.rahmen);
     for (const KvOption& o : r.optionen) rahmen_dazu(o.rahmen);
@@ -264,10 +274,10 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
     json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
         const KvEingabe& f = r.eingaben[i];
         o.text("name", f.name);
-        o.text("beschriftung", f.beschriftung);
+        o.text("beschriftung", _(f.beschriftung));
         o.text("einheit", f.einheit);
         o.text("vorgabe", f.vorgabe);
-        o.text("rahmen", f.rahmen);
+        o.text("rahmen", _(f.rahmen));
         o.wahr("text", f.text);
         o.texte("auswahl", f.auswahl);
         o.nur_bei(r, f.nur_bei);
@@ -285,22 +295,22 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
         const KvOption& p = r.optionen[k];
         o.text("name", p.name);
         o.text("beschriftung", p.beschriftung);
-        o.text("rahmen", p.rahmen);
+        o.text("rahmen", _(p.rahmen));
         o.texte("werte", p.werte);
-        o.texte("knoepfe", p.knoepfe);
+        o.texte("knoepfe", uebersetzt(p.knoepfe));
         o.text("vorgabe", p.werte[p.vorgabe]);
     });
     json_liste(aus, "ergebnisse", r.ergebnisse.size(), e1, [&](Objekt& o, size_t j) {
         const KvAusgabe& a = r.ergebnisse[j];
         o.text("name", a.name);
-        o.text("beschriftung", a.beschriftung);
+        o.text("beschriftung", _(a.beschriftung));
         o.text("einheit", a.einheit);
         o.text("format", a.format);
         o.nur_bei(r, a.nur_bei);
     });
     json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
         o.text("name", r.hinweise[h].name);
-        o.text("beschriftung", r.hinweise[h].beschriftung);
+        o.text("beschriftung", _(r.hinweise[h].beschriftung));
         o.text("ergebnis", r.hinweise[h].ergebnis);
     });
     aus += "\n" + einzug + "}";
@@ -376,7 +386,7 @@ void KvCsv::zeile(std::string& aus, const KvStand& stand, const KvRechnung& rech
     for (size_t h = 0; h < r_.hinweise.size(); ++h) {
         aus += ',';
         if (berechnet)
-            csv_text(aus, rechnung.hinweise[h]);
+            csv_text(aus, _(rechnung.hinweise[h].c_str()));
     }
     aus += '\n';
 }

@@ -3,7 +3,7 @@
 #include "sprache.h"
 #include "zahlen.h"
 
-const char* const KV_EINGABERAHMEN = "Eingabedaten";
+const char* const KV_EINGABERAHMEN = N_("Eingabedaten");
 
 int kv_eingabe_index(const KvRechner& r, std::string_view name)
 {

@@ -43,7 +43,7 @@ std::string namensliste(const KvRechner& r)
     std::string t;
     auto zeile = [&t](const char* name, const char* beschriftung, const char* einheit,
                       const char* vorgabe, const std::vector<const char*>& werte) {
-        t += std::string(name) + "\t" + beschriftung + "\t" + einheit + "\t" + vorgabe + "\t";
+        t += std::string(name) + "\t" + _(beschriftung) + "\t" + einheit + "\t" + vorgabe + "\t";
         for (size_t i = 0; i < werte.size(); ++i) {
             if (i) t += '|';
             t += werte[i];
@@ -61,7 +61,7 @@ std::string ergebnisliste(const KvRechner& r)
 {
     std::string t;
     for (const KvAusgabe& a : r.ergebnisse)
-        t += std::string(a.name) + "\t" + a.beschriftung + "\t" + a.einheit + "\n";
+        t += std::string(a.name) + "\t" + _(a.beschriftung) + "\t" + a.einheit + "\n";
     return t;
 }
 

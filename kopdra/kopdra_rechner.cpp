@@ -51,46 +51,46 @@ constexpr KvNurBei nur_gesucht{0, GESUCHT};
 
 const KvRechner kopdra_rechner = {
     .name = "kopdra",
-    .titel = "Berechung von Schaltgetrieben",
+    .titel = N_("Berechung von Schaltgetrieben"),
     .eingaben = kv_rahmenweise<KvEingabe>({
-    {"Drehmomente", {
-        {"TA", "Antriebsmoment TA / Nm", "Nm", "15325"},
-        {"TL", "Lastmomet TL / Nm", "Nm", "4000"},
-        {"TK", "Kupplungsmoment TK / Nm", "Nm", "16000", false, {}, nur_gegeben},
+    {N_("Drehmomente"), {
+        {"TA", N_("Antriebsmoment TA / Nm"), "Nm", "15325"},
+        {"TL", N_("Lastmomet TL / Nm"), "Nm", "4000"},
+        {"TK", N_("Kupplungsmoment TK / Nm"), "Nm", "16000", false, {}, nur_gegeben},
     }},
-    {"Drehzahlen", {
-        {"n10", "Drehzahl Antrieb n10 / (1/min)", "1/min", "350"},
-        {"n20", "Lastdrehzahl vor dem Kuppeln n20 / (1/min)", "1/min", "0"},
-        {"nL", "Lastdrehzahl nach dem Kuppeln nL / (1/min)", "1/min", "350", false, {}, nur_gegeben},
-        {"Z", "Anzahl der Schaltungen Z / (1/h)", "1/h", "200", false, {}, nur_gegeben},
+    {N_("Drehzahlen"), {
+        {"n10", N_("Drehzahl Antrieb n10 / (1/min)"), "1/min", "350"},
+        {"n20", N_("Lastdrehzahl vor dem Kuppeln n20 / (1/min)"), "1/min", "0"},
+        {"nL", N_("Lastdrehzahl nach dem Kuppeln nL / (1/min)"), "1/min", "350", false, {}, nur_gegeben},
+        {"Z", N_("Anzahl der Schaltungen Z / (1/h)"), "1/h", "200", false, {}, nur_gegeben},
     }},
-    {"Drehmassen", {
-        {"JA", "Drehmasse des Antriebs JA / kgm^2", "kgm^2", "76"},
-        {"JL", "Drehmasse der Last JL / kgm^2", "kgm^2", "80"},
+    {N_("Drehmassen"), {
+        {"JA", N_("Drehmasse des Antriebs JA / kgm^2"), "kgm^2", "76"},
+        {"JL", N_("Drehmasse der Last JL / kgm^2"), "kgm^2", "80"},
     }},
     // Below the masses, in no frame of its own.
     {KV_EINGABERAHMEN, {
-        {"tB", "Beschleunigungszeit tB / s", "s", "0.23069", false, {}, nur_gesucht},
+        {"tB", N_("Beschleunigungszeit tB / s"), "s", "0.23069", false, {}, nur_gesucht},
     }}}),
-    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
-        {"Modus", "Kupplungsmoment", {"gegeben", "gesucht"},
-         {"Kupplungsmoment gegeben", "Kupplungsmoment gesucht"}},
+    .optionen = kv_rahmenweise<KvOption>({{N_("Auswahl"), {
+        {"Modus", N_("Kupplungsmoment"), {"gegeben", "gesucht"},
+         {N_("Kupplungsmoment gegeben"), N_("Kupplungsmoment gesucht")}},
     }}}),
     .ergebnisse = {
-        {"tb", "Beschleunigungszeit tB / s", "s", "%7.5lf", nur_gegeben},
-        {"n12", "Synchrondrehzahl n12 / (1/min)", "1/min", "%7.5lf", nur_gegeben},
-        {"tctb", "Zeit von tB bis tC / s", "s", "%7.5lf", nur_gegeben},
-        {"wr", "Reibarbeit WR / J", "J", "%7.5lf", nur_gegeben},
-        {"pv", "Verlustleistung PV / (J/h)", "J/h", "%7.5lf", nur_gegeben},
-        {"tct0", "Hochlaufzeit tCt0 / s", "s", "%7.5lf", nur_gegeben},
-        {"TK_gesucht", "Kupplungsmoment TK / Nm", "Nm", "%7.5lf", nur_gesucht},
+        {"tb", N_("Beschleunigungszeit tB / s"), "s", "%7.5lf", nur_gegeben},
+        {"n12", N_("Synchrondrehzahl n12 / (1/min)"), "1/min", "%7.5lf", nur_gegeben},
+        {"tctb", N_("Zeit von tB bis tC / s"), "s", "%7.5lf", nur_gegeben},
+        {"wr", N_("Reibarbeit WR / J"), "J", "%7.5lf", nur_gegeben},
+        {"pv", N_("Verlustleistung PV / (J/h)"), "J/h", "%7.5lf", nur_gegeben},
+        {"tct0", N_("Hochlaufzeit tCt0 / s"), "s", "%7.5lf", nur_gegeben},
+        {"TK_gesucht", N_("Kupplungsmoment TK / Nm"), "Nm", "%7.5lf", nur_gesucht},
     },
     .hinweise = {},
     .berechnen = berechnen,
     .bericht = bericht,
-    .verfahren = "Reibkupplung mit konstantem Rutschmoment zwischen zwei starren Drehmassen",
+    .verfahren = N_("Reibkupplung mit konstantem Rutschmoment zwischen zwei starren Drehmassen"),
     .rechengang = rechengang,
     .thema = N_("Schaltkupplungen"),
     .diagramm = kopdra_diagramm,
-    .ohne_kataloge = "seine Werte haengen vom Erzeugnis des Herstellers ab",
+    .ohne_kataloge = N_("seine Werte haengen vom Erzeugnis des Herstellers ab"),
 };

@@ -56,11 +56,13 @@ std::string nummern(const std::vector<int>& n)
         std::size_t j = i;
         while (j + 1 < n.size() && n[j + 1] == n[j] + 1)
             ++j;
-        t += (t.empty() ? "" : ", ") + std::to_string(n[i]);
+        t += t.empty() ? "" : ", ";
         if (j >= i + 2)
-            t += " bis " + std::to_string(n[j]);
+            t += kv_einsetzen(_("{1} bis {2}"), {std::to_string(n[i]), std::to_string(n[j])});
         else if (j == i + 1)
-            t += ", " + std::to_string(n[j]);
+            t += std::to_string(n[i]) + ", " + std::to_string(n[j]);
+        else
+            t += std::to_string(n[i]);
         i = j + 1;
     }
     return t;
@@ -86,15 +88,14 @@ KvNichtBelegt nicht_belegt(const KvStand& s)
             b.felder.insert(b.felder.end(), {Epi, Epi + 1});
         }
     }
-    auto zeile = [&b](const std::vector<int>& n, const char* einer, const char* mehrere,
-                      const char* warum) {
+    auto zeile = [&b](const std::vector<int>& n, const char* einer, const char* mehrere) {
         if (n.empty())
             return;
-        b.text += (b.text.empty() ? "" : "; ") + std::string(n.size() == 1 ? einer : mehrere) + " "
-                + nummern(n) + " (" + warum + ")";
+        b.text += (b.text.empty() ? "" : "; ")
+                + kv_einsetzen(_(n.size() == 1 ? einer : mehrere), {nummern(n)});
     };
-    zeile(abschnitte, "Abschnitt", "Abschnitte", "di = li = 0");
-    zeile(platten, "Platte", "Platten", "lpi = 0");
+    zeile(abschnitte, N_("Abschnitt {1} (di = li = 0)"), N_("Abschnitte {1} (di = li = 0)"));
+    zeile(platten, N_("Platte {1} (lpi = 0)"), N_("Platten {1} (lpi = 0)"));
     return b;
 }
 
@@ -110,16 +111,16 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
 std::vector<KvEingabe> eingaben()
 {
     const std::vector<KvEingabe> geometrie = {
-        {"d", "Nenndurchmesser d / mm", "mm", "12"},
-        {"P", "Steigung P / mm", "mm", "1.75"},
-        {"FK", "Min. Klemmkraft FK / N", "N", "2870"},
-        {"FAo", "max. Betriebskraft FAo / N", "N", "24948"},
-        {"FAu", "min. Betriebskraft FAu / N", "N", "0"},
-        {"fZ", "Setzbetrag fZ / ym", "ym", "5"},
-        {"alfaA", "Anziehfaktor alphaA / 1", "1", "1.6"},
-        {"myG", "Reibwert Gewinde yG / 1", "1", "0.12"},
-        {"myK", "Reibwert Kopf yK / 1", "1", "0.12"},
-        {"Qualitaet", "Qualitaet", "", "12.9", true,
+        {"d", N_("Nenndurchmesser d / mm"), "mm", "12"},
+        {"P", N_("Steigung P / mm"), "mm", "1.75"},
+        {"FK", N_("Min. Klemmkraft FK / N"), "N", "2870"},
+        {"FAo", N_("max. Betriebskraft FAo / N"), "N", "24948"},
+        {"FAu", N_("min. Betriebskraft FAu / N"), "N", "0"},
+        {"fZ", N_("Setzbetrag fZ / ym"), "ym", "5"},
+        {"alfaA", N_("Anziehfaktor alphaA / 1"), "1", "1.6"},
+        {"myG", N_("Reibwert Gewinde yG / 1"), "1", "0.12"},
+        {"myK", N_("Reibwert Kopf yK / 1"), "1", "0.12"},
+        {"Qualitaet", N_("Qualitaet"), "", "12.9", true,
          {"4.6", "4.8", "5.6", "5.8", "6.8", "8.8", "10.9", "12.9"}},
     };
     // The bolt's sections, row by row: diameter and length.
@@ -128,29 +129,29 @@ std::vector<KvEingabe> eingaben()
     static const char* const li[9] = {"li1", "li2", "li3", "li4", "li5", "li6", "li7", "li8", "li9"};
     static const char* const schaft[4] = {"12", "30", "9.853", "12"};
     for (int k = 0; k < 9; ++k) {
-        e.push_back({di[k], "di / mm", "mm", k < 2 ? schaft[2 * k] : "0"});
-        e.push_back({li[k], "li / mm", "mm", k < 2 ? schaft[2 * k + 1] : "0"});
+        e.push_back({di[k], N_("di / mm"), "mm", k < 2 ? schaft[2 * k] : "0"});
+        e.push_back({li[k], N_("li / mm"), "mm", k < 2 ? schaft[2 * k + 1] : "0"});
     }
-    e.push_back({"Es", "E-Modul / (N/mm^2)", "N/mm^2", "210000"});
+    e.push_back({"Es", N_("E-Modul / (N/mm^2)"), "N/mm^2", "210000"});
     const std::vector<KvEingabe> schraube = std::move(e);
     // The plates, row by row: modulus and thickness.
     e.clear();
     static const char* const Epi[4] = {"Epi1", "Epi2", "Epi3", "Epi4"};
     static const char* const lpi[4] = {"lpi1", "lpi2", "lpi3", "lpi4"};
     for (int k = 0; k < 4; ++k) {
-        e.push_back({Epi[k], "Epi / (N/mm^2)", "N/mm^2", "210000"});
-        e.push_back({lpi[k], "lpi / mm", "mm", k == 0 ? "42" : "0"});
+        e.push_back({Epi[k], N_("Epi / (N/mm^2)"), "N/mm^2", "210000"});
+        e.push_back({lpi[k], N_("lpi / mm"), "mm", k == 0 ? "42" : "0"});
     }
     e.insert(e.end(), {
-        {"DB", "Bohrung DB / mm", "mm", "13.5"},
-        {"DK", "Kopfauflaged. DK / mm", "mm", "18"},
-        {"DF", "Fasendurchmessser DF / mm", "mm", "14.5"},
-        {"DA", "Aussend. DA / mm", "mm", "80"},
-        {"n", "Krafteinleitungsfaktor n / 1", "1", "0.3"},
+        {"DB", N_("Bohrung DB / mm"), "mm", "13.5"},
+        {"DK", N_("Kopfauflaged. DK / mm"), "mm", "18"},
+        {"DF", N_("Fasendurchmessser DF / mm"), "mm", "14.5"},
+        {"DA", N_("Aussend. DA / mm"), "mm", "80"},
+        {"n", N_("Krafteinleitungsfaktor n / 1"), "1", "0.3"},
     });
-    return kv_rahmenweise<KvEingabe>({{"Geometrie und Werkstoffdaten", geometrie},
-                                      {"Nachgiebigkeit der Schraube", schraube},
-                                      {"Nachgiebigkeit der Platte", e}});
+    return kv_rahmenweise<KvEingabe>({{N_("Geometrie und Werkstoffdaten"), geometrie},
+                                      {N_("Nachgiebigkeit der Schraube"), schraube},
+                                      {N_("Nachgiebigkeit der Platte"), e}});
 }
 
 // The geometry one below the other.  A bolt section's di and li, a plate's
@@ -172,38 +173,38 @@ KvZelle zelle(int i)
 
 const KvRechner tarvex_rechner = {
     .name = "tarvex",
-    .titel = "Schraubenberechnung nach VDI 2230",
+    .titel = N_("Schraubenberechnung nach VDI 2230"),
     .eingaben = eingaben(),
-    .optionen = kv_rahmenweise<KvOption>({{"Auswahl", {
-        {"Dehnschraube", "Dehnschraube", {"nein", "ja"}, {}},
-        {"schlussgerollt", "Schraube schlussgerollt", {"nein", "ja"}, {}},
+    .optionen = kv_rahmenweise<KvOption>({{N_("Auswahl"), {
+        {"Dehnschraube", N_("Dehnschraube"), {"nein", "ja"}, {}},
+        {"schlussgerollt", N_("Schraube schlussgerollt"), {"nein", "ja"}, {}},
     }}}),
     .ergebnisse = {
-        {"PhiK", "Kraftverhaeltnis PhiK", "1", "%7.5g"},
-        {"deltas", "Nachgiebigkeit der Schraube / (mm/N)", "mm/N", "%7.5g"},
-        {"deltap", "Nachgiebigkeit der Platte / (mm/N)", "mm/N", "%7.5g"},
-        {"Siga", "Ausschl. Sp. / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"SigA", "zul. Ausschlag. / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"Sigsa", "Sp. Diff / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"FSmax", "FS max / N", "N", "%7.5lf"},
-        {"Sigmax", "Sig max / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"pP", "pP / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"Rp", "Rp0.2 / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"Rm", "Rm / (N/mm^2)", "N/mm^2", "%7.5lf"},
-        {"Fp02", "Fp0.2 / N", "N", "%7.5lf"},
-        {"FBruch", "F Bruch / N", "N", "%7.5lf"},
-        {"FZ", "Kraftv. Setz. FZ / N", "N", "%7.5lf"},
-        {"FSA", "S-Zusatzkraft FSA / N", "N", "%7.5lf"},
-        {"FPA", "F. Entl. Kraft FPA / N", "N", "%7.5lf"},
-        {"FMmax", "Montagek. FM max / N", "N", "%7.5lf"},
-        {"MA", "Anziehm. MA / Nm", "Nm", "%7.5lf"},
-        {"Fm", "Mittelkraft / N", "N", "%7.5lf"},
-        {"Fa", "Ausschlagkraft / N", "N", "%7.5lf"},
+        {"PhiK", N_("Kraftverhaeltnis PhiK"), "1", "%7.5g"},
+        {"deltas", N_("Nachgiebigkeit der Schraube / (mm/N)"), "mm/N", "%7.5g"},
+        {"deltap", N_("Nachgiebigkeit der Platte / (mm/N)"), "mm/N", "%7.5g"},
+        {"Siga", N_("Ausschl. Sp. / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"SigA", N_("zul. Ausschlag. / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"Sigsa", N_("Sp. Diff / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"FSmax", N_("FS max / N"), "N", "%7.5lf"},
+        {"Sigmax", N_("Sig max / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"pP", N_("pP / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"Rp", N_("Rp0.2 / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"Rm", N_("Rm / (N/mm^2)"), "N/mm^2", "%7.5lf"},
+        {"Fp02", N_("Fp0.2 / N"), "N", "%7.5lf"},
+        {"FBruch", N_("F Bruch / N"), "N", "%7.5lf"},
+        {"FZ", N_("Kraftv. Setz. FZ / N"), "N", "%7.5lf"},
+        {"FSA", N_("S-Zusatzkraft FSA / N"), "N", "%7.5lf"},
+        {"FPA", N_("F. Entl. Kraft FPA / N"), "N", "%7.5lf"},
+        {"FMmax", N_("Montagek. FM max / N"), "N", "%7.5lf"},
+        {"MA", N_("Anziehm. MA / Nm"), "Nm", "%7.5lf"},
+        {"Fm", N_("Mittelkraft / N"), "N", "%7.5lf"},
+        {"Fa", N_("Ausschlagkraft / N"), "N", "%7.5lf"},
     },
     .hinweise = {},
     .berechnen = berechnen,
     .bericht = bericht,
-    .verfahren = "nach VDI 2230",
+    .verfahren = N_("nach VDI 2230"),
     .rechengang = rechengang,
     .nicht_belegt = nicht_belegt,
     .zelle = zelle,

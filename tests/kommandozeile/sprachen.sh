@@ -4,7 +4,7 @@
 # LC_MESSAGES, LANG): German, as ever, under C, POSIX, de_DE and a language
 # without catalogue; English under en_US, the help whole and with the same
 # examples, the messages with the same names, values and positions.
-#   sprachen.sh <maschinenelemente> <folder of the catalogues>
+#   sprachen.sh <maschinenelemente> <folder of the catalogues> <list of the calculators>
 set -uo pipefail
 programm=$1
 export KV_LOCALEDIR=$2
@@ -55,7 +55,29 @@ meldung en_US.UTF-8 'F is given twice' stalor F=1 F=2
 meldung en_US.UTF-8 'Knickfall=9: allowed are 1, 2, 3, 4' stalor Knickfall=9
 meldung en_US.UTF-8 '--variiere l1=1x:2:3: position 2: not a number' stalor --variiere l1=1x:2:3
 meldung C 'Feld l1 (Knicklaenge L1 / mm): Stelle 3: keine Zahl' stalor l1=22x
-meldung en_US.UTF-8 'field l1 (Knicklaenge L1 / mm): position 3: not a number' stalor l1=22x
+meldung en_US.UTF-8 'field l1 (Member length L1 / mm): position 3: not a number' stalor l1=22x
 meldung en_US.UTF-8 'unknown program "nix" (stalor, tarvex, lupran, kopdra, wendis)' nix
 meldung en_US.UTF-8 '--groesse 0x9: expected WIDTHxHEIGHT, each 1 to 10000 pixels' stalor --diagramm a.png --groesse 0x9
+
+# The json and the lists of names of every calculator: the captions in the
+# reader's language, the keys, names, option values and every number the
+# same as in German.
+ohne_texte() {
+  sed -E -e 's/"(beschriftung|titel|verfahren|rahmen|meldung)": "[^"]*"/"\1": ""/g' \
+    -e 's/"text": "[^"0-9]*"/"text": ""/g; s/"name": "[^"]*", "wert"/"name": "", "wert"/g' \
+    -e 's/"knoepfe": \[[^]]*\]/"knoepfe": []/g' -e 's/^([^\t]*)\t[^\t]*/\1\t/'
+}
+zahlen() { grep -oE '[-+]?[0-9]+(\.[0-9]+)?([eE][-+]?[0-9]+)?'; }
+while read -r p; do
+  for art in "--format json" --namen --ergebnisnamen; do
+    # shellcheck disable=SC2086
+    de=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C "$programm" "$p" $art) || { falsch "$p $art under C failed"; continue; }
+    # shellcheck disable=SC2086
+    en=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 "$programm" "$p" $art) || { falsch "$p $art under en_US failed"; continue; }
+    [ "$(ohne_texte <<<"$en")" = "$(ohne_texte <<<"$de")" ] || falsch "$p $art: English and German differ beyond their texts"
+    [ "$(ohne_texte <<<"$en" | zahlen)" = "$(ohne_texte <<<"$de" | zahlen)" ] || falsch "$p $art: the English numbers are not the German ones"
+    [ "$en" != "$de" ] \
+      || falsch "$p $art: the captions are German under en_US"
+  done
+done <"$3"
 exit $fehler
