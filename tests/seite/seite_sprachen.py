@@ -19,8 +19,6 @@ import subprocess
 import sys
 import tempfile
 
-from selenium.common.exceptions import WebDriverException
-
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 import seite_pruefen as sp  # noqa: E402
 from seite_pruefen import falsch, warten  # noqa: E402
@@ -155,11 +153,7 @@ def merken_und_links_pruefen(s):
     sprache_pruefen(s, 'nach dem Link wieder die Wahl', 'de', DEUTSCH_RAHMEN)
     # Out: the language in the link, format 2; in German format 1 as ever.
     sprache_waehlen(s, 'en')
-    s.programm('kopdra')
-    s.waehlen('Modus', 'gesucht')
-    s.eingeben('tB', '0.5')
-    s.el('#link-kopieren').click()
-    link = warten(lambda: s.el('#link').get_property('value'), 'der Link im Feld #link')
+    link = sp.link_kopiert(s, 'kopdra', [('Modus', 'gesucht')], [('tB', '0.5')])
     if not link.endswith('#kopdra&v=2&sprache=en&tB=0.5&Modus=gesucht'):
         falsch('Link hinaus, englisch', link)
     sprache_waehlen(s, 'de')
@@ -219,8 +213,4 @@ def main():
 
 
 if __name__ == '__main__':
-    try:
-        sys.exit(main())
-    except (TimeoutError, WebDriverException, RuntimeError) as x:
-        print(f'FEHLER: {x}')
-        sys.exit(1)
+    sp.ausfuehren(main)
