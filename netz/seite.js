@@ -433,8 +433,8 @@
     const zeigen = () => {
       const t = tabellen.find((x) => x.name === tabelle.value);
       const e = t.eintraege.find((x) => x.bezeichnung === eintrag.value);
-      setzt.textContent = e ? einsetzen(_('Setzt: {1}'), Object.entries(e.felder).map(([n, w]) => `${n} = ${w}`).join(', '))
-      : '';
+      const felder = e ? Object.entries(e.felder).map(([n, w]) => `${n} = ${w}`).join(', ') : '';
+      setzt.textContent = e ? einsetzen(_('Setzt: {1}'), felder) : '';
     };
     tabelle.addEventListener('change', eintraege);
     eintrag.addEventListener('change', zeigen);
