@@ -2,6 +2,7 @@
 
 #include "datei.h"
 #include "diagramm_cairo.h"
+#include "sprache.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -81,24 +82,27 @@ bool diagramm_schreiben(const Diagramm& d, const std::string& pfad, int breite, 
 {
     const Dateiart art = diagramm_dateiart(pfad);
     if (art == Dateiart::unbekannt) {
-        fehler = "Unbekannte Dateiendung: " + pfad
-               + "\nDas Diagramm wird als .png, .svg oder .pdf gespeichert.";
+        fehler = kv_einsetzen(_("Unbekannte Dateiendung: {1}\n"
+                                "Das Diagramm wird als .png, .svg oder .pdf gespeichert."),
+                              {pfad});
         return false;
     }
     if (breite < 1 || hoehe < 1 || breite > DIAGRAMM_KANTE_MAX || hoehe > DIAGRAMM_KANTE_MAX) {
-        fehler = "Ungueltige Groesse " + std::to_string(breite) + "x" + std::to_string(hoehe)
-               + ": Breite und Hoehe muessen zwischen 1 und "
-               + std::to_string(DIAGRAMM_KANTE_MAX) + " liegen.";
+        fehler = kv_einsetzen(_("Ungueltige Groesse {1}x{2}: Breite und Hoehe muessen zwischen 1 "
+                                "und {3} liegen."),
+                              {std::to_string(breite), std::to_string(hoehe),
+                               std::to_string(DIAGRAMM_KANTE_MAX)});
         return false;
     }
     std::string inhalt;
     if (!erzeugen(d, art, breite, hoehe, inhalt)) {
-        fehler = "Das Diagramm konnte nicht erzeugt werden: " + pfad;
+        fehler = kv_einsetzen(_("Das Diagramm konnte nicht erzeugt werden: {1}"), {pfad});
         return false;
     }
     std::string grund;
     if (!kv_datei_schreiben(pfad, inhalt, grund)) {
-        fehler = "Fehler beim Speichern des Diagramms:\n" + pfad + "\nDie Datei " + grund + ".";
+        fehler = kv_einsetzen(_("Fehler beim Speichern des Diagramms:\n{1}\nDie Datei {2}."),
+                              {pfad, grund});
         return false;
     }
     return true;

@@ -1,13 +1,14 @@
 #include "rechengang_text.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
-const char* const KV_RECHENGANG_TITEL = "Rechengang";
+const char* const KV_RECHENGANG_TITEL = N_("Rechengang");
 const char* const KV_RECHENGANG_ERKLAERUNG =
-    "In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
-    "wie das Programm rechnet (mit seinem eigenen Wert von pi). Die Zahlen sind auf "
-    "sechs signifikante Stellen gerundet; das Programm rechnet mit allen Stellen.";
-const char* const KV_PRUEFUNGEN_TITEL = "Pruefungen";
+    N_("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
+       "wie das Programm rechnet (mit seinem eigenen Wert von pi). Die Zahlen sind auf "
+       "sechs signifikante Stellen gerundet; das Programm rechnet mit allen Stellen.");
+const char* const KV_PRUEFUNGEN_TITEL = N_("Pruefungen");
 
 namespace {
 
@@ -33,13 +34,13 @@ std::string eingerueckt(const std::string& t, const std::string& einzug)
 }
 
 // A value of the working or a check to six digits, as the working puts its
-// numbers in (genau: every digit it has), with its unit; "1"
-// (dimensionless) is not written.
+// numbers in (genau: every digit it has), with its unit in the reader's
+// language ("Grad C"); "1" (dimensionless) is not written.
 std::string mit_einheit(double wert, const std::string& einheit, bool genau = false)
 {
     std::string t = genau ? kv_kurz(wert) : kv_sechsstellig(wert);
     if (!einheit.empty() && einheit != "1")
-        t += " " + einheit;
+        t += " " + std::string(_(einheit.c_str()));
     return t;
 }
 
@@ -57,13 +58,14 @@ std::string kv_pruefung_zeile(const KvPruefung& p)
     // both with every digit, so that the verdict can be seen.
     const bool genau = p.wert != p.grenze && kv_sechsstellig(p.wert) == kv_sechsstellig(p.grenze);
     if (p.mit_grenze)
-        zeile = mit_einheit(p.wert, p.einheit, genau) + " " + p.vergleich + " "
-              + mit_einheit(p.grenze, p.einheit, genau) + ": "
-              + (p.erfuellt ? "erfuellt" : "nicht erfuellt");
+        zeile = kv_einsetzen(p.erfuellt ? _("{1} {2} {3}: erfuellt")
+                                        : _("{1} {2} {3}: nicht erfuellt"),
+                             {mit_einheit(p.wert, p.einheit, genau), p.vergleich,
+                              mit_einheit(p.grenze, p.einheit, genau)});
     else if (!p.einheit.empty())
         zeile = mit_einheit(p.wert, p.einheit);
     if (!p.bemerkung.empty())
-        zeile += (zeile.empty() ? "" : "\n") + p.bemerkung;
+        zeile += (zeile.empty() ? "" : "\n") + std::string(_(p.bemerkung.c_str()));
     return zeile;
 }
 
@@ -71,7 +73,7 @@ std::string kv_rechengang_text(const KvRechengang& g)
 {
     std::string t;
     if (!g.schritte.empty()) {
-        t += std::string(KV_RECHENGANG_TITEL) + "\n" + KV_RECHENGANG_ERKLAERUNG + "\n";
+        t += std::string(_(KV_RECHENGANG_TITEL)) + "\n" + _(KV_RECHENGANG_ERKLAERUNG) + "\n";
         for (const KvSchritt& s : g.schritte) {
             const std::string einzug(zeichen(s.symbol) + 1, ' ');
             const std::vector<std::string> zeilen = kv_schritt_zeilen(s);
@@ -81,9 +83,9 @@ std::string kv_rechengang_text(const KvRechengang& g)
         }
     }
     if (!g.pruefungen.empty()) {
-        t += std::string(t.empty() ? "" : "\n") + KV_PRUEFUNGEN_TITEL + "\n";
+        t += std::string(t.empty() ? "" : "\n") + _(KV_PRUEFUNGEN_TITEL) + "\n";
         for (const KvPruefung& p : g.pruefungen) {
-            t += "\n" + p.text + "\n";
+            t += "\n" + std::string(_(p.text.c_str())) + "\n";
             if (const std::string z = kv_pruefung_zeile(p); !z.empty())
                 t += eingerueckt(z, "    ") + "\n";
         }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+// German, marked: given in the reader's language where they are set.
 extern const char* const KV_RECHENGANG_TITEL;     // "Rechengang"
 extern const char* const KV_RECHENGANG_ERKLAERUNG; // below it, once
 extern const char* const KV_PRUEFUNGEN_TITEL;     // "Pruefungen"
@@ -16,7 +17,9 @@ extern const char* const KV_PRUEFUNGEN_TITEL;     // "Pruefungen"
 std::vector<std::string> kv_schritt_zeilen(const KvSchritt& s);
 
 // What stands below a check's text: value, limit and verdict, then the
-// remark on a line of its own; either may be missing.
+// remark on a line of its own; either may be missing.  In the reader's
+// language, as kv_rechengang_text (a check's text and remark are recorded
+// in German, the catalogues' ids).
 std::string kv_pruefung_zeile(const KvPruefung& p);
 
 // Everything as text with line breaks: the steps under KV_RECHENGANG_TITEL

@@ -1,14 +1,14 @@
 #include "kupplung.h"
 
+#include "bericht.h"
 #include "rechengang_aufzeichnen.h"
-#include "zahlen.h"
 
 namespace {
 
 // This program's value of pi: five decimals, every result depends on it.
 const double pi = 3.14159;
 
-std::string zeile(const char* format, double wert) { return kv_format(format, wert); }
+std::string zeile(const char* format, double wert) { return kv_berichtszeile(format, wert); }
 
 } // namespace
 
@@ -43,10 +43,10 @@ KupplungGegeben kupplung_tk_gegeben(const KupplungEingabe& e, KvRechengang* gang
                {{"pi", pi}, {"nL", e.nL}, {"n12", r.n12}, {"JA", e.JAN}, {"JL", e.JL}, {"TA", e.TA}, {"TL", e.TL}}, r.tctb, "s");
     kv_schritt(&g, "tct0", "tb + tctb",
                {{"tb", r.tb}, {"tctb", r.tctb}}, r.tct0, "s");
-    kv_feststellung(g, "Betriebsart", 0, "", "Kupplungsmoment TK gegeben: Rutschzeit, "
-                    "Synchrondrehzahl, Reibarbeit und Hochlaufzeit gesucht");
-    kv_pruefung(g, "Synchronisation: Beschleunigungszeit tb > 0", r.tb, "s", ">", 0, r.tb > 0,
-                r.tb > 0 ? "" : "Kupplungsmoment zu klein?");
+    kv_feststellung(g, N_("Betriebsart"), 0, "", N_("Kupplungsmoment TK gegeben: Rutschzeit, "
+                    "Synchrondrehzahl, Reibarbeit und Hochlaufzeit gesucht"));
+    kv_pruefung(g, N_("Synchronisation: Beschleunigungszeit tb > 0"), r.tb, "s", ">", 0, r.tb > 0,
+                r.tb > 0 ? "" : N_("Kupplungsmoment zu klein?"));
     return r;
 }
 
@@ -67,8 +67,8 @@ double kupplung_tk_gesucht(const KupplungEingabe& e, KvRechengang* gang)
     kv_schritt(&g, "TK", "(TA / JA + TL / JL + omega10 / tB - omega20 / tB) "
                "/ (1 / JL + 1 / JA)",
                {{"TA", e.TA}, {"JA", e.JAN}, {"TL", e.TL}, {"JL", e.JL}, {"omega10", omega10}, {"tB", e.tb}, {"omega20", omega20}}, TK, "Nm");
-    kv_feststellung(g, "Betriebsart", 0, "", "Kupplungsmoment TK gesucht fuer die "
-                    "Beschleunigungszeit tB");
+    kv_feststellung(g, N_("Betriebsart"), 0, "", N_("Kupplungsmoment TK gesucht fuer die "
+                    "Beschleunigungszeit tB"));
     return TK;
 }
 
@@ -78,40 +78,42 @@ std::string kupplung_bericht(int window_status, const double d_box_drehmomente[3
                              const double d_box_ergebnisse[7])
 {
     std::string t;
-    const std::string ta = zeile("Antriebsmoment TA / Nm:                      %7.5lf\n", d_box_drehmomente[0]);
-    const std::string tl = zeile("Lastmoment TL / Nm:                          %7.5lf\n", d_box_drehmomente[1]);
+    const std::string ta = zeile(N_("Antriebsmoment TA / Nm:                      %7.5lf\n"), d_box_drehmomente[0]);
+    const std::string tl = zeile(N_("Lastmoment TL / Nm:                          %7.5lf\n"), d_box_drehmomente[1]);
     if (window_status == TK_GEGEBEN) {
-        t += "Ergebnisse, wenn das Kupplungsmoment gegeben ist:\n\n\n";
-        t += "Eingabedaten:\n\nDrehmomente:\n" + ta + tl;
-        t += zeile("Kupplungsmoment TK / Nm:                     %7.5lf\n", d_box_drehmomente[2]);
-        t += "\nDrehzahlen:\n";
-        t += zeile("Drehzahl Antrieb n10 / (1/min):              %7.5lf\n", d_box_drehzahlen[0]);
-        t += zeile("Lastdrehzahl vor dem Kuppeln n20 / (1/min):  %7.5lf\n", d_box_drehzahlen[1]);
-        t += zeile("Lastdrehzahl nach dem Kuppeln nL / (1/min):  %7.5lf\n", d_box_drehzahlen[2]);
-        t += zeile("Anzahl der Schaltungen Z / (1/h):            %7.5lf\n", d_box_drehzahlen[3]);
-        t += "\nDrehmassen:\n";
-        t += zeile("Drehmasse des Antriebs JA / kgm^2:           %7.5lf\n", d_box_drehmassen[0]);
-        t += zeile("Drehmasse der Last JL / kgm^2:               %7.5lf\n", d_box_drehmassen[1]);
-        t += "\n\n\nErgebnisse:\n\n";
-        t += zeile("Beschleunigungszeit tB / s:                  %7.5lf\n", d_box_ergebnisse[0]);
-        t += zeile("Synchrondrehzahl n12 / (1/min):              %7.5lf\n", d_box_ergebnisse[1]);
-        t += zeile("Zeit von tB bis tC / s:                      %7.5lf\n", d_box_ergebnisse[2]);
-        t += zeile("Reibarbeit WR / J:                           %7.5lf\n", d_box_ergebnisse[3]);
-        t += zeile("Verlustleistung PV / (J/h):                  %7.5lf\n", d_box_ergebnisse[4]);
-        t += zeile("Hochlaufzeit tCt0 / s:                       %7.5lf\n", d_box_ergebnisse[5]);
+        t += kv_berichtskopf("", N_("Ergebnisse, wenn das Kupplungsmoment gegeben ist:"), "\n\n\n");
+        t += kv_berichtskopf("", N_("Eingabedaten:"), "\n\n")
+           + kv_berichtskopf("", N_("Drehmomente:"), "\n") + ta + tl;
+        t += zeile(N_("Kupplungsmoment TK / Nm:                     %7.5lf\n"), d_box_drehmomente[2]);
+        t += kv_berichtskopf("\n", N_("Drehzahlen:"), "\n");
+        t += zeile(N_("Drehzahl Antrieb n10 / (1/min):              %7.5lf\n"), d_box_drehzahlen[0]);
+        t += zeile(N_("Lastdrehzahl vor dem Kuppeln n20 / (1/min):  %7.5lf\n"), d_box_drehzahlen[1]);
+        t += zeile(N_("Lastdrehzahl nach dem Kuppeln nL / (1/min):  %7.5lf\n"), d_box_drehzahlen[2]);
+        t += zeile(N_("Anzahl der Schaltungen Z / (1/h):            %7.5lf\n"), d_box_drehzahlen[3]);
+        t += kv_berichtskopf("\n", N_("Drehmassen:"), "\n");
+        t += zeile(N_("Drehmasse des Antriebs JA / kgm^2:           %7.5lf\n"), d_box_drehmassen[0]);
+        t += zeile(N_("Drehmasse der Last JL / kgm^2:               %7.5lf\n"), d_box_drehmassen[1]);
+        t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
+        t += zeile(N_("Beschleunigungszeit tB / s:                  %7.5lf\n"), d_box_ergebnisse[0]);
+        t += zeile(N_("Synchrondrehzahl n12 / (1/min):              %7.5lf\n"), d_box_ergebnisse[1]);
+        t += zeile(N_("Zeit von tB bis tC / s:                      %7.5lf\n"), d_box_ergebnisse[2]);
+        t += zeile(N_("Reibarbeit WR / J:                           %7.5lf\n"), d_box_ergebnisse[3]);
+        t += zeile(N_("Verlustleistung PV / (J/h):                  %7.5lf\n"), d_box_ergebnisse[4]);
+        t += zeile(N_("Hochlaufzeit tCt0 / s:                       %7.5lf\n"), d_box_ergebnisse[5]);
     } else if (window_status == TK_GESUCHT) {
-        t += "Ergebnisse, wenn das Kupplungsmoment gesucht ist:\n\n\n";
-        t += "Eingabedaten:\n\nDrehmomente:\n" + ta + tl;
-        t += "\nDrehzahlen:\n";
-        t += zeile("Drehzahl Antrieb n10 / (1/min):               %7.5lf\n", d_box_drehzahlen[0]);
-        t += zeile("Lastdrehzahl vor dem Kuppeln n20 / (1/min):   %7.5lf\n", d_box_drehzahlen[1]);
-        t += "\nDrehmassen:\n";
-        t += zeile("Drehmasse des Antriebs JA / kgm^2:            %7.5lf\n", d_box_drehmassen[0]);
-        t += zeile("Drehmasse der Last JL / kgm^2:                %7.5lf\n", d_box_drehmassen[1]);
-        t += "\nBeschleunigungszeit:\n";
-        t += zeile("Beschleunigungszeit tB / s:                   %7.5lf\n", d_box_beschleunigung[0]);
-        t += "\n\n\nErgebnisse:\n\n";
-        t += zeile("Kupplungsmoment TK / Nm:                      %7.5lf\n", d_box_ergebnisse[6]);
+        t += kv_berichtskopf("", N_("Ergebnisse, wenn das Kupplungsmoment gesucht ist:"), "\n\n\n");
+        t += kv_berichtskopf("", N_("Eingabedaten:"), "\n\n")
+           + kv_berichtskopf("", N_("Drehmomente:"), "\n") + ta + tl;
+        t += kv_berichtskopf("\n", N_("Drehzahlen:"), "\n");
+        t += zeile(N_("Drehzahl Antrieb n10 / (1/min):               %7.5lf\n"), d_box_drehzahlen[0]);
+        t += zeile(N_("Lastdrehzahl vor dem Kuppeln n20 / (1/min):   %7.5lf\n"), d_box_drehzahlen[1]);
+        t += kv_berichtskopf("\n", N_("Drehmassen:"), "\n");
+        t += zeile(N_("Drehmasse des Antriebs JA / kgm^2:            %7.5lf\n"), d_box_drehmassen[0]);
+        t += zeile(N_("Drehmasse der Last JL / kgm^2:                %7.5lf\n"), d_box_drehmassen[1]);
+        t += kv_berichtskopf("\n", N_("Beschleunigungszeit:"), "\n");
+        t += zeile(N_("Beschleunigungszeit tB / s:                   %7.5lf\n"), d_box_beschleunigung[0]);
+        t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
+        t += zeile(N_("Kupplungsmoment TK / Nm:                      %7.5lf\n"), d_box_ergebnisse[6]);
     }
     return t;
 }

@@ -1,5 +1,6 @@
 #include "gleitlager.h"
 
+#include "bericht.h"
 #include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
@@ -87,12 +88,13 @@ double eps_direkt(double so, double bd, KvRechengang* gang = nullptr)
 // against its limit as the window's label tells it.
 void pruefungen(const LagerEingabe& e, const LagerErgebnis& r, KvRechengang& gang)
 {
-    gang.pruefungen.push_back({"minimale Schmierfilmdicke h0", r.h0, "mm", true, ">=", e.h0lim,
+    gang.pruefungen.push_back({N_("minimale Schmierfilmdicke h0"), r.h0, "mm", true, ">=", e.h0lim,
                                r.h0 >= e.h0lim, "h0 lim"});
-    std::string reynolds = gleitlager_reynolds_text(r);
-    reynolds.pop_back(); // the label's line end
-    gang.pruefungen.push_back({"Reynolds-Zahl re", r.re, "1", true, "<=", r.rs,
-                               gleitlager_reynolds_erfuellt(r), reynolds});
+    // The label's words without its line end.
+    const bool erfuellt = gleitlager_reynolds_erfuellt(r);
+    gang.pruefungen.push_back({N_("Reynolds-Zahl re"), r.re, "1", true, "<=", r.rs, erfuellt,
+                               erfuellt ? N_("Reynolds-Bedingung erfuellt")
+                                        : N_("Reynolds-Bedingung nicht erfuellt")});
 }
 
 } // namespace
@@ -108,7 +110,7 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     LagerErgebnis r{};
     const double temp = (e.tein + e.taus) * 0.5;
     kv_schritt(gang, "temp", "(tein + taus) * 0.5", {{"tein", e.tein}, {"taus", e.taus}}, temp,
-               "Grad C");
+               N_("Grad C"));
     r.u = e.d * pi * e.rn / 60000;
     kv_schritt(gang, "u", "d * pi * rn / 60000", {{"d", e.d}, {"pi", pi}, {"rn", e.rn}}, r.u,
                "m/s");
@@ -170,9 +172,12 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
         r.abbruch = LagerAbbruch::iteration;
         return r;
     } else {
-        kv_schritt(gang, "eps", "Bisektion So(eps) = so zwischen xu und xo, iter Schritte",
-                   {{"so", r.so}, {"xu", GLEITLAGER_EPS_UNTEN}, {"xo", GLEITLAGER_EPS_OBEN},
-                    {"iter", double(iter)}}, eps, "1");
+        // The step in words, in the reader's language before the numbers go in.
+        if (gang)
+            // Uebersetzung: so, xu, xo and iter are symbols; they get their values.
+            kv_schritt(gang, "eps", _("Bisektion So(eps) = so zwischen xu und xo, iter Schritte"),
+                       {{"so", r.so}, {"xu", GLEITLAGER_EPS_UNTEN}, {"xo", GLEITLAGER_EPS_OBEN},
+                        {"iter", double(iter)}}, eps, "1");
     }
     r.eps = eps;
     r.iter = iter;
@@ -193,7 +198,7 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
     r.beta = std::atan(std::sqrt(1 - eps * eps) * pi / (eps + eps)) * faktor;
     r.beta = r.beta * (180 / pi);
     kv_schritt(gang, "beta", "atan(sqrt(1 - eps * eps) * pi / (eps + eps)) * faktor * (180 / pi)",
-               {{"eps", eps}, {"pi", pi}, {"faktor", faktor}}, r.beta, "Grad");
+               {{"eps", eps}, {"pi", pi}, {"faktor", faktor}}, r.beta, N_("Grad"));
     r.re = pi * e.d * e.rn / 60 * r.psi * e.d * LAGER_OELDICHTE / (1000 * (e.eta + e.eta));
     kv_schritt(gang, "re", "pi * d * rn / 60 * psi * d * 900 / (1000 * (eta + eta))",
                {{"pi", pi}, {"d", e.d}, {"rn", e.rn}, {"psi", r.psi}, {"eta", e.eta}}, r.re, "1");
@@ -259,7 +264,7 @@ LagerErgebnis gleitlager_berechnen(const LagerEingabe& e, KvRechengang* gang)
                {{"u", r.u}, {"brz", r.brz}, {"psi", r.psi}, {"f", e.f}}, r.pf, "W");
     r.t2 = e.tein + r.pf / (1.8 * r.Q);
     kv_schritt(gang, "t2", "tein + pf / (1.8 * Q)", {{"tein", e.tein}, {"pf", r.pf}, {"Q", r.Q}},
-               r.t2, "Grad C");
+               r.t2, N_("Grad C"));
     r.epsue = 1 + (-2 * e.h0lim) / (r.psi * e.d);
     kv_schritt(gang, "epsue", "1 + (-2 * h0lim) / (psi * d)",
                {{"h0lim", e.h0lim}, {"psi", r.psi}, {"d", e.d}}, r.epsue, "1");
@@ -292,15 +297,15 @@ const char* gleitlager_abbruch_text(LagerAbbruch a)
 {
     switch (a) {
     case LagerAbbruch::breite:
-        return "Breite zu Durchmesser zu klein oder zu gross!\nDer Wert muss zwischen\n"
-               "0.125 >= B/D <= 1\nliegen!\nBitte Eingabe ueberpruefen und erneut rechnen.";
+        return N_("Breite zu Durchmesser zu klein oder zu gross!\nDer Wert muss zwischen\n"
+                  "0.125 >= B/D <= 1\nliegen!\nBitte Eingabe ueberpruefen und erneut rechnen.");
     case LagerAbbruch::iteration:
-        return "Sommerfeld-Zahl ausserhalb des Iterationsbereichs!\n"
-               "Die relative Exzentrizitaet liegt nicht zwischen 0.125 und 0.999.\n"
-               "Bitte Eingabe ueberpruefen oder Eps direkt berechnen.";
+        return N_("Sommerfeld-Zahl ausserhalb des Iterationsbereichs!\n"
+                  "Die relative Exzentrizitaet liegt nicht zwischen 0.125 und 0.999.\n"
+                  "Bitte Eingabe ueberpruefen oder Eps direkt berechnen.");
     case LagerAbbruch::direkt:
-        return "Die direkte Berechnung ergibt keine gueltige Exzentrizitaet (0 < eps < 1)!\n"
-               "Bitte Eingabe ueberpruefen oder Eps iterativ berechnen.";
+        return N_("Die direkte Berechnung ergibt keine gueltige Exzentrizitaet (0 < eps < 1)!\n"
+                  "Bitte Eingabe ueberpruefen oder Eps iterativ berechnen.");
     case LagerAbbruch::keiner:
         break;
     }
@@ -319,8 +324,8 @@ bool gleitlager_reynolds_erfuellt(const LagerErgebnis& r)
 
 const char* gleitlager_reynolds_text(const LagerErgebnis& r)
 {
-    return gleitlager_reynolds_erfuellt(r) ? "Reynolds-Bedingung erfuellt\n"
-                                           : "Reynolds-Bedingung nicht erfuellt\n";
+    return gleitlager_reynolds_erfuellt(r) ? N_("Reynolds-Bedingung erfuellt\n")
+                                           : N_("Reynolds-Bedingung nicht erfuellt\n");
 }
 
 std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_status,
@@ -329,58 +334,61 @@ std::string gleitlager_bericht(const double d_box_geom_werkstoff[13], int radio_
 {
     struct Zeile { const char* format; int index; };
     static const Zeile eingaben[13] = {
-        {"Kraft F / N:                           %.8lf\n", 0},
-        {"Drehzahl / 1/min:                      %.8lf\n", 1},
-        {"Durchmesser / mm:                      %.8lf\n", 2},
-        {"Breite / mm:                           %.8lf\n", 3},
-        {"Lagerspiel / mm:                       %.8lf\n", 4},
-        {"h0 lim / mm:                           %.8lf\n", 5},
-        {"dynamische Viskositaet / mPa s:        %.8lf\n", 7},
-        {"Oeldruck / bar:                        %.8lf\n", 8},
-        {"Oeleintrittstemperatur / Grad C:       %.8lf\n", 9},
-        {"Oelaustrittstemperatur / Grad C:       %.8lf\n", 10},
-        {"alpha Welle / 1/K:                     %.8lf\n", 11},
-        {"alpha Lager / 1/K:                     %.8lf\n", 12},
-        {"dh bzw. dG / mm:                       %.8lf\n", 6},
+        {N_("Kraft F / N:                           %.8lf\n"), 0},
+        {N_("Drehzahl / 1/min:                      %.8lf\n"), 1},
+        {N_("Durchmesser / mm:                      %.8lf\n"), 2},
+        {N_("Breite / mm:                           %.8lf\n"), 3},
+        {N_("Lagerspiel / mm:                       %.8lf\n"), 4},
+        {N_("h0 lim / mm:                           %.8lf\n"), 5},
+        {N_("dynamische Viskositaet / mPa s:        %.8lf\n"), 7},
+        {N_("Oeldruck / bar:                        %.8lf\n"), 8},
+        {N_("Oeleintrittstemperatur / Grad C:       %.8lf\n"), 9},
+        {N_("Oelaustrittstemperatur / Grad C:       %.8lf\n"), 10},
+        {N_("alpha Welle / 1/K:                     %.8lf\n"), 11},
+        {N_("alpha Lager / 1/K:                     %.8lf\n"), 12},
+        {N_("dh bzw. dG / mm:                       %.8lf\n"), 6},
     };
     static const char* const ergebnisse[17] = {
-        "Breite/Durchmesser BD / 1:             %.8lf\n",
-        "Geschwindigkeit u / m/s:               %.8lf\n",
-        "Druck p / N/mm^2:                      %.8lf\n",
-        "my/psi / 1:                            %.8lf\n",
-        "Po / W:                                %.8lf\n",
-        "Oelaustrittstemperatur / Grad C:       %.8lf\n",
-        "psi / 1:                               %.8lf\n",
-        "Sommerfeldzahl So / 1:                 %.8lf\n",
+        N_("Breite/Durchmesser BD / 1:             %.8lf\n"),
+        N_("Geschwindigkeit u / m/s:               %.8lf\n"),
+        N_("Druck p / N/mm^2:                      %.8lf\n"),
+        N_("my/psi / 1:                            %.8lf\n"),
+        N_("Po / W:                                %.8lf\n"),
+        N_("Oelaustrittstemperatur / Grad C:       %.8lf\n"),
+        N_("psi / 1:                               %.8lf\n"),
+        N_("Sommerfeldzahl So / 1:                 %.8lf\n"),
         nullptr, // the eps line carries the iteration count
-        "Oelmenge Q1 / cm^3/s:                  %.8lf\n",
-        "Oelmenge Q2 / cm^3/s:                  %.8lf\n",
-        "Oelmenge Q / cm^3/s:                   %.8lf\n",
-        "beta / Grad:                           %.8lf\n",
-        "h0 / mm:                               %.8lf\n",
-        "Reynolds-Zahl / 1:                     %.8lf\n",
-        "eps (Uebergang) / 1:                   %.8lf\n",
-        "Sommerfeld-Zahl (Uebergang) / 1:       %.8lf\n",
+        N_("Oelmenge Q1 / cm^3/s:                  %.8lf\n"),
+        N_("Oelmenge Q2 / cm^3/s:                  %.8lf\n"),
+        N_("Oelmenge Q / cm^3/s:                   %.8lf\n"),
+        N_("beta / Grad:                           %.8lf\n"),
+        N_("h0 / mm:                               %.8lf\n"),
+        N_("Reynolds-Zahl / 1:                     %.8lf\n"),
+        N_("eps (Uebergang) / 1:                   %.8lf\n"),
+        N_("Sommerfeld-Zahl (Uebergang) / 1:       %.8lf\n"),
     };
-    std::string t = "Berechnungsergebnisse:\n\n\nEingabedaten:\n\nGeometrie und Werkstoffdaten:\n";
+    std::string t = kv_berichtskopf("", N_("Berechnungsergebnisse:"), "\n\n\n")
+                  + kv_berichtskopf("", N_("Eingabedaten:"), "\n\n")
+                  + kv_berichtskopf("", N_("Geometrie und Werkstoffdaten:"), "\n");
     for (const Zeile& z : eingaben)
-        t += kv_format(z.format, d_box_geom_werkstoff[z.index]);
-    t += "\nAuswahl:\n";
-    const char* schmierung = radio_status == SCHMIERLOCH_90_GRAD ? "Schmierloch 90 Grad zur Last\n"
-                           : radio_status == RINGNUT ? "Ringnut\n"
-                           : "Schmierloch gegenueber der Last\n";
-    t += std::string("Schmierung: ") + schmierung + "\n";
-    t += std::string(check_status == EPS_DIREKT ? "Eps direkt berechnet!\n"
-                                                : "Eps iterativ berechnet!\n") + "\n";
-    t += "\n\n\nErgebnisse:\n\n";
+        t += kv_berichtszeile(z.format, d_box_geom_werkstoff[z.index]);
+    t += kv_berichtskopf("\n", N_("Auswahl:"), "\n");
+    const char* schmierung = radio_status == SCHMIERLOCH_90_GRAD ? N_("Schmierloch 90 Grad zur Last")
+                           : radio_status == RINGNUT ? N_("Ringnut")
+                           : N_("Schmierloch gegenueber der Last");
+    t += kv_einsetzen(_("Schmierung: {1}\n"), {_(schmierung)}) + "\n";
+    t += kv_berichtskopf("", check_status == EPS_DIREKT ? N_("Eps direkt berechnet!")
+                                                        : N_("Eps iterativ berechnet!"), "\n\n");
+    t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
     for (int i = 0; i < 17; ++i) {
         if (i == 8)
             t += "eps (" + std::to_string(iter) + ") / 1:" + std::string(26, ' ')
                + kv_format("%.8lf\n", d_box_ergebnisse[8]);
         else
-            t += kv_format(ergebnisse[i], d_box_ergebnisse[i]);
+            t += kv_berichtszeile(ergebnisse[i], d_box_ergebnisse[i]);
     }
-    t += std::string("Reynolds-Bedingung: ;                  ")
-       + (reynolds_erfuellt ? "erfuellt\n" : "nicht erfuellt\n") + "\n";
+    t += std::string(reynolds_erfuellt ? _("Reynolds-Bedingung: ;                  erfuellt\n")
+                                       : _("Reynolds-Bedingung: ;                  nicht erfuellt\n"))
+       + "\n";
     return t;
 }

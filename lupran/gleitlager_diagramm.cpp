@@ -1,5 +1,7 @@
 #include "gleitlager_diagramm.h"
 
+#include "sprache.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,8 +51,11 @@ Diagramm gleitlager_diagramm(const LagerEingabe& e, const LagerErgebnis& r)
 {
     Diagramm d;
     const bool direkt = r.iter == 0; // the core fell back to the fit or was asked for it
-    d.titel = "Sommerfeld-Zahl ueber relativer Exzentrizitaet, B/D = " + diagramm_zahl(r.bd)
-            + (direkt ? " (direkte Naeherung eps(So))" : " (Bisektion ueber So(eps))");
+    d.titel = kv_einsetzen(direkt ? _("Sommerfeld-Zahl ueber relativer Exzentrizitaet, B/D = {1} "
+                                      "(direkte Naeherung eps(So))")
+                                  : _("Sommerfeld-Zahl ueber relativer Exzentrizitaet, B/D = {1} "
+                                      "(Bisektion ueber So(eps))"),
+                           {diagramm_zahl(r.bd)});
     // The relation the method used, then the So axis around it and both points.
     const std::vector<Punkt> kurve =
         direkt ? eps_ueber_so(r.bd, 1e-3, 1e4) : so_ueber_eps(r.bd);
@@ -69,24 +74,26 @@ Diagramm gleitlager_diagramm(const LagerEingabe& e, const LagerErgebnis& r)
         y_min = 1e-2;
         y_max = 1e2;
     }
-    d.x = {"relative Exzentrizitaet eps", "1", 0, 1, false};
-    d.y = {"Sommerfeld-Zahl So", "1", y_min / 2, y_max * 2, true};
+    d.x = {_("relative Exzentrizitaet eps"), "1", 0, 1, false};
+    d.y = {_("Sommerfeld-Zahl So"), "1", y_min / 2, y_max * 2, true};
 
     if (r.epsue > 0 && r.epsue < 1)
-        d.band(r.epsue, 1, farben::hellrot, "h0 < h0 lim", "Schmierfilm duenner als h0 lim");
+        d.band(r.epsue, 1, farben::hellrot, "h0 < h0 lim", _("Schmierfilm duenner als h0 lim"));
     d.kurve(kurve, farben::blau,
-            (direkt ? "eps(So), direkte Naeherung fuer B/D = " : "So(eps) fuer B/D = ")
-                + diagramm_zahl(r.bd));
+            kv_einsetzen(direkt ? _("eps(So), direkte Naeherung fuer B/D = {1}")
+                                : _("So(eps) fuer B/D = {1}"),
+                         {diagramm_zahl(r.bd)}));
     d.marke({r.epsue, r.soue}, farben::violett,
             "eps_ue = " + diagramm_zahl(r.epsue) + ", So_ue = " + diagramm_zahl(r.soue),
-            "Uebergang (h0 = h0 lim)", Form::quadrat, Seite::links);
+            _("Uebergang (h0 = h0 lim)"), Form::quadrat, Seite::links);
     d.marke({r.eps, r.so}, farben::rot,
-            "eps = " + diagramm_zahl(r.eps) + ", So = " + diagramm_zahl(r.so), "Betriebspunkt",
+            "eps = " + diagramm_zahl(r.eps) + ", So = " + diagramm_zahl(r.so), _("Betriebspunkt"),
             Form::kreis, Seite::rechts);
-    d.hinweis = std::string(direkt ? "eps direkt aus der Naeherung eps(So) berechnet."
-                                   : "eps iterativ (Bisektion ueber So(eps)) berechnet.")
-              + " h0 = " + diagramm_zahl(r.h0) + " mm, h0 lim = " + diagramm_zahl(e.h0lim)
-              + " mm.";
+    d.hinweis = kv_einsetzen(direkt ? _("eps direkt aus der Naeherung eps(So) berechnet. "
+                                        "h0 = {1} mm, h0 lim = {2} mm.")
+                                    : _("eps iterativ (Bisektion ueber So(eps)) berechnet. "
+                                        "h0 = {1} mm, h0 lim = {2} mm."),
+                             {diagramm_zahl(r.h0), diagramm_zahl(e.h0lim)});
     return d;
 }
 
@@ -95,7 +102,7 @@ bool lupran_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
     const LagerEingabe e = gleitlager_eingabe(s);
     const LagerErgebnis r = gleitlager_berechnen(e);
     if (r.abbruch != LagerAbbruch::keiner) {
-        fehler = gleitlager_abbruch_text(r.abbruch);
+        fehler = _(gleitlager_abbruch_text(r.abbruch));
         return false;
     }
     d = gleitlager_diagramm(e, r);

@@ -5,6 +5,7 @@
 #include "eingabesatz.h"
 #include "rechengang_text.h"
 #include "satz.h"
+#include "sprache.h"
 
 #include <cairo-pdf.h>
 #include <glib.h>
@@ -49,28 +50,29 @@ std::string zeit_text(const KvNachweisAngaben& a, const char* format)
     return text;
 }
 
-std::string einheit_text(const char* einheit) { return std::string(einheit) == "1" ? "-" : einheit; }
+// A unit in the reader's language ("Grad C"), "-" for dimensionless.
+std::string einheit_text(const char* einheit) { return std::string(einheit) == "1" ? "-" : _(einheit); }
 
 void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
 {
-    s.absatz("Rechnungsnachweis", true);
-    s.titel(r.titel);
+    s.absatz(_("Rechnungsnachweis"), true);
+    s.titel(_(r.titel));
     if (*r.verfahren)
-        s.absatz(std::string("Verfahren: ") + r.verfahren, true);
-    s.absatz(std::string("Programm: ") + r.name + " (maschinenelemente " + KV_VERSION + ")");
-    s.absatz("Berechnet am: " + zeit_text(a, "%Y-%m-%d %H:%M:%S %Z"));
+        s.absatz(kv_einsetzen(_("Verfahren: {1}"), {_(r.verfahren)}), true);
+    s.absatz(kv_einsetzen(_("Programm: {1} (maschinenelemente {2})"), {r.name, KV_VERSION}));
+    s.absatz(kv_einsetzen(_("Berechnet am: {1}"), {zeit_text(a, "%Y-%m-%d %H:%M:%S %Z")}));
     if (!a.projekt.empty())
-        s.absatz("Projekt: " + a.projekt);
+        s.absatz(kv_einsetzen(_("Projekt: {1}"), {a.projekt}));
     if (!a.bearbeiter.empty())
-        s.absatz("Bearbeiter: " + a.bearbeiter);
+        s.absatz(kv_einsetzen(_("Bearbeiter: {1}"), {a.bearbeiter}));
     s.linie();
 }
 
 void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
               const std::vector<std::string>& katalog)
 {
-    s.ueberschrift("Eingaben");
-    s.zeile({"Eingabe", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
+    s.ueberschrift(_("Eingaben"));
+    s.zeile({_("Eingabe"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     const KvNichtBelegt leer = r.nicht_belegt ? r.nicht_belegt(stand) : KvNichtBelegt{};
     std::string nicht_gelesen;
     for (size_t i = 0; i < r.eingaben.size(); ++i) {
@@ -82,20 +84,22 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
             nicht_gelesen += (nicht_gelesen.empty() ? "" : ", ") + std::string(f.name);
             continue;
         }
-        s.zeile({f.beschriftung, f.name, e.texte[i], einheit_text(f.einheit)}, SPALTEN);
+        s.zeile({_(f.beschriftung), f.name, e.texte[i], einheit_text(f.einheit)}, SPALTEN);
     }
     for (size_t k = 0; k < r.optionen.size(); ++k) {
         const KvOption& o = r.optionen[k];
         const size_t w = static_cast<size_t>(e.optionen[k]);
         std::string wert = o.werte[w];
         if (w < o.knoepfe.size())
-            wert += std::string(" (") + o.knoepfe[w] + ")";
-        s.zeile({o.beschriftung, o.name, wert}, {SPALTEN[0], SPALTEN[1]});
+            wert += std::string(" (") + _(o.knoepfe[w]) + ")";
+        s.zeile({_(o.beschriftung), o.name, wert}, {SPALTEN[0], SPALTEN[1]});
     }
     if (!nicht_gelesen.empty())
-        s.absatz("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): " + nicht_gelesen);
+        s.absatz(kv_einsetzen(_("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): {1}"),
+                              {nicht_gelesen}));
     if (!leer.text.empty())
-        s.absatz("Nicht belegt und weggelassen (im Eingabesatz enthalten): " + leer.text);
+        s.absatz(kv_einsetzen(_("Nicht belegt und weggelassen (im Eingabesatz enthalten): {1}"),
+                              {leer.text}));
     for (const std::string& z : katalog)
         s.absatz(z);
 }
@@ -104,8 +108,8 @@ void rechengang(KvSatz& s, const KvRechengang& g)
 {
     if (g.schritte.empty())
         return;
-    s.ueberschrift(KV_RECHENGANG_TITEL);
-    s.absatz(KV_RECHENGANG_ERKLAERUNG);
+    s.ueberschrift(_(KV_RECHENGANG_TITEL));
+    s.absatz(_(KV_RECHENGANG_ERKLAERUNG));
     for (const KvSchritt& st : g.schritte) {
         s.haengend(st.symbol, kv_schritt_zeilen(st));
         s.abstand(2);
@@ -114,26 +118,26 @@ void rechengang(KvSatz& s, const KvRechengang& g)
 
 void ergebnisse(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvRechnung& rechnung)
 {
-    s.ueberschrift("Ergebnisse");
-    s.zeile({"Ergebnis", "Symbol", "Wert", "Einheit"}, SPALTEN, true);
+    s.ueberschrift(_("Ergebnisse"));
+    s.zeile({_("Ergebnis"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
         const KvAusgabe& a = r.ergebnisse[j];
-        s.zeile({a.beschriftung, a.name, kv_ergebnistext(r, rechnung, e.optionen.data(), j),
+        s.zeile({_(a.beschriftung), a.name, kv_ergebnistext(r, rechnung, e.optionen.data(), j),
                  einheit_text(a.einheit)},
                 SPALTEN);
     }
     for (size_t k = 0; k < r.hinweise.size(); ++k)
-        s.absatz(std::string(r.hinweise[k].name) + ": " + rechnung.hinweise[k]);
+        s.absatz(std::string(r.hinweise[k].name) + ": " + _(rechnung.hinweise[k].c_str()));
 }
 
 void pruefungen(KvSatz& s, const KvRechengang& g)
 {
     if (g.pruefungen.empty())
         return;
-    s.ueberschrift(KV_PRUEFUNGEN_TITEL);
+    s.ueberschrift(_(KV_PRUEFUNGEN_TITEL));
     for (const KvPruefung& p : g.pruefungen) {
         s.platz_fuer(36);
-        s.absatz(p.text, true);
+        s.absatz(_(p.text.c_str()), true);
         s.absatz(kv_pruefung_zeile(p), false, 16);
         s.abstand(2);
     }
@@ -151,17 +155,17 @@ void diagramm(KvSatz& s, const KvRechner& r, const KvEingaben& e, KvNachweisDiag
     const bool gezeichnet = gelesen && zeichner(stand, d, fehler);
     // The diagram and its caption stay together.
     s.platz_fuer(DIAGRAMM_HOEHE_PT + 60);
-    s.ueberschrift("Diagramm");
+    s.ueberschrift(_("Diagramm"));
     std::string bereich;
     for (size_t i = 0; i < r.eingaben.size(); ++i)
         if (!r.eingaben[i].beim_rechnen && !r.eingaben[i].text)
             bereich += (bereich.empty() ? "" : ", ") + std::string(r.eingaben[i].name) + " = "
                      + e.texte[i] + " " + r.eingaben[i].einheit;
     if (!bereich.empty())
-        s.absatz("Dargestellter Bereich: " + bereich);
+        s.absatz(kv_einsetzen(_("Dargestellter Bereich: {1}"), {bereich}));
     if (!gezeichnet) {
-        s.absatz("Kein Diagramm: " + (gelesen ? fehler : std::string("ein Feld des "
-                                                                      "Bereichs ist keine Zahl")));
+        s.absatz(kv_einsetzen(_("Kein Diagramm: {1}"),
+                              {gelesen ? fehler : _("ein Feld des Bereichs ist keine Zahl")}));
         return;
     }
     s.bild(DIAGRAMM_HOEHE_PT, [d](cairo_t* cr, double b, double h) { diagramm_zeichnen(cr, d, b, h); });
@@ -170,10 +174,12 @@ void diagramm(KvSatz& s, const KvRechner& r, const KvEingaben& e, KvNachweisDiag
 void eingabesatz(KvSatz& s, const KvRechner& r, const KvEingaben& e)
 {
     s.neue_seite();
-    s.ueberschrift("Eingabesatz");
-    const std::string datei = "mein" + kv_eingabesatz_endung(r);
-    s.absatz("Vollstaendig, zum Nachrechnen: als Datei " + datei + " speichern und im Fenster "
-             "mit \"Eingaben oeffnen...\" oder auf der Kommandozeile lesen:");
+    s.ueberschrift(_("Eingabesatz"));
+    // Uebersetzung: the file's name (mein.stalor, ...) is the reader's to type.
+    const std::string datei = _("mein") + kv_eingabesatz_endung(r);
+    s.absatz(kv_einsetzen(_("Vollstaendig, zum Nachrechnen: als Datei {1} speichern und im Fenster "
+                            "mit \"Eingaben oeffnen...\" oder auf der Kommandozeile lesen:"),
+                          {datei}));
     s.vorformatiert("    maschinenelemente " + std::string(r.name) + " --eingaben " + datei);
     s.abstand(8);
     s.vorformatiert(kv_eingabesatz_text(r, e));
@@ -219,7 +225,7 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
     pdf.clear();
     cairo_surface_t* flaeche = cairo_pdf_surface_create_for_stream(anhaengen, &pdf, A4_BREITE, A4_HOEHE);
     const std::string datum = zeit_text(a, "%Y-%m-%dT%H:%M:%S%:z");
-    const std::string titel = std::string("Rechnungsnachweis: ") + r.titel;
+    const std::string titel = kv_einsetzen(_("Rechnungsnachweis: {1}"), {_(r.titel)});
     const std::string ersteller = std::string("maschinenelemente ") + KV_VERSION + " (" + r.name + ")";
     cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_TITLE, titel.c_str());
     cairo_pdf_surface_set_metadata(flaeche, CAIRO_PDF_METADATA_CREATOR, ersteller.c_str());
@@ -237,7 +243,7 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
         pruefungen(s, gang);
         diagramm(s, r, e, zeichner);
         eingabesatz(s, r, e);
-        s.ausgeben(cr, std::string(r.titel) + " (" + r.name + ")");
+        s.ausgeben(cr, std::string(_(r.titel)) + " (" + r.name + ")");
     }
     bool gut = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(cr);
@@ -245,7 +251,7 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
     gut = gut && cairo_surface_status(flaeche) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(flaeche);
     if (!gut)
-        fehler = "Der Nachweis konnte nicht erzeugt werden.";
+        fehler = _("Der Nachweis konnte nicht erzeugt werden.");
     return gut;
 }
 
@@ -258,7 +264,7 @@ bool kv_nachweis_schreiben(const KvRechner& r, const KvEingaben& e, KvNachweisDi
         return false;
     std::string grund;
     if (!kv_datei_schreiben(pfad, pdf, grund)) {
-        fehler = pfad + ": Die Datei " + grund + ".";
+        fehler = kv_einsetzen(_("{1}: Die Datei {2}."), {pfad, grund});
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "satz.h"
 
+#include "sprache.h"
+
 #include <algorithm>
 
 namespace {
@@ -23,9 +25,12 @@ double unten() { return A4_HOEHE - FUSS_HOEHE; }
 KvSatz::KvSatz(cairo_t* cr)
 {
     kontext_ = pango_cairo_create_context(cr);
-    // Points as units, German as the language whatever the locale says.
+    // Points as units, the language of the record's words (German unless
+    // a catalogue says otherwise) whatever the locale says.
     pango_cairo_context_set_resolution(kontext_, 72);
-    pango_context_set_language(kontext_, pango_language_from_string("de-de"));
+    // Uebersetzung: the language of the calculation record's text as a tag for
+    // setting it (line breaks), e.g. "en-us".
+    pango_context_set_language(kontext_, pango_language_from_string(_("de-de")));
     seiten_.emplace_back();
     y_ = RAND_OBEN;
 }
@@ -214,7 +219,8 @@ void KvSatz::ausgeben(cairo_t* cr, const std::string& fuss) const
         const Layout links = layout(fuss, GRUND, 0);
         cairo_move_to(cr, RAND_LINKS, y + 4);
         pango_cairo_show_layout(cr, links.get());
-        const Layout rechts = layout("Seite " + std::to_string(n + 1) + " von " + std::to_string(m),
+        const Layout rechts = layout(kv_einsetzen(_("Seite {1} von {2}"),
+                                                  {std::to_string(n + 1), std::to_string(m)}),
                                      GRUND, 0);
         int b = 0, h = 0;
         pango_layout_get_size(rechts.get(), &b, &h);

@@ -1,7 +1,7 @@
 #include "knickung.h"
 
+#include "bericht.h"
 #include "rechengang_aufzeichnen.h"
-#include "zahlen.h"
 
 #include <cmath>
 
@@ -36,8 +36,10 @@ KnickErgebnis knickung_berechnen(const KnickEingabe& e, KvRechengang* gang)
     r.sig_druck_zul = ((pi * pi) * e.E) / (e.S * (r.lambda * r.lambda));
     r.F_max_zul = e.A * r.sig_druck_zul;
     const bool tetmajer = r.lambda_grenz > r.lambda;
-    r.knickung = tetmajer ? "unelastische Knickung nach Tetmajer"
-                          : "elastische Knickung nach Euler";
+    // The regime's text stays German here (the results' id); each front-end
+    // gives it in the reader's language.
+    r.knickung = tetmajer ? N_("unelastische Knickung nach Tetmajer")
+                          : N_("elastische Knickung nach Euler");
     if (!gang)
         return r;
 
@@ -55,12 +57,12 @@ KnickErgebnis knickung_berechnen(const KnickEingabe& e, KvRechengang* gang)
                {{"pi", pi}, {"E", e.E}, {"S", e.S}, {"lambda", r.lambda}}, r.sig_druck_zul, "N/mm^2");
     kv_schritt(&g, "F_max_zul", "A * sig_druck_zul",
                {{"A", e.A}, {"sig_druck_zul", r.sig_druck_zul}}, r.F_max_zul, "N");
-    kv_pruefung(g, "Euler-Bereich: Schlankheitsgrad lambda >= Grenzschlankheitsgrad lambda_grenz",
+    kv_pruefung(g, N_("Euler-Bereich: Schlankheitsgrad lambda >= Grenzschlankheitsgrad lambda_grenz"),
                 r.lambda, "1", ">=", r.lambda_grenz, !tetmajer,
-                tetmajer ? "unelastische Knickung nach Tetmajer: die zulaessige Druckspannung "
-                           "ist nach Euler berechnet und gilt hier nicht"
-                         : "elastische Knickung nach Euler");
-    kv_pruefung(g, "Druckspannung sig_druck <= zul. Druckspannung sig_druck_zul", r.sig_druck,
+                tetmajer ? N_("unelastische Knickung nach Tetmajer: die zulaessige Druckspannung "
+                              "ist nach Euler berechnet und gilt hier nicht")
+                         : N_("elastische Knickung nach Euler"));
+    kv_pruefung(g, N_("Druckspannung sig_druck <= zul. Druckspannung sig_druck_zul"), r.sig_druck,
                 "N/mm^2", "<=", r.sig_druck_zul, r.sig_druck <= r.sig_druck_zul);
     return r;
 }
@@ -69,32 +71,34 @@ std::string knickung_bericht(const double d_box_geometrie[7], int stat_knickfall
                              const double d_box_ergebnisse[7], const std::string& knickung)
 {
     static const char* const eingaben[7] = {
-        "Kraft F / N:                             %7.5lf\n",
-        "Knicklaenge l1 / mm:                     %7.5lf\n",
-        "Flaeche A / mm^2:                        %7.5lf\n",
-        "Flaechentraegheitsmoment I / mm^4:       %7.5lf\n",
-        "E-Modul E / (N/mm^2):                    %7.5lf\n",
-        "Streckgrenze Re / (N/mm^2):              %7.5lf\n",
-        "Sicherheit S / 1:                        %7.5lf\n",
+        N_("Kraft F / N:                             %7.5lf\n"),
+        N_("Knicklaenge l1 / mm:                     %7.5lf\n"),
+        N_("Flaeche A / mm^2:                        %7.5lf\n"),
+        N_("Flaechentraegheitsmoment I / mm^4:       %7.5lf\n"),
+        N_("E-Modul E / (N/mm^2):                    %7.5lf\n"),
+        N_("Streckgrenze Re / (N/mm^2):              %7.5lf\n"),
+        N_("Sicherheit S / 1:                        %7.5lf\n"),
     };
     static const char* const ergebnisse[7] = {
-        "freie Knicklaenge / mm:                  %7.5lf\n",
-        "Traegheitsradius / mm:                   %7.5lf\n",
-        "Schlankheitsgrad / 1:                    %7.5lf\n",
-        "Grenzschlankheitsgrad / 1:               %7.5lf\n",
-        "Druckspannung / (N/mm^2):                %7.5lf\n",
-        "zul. Druckspannung (N/mm^2):             %7.5lf\n",
-        "zul. Maximalkraft / N:                   %7.5lf\n",
+        N_("freie Knicklaenge / mm:                  %7.5lf\n"),
+        N_("Traegheitsradius / mm:                   %7.5lf\n"),
+        N_("Schlankheitsgrad / 1:                    %7.5lf\n"),
+        N_("Grenzschlankheitsgrad / 1:               %7.5lf\n"),
+        N_("Druckspannung / (N/mm^2):                %7.5lf\n"),
+        N_("zul. Druckspannung (N/mm^2):             %7.5lf\n"),
+        N_("zul. Maximalkraft / N:                   %7.5lf\n"),
     };
-    std::string t = "Ergebnisse der Berechnung:\n\n\nEingabedaten:\n\nGeometriedaten:\n";
+    std::string t = kv_berichtskopf("", N_("Ergebnisse der Berechnung:"), "\n\n\n")
+                  + kv_berichtskopf("", N_("Eingabedaten:"), "\n\n")
+                  + kv_berichtskopf("", N_("Geometriedaten:"), "\n");
     for (int i = 0; i < 7; ++i)
-        t += kv_format(eingaben[i], d_box_geometrie[i]);
-    t += "\nAuswahl:\n";
+        t += kv_berichtszeile(eingaben[i], d_box_geometrie[i]);
+    t += kv_berichtskopf("\n", N_("Auswahl:"), "\n");
     if (stat_knickfall >= KNICKFALL_1 && stat_knickfall <= KNICKFALL_4)
-        t += "Knickfall: " + std::to_string(stat_knickfall - 879) + "\n";
-    t += "\n\n\nErgebnisse:\n\n";
+        t += kv_einsetzen(_("Knickfall: {1}\n"), {std::to_string(stat_knickfall - 879)});
+    t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
     for (int i = 0; i < 7; ++i)
-        t += kv_format(ergebnisse[i], d_box_ergebnisse[i]);
-    t += "Knickung:                                " + knickung + "\n";
+        t += kv_berichtszeile(ergebnisse[i], d_box_ergebnisse[i]);
+    t += kv_einsetzen(_("Knickung:                                {1}\n"), {_(knickung.c_str())});
     return t;
 }

@@ -1,5 +1,6 @@
 #include "schraube.h"
 
+#include "bericht.h"
 #include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
@@ -110,20 +111,20 @@ void Summe::schritt(std::string_view symbol, std::string_view vor, std::string_v
 // limit here, the plates' material gives it.
 void pruefungen(const SchraubeErgebnis& r, KvRechengang& gang)
 {
-    gang.pruefungen.push_back({"Ausschlagsspannung Siga", r.Siga, "N/mm^2", true, "<=", r.SigA,
-                               r.Siga <= r.SigA, "zulaessige Ausschlagsspannung SigA"});
-    gang.pruefungen.push_back({"Flaechenpressung pP", r.pP, "N/mm^2", false, "", 0.0, true,
-                               "ohne Grenzwert: mit der Grenzflaechenpressung des "
-                               "Plattenwerkstoffs vergleichen"});
-    gang.pruefungen.push_back({"max. Spannung Sigmax", r.Sigmax, "N/mm^2", true, "<=", r.Rp,
-                               r.Sigmax <= r.Rp, "Streckgrenze Rp0.2"});
+    gang.pruefungen.push_back({N_("Ausschlagsspannung Siga"), r.Siga, "N/mm^2", true, "<=", r.SigA,
+                               r.Siga <= r.SigA, N_("zulaessige Ausschlagsspannung SigA")});
+    gang.pruefungen.push_back({N_("Flaechenpressung pP"), r.pP, "N/mm^2", false, "", 0.0, true,
+                               N_("ohne Grenzwert: mit der Grenzflaechenpressung des "
+                                  "Plattenwerkstoffs vergleichen")});
+    gang.pruefungen.push_back({N_("max. Spannung Sigmax"), r.Sigmax, "N/mm^2", true, "<=", r.Rp,
+                               r.Sigmax <= r.Rp, N_("Streckgrenze Rp0.2")});
 }
 
 } // namespace
 
 const char* const schraube_klassen_meldung =
-    "Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
-    "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!";
+    N_("Fehler in einem Eingabefeld\nQualitaet muss eine Festigkeitsklasse enthalten:\n"
+       "4.6, 4.8, 5.6, 5.8, 6.8, 8.8, 10.9 oder 12.9!");
 
 int festigkeitsklasse(const char* text)
 {
@@ -313,57 +314,59 @@ std::string schraube_bericht(const double g[10], const double s[19], const doubl
                              int stat_dehns, int stat_schgs, const double e[20])
 {
     static const char* const geometrie[9] = {
-        "Nenndurchmesser d / mm:                      %7.5lf\n",
-        "Steigung P / mm:                             %7.5lf\n",
-        "min. Klemmkraft FK / N:                      %7.5lf\n",
-        "max. Betriebskraft FAo / N:                  %7.5lf\n",
-        "min. Betriebskraft FAu / N:                  %7.5lf\n",
-        "Setzbetrag fZ / ym:                          %7.5lf\n",
-        "Anziehfaktor alfaA / 1:                      %7.5lf\n",
-        "Reibwert Gewinde yG / 1:                     %7.5lf\n",
-        "Reibwert Kopf yK / 1:                        %7.5lf\n",
+        N_("Nenndurchmesser d / mm:                      %7.5lf\n"),
+        N_("Steigung P / mm:                             %7.5lf\n"),
+        N_("min. Klemmkraft FK / N:                      %7.5lf\n"),
+        N_("max. Betriebskraft FAo / N:                  %7.5lf\n"),
+        N_("min. Betriebskraft FAu / N:                  %7.5lf\n"),
+        N_("Setzbetrag fZ / ym:                          %7.5lf\n"),
+        N_("Anziehfaktor alfaA / 1:                      %7.5lf\n"),
+        N_("Reibwert Gewinde yG / 1:                     %7.5lf\n"),
+        N_("Reibwert Kopf yK / 1:                        %7.5lf\n"),
     };
     static const char* const platte[5] = {
-        "Bohrung DB / mm:                             %7.5lf\n",
-        "Kopfauflagedurchmesser DK / mm:              %7.5lf\n",
-        "Fasendurchmesser DF / mm:                    %7.5lf\n",
-        "Aussendurchmesser DA / mm:                   %7.5lf\n",
-        "Krafteinleitungsfaktor n / 1:                %7.5lf\n",
+        N_("Bohrung DB / mm:                             %7.5lf\n"),
+        N_("Kopfauflagedurchmesser DK / mm:              %7.5lf\n"),
+        N_("Fasendurchmesser DF / mm:                    %7.5lf\n"),
+        N_("Aussendurchmesser DA / mm:                   %7.5lf\n"),
+        N_("Krafteinleitungsfaktor n / 1:                %7.5lf\n"),
     };
     static const char* const ergebnisse[20] = {
-        "Kraftverhaeltnis PhiK / 1:                      %7.5g\n",
-        "Nachgiebigkeit der Schraube /  (mm/N):          %7.5g\n",
-        "Nachgiebigkeit der Platte / (mm/N):             %7.5g\n",
-        "Ausschlagsspannung / (N/mm^2):                  %7.5lf\n",
-        "zulaessige Ausschlagsspannung / (N/mm^2):       %7.5lf\n",
-        "Spannungsdifferenz / (N/mm^2):                  %7.5lf\n",
-        "max. Schraubenkraft / N:                        %7.5lf\n",
-        "max. Spannung (N/mm^2):                         %7.5lf\n",
-        "pP / (N/mm^2):                                  %7.5lf\n",
-        "Rp02 / (N/mm^2):                                %7.5lf\n",
-        "Rm / (N/mm^2):                                  %7.5lf\n",
-        "Fp02 / N:                                       %7.5lf\n",
-        "F Bruch / N:                                    %7.5lf\n",
-        "Kraftverlust durch Setzen FZ / N:               %7.5lf\n",
-        "Schraubenzusatzkraft FSA / N:                   %7.5lf\n",
-        "Flanschentlastungskraft FPA / N:                %7.5lf\n",
-        "max. Montagekraft FM max / N:                   %7.5lf\n",
-        "Anziehmoment MA / Nm:                           %7.5lf\n",
-        "Mittelkraft FM / N:                             %7.5lf\n",
-        "Ausschlagskraft / N:                             %7.5lf\n",
+        N_("Kraftverhaeltnis PhiK / 1:                      %7.5g\n"),
+        N_("Nachgiebigkeit der Schraube /  (mm/N):          %7.5g\n"),
+        N_("Nachgiebigkeit der Platte / (mm/N):             %7.5g\n"),
+        N_("Ausschlagsspannung / (N/mm^2):                  %7.5lf\n"),
+        N_("zulaessige Ausschlagsspannung / (N/mm^2):       %7.5lf\n"),
+        N_("Spannungsdifferenz / (N/mm^2):                  %7.5lf\n"),
+        N_("max. Schraubenkraft / N:                        %7.5lf\n"),
+        N_("max. Spannung (N/mm^2):                         %7.5lf\n"),
+        N_("pP / (N/mm^2):                                  %7.5lf\n"),
+        N_("Rp02 / (N/mm^2):                                %7.5lf\n"),
+        N_("Rm / (N/mm^2):                                  %7.5lf\n"),
+        N_("Fp02 / N:                                       %7.5lf\n"),
+        N_("F Bruch / N:                                    %7.5lf\n"),
+        N_("Kraftverlust durch Setzen FZ / N:               %7.5lf\n"),
+        N_("Schraubenzusatzkraft FSA / N:                   %7.5lf\n"),
+        N_("Flanschentlastungskraft FPA / N:                %7.5lf\n"),
+        N_("max. Montagekraft FM max / N:                   %7.5lf\n"),
+        N_("Anziehmoment MA / Nm:                           %7.5lf\n"),
+        N_("Mittelkraft FM / N:                             %7.5lf\n"),
+        N_("Ausschlagskraft / N:                             %7.5lf\n"),
     };
-    std::string t = "Ergebnisse der Berechnung von TARVEX:\n\n\nEingabedaten:\n\nGeometriedaten:\n";
+    std::string t = kv_berichtskopf("", N_("Ergebnisse der Berechnung von TARVEX:"), "\n\n\n")
+                  + kv_berichtskopf("", N_("Eingabedaten:"), "\n\n")
+                  + kv_berichtskopf("", N_("Geometriedaten:"), "\n");
     for (int i = 0; i < 9; ++i)
-        t += kv_format(geometrie[i], g[i]);
-    t += kv_format("Qualitaet / 1:                               %7.1lf\n", g[9]);
-    t += "\nNachgiebigkeit der Schraube:\ndi / mm\n";
+        t += kv_berichtszeile(geometrie[i], g[i]);
+    t += kv_berichtszeile(N_("Qualitaet / 1:                               %7.1lf\n"), g[9]);
+    t += kv_berichtskopf("\n", N_("Nachgiebigkeit der Schraube:"), "\ndi / mm\n");
     for (int k = 1; k <= 9; ++k)
         t += "di" + std::to_string(k) + kv_format(": %7.5lf\n", s[2 * k - 2]);
     t += "\nli / mm\n";
     for (int k = 1; k <= 9; ++k)
         t += "li" + std::to_string(k) + kv_format(": %7.5lf\n", s[2 * k - 1]);
-    (t += "\n") += kv_format("E-Modul / (N/mm^2):                          %7.5lf\n", s[18]);
-    t += "\n\nNachgiebigkeit der Platte:\nEpi / (N/mm^2)\n";
+    (t += "\n") += kv_berichtszeile(N_("E-Modul / (N/mm^2):                          %7.5lf\n"), s[18]);
+    t += kv_berichtskopf("\n\n", N_("Nachgiebigkeit der Platte:"), "\nEpi / (N/mm^2)\n");
     for (int k = 1; k <= 4; ++k)
         t += "Epi" + std::to_string(k) + kv_format(": %7.5lf\n", p[2 * k - 2]);
     t += "\nlpi / mm\n";
@@ -371,12 +374,13 @@ std::string schraube_bericht(const double g[10], const double s[19], const doubl
         t += "lpi" + std::to_string(k) + kv_format(": %7.5lf\n", p[2 * k - 1]);
     t += "\n";
     for (int i = 0; i < 5; ++i)
-        t += kv_format(platte[i], p[8 + i]);
-    t += "\nAuswahl:\n";
-    t += std::string("Dehnschraube gewaehlt: ") + (stat_dehns == 900 ? "Ja\n" : "Nein\n");
-    t += std::string("Schraube schlussgerollt gewaehlt: ") + (stat_schgs == 901 ? "Ja\n" : "Nein\n");
-    t += "\n\n\nErgebnisse:\n\n";
+        t += kv_berichtszeile(platte[i], p[8 + i]);
+    t += kv_berichtskopf("\n", N_("Auswahl:"), "\n");
+    t += _(stat_dehns == 900 ? N_("Dehnschraube gewaehlt: Ja\n") : N_("Dehnschraube gewaehlt: Nein\n"));
+    t += _(stat_schgs == 901 ? N_("Schraube schlussgerollt gewaehlt: Ja\n")
+                             : N_("Schraube schlussgerollt gewaehlt: Nein\n"));
+    t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
     for (int i = 0; i < 20; ++i)
-        t += kv_format(ergebnisse[i], e[i]);
+        t += kv_berichtszeile(ergebnisse[i], e[i]);
     return t;
 }

@@ -1,5 +1,7 @@
 #include "schraube_diagramm.h"
 
+#include "sprache.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +14,7 @@ std::string kraft(const char* name, double F) { return std::string(name) + " = "
 Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
 {
     Diagramm d;
-    d.titel = "Verspannungsschaubild: Kraft ueber Verlaengerung";
+    d.titel = _("Verspannungsschaubild: Kraft ueber Verlaengerung");
     const double ds = r.deltas, dp = r.deltap;
     const double FM = r.FMmax;
     const double FV = FM - r.FZ;       // preload left after embedding
@@ -28,20 +30,20 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
     const double links = std::min(x_V, x_A), rechts = std::max(FM * (ds + dp), x_A);
     const double x_min = std::max(0.0, links - 1.5 * (rechts - links));
     const double x_max = rechts + 0.08 * (rechts - x_min);
-    d.x = {"Verlaengerung f", "mm", x_min, x_max, false};
-    d.y = {"Kraft F", "N", 0, 1.15 * std::max(FM, FS), false};
+    d.x = {_("Verlaengerung f"), "mm", x_min, x_max, false};
+    d.y = {_("Kraft F"), "N", 0, 1.15 * std::max(FM, FS), false};
 
     const double F_oben = std::max(FM, FS);
-    d.kurve({{0, 0}, {F_oben * ds, F_oben}}, farben::blau, "Schraube (Steigung 1/deltas)");
-    d.kurve({{FM * ds, FM}, {FM * (ds + dp), 0}}, farben::gruen, "Platten (Steigung -1/deltap)");
-    d.kurve({{x_V, FV}, {FV * (ds + dp), 0}}, farben::gruen, "Platten nach dem Setzen",
+    d.kurve({{0, 0}, {F_oben * ds, F_oben}}, farben::blau, _("Schraube (Steigung 1/deltas)"));
+    d.kurve({{FM * ds, FM}, {FM * (ds + dp), 0}}, farben::gruen, _("Platten (Steigung -1/deltap)"));
+    d.kurve({{x_V, FV}, {FV * (ds + dp), 0}}, farben::gruen, _("Platten nach dem Setzen"),
             Strich::gestrichelt);
     if (std::fabs(e.n - 1) > 1e-9) {
         d.kurve({{x_V, FV}, {x_A, FS}}, farben::grau,
-                "Krafteinleitung n = " + diagramm_zahl(e.n), Strich::punktiert);
+                kv_einsetzen(_("Krafteinleitung n = {1}"), {diagramm_zahl(e.n)}), Strich::punktiert);
         d.kurve({{x_V, FV}, {x_A, FKR}}, farben::grau, "", Strich::punktiert);
     }
-    d.bezug(false, e.FK, farben::violett, kraft("FK", e.FK), "erforderliche Klemmkraft FK");
+    d.bezug(false, e.FK, farben::violett, kraft("FK", e.FK), _("erforderliche Klemmkraft FK"));
 
     d.mass({FM * ds, FV}, {FM * ds, FM}, farben::schwarz, kraft("FZ", r.FZ), Seite::links);
     d.mass({x_A, FV}, {x_A, FS}, farben::rot, kraft("FSA", r.FSA), Seite::rechts);
@@ -50,17 +52,21 @@ Diagramm schraube_diagramm(const SchraubeEingabe& e, const SchraubeErgebnis& r)
     const double x_FA = x_A - 0.03 * (x_max - x_min);
     d.mass({x_FA, FKR}, {x_FA, FS}, farben::orange, kraft("FA", e.FAo), Seite::links);
 
-    d.marke({FM * ds, FM}, farben::blau, kraft("FMmax", FM), "Montagevorspannkraft FMmax",
+    d.marke({FM * ds, FM}, farben::blau, kraft("FMmax", FM), _("Montagevorspannkraft FMmax"),
             Form::kreis, Seite::oben);
-    d.marke({x_V, FV}, farben::gruen, "", "Vorspannkraft nach dem Setzen", Form::quadrat);
-    d.marke({x_A, FS}, farben::rot, "", "Schraubenkraft FSmax unter FA", Form::raute);
+    d.marke({x_V, FV}, farben::gruen, "", _("Vorspannkraft nach dem Setzen"), Form::quadrat);
+    d.marke({x_A, FS}, farben::rot, "", _("Schraubenkraft FSmax unter FA"), Form::raute);
 
-    d.hinweis = "Betriebskraft FA = " + diagramm_zahl(e.FAo) + " N, Krafteinleitung n = "
-              + diagramm_zahl(e.n) + ": FSA = " + diagramm_zahl(r.FSA) + " N, FPA = "
-              + diagramm_zahl(r.FPA) + " N. Restklemmkraft FKR = FMmax - FZ - FPA = "
-              + diagramm_zahl(FKR) + " N" + (FKR >= e.FK ? " >= FK." : " < FK!");
+    d.hinweis = kv_einsetzen(FKR >= e.FK ? _("Betriebskraft FA = {1} N, Krafteinleitung n = {2}: "
+                                             "FSA = {3} N, FPA = {4} N. Restklemmkraft "
+                                             "FKR = FMmax - FZ - FPA = {5} N >= FK.")
+                                         : _("Betriebskraft FA = {1} N, Krafteinleitung n = {2}: "
+                                             "FSA = {3} N, FPA = {4} N. Restklemmkraft "
+                                             "FKR = FMmax - FZ - FPA = {5} N < FK!"),
+                             {diagramm_zahl(e.FAo), diagramm_zahl(e.n), diagramm_zahl(r.FSA),
+                              diagramm_zahl(r.FPA), diagramm_zahl(FKR)});
     if (x_min > 0)
-        d.hinweis += " Die f-Achse beginnt bei " + diagramm_zahl(x_min) + " mm.";
+        d.hinweis += kv_einsetzen(_(" Die f-Achse beginnt bei {1} mm."), {diagramm_zahl(x_min)});
     return d;
 }
 
@@ -68,7 +74,7 @@ bool tarvex_diagramm(const KvStand& s, Diagramm& d, std::string& fehler)
 {
     const SchraubeEingabe e = schraube_eingabe(s);
     if (e.iqu == 0) {
-        fehler = schraube_klassen_meldung;
+        fehler = _(schraube_klassen_meldung);
         return false;
     }
     d = schraube_diagramm(e, schraube_berechnen(e));

@@ -1,5 +1,6 @@
 #include "tellerfeder.h"
 
+#include "bericht.h"
 #include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
@@ -78,14 +79,14 @@ TellerErgebnis tellerfeder_berechnen(const TellerEingabe& e, KvRechengang* gang)
                {{"c", c}, {"pi", pi}}, r.sigom, "N/mm^2");
     // The program states the four stresses; it has no limits to hold them against.
     const struct { const char* text; double wert; } spannungen[4] = {
-        {"Spannung OM sigom (Oberseite, Mitte)", r.sigom},
-        {"Spannung 1 sig1 (Oberseite, innen)", r.sig1},
-        {"Spannung 2 sig2 (Unterseite, innen)", r.sig2},
-        {"Spannung 3 sig3 (Unterseite, aussen)", r.sig3},
+        {N_("Spannung OM sigom (Oberseite, Mitte)"), r.sigom},
+        {N_("Spannung 1 sig1 (Oberseite, innen)"), r.sig1},
+        {N_("Spannung 2 sig2 (Unterseite, innen)"), r.sig2},
+        {N_("Spannung 3 sig3 (Unterseite, aussen)"), r.sig3},
     };
     for (const auto& sp : spannungen)
         kv_feststellung(g, sp.text, sp.wert, "N/mm^2",
-                        sp.wert < 0 ? "Druck" : sp.wert > 0 ? "Zug" : "spannungsfrei");
+                        sp.wert < 0 ? N_("Druck") : sp.wert > 0 ? N_("Zug") : N_("spannungsfrei"));
     return r;
 }
 
@@ -149,28 +150,29 @@ std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
     const double* w = d_box_werkstoffdaten;
     const double* r = d_box_ergebnisse;
     const Zeile eingaben[7] = {
-        {"Aussendurchmesser De / mm:            %.5lf\n", w[0]},
-        {"Innendurchmesser Di / mm:             %.5lf\n", w[2]},
-        {"E-Modul E / (N/mm^2):                 %.5lf\n", w[1]},
-        {"Querkontraktionszahl nue / 1:         %.5lf\n", w[3]},
-        {"Dicke t / mm:                         %.5lf\n", w[4]},
-        {"Stuelphoehe h0 / mm:                  %.5lf\n", w[5]},
-        {"Federweg s / mm:                      %.5lf\n", w[6]},
+        {N_("Aussendurchmesser De / mm:            %.5lf\n"), w[0]},
+        {N_("Innendurchmesser Di / mm:             %.5lf\n"), w[2]},
+        {N_("E-Modul E / (N/mm^2):                 %.5lf\n"), w[1]},
+        {N_("Querkontraktionszahl nue / 1:         %.5lf\n"), w[3]},
+        {N_("Dicke t / mm:                         %.5lf\n"), w[4]},
+        {N_("Stuelphoehe h0 / mm:                  %.5lf\n"), w[5]},
+        {N_("Federweg s / mm:                      %.5lf\n"), w[6]},
     };
     const Zeile ergebnisse[6] = {
-        {"Federkraft F / N:                     %.5lf\n", r[0]},
-        {"Arbeit W / mJ:                        %.5lf\n", r[2]},
-        {"Spannung OM / (N/mm^2):               %.5lf\n", r[4]},
-        {"Spannung 1 / (N/mm^2):                %.5lf\n", r[1]},
-        {"Spannung 2 / (N/mm^2):                %.5lf\n", r[3]},
-        {"Spannung 3 / (N/mm^2):                %.5lf\n", r[5]},
+        {N_("Federkraft F / N:                     %.5lf\n"), r[0]},
+        {N_("Arbeit W / mJ:                        %.5lf\n"), r[2]},
+        {N_("Spannung OM / (N/mm^2):               %.5lf\n"), r[4]},
+        {N_("Spannung 1 / (N/mm^2):                %.5lf\n"), r[1]},
+        {N_("Spannung 2 / (N/mm^2):                %.5lf\n"), r[3]},
+        {N_("Spannung 3 / (N/mm^2):                %.5lf\n"), r[5]},
     };
-    std::string t = "Ergebnisse der Berechnung von WENDIS:\n\n\nEingabedaten:\n\n";
+    std::string t = kv_berichtskopf("", N_("Ergebnisse der Berechnung von WENDIS:"), "\n\n\n")
+                  + kv_berichtskopf("", N_("Eingabedaten:"), "\n\n");
     for (const Zeile& z : eingaben)
-        t += kv_format(z.format, z.wert);
-    t += "\n\n\nErgebnisse:\n\n";
+        t += kv_berichtszeile(z.format, z.wert);
+    t += kv_berichtskopf("\n\n\n", N_("Ergebnisse:"), "\n\n");
     for (const Zeile& z : ergebnisse)
-        t += kv_format(z.format, z.wert);
+        t += kv_berichtszeile(z.format, z.wert);
     t += "\n";
     return t;
 }
