@@ -51,6 +51,14 @@ async function maschinenelemente(bytes) {
   };
 
   return {
+    // The languages the module speaks, "de" first (where it has no
+    // catalogue compiled in, German alone).
+    sprachen: () => (e.sprachen ? JSON.parse(lesen(e.sprachen())) : ['de']),
+    // Every text given after this in language code; false (and German) for
+    // one it does not have.
+    spracheSetzen: (code) => (e.sprache ? aufrufen('sprache', [code]) === 1 : code === 'de'),
+    // A German text of the catalogues in the language set.
+    text: (deutsch) => (e.uebersetzen ? lesen(aufrufen('uebersetzen', [deutsch])) : deutsch),
     // Every calculator's description, parsed.
     beschreibungen: () => JSON.parse(lesen(e.beschreibungen())),
     // One computation from NAME=WERT lines: the command line's status, its

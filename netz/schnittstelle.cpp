@@ -8,6 +8,7 @@
 #include "kataloge.h"
 #include "rechengang_text.h"
 #include "rechnerliste.h"
+#include "sprache.h"
 #include "suchauftrag.h"
 #include "zahlen.h"
 #include "zuweisung.h"
@@ -17,14 +18,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-// Exported from the module under that name; natively (the bench, the tests)
-// a plain function.
-#ifdef __wasm__
-#define NETZ_EXPORT(name) __attribute__((export_name(name)))
-#else
-#define NETZ_EXPORT(name)
-#endif
 
 namespace {
 
@@ -134,16 +127,16 @@ NETZ_EXPORT("speicher") char* netz_speicher(size_t n)
 
 NETZ_EXPORT("freigeben") void netz_freigeben(char* p) { std::free(p); }
 
+// In the language in use: written anew at each call.
 NETZ_EXPORT("beschreibungen") const char* netz_beschreibungen()
 {
-    static const std::string alle = [] {
-        std::string t = "[";
-        for (const KvRechner* r : kv_alle_rechner()) {
-            t += t.size() > 1 ? ",\n  " : "\n  ";
-            kv_beschreibung_anhaengen(t, *r, "  ");
-        }
-        return t + "\n]\n";
-    }();
+    static std::string alle;
+    alle = "[";
+    for (const KvRechner* r : kv_alle_rechner()) {
+        alle += alle.size() > 1 ? ",\n  " : "\n  ";
+        kv_beschreibung_anhaengen(alle, *r, "  ");
+    }
+    alle += "\n]\n";
     return alle.c_str();
 }
 
@@ -201,14 +194,15 @@ KvFehler diagramm(const char* programm, const char* zeilen, int breite, int hoeh
     if (KvFehler f = aufruf_lesen(programm, zeilen, false, false, a))
         return f;
     if (breite < 1 || hoehe < 1 || breite > DIAGRAMM_KANTE_MAX || hoehe > DIAGRAMM_KANTE_MAX)
-        return kv_abgelehnt("--groesse " + std::to_string(breite) + "x" + std::to_string(hoehe)
-                            + ": erwartet BREITExHOEHE, je 1 bis " + std::to_string(DIAGRAMM_KANTE_MAX) + " Pixel");
+        return kv_abgelehnt(kv_einsetzen(_("--groesse {1}: erwartet BREITExHOEHE, je 1 bis {2} Pixel"),
+                                         {std::to_string(breite) + "x" + std::to_string(hoehe),
+                                          std::to_string(DIAGRAMM_KANTE_MAX)}));
     KvStand stand;
     const KvRechnung rechnung = kv_rechnen(*a.r, a.eingaben, stand, true);
     if (KvFehler f = kv_rechnung_fehler(*a.r, rechnung))
         return f;
     if (!a.r->diagramm)
-        return kv_abgelehnt(std::string("--diagramm: ") + a.r->name + " zeichnet kein Diagramm");
+        return kv_abgelehnt(kv_einsetzen(_("--diagramm: {1} zeichnet kein Diagramm"), {a.r->name}));
     Diagramm d;
     std::string m;
     if (!a.r->diagramm(stand, d, m))
@@ -237,7 +231,7 @@ KvFehler suchen(const char* programm, const char* zeilen, const char* feld, cons
         return falsch;
     }
     if (f.empty())
-        return b.empty() ? berechnen(a, nullptr) : kv_abgelehnt("--bereich gilt nur mit --suche");
+        return b.empty() ? berechnen(a, nullptr) : kv_abgelehnt(_("--bereich gilt nur mit --suche"));
     KvSuche s;
     const KvFehler fehler = kv_suchauftrag(*a.r, a.eingaben, f, a.ziel, b, {}, s);
     // Then its range, which it offers around the field's value: none when
@@ -381,17 +375,16 @@ NETZ_EXPORT("stelle") int netz_stelle() { return stelle; }
 
 NETZ_EXPORT("texte") const char* netz_texte()
 {
-    static const std::string texte = [] {
-        std::string t = "{\"nicht_gerechnet\": ";
-        kv_json_text_anhaengen(t, KV_NICHT_GERECHNET);
-        for (const auto& [name, text] : {std::pair{"fehler_bereich", KV_FEHLER_BEREICH},
-                                         {"fehler_oeffnen", KV_FEHLER_OEFFNEN},
-                                         {"gefunden", KV_GEFUNDEN},
-                                         {"loesungen", KV_LOESUNGEN}}) {
-            t += std::string(", \"") + name + "\": ";
-            kv_json_text_anhaengen(t, text);
-        }
-        return t + "}";
-    }();
-    return texte.c_str();
+    static std::string t;
+    t = "{\"nicht_gerechnet\": ";
+    kv_json_text_anhaengen(t, _(KV_NICHT_GERECHNET));
+    for (const auto& [name, text] : {std::pair{"fehler_bereich", KV_FEHLER_BEREICH},
+                                     {"fehler_oeffnen", KV_FEHLER_OEFFNEN},
+                                     {"gefunden", KV_GEFUNDEN},
+                                     {"loesungen", KV_LOESUNGEN}}) {
+        t += std::string(", \"") + name + "\": ";
+        kv_json_text_anhaengen(t, _(text));
+    }
+    t += "}";
+    return t.c_str();
 }

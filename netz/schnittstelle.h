@@ -6,6 +6,14 @@
 #pragma once
 #include <stddef.h>
 
+/* Exported from the module under that name; natively (the bench, the
+ * tests) a plain function. */
+#ifdef __wasm__
+#define NETZ_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define NETZ_EXPORT(name)
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -15,8 +23,18 @@ char* netz_speicher(size_t n);
 void netz_freigeben(char* p);
 
 /* "beschreibungen": every calculator's fields, options, results, notes and
- * frames in window order, as one JSON array. */
+ * frames in window order, as one JSON array, in the language in use. */
 const char* netz_beschreibungen(void);
+
+/* The language of every text the calls below give, German ("de") until
+ * "sprache" sets another (netz/sprachwahl.cpp, in the module only):
+ * "sprachen" the codes there are as a JSON array, "de" first; "sprache"
+ * sets one of them and gives 1, or German and 0 for any other code;
+ * "uebersetzen" gives a German text of the catalogues in the language in
+ * use (itself where the catalogue has none). */
+const char* netz_sprachen(void);
+int netz_sprache(const char* code);
+const char* netz_uebersetzen(const char* deutsch);
 
 /* Every call below returns what the command line returns: 0 done, 1
  * refused by the calculator (or no solution, no entry that passes), 2 wrong
@@ -100,8 +118,9 @@ const char* netz_fenster(void);
 const char* netz_feld(void);
 int netz_stelle(void);
 
-/* "texte": the windows' messages that no computation gives, as one JSON
- * object: "nicht_gerechnet" ("Speichern" before "Rechnen"),
+/* "texte": the windows' messages that no computation gives, in the
+ * language in use, as one JSON object: "nicht_gerechnet" ("Speichern"
+ * before "Rechnen"),
  * "fehler_bereich" (a plot range whose start is not below its end),
  * "fehler_oeffnen" (before the reason an input set is refused), "gefunden"
  * and "loesungen" (above one or n values a search found, after n). */

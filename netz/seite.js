@@ -3,7 +3,10 @@
 // the fields as the window does through the engine, shows the results,
 // hints and report, and keeps the inputs in the address's fragment.  Every
 // text from a description, a link, a file or a field is set as text, never
-// as markup.
+// as markup.  The page speaks the reader's language: its own texts are
+// marked _('...') (German, the catalogues' ids, which xgettext reads from
+// here into po/), and the engine gives them, its descriptions, results,
+// reports and messages in the language set.
 'use strict';
 
 (function () {
@@ -12,12 +15,29 @@
   const meldungsfeld = $('meldung');
   const berichtsfeld = $('bericht');
   const rechengangsfeld = $('rechengang');
-  // The link's format: "#PROGRAMM&v=1&NAME=WERT&NAME=WERT".
-  const LINKFASSUNG = '1';
+  // The link's format: "#PROGRAMM&v=2&sprache=en&NAME=WERT&NAME=WERT".
+  // Format 1 is the same without the language; a link without v= is read
+  // as format 1, and one in German is written as format 1, which pages
+  // before the languages read too.
+  const LINKFASSUNG = '2';
+  const LINKFASSUNGEN = ['1', '2'];
+  // The reader's choice of language, on this machine.
+  const SPRACHSCHLUESSEL = 'maschinenelemente.sprache';
+  // Each language in its own words, for the switch.
+  const SPRACHNAMEN = { de: 'Deutsch', en: 'English' };
 
   let engine = null, texte = {}, alle = [];
+  let sprachen = ['de'], sprache = 'de';
   let b = null;            // the description of the calculator shown
   let gerechnet = null;    // the last computation's report and inputs, or null
+  let gerechneteZeilen = '';  // the inputs of the last "Rechnen", whatever came of it
+
+  // A text of the page in the reader's language; before the engine is
+  // loaded there is no catalogue, and German stands.
+  const _ = (deutsch) => (engine ? engine.text(deutsch) : deutsch);
+  // A sentence of the catalogue with its pieces put in: {1} the first, ...
+  const einsetzen = (satz, ...stuecke) =>
+    satz.replace(/\{([1-9])\}/g, (marke, n) => (n <= stuecke.length ? stuecke[n - 1] : marke));
 
   const element = (art, eigenschaften, ...kinder) => {
     const e = document.createElement(art);
@@ -166,16 +186,16 @@
       formular.append(feldsatz);
     }
     const knoepfe = element('div', { className: 'knoepfe' },
-      element('button', { type: 'submit', id: 'rechnen', text: 'Rechnen' }),
-      element('button', { type: 'button', id: 'bericht-speichern', text: 'Bericht speichern' }),
-      element('button', { type: 'button', id: 'link-kopieren', text: 'Link kopieren' }));
+      element('button', { type: 'submit', id: 'rechnen', text: _('Rechnen') }),
+      element('button', { type: 'button', id: 'bericht-speichern', text: _('Bericht speichern') }),
+      element('button', { type: 'button', id: 'link-kopieren', text: _('Link kopieren') }));
     if (engine.eingabenLesen && engine.eingabenSchreiben) {
       const datei = element('input', { type: 'file', id: 'satzdatei', className: 'unsichtbar',
                                        accept: '.' + b.programm, tabIndex: -1, 'aria-hidden': 'true' });
       datei.addEventListener('change', () => { if (datei.files[0]) satzOeffnen(datei.files[0]); datei.value = ''; });
-      const oeffnen = element('button', { type: 'button', id: 'eingaben-oeffnen', text: 'Eingaben oeffnen' });
+      const oeffnen = element('button', { type: 'button', id: 'eingaben-oeffnen', text: _('Eingaben oeffnen') });
       oeffnen.addEventListener('click', () => datei.click());
-      const speichern = element('button', { type: 'button', id: 'eingaben-speichern', text: 'Eingaben speichern' });
+      const speichern = element('button', { type: 'button', id: 'eingaben-speichern', text: _('Eingaben speichern') });
       speichern.addEventListener('click', satzSpeichern);
       knoepfe.append(oeffnen, speichern, datei);
     }
@@ -192,7 +212,7 @@
         element('output', { id, 'data-ergebnis': a.name, text: b.ergebnisse_vorher || '' })));
     }
     const feldsatz = element('fieldset', { className: 'rahmen ergebnisse' },
-      element('legend', { text: 'Ergebnisse' }), ergebnisse);
+      element('legend', { text: _('Ergebnisse') }), ergebnisse);
     for (const h of b.hinweise)
       if (!h.ergebnis) feldsatz.append(element('p', { className: 'hinweis', 'data-hinweis': h.name, text: h.beschriftung }));
     formular.append(feldsatz);
@@ -217,7 +237,8 @@
   }
 
   function rechnen() {
-    const r = engine.rechnen(b.programm, zeilen());
+    gerechneteZeilen = zeilen();
+    const r = engine.rechnen(b.programm, gerechneteZeilen);
     for (const e of formular.querySelectorAll('[aria-invalid]')) e.removeAttribute('aria-invalid');
     if (r.status !== 0) {
       formular.dataset.status = r.feld ? 'abgelehnt' : r.status === 1 ? 'verweigert' : 'falsch';
@@ -284,7 +305,7 @@
       return;
     }
     bild.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(d.svg);
-    bild.alt = 'Diagramm: ' + b.titel;
+    bild.alt = einsetzen(_('Diagramm: {1}'), b.titel);
     $('diagrammteil').hidden = false;
   }
 
@@ -295,7 +316,7 @@
     try {
       text = new TextDecoder('utf-8', { fatal: true }).decode(await datei.arrayBuffer());
     } catch (x) {
-      return melden(texte.fehler_oeffnen + 'keine Datei in UTF-8');
+      return melden(texte.fehler_oeffnen + _('keine Datei in UTF-8'));
     }
     const r = engine.eingabenLesen(b.programm, text);
     if (r.status !== 0) return melden(texte.fehler_oeffnen + r.meldung);
@@ -316,8 +337,8 @@
     const zusatz = $('zusatz');
     zusatz.replaceChildren();
     if (engine.diagramm) {
-      const teil = element('section', { id: 'diagrammteil', hidden: true, 'aria-label': 'Diagramm' },
-        element('h2', { text: 'Diagramm' }), element('img', { id: 'diagramm', alt: '' }));
+      const teil = element('section', { id: 'diagrammteil', hidden: true, 'aria-label': _('Diagramm') },
+        element('h2', { text: _('Diagramm') }), element('img', { id: 'diagramm', alt: '' }));
       zusatz.append(teil);
       for (const f of b.eingaben)
         if (!f.beim_rechnen) feldElement(f.name).addEventListener('change', diagrammZeichnen);
@@ -348,12 +369,12 @@
     const ziel = element('input', { type: 'text', id: 'suche-ziel', autocomplete: 'off' });
     const von = element('input', { type: 'text', id: 'suche-von', autocomplete: 'off' });
     const bis = element('input', { type: 'text', id: 'suche-bis', autocomplete: 'off' });
-    const knopf = element('button', { type: 'button', id: 'suchen', text: 'Suchen' });
+    const knopf = element('button', { type: 'button', id: 'suchen', text: _('Suchen') });
     const loesungen = element('p', { id: 'suche-loesungen', className: 'loesungen' });
-    const teil = element('details', { id: 'zielwert' }, element('summary', { text: 'Zielwert suchen' }),
-      element('div', { className: 'felder' }, zeileBauen('suche-ergebnis', 'Ergebnis', ergebnis),
-        zeileBauen('suche-ziel', 'Zielwert', ziel), zeileBauen('suche-feld', 'Eingabefeld', feld),
-        zeileBauen('suche-von', 'von', von), zeileBauen('suche-bis', 'bis', bis)),
+    const teil = element('details', { id: 'zielwert' }, element('summary', { text: _('Zielwert suchen') }),
+      element('div', { className: 'felder' }, zeileBauen('suche-ergebnis', _('Ergebnis'), ergebnis),
+        zeileBauen('suche-ziel', _('Zielwert'), ziel), zeileBauen('suche-feld', _('Eingabefeld'), feld),
+        zeileBauen('suche-von', _('von'), von), zeileBauen('suche-bis', _('bis'), bis)),
       element('div', { className: 'knoepfe' }, knopf), loesungen);
     // The result at the inputs as they stand, as its field shows it, as the
     // target offered first.
@@ -412,11 +433,12 @@
     const zeigen = () => {
       const t = tabellen.find((x) => x.name === tabelle.value);
       const e = t.eintraege.find((x) => x.bezeichnung === eintrag.value);
-      setzt.textContent = e ? 'Setzt: ' + Object.entries(e.felder).map(([n, w]) => `${n} = ${w}`).join(', ') : '';
+      const felder = e ? Object.entries(e.felder).map(([n, w]) => `${n} = ${w}`).join(', ') : '';
+      setzt.textContent = e ? einsetzen(_('Setzt: {1}'), felder) : '';
     };
     tabelle.addEventListener('change', eintraege);
     eintrag.addEventListener('change', zeigen);
-    const knopf = element('button', { type: 'button', id: 'katalog-uebernehmen', text: 'Uebernehmen' });
+    const knopf = element('button', { type: 'button', id: 'katalog-uebernehmen', text: _('Uebernehmen') });
     knopf.addEventListener('click', () => {
       const r = engine.katalog(b.programm, zeilen(), `${tabelle.value}:${eintrag.value}`);
       if (r.status !== 0) return melden(r.meldung);
@@ -428,7 +450,7 @@
     // the other inputs as they stand.
     const bedingungen = element('input', { type: 'text', id: 'katalog-bedingungen', autocomplete: 'off' });
     const liste = element('pre', { id: 'katalog-auslegung' });
-    const auslegen = element('button', { type: 'button', id: 'katalog-auslegen', text: 'Auslegen' });
+    const auslegen = element('button', { type: 'button', id: 'katalog-auslegen', text: _('Auslegen') });
     if (!engine.auslegung) auslegen.hidden = true;
     auslegen.addEventListener('click', () => {
       const r = engine.auslegung(b.programm, zeilen(), tabelle.value,
@@ -443,10 +465,10 @@
       zeigen();
       melden();
     });
-    const teil = element('details', { id: 'katalog' }, element('summary', { text: 'Katalog' }),
-      element('div', { className: 'felder' }, zeileBauen('katalog-tabelle', 'Tabelle', tabelle),
-        zeileBauen('katalog-eintrag', 'Eintrag', eintrag),
-        zeileBauen('katalog-bedingungen', 'Bedingungen', bedingungen)),
+    const teil = element('details', { id: 'katalog' }, element('summary', { text: _('Katalog') }),
+      element('div', { className: 'felder' }, zeileBauen('katalog-tabelle', _('Tabelle'), tabelle),
+        zeileBauen('katalog-eintrag', _('Eintrag'), eintrag),
+        zeileBauen('katalog-bedingungen', _('Bedingungen'), bedingungen)),
       setzt, element('div', { className: 'knoepfe' }, knopf, auslegen), liste);
     eintraege();
     return teil;
@@ -457,10 +479,11 @@
     herunterladen(gerechnet.bericht, b.programm + '.txt');
   }
 
-  // The link of what is on screen: the program, the format, and every field
-  // and option that differs from its default.
+  // The link of what is on screen: the program, the format, the language
+  // unless German, and every field and option that differs from its default.
   function link() {
-    const teile = [b.programm, 'v=' + LINKFASSUNG];
+    const teile = [b.programm, 'v=' + (sprache === 'de' ? '1' : LINKFASSUNG)];
+    if (sprache !== 'de') teile.push('sprache=' + sprache);
     const kodiert = (n, w) => encodeURIComponent(n) + '=' + encodeURIComponent(w);
     for (const f of b.eingaben) {
       const w = feldElement(f.name).value;
@@ -483,8 +506,9 @@
     if (navigator.clipboard) navigator.clipboard.writeText(l).catch(() => {});
   }
 
-  // Fields and options from NAME=WERT lines, over the defaults.
-  function eintragen(z) {
+  // Fields and options from NAME=WERT lines, over the defaults; what was
+  // computed no longer holds, unless the same inputs are put back.
+  function eintragen(z, dieselben = false) {
     for (const f of b.eingaben) feldElement(f.name).value = f.vorgabe;
     for (const o of b.optionen) optionSetzen(o, o.vorgabe);
     for (const zeile of z) {
@@ -495,12 +519,13 @@
       const o = b.optionen.find((x) => x.name === name);
       if (o) optionSetzen(o, wert);
     }
-    gerechnet = null;
+    if (!dieselben) gerechnet = null;
     modusZeigen();
   }
 
-  // "#PROGRAMM&v=1&NAME=WERT...": that calculator with those inputs,
-  // computed.  A bad link leaves the defaults and says why.
+  // "#PROGRAMM&v=2&sprache=en&NAME=WERT...": that calculator with those
+  // inputs, computed, in that language if the page has it (else in the
+  // reader's).  A bad link leaves the defaults and says why.
   function linkLesen() {
     const roh = location.hash.replace(/^#/, '');
     if (roh === '') return false;
@@ -511,33 +536,96 @@
       teile = null;
     }
     const programm = teile && teile[0];
+    const rest = teile ? teile.slice(1) : [];
+    let fassung = '1';
+    for (const t of rest) if (t.startsWith('v=')) fassung = t.slice(2);
+    const mitSprache = (t) => fassung !== '1' && t.startsWith('sprache=');
+    const linksprache = rest.filter(mitSprache).map((t) => t.slice('sprache='.length)).pop();
+    if (linksprache && linksprache !== sprache && sprachen.includes(linksprache)) spracheAnwenden(linksprache);
     if (!teile || !alle.some((x) => x.programm === programm)) {
       formularBauen(alle[0].programm);
-      melden('Link nicht gelesen: unbekanntes Programm "' + (teile ? programm : roh) + '"');
+      melden(einsetzen(_('Link nicht gelesen: unbekanntes Programm "{1}"'), teile ? programm : roh));
       return true;
     }
     formularBauen(programm);
-    const z = [];
-    let fassung = LINKFASSUNG;
-    for (const t of teile.slice(1)) {
-      if (t.startsWith('v=')) fassung = t.slice(2);
-      else if (t !== '') z.push(t);
-    }
-    const fehler = fassung !== LINKFASSUNG ? 'Linkformat "' + fassung + '" unbekannt'
-      : z.some((t) => /[\n\r\0]/.test(t)) ? 'Zeilenwechsel in einem Wert'
+    const z = rest.filter((t) => t !== '' && !t.startsWith('v=') && !mitSprache(t));
+    const fehler = !LINKFASSUNGEN.includes(fassung) ? einsetzen(_('Link nicht gelesen: Linkformat "{1}" unbekannt'), fassung)
+      : z.some((t) => /[\n\r\0]/.test(t)) ? _('Link nicht gelesen: Zeilenwechsel in einem Wert')
       : null;
     if (fehler) {
-      melden('Link nicht gelesen: ' + fehler);
+      melden(fehler);
       return true;
     }
     const r = engine.rechnen(programm, z.join('\n'));
     if (r.status === 2) {
-      melden('Link nicht gelesen: ' + r.meldung);
+      melden(einsetzen(_('Link nicht gelesen: {1}'), r.meldung));
       return true;
     }
     eintragen(z);
     rechnen();
     return true;
+  }
+
+  // The language: the reader's choice with the switch, remembered on this
+  // machine; before any, the browser's first language the page has
+  // (navigator.languages, "en-GB" as "en"), German for any other.
+  function gemerkteSprache() {
+    try {
+      return localStorage.getItem(SPRACHSCHLUESSEL);
+    } catch (x) {
+      return null;  // no storage for this page: the browser's language
+    }
+  }
+
+  function ersteSprache() {
+    const gemerkt = gemerkteSprache();
+    if (sprachen.includes(gemerkt)) return gemerkt;
+    for (const l of navigator.languages || [navigator.language]) {
+      const code = String(l || '').toLowerCase().split('-')[0];
+      if (sprachen.includes(code)) return code;
+    }
+    return 'de';
+  }
+
+  // Every text of the page in that language: the frame's own, the
+  // calculators' descriptions and the windows' messages.  The form is
+  // built afresh by the caller.
+  function spracheAnwenden(code) {
+    sprache = engine.spracheSetzen(code) ? code : 'de';
+    document.documentElement.lang = sprache;
+    $('sprache').value = sprache;
+    for (const [id, text] of [['sprache-beschriftung', _('Sprache')], ['programm-beschriftung', _('Rechner')],
+                              ['rechengang-zeigen', _('Rechengang und Pruefungen')], ['berichtstitel', _('Bericht')]])
+      $(id).textContent = text;
+    $('link').setAttribute('aria-label', _('Link'));
+    alle = engine.beschreibungen();
+    // For scripts and tests: what the page was built from.
+    window.maschinenelementeBeschreibungen = alle;
+    texte = engine.texte();
+    $('programm').replaceChildren(...alle.map((x) => element('option', { value: x.programm, text: `${x.programm}: ${x.titel}` })));
+  }
+
+  // The switch: the same calculator in the other language, every field as
+  // typed, the last "Rechnen" done again, the panels open as they were.
+  function spracheWaehlen(code) {
+    try {
+      localStorage.setItem(SPRACHSCHLUESSEL, code);
+    } catch (x) {
+      // No storage for this page: chosen for this visit.
+    }
+    const getippt = zeilen().split('\n'), gerechnetVorher = formular.dataset.status ? gerechneteZeilen : null;
+    const offen = [...document.querySelectorAll('details[open]')].map((d) => d.id);
+    spracheAnwenden(code);
+    formularBauen(b.programm);
+    if (gerechnetVorher !== null) {
+      eintragen(gerechnetVorher.split('\n'));
+      rechnen();
+    }
+    eintragen(getippt, true);
+    diagrammZeichnen();
+    for (const id of offen) $(id).open = true;
+    // An address that holds a link holds it in the new language.
+    if (/(^#|&)v=/.test(location.hash)) history.replaceState(null, '', link());
   }
 
   async function start() {
@@ -550,15 +638,18 @@
         .pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
       engine = await maschinenelemente(bytes);
     } catch (x) {
+      // Without the engine no catalogue either: in German.
       melden('Der Rechenkern liess sich nicht laden: ' + x.message);
       return;
     }
-    alle = engine.beschreibungen();
-    // For scripts and tests: what the page was built from.
-    window.maschinenelementeBeschreibungen = alle;
-    texte = engine.texte();
+    sprachen = engine.sprachen();
+    const sprachwahl = $('sprache');
+    for (const code of sprachen) sprachwahl.append(element('option', { value: code, text: SPRACHNAMEN[code] || code }));
+    sprachwahl.addEventListener('change', () => spracheWaehlen(sprachwahl.value));
+    // A module without catalogues speaks German alone: nothing to switch.
+    sprachwahl.parentElement.hidden = sprachen.length < 2;
+    spracheAnwenden(ersteSprache());
     const auswahl = $('programm');
-    for (const x of alle) auswahl.append(element('option', { value: x.programm, text: `${x.programm}: ${x.titel}` }));
     auswahl.addEventListener('change', () => {
       formularBauen(auswahl.value);
       history.replaceState(null, '', location.href.replace(/#.*$/, '') + '#' + auswahl.value);

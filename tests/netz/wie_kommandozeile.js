@@ -5,10 +5,15 @@
 // each such case listed.
 // Also each description against the command line's --namen and
 // --ergebnisnamen.
-// node wie_kommandozeile.js MODUL.wasm GLUE.js KOMMANDOZEILE FAELLE
+// With --sprache=CODE the module speaks that language, the command line the
+// one its environment gives (the test sets the same), and the first case
+// of each calculator is computed once more after German and back, against
+// the command line in German.
+// node wie_kommandozeile.js MODUL.wasm GLUE.js KOMMANDOZEILE FAELLE [--sprache=CODE]
 'use strict';
 const fs = require('node:fs');
-const [modulpfad, gluepfad, kommandozeile, faellepfad] = process.argv.slice(2);
+const [modulpfad, gluepfad, kommandozeile, faellepfad, sprachwahl] = process.argv.slice(2);
+const sprache = sprachwahl ? sprachwahl.replace(/^--sprache=/, '') : null;
 const maschinenelemente = require(gluepfad);
 const { pruefung, zufall, zufaellige_faelle, vergleichen } = require('./gemeinsam.js');
 const { falsch, nativ, stand } = pruefung(kommandozeile);
@@ -17,11 +22,11 @@ const { falsch, nativ, stand } = pruefung(kommandozeile);
 const ZUFAELLIGE = 25;
 const SAAT = 20261209;
 
-function fall_pruefen(m, programm, zuweisungen) {
+function fall_pruefen(m, programm, zuweisungen, umgebung = process.env) {
   const fall = [programm, ...zuweisungen].join(' ');
   const w = m.rechnen(programm, zuweisungen.join('\n'));
-  const json = nativ([programm, ...zuweisungen, '--format', 'json']);
-  const bericht = nativ([programm, ...zuweisungen]);
+  const json = nativ([programm, ...zuweisungen, '--format', 'json'], { env: umgebung });
+  const bericht = nativ([programm, ...zuweisungen], { env: umgebung });
   if (w.status !== json.status) return falsch(fall, `Status ${w.status} gegen ${json.status}`);
   if (w.status !== 0) {
     const erwartet = `maschinenelemente: ${w.meldung}\n`;
@@ -54,17 +59,36 @@ function beschreibung_pruefen(b) {
   if (new Set(zellen).size !== zellen.length) falsch(b.programm, `zwei Felder in einer Zelle: ${zellen}`);
 }
 
+// German and back: every text of a computation as before, none left over
+// from the other language.
+function hin_und_zurueck(m, programm, zuweisungen) {
+  const fall = [programm, ...zuweisungen].join(' ');
+  const vorher = m.rechnen(programm, zuweisungen.join('\n'));
+  if (!m.spracheSetzen('de')) falsch(fall, 'Deutsch nicht gesetzt');
+  const deutsch = { ...process.env, LANG: 'C', LC_ALL: 'C', LANGUAGE: '' };
+  fall_pruefen(m, programm, zuweisungen, deutsch);
+  if (!m.spracheSetzen(sprache)) falsch(fall, `${sprache} nicht wieder gesetzt`);
+  const nachher = m.rechnen(programm, zuweisungen.join('\n'));
+  if (JSON.stringify(nachher) !== JSON.stringify(vorher)) falsch(fall, `nach Deutsch nicht mehr wie vorher in ${sprache}`);
+}
+
 (async () => {
   const m = await maschinenelemente(fs.readFileSync(modulpfad));
+  if (sprache && !m.spracheSetzen(sprache)) falsch('sprache', `${sprache} nicht im Modul (${m.sprachen()})`);
   const beschreibungen = m.beschreibungen();
   if (beschreibungen.map((b) => b.programm).join() !== 'stalor,tarvex,lupran,kopdra,wendis')
     falsch('beschreibungen', beschreibungen.map((b) => b.programm).join());
   beschreibungen.forEach(beschreibung_pruefen);
   let anzahl = 0;
+  const gewechselt = new Set();
   for (const zeile of fs.readFileSync(faellepfad, 'utf8').split('\n')) {
     if (zeile.trim() === '' || zeile.startsWith('#')) continue;
     const [programm, ...zuweisungen] = zeile.split(' ');
     fall_pruefen(m, programm, zuweisungen);
+    if (sprache && !gewechselt.has(programm)) {
+      gewechselt.add(programm);
+      hin_und_zurueck(m, programm, zuweisungen);
+    }
     ++anzahl;
   }
   beschreibungen.forEach((b, i) => {

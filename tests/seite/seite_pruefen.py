@@ -31,7 +31,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
 
-SEITE, KOMMANDOZEILE, FAELLE, TABFOLGE = sys.argv[1:5]
+# Its driver serves tests/seite/seite_sprachen.py too, which sets these.
+SEITE, KOMMANDOZEILE, FAELLE, TABFOLGE = sys.argv[1:5] if __name__ == '__main__' else [None] * 4
 # Short: the first committed case of each calculator and no random ones (the
 # run under another locale).
 KURZ = '--kurz' in sys.argv[5:]
@@ -96,14 +97,16 @@ def nachweis_rechengang(programm, zuweisungen, ordner):
 
 
 class Seite:
-    def __init__(self, ordner):
+    def __init__(self, ordner, sprachen=None):
+        '''sprachen: the browser's languages in order ("fr-FR,en-US"), else
+        the one in KV_SPRACHE alone (Chromium would add English behind it).'''
         self.ordner = ordner
+        sprachen = sprachen or os.environ.get('KV_SPRACHE', 'en-US')
         o = webdriver.ChromeOptions()
-        for a in ('--headless=new', '--no-sandbox', '--window-size=1280,1024',
-                  '--lang=' + os.environ.get('KV_SPRACHE', 'en-US')):
+        for a in ('--headless=new', '--no-sandbox', '--window-size=1280,1024', '--lang=' + sprachen.split(',')[0]):
             o.add_argument(a)
-        o.add_experimental_option('prefs', {'download.default_directory': ordner,
-                                            'download.prompt_for_download': False})
+        o.add_experimental_option('prefs', {'download.default_directory': ordner, 'download.prompt_for_download': False,
+                                            'intl.accept_languages': sprachen})
         self.d = webdriver.Chrome(options=o)
         self.d.set_page_load_timeout(FRIST)
         self.d.set_script_timeout(FRIST)
@@ -265,6 +268,17 @@ def zufaellige_faelle(b, n, z):
     return faelle
 
 
+def link_kopiert(s, programm, optionen, felder):
+    """What "Link kopieren" gives for these options chosen and fields typed."""
+    s.programm(programm)
+    for name, wert in optionen:
+        s.waehlen(name, wert)
+    for name, wert in felder:
+        s.eingeben(name, wert)
+    s.el('#link-kopieren').click()
+    return warten(lambda: s.el('#link').get_property('value'), 'der Link im Feld #link')
+
+
 def links_pruefen(s):
     # In: the link's calculator with its inputs, computed.
     s.oeffnen('#stalor&v=1&F=5000&Knickfall=2')
@@ -272,12 +286,7 @@ def links_pruefen(s):
     if s.status() != 'berechnet' or s.text('#bericht').encode() != aus:
         falsch('Link hinein', f'{s.status()} {s.text("#meldung")!r}')
     # Out: what is on screen, read back by a fresh page.
-    s.programm('kopdra')
-    s.waehlen('Modus', 'gesucht')
-    s.eingeben('tB', '0.5')
-    s.eingeben('JL', '90')
-    s.el('#link-kopieren').click()
-    link = warten(lambda: s.el('#link').get_property('value'), 'der Link im Feld #link')
+    link = link_kopiert(s, 'kopdra', [('Modus', 'gesucht')], [('tB', '0.5'), ('JL', '90')])
     if not link.endswith('#kopdra&v=1&JL=90&tB=0.5&Modus=gesucht'):
         falsch('Link hinaus', link)
     s.oeffnen(link[len(s.url):])
@@ -628,9 +637,14 @@ def main():
     return 1 if fehler else 0
 
 
-if __name__ == '__main__':
+def ausfuehren(hauptteil):
+    """Its status as the exit status; a test that cannot go on says why."""
     try:
-        sys.exit(main())
+        sys.exit(hauptteil())
     except (TimeoutError, WebDriverException, RuntimeError) as x:
         print(f'FEHLER: {x}')
         sys.exit(1)
+
+
+if __name__ == '__main__':
+    ausfuehren(main)

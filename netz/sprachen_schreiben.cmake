@@ -1,0 +1,26 @@
+# Writes compiled catalogues as one C++ source, each file's bytes as an
+# array, and the table kv_eingebettete_sprachen of them.
+#   cmake -DKATALOGE=en=en.mo,fr=fr.mo -DAUS=sprachen.cpp -P sprachen_schreiben.cmake
+cmake_minimum_required(VERSION 3.16)
+string(REPLACE "," ";" kataloge "${KATALOGE}")
+set(t "// Generated from po/*.po by netz/sprachen_schreiben.cmake; do not edit.\n")
+string(APPEND t "#include \"sprache_eingebettet.h\"\n\nnamespace {\n")
+set(tabelle "")
+set(i 0)
+foreach(paar IN LISTS kataloge)
+  string(FIND "${paar}" "=" gleich)
+  string(SUBSTRING "${paar}" 0 ${gleich} code)
+  math(EXPR gleich "${gleich} + 1")
+  string(SUBSTRING "${paar}" ${gleich} -1 datei)
+  file(READ "${datei}" hex HEX)
+  # Sixteen bytes a line.
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," hex "${hex}")
+  string(REGEX REPLACE "((0x..,){16})" "\\1\n" hex "${hex}")
+  string(APPEND t "\nconst unsigned char katalog_${i}[] = {\n${hex}\n};\n")
+  string(APPEND tabelle "    {\"${code}\", katalog_${i}, sizeof katalog_${i}},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND t "\n} // namespace\n\nconst KvEingebetteteSprache kv_eingebettete_sprachen[] = {\n")
+string(APPEND t "${tabelle}    {nullptr, nullptr, 0},\n};\n")
+file(WRITE "${AUS}.neu" "${t}")
+configure_file("${AUS}.neu" "${AUS}" COPYONLY)
