@@ -125,7 +125,7 @@ KvFehler kv_rechnung_fehler(const KvRechner& r, const KvRechnung& rechnung)
         return kv_abgelehnt(kv_einsetzen(_("{1}: Stelle {2}: keine Zahl"),
                                          {kv_feld_text(r.eingaben[rechnung.feld]), std::to_string(rechnung.stelle)}));
     case KvStatus::verweigert:
-        return kv_verweigert(rechnung.meldung);
+        return kv_verweigert(_(rechnung.meldung));
     case KvStatus::berechnet:
         break;
     }

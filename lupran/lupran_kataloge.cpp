@@ -4,6 +4,7 @@
 
 #include "eingebaut.h"
 #include "oel.h"
+#include "sprache.h"
 #include "zahlen.h"
 
 namespace {
@@ -15,13 +16,14 @@ bool oel(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintrag&
          std::string& fehler)
 {
     if (l.kennwert.empty()) {
-        fehler = "nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem Datenblatt des Oels ("
-                 + k.name + ":" + k.csv.zeilen[z][0] + ":nu100=WERT)";
+        fehler = kv_einsetzen(_("nu100 fehlt: die kinematische Viskositaet bei 100 Grad C aus dem "
+                                "Datenblatt des Oels ({1}:{2}:nu100=WERT)"),
+                              {k.name, k.csv.zeilen[z][0]});
         return false;
     }
     const std::string n100(l.kennwert);
     if (kv_erste_fehlstelle(n100.c_str()) || kv_zahl_lesen(n100.c_str()) <= 0) {
-        fehler = "nu100 = \"" + n100 + "\" ist keine positive Zahl";
+        fehler = kv_einsetzen(_("nu100 = \"{1}\" ist keine positive Zahl"), {n100});
         return false;
     }
     double tein = 0, taus = 0, nu = 0;
@@ -38,13 +40,14 @@ bool oel(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintrag&
     aus.felder = {{"eta", kv_format("%.2f", eta)}};
     double vi = 0;
     const std::string index = kv_oel_viskositaetsindex(nu40, nu100, vi, grund)
-                                  ? "Viskositaetsindex " + kv_format("%.1f", vi)
-                                  : "Viskositaetsindex nicht bestimmt: " + grund;
-    aus.hinweis = "nu = " + kv_format("%.3f", nu) + " mm^2/s bei T = (tein + taus)/2 = " + kv_kurz(t)
-                  + " Grad C nach ASTM D341 durch (40 Grad C; " + kv_kurz(nu40) + " mm^2/s) und (100 Grad C; "
-                  + kv_kurz(nu100) + " mm^2/s); eta = rho nu mit rho = " + kv_kurz(LAGER_OELDICHTE)
-                  + " kg/m^3, der Dichte, die die Rechnung annimmt (keine Quelle nennt die des Oels); "
-                  + index;
+                                  ? kv_einsetzen(_("Viskositaetsindex {1}"), {kv_format("%.1f", vi)})
+                                  : kv_einsetzen(_("Viskositaetsindex nicht bestimmt: {1}"), {grund});
+    aus.hinweis = kv_einsetzen(_("nu = {1} mm^2/s bei T = (tein + taus)/2 = {2} Grad C nach ASTM D341 durch "
+                                 "(40 Grad C; {3} mm^2/s) und (100 Grad C; {4} mm^2/s); eta = rho nu mit "
+                                 "rho = {5} kg/m^3, der Dichte, die die Rechnung annimmt (keine Quelle nennt "
+                                 "die des Oels); {6}"),
+                               {kv_format("%.3f", nu), kv_kurz(t), kv_kurz(nu40), kv_kurz(nu100),
+                                kv_kurz(LAGER_OELDICHTE), index});
     return true;
 }
 
@@ -54,9 +57,9 @@ void lupran_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen)
 {
     static const std::vector<KvEingebaut> eingebaut = {
         {"oel_iso_vg", "oil_iso_vg_grades.csv",
-         "Schmieroele ISO VG: eta aus nu40 der Klasse und nu100 des Datenblatts", oel, "",
-         "eta = 900 kg/m^3 * nu bei (tein + taus)/2",
-         {"nu100", "kinematische Viskositaet bei 100 Grad C (Datenblatt)", "mm^2/s"}},
+         N_("Schmieroele ISO VG: eta aus nu40 der Klasse und nu100 des Datenblatts"), oel, "",
+         N_("eta = 900 kg/m^3 * nu bei (tein + taus)/2"),
+         {"nu100", N_("kinematische Viskositaet bei 100 Grad C (Datenblatt)"), "mm^2/s"}},
     };
     kv_eingebaute_tabellen(r, eingebaut, tabellen);
 }

@@ -1,5 +1,6 @@
 #include "oel.h"
 
+#include "sprache.h"
 #include "zahlen.h"
 
 #include <cmath>
@@ -22,16 +23,16 @@ double loglog(double nu) { return std::log10(std::log10(z_wert(nu))); }
 bool kv_oel_viskositaet(double nu40, double nu100, double t, double& nu, std::string& grund)
 {
     if (!(nu40 > 0) || !(nu100 > 0) || !std::isfinite(nu40) || !std::isfinite(nu100)) {
-        grund = "die Viskositaeten bei 40 und 100 Grad C muessen positiv sein";
+        grund = _("die Viskositaeten bei 40 und 100 Grad C muessen positiv sein");
         return false;
     }
     if (!(nu100 < nu40)) {
-        grund = "nu100 = " + kv_kurz(nu100) + " mm^2/s ist nicht kleiner als nu40 = " + kv_kurz(nu40)
-                + " mm^2/s";
+        grund = kv_einsetzen(_("nu100 = {1} mm^2/s ist nicht kleiner als nu40 = {2} mm^2/s"),
+                             {kv_kurz(nu100), kv_kurz(nu40)});
         return false;
     }
     if (!(t > -NULLPUNKT) || !std::isfinite(t)) {
-        grund = "keine Temperatur ueber dem absoluten Nullpunkt";
+        grund = _("keine Temperatur ueber dem absoluten Nullpunkt");
         return false;
     }
     const double x40 = std::log10(40 + NULLPUNKT), x100 = std::log10(100 + NULLPUNKT);
@@ -42,7 +43,8 @@ bool kv_oel_viskositaet(double nu40, double nu100, double t, double& nu, std::st
     if (nu >= 2)
         return true;
     if (z <= z_wert(0)) {
-        grund = "unter " + kv_kurz(z_wert(0) - 0.7) + " mm^2/s kennt die Gleichung keine Viskositaet";
+        grund = kv_einsetzen(_("unter {1} mm^2/s kennt die Gleichung keine Viskositaet"),
+                             {kv_kurz(z_wert(0) - 0.7)});
         return false;
     }
     // Below 2 mm^2/s with the correction term; z_wert rises with nu.
@@ -56,12 +58,12 @@ bool kv_oel_viskositaet(double nu40, double nu100, double t, double& nu, std::st
 bool kv_oel_viskositaetsindex(double nu40, double nu100, double& vi, std::string& grund)
 {
     if (!(nu100 > 70)) {
-        grund = "fuer nu100 bis 70 mm^2/s braucht der Viskositaetsindex die Grundwerte L und H "
-                "der ASTM D2270 als Tabelle, die nicht mitgeliefert ist";
+        grund = _("fuer nu100 bis 70 mm^2/s braucht der Viskositaetsindex die Grundwerte L und H "
+                  "der ASTM D2270 als Tabelle, die nicht mitgeliefert ist");
         return false;
     }
     if (!(nu100 < nu40) || !std::isfinite(nu40)) {
-        grund = "nu100 ist nicht kleiner als nu40";
+        grund = _("nu100 ist nicht kleiner als nu40");
         return false;
     }
     const double y = nu100, u = nu40;

@@ -3,6 +3,7 @@
 #include "knickung.h"
 
 #include "eingebaut.h"
+#include "sprache.h"
 #include "zahlen.h"
 
 namespace {
@@ -36,16 +37,21 @@ bool stahl(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintra
             continue;
         const std::string spalte = "ReH_t" + std::to_string(b) + "_N_mm2";
         aus.felder = {{"E", kv_katalog_zelle(k, z, "E_N_mm2")}, {"Re", kv_katalog_zelle(k, z, spalte)}};
-        const std::string stufe = "Re = ReH fuer Erzeugnisdicken bis " + std::to_string(b) + " mm";
+        const std::string bis_mm = std::to_string(b);
         if (dicke > 0)
-            aus.hinweis = stufe + " (Flanschdicke tf = " + kv_kurz(dicke) + " mm von " + von + ")";
+            aus.hinweis = kv_einsetzen(
+                _("Re = ReH fuer Erzeugnisdicken bis {1} mm (Flanschdicke tf = {2} mm von {3})"),
+                {bis_mm, kv_kurz(dicke), von});
         else if (!von.empty())
-            aus.hinweis = stufe + " (" + von + ": keine Flanschdicke in der Tabelle)";
+            aus.hinweis = kv_einsetzen(
+                _("Re = ReH fuer Erzeugnisdicken bis {1} mm ({2}: keine Flanschdicke in der Tabelle)"),
+                {bis_mm, von});
         else
-            aus.hinweis = stufe + " (kein Profil gewaehlt)";
+            aus.hinweis =
+                kv_einsetzen(_("Re = ReH fuer Erzeugnisdicken bis {1} mm (kein Profil gewaehlt)"), {bis_mm});
         return true;
     }
-    fehler = "keine Streckgrenze fuer Dicken ueber 250 mm";
+    fehler = _("keine Streckgrenze fuer Dicken ueber 250 mm");
     return false;
 }
 
@@ -54,20 +60,29 @@ bool stahl(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintra
 void stalor_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen)
 {
     static const std::vector<KvEingebaut> eingebaut = {
-        {"ipe", "sections_ipe.csv", "IPE-Traeger, Knicken um die schwache Achse", profil, "Iz_mm4", "A, I = Iz"},
-        {"hea", "sections_hea.csv", "HEA-Traeger, Knicken um die schwache Achse", profil, "Iz_mm4", "A, I = Iz"},
-        {"heb", "sections_heb.csv", "HEB-Traeger, Knicken um die schwache Achse", profil, "Iz_mm4", "A, I = Iz"},
-        {"ipn", "sections_ipn.csv", "IPN-Traeger, Knicken um die schwache Achse", profil, "Iz_mm4", "A, I = Iz"},
+        {"ipe", "sections_ipe.csv", N_("IPE-Traeger, Knicken um die schwache Achse"),
+         profil, "Iz_mm4", N_("A, I = Iz")},
+        {"hea", "sections_hea.csv", N_("HEA-Traeger, Knicken um die schwache Achse"),
+         profil, "Iz_mm4", N_("A, I = Iz")},
+        {"heb", "sections_heb.csv", N_("HEB-Traeger, Knicken um die schwache Achse"),
+         profil, "Iz_mm4", N_("A, I = Iz")},
+        {"ipn", "sections_ipn.csv", N_("IPN-Traeger, Knicken um die schwache Achse"),
+         profil, "Iz_mm4", N_("A, I = Iz")},
         {"ipe_starke_achse", "sections_ipe.csv",
-         "IPE-Traeger, Knicken um die starke Achse (schwache Achse gehalten)", profil, "Iy_mm4", "A, I = Iy"},
+         N_("IPE-Traeger, Knicken um die starke Achse (schwache Achse gehalten)"),
+         profil, "Iy_mm4", N_("A, I = Iy")},
         {"hea_starke_achse", "sections_hea.csv",
-         "HEA-Traeger, Knicken um die starke Achse (schwache Achse gehalten)", profil, "Iy_mm4", "A, I = Iy"},
+         N_("HEA-Traeger, Knicken um die starke Achse (schwache Achse gehalten)"),
+         profil, "Iy_mm4", N_("A, I = Iy")},
         {"heb_starke_achse", "sections_heb.csv",
-         "HEB-Traeger, Knicken um die starke Achse (schwache Achse gehalten)", profil, "Iy_mm4", "A, I = Iy"},
+         N_("HEB-Traeger, Knicken um die starke Achse (schwache Achse gehalten)"),
+         profil, "Iy_mm4", N_("A, I = Iy")},
         {"ipn_starke_achse", "sections_ipn.csv",
-         "IPN-Traeger, Knicken um die starke Achse (schwache Achse gehalten)", profil, "Iy_mm4", "A, I = Iy"},
-        {"baustahl", "structural_steels_en10025_2.csv", "Baustaehle S235, S275, S355 nach EN 10025-2", stahl, "",
-         "E, Re = ReH nach der Flanschdicke des zuvor gewaehlten Profils"},
+         N_("IPN-Traeger, Knicken um die starke Achse (schwache Achse gehalten)"),
+         profil, "Iy_mm4", N_("A, I = Iy")},
+        {"baustahl", "structural_steels_en10025_2.csv", N_("Baustaehle S235, S275, S355 nach EN 10025-2"),
+         stahl, "",
+         N_("E, Re = ReH nach der Flanschdicke des zuvor gewaehlten Profils")},
     };
     kv_eingebaute_tabellen(r, eingebaut, tabellen);
 }

@@ -4,6 +4,7 @@
 #include "schraube.h"
 
 #include "eingebaut.h"
+#include "sprache.h"
 #include "tabellen.h"
 #include "zahlen.h"
 
@@ -18,7 +19,7 @@ bool gewinde(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEint
     if (!kv_katalog_auswahl(l, "Dehnschraube", "ja"))
         aus.felder.push_back({"di1", kv_katalog_zelle(k, z, "d_mm")});
     else
-        aus.hinweis = "Dehnschraube: di1 bleibt, der Schaft ist verjuengt";
+        aus.hinweis = _("Dehnschraube: di1 bleibt, der Schaft ist verjuengt");
     aus.felder.push_back({"di2", kv_katalog_zelle(k, z, "d3_mm")});
     return true;
 }
@@ -50,7 +51,8 @@ bool scheibe(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEint
 {
     const int da = kv_eingabe_index(l.rechner, "DA");
     if (da >= 0 && kv_katalog_zahl(k, z, "d2_mm") > kv_zahl_lesen(l.eingaben.texte[da].c_str())) {
-        fehler = "die Scheibe (d2 = " + kv_katalog_zelle(k, z, "d2_mm") + " mm) ist groesser als DA";
+        fehler = kv_einsetzen(_("die Scheibe (d2 = {1} mm) ist groesser als DA"),
+                              {kv_katalog_zelle(k, z, "d2_mm")});
         return false;
     }
     for (int n = 2; n <= 9; ++n) {
@@ -60,12 +62,12 @@ bool scheibe(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEint
         if (kv_zahl_lesen(l.eingaben.texte[i].c_str()) == 0) {
             aus.felder = {{"DK", kv_katalog_zelle(k, z, "d2_mm")},
                           {l.rechner.eingaben[i].name, kv_katalog_zelle(k, z, "h_mm")}};
-            aus.hinweis = std::string("Epi") + std::to_string(n) + " bleibt: der E-Modul der Scheibe "
-                          "steht in keiner Tabelle";
+            aus.hinweis = kv_einsetzen(_("Epi{1} bleibt: der E-Modul der Scheibe steht in keiner Tabelle"),
+                                       {std::to_string(n)});
             return true;
         }
     }
-    fehler = "keine Plattenzeile frei fuer die Scheibe";
+    fehler = _("keine Plattenzeile frei fuer die Scheibe");
     return false;
 }
 
@@ -112,8 +114,8 @@ KvKatalog schrauben(const char* kopf_datei, const char* kopf_spalte, const char*
     k.name = name;
     k.titel = titel;
     k.datei = std::string("metric_threads_coarse.csv, clearance_holes_iso273.csv, ") + kopf_datei;
-    k.quelle = "Zusammengesetzt aus den Tabellen der Gewinde, Durchgangsbohrungen und Koepfe; "
-               "DF = max(DB, da max), eine Bohrung ohne Fase.";
+    k.quelle = _("Zusammengesetzt aus den Tabellen der Gewinde, Durchgangsbohrungen und Koepfe; "
+                 "DF = max(DB, da max), eine Bohrung ohne Fase.");
     for (const KvCsvTabelle* t : {&g, &b, &h})
         for (size_t i = 0; i < t->kommentare.size(); ++i)
             k.quelle += (i ? "\n" : "\n\n") + t->kommentare[i];
@@ -127,26 +129,31 @@ KvKatalog schrauben(const char* kopf_datei, const char* kopf_spalte, const char*
 void tarvex_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen)
 {
     static const std::vector<KvEingebaut> eingebaut = {
-        {"regelgewinde", "metric_threads_coarse.csv", "Metrisches ISO-Regelgewinde M4 bis M36", gewinde, "",
-         "d, P, di1 = d, di2 = d3"},
-        {"feingewinde", "metric_threads_fine.csv", "Metrisches ISO-Feingewinde M8x1 bis M36x3", gewinde, "",
-         "d, P, di1 = d, di2 = d3"},
-        {"festigkeitsklassen", "bolt_property_classes_iso898_1.csv", "Festigkeitsklassen nach ISO 898-1",
-         klasse, "", "Qualitaet", {}, "Qualitaet"},
-        {"bohrung_fein", "clearance_holes_iso273.csv", "Durchgangsbohrungen nach ISO 273, Reihe fein", bohrung,
+        {"regelgewinde", "metric_threads_coarse.csv", N_("Metrisches ISO-Regelgewinde M4 bis M36"),
+         gewinde, "", N_("d, P, di1 = d, di2 = d3")},
+        {"feingewinde", "metric_threads_fine.csv", N_("Metrisches ISO-Feingewinde M8x1 bis M36x3"),
+         gewinde, "", N_("d, P, di1 = d, di2 = d3")},
+        {"festigkeitsklassen", "bolt_property_classes_iso898_1.csv", N_("Festigkeitsklassen nach ISO 898-1"),
+         klasse, "", N_("Qualitaet"), {}, "Qualitaet"},
+        {"bohrung_fein", "clearance_holes_iso273.csv", N_("Durchgangsbohrungen nach ISO 273, Reihe fein"),
+         bohrung,
          "fine_mm", "DB"},
-        {"bohrung_mittel", "clearance_holes_iso273.csv", "Durchgangsbohrungen nach ISO 273, Reihe mittel",
-         bohrung, "medium_mm", "DB"},
-        {"bohrung_grob", "clearance_holes_iso273.csv", "Durchgangsbohrungen nach ISO 273, Reihe grob", bohrung,
+        {"bohrung_mittel", "clearance_holes_iso273.csv", N_("Durchgangsbohrungen nach ISO 273, Reihe mittel"),
+         bohrung, "medium_mm", N_("DB")},
+        {"bohrung_grob", "clearance_holes_iso273.csv", N_("Durchgangsbohrungen nach ISO 273, Reihe grob"),
+         bohrung,
          "coarse_mm", "DB"},
-        {"zylinderkopf", "socket_head_cap_screws_iso4762.csv", "Zylinderschrauben ISO 4762: Kopfdurchmesser dk",
-         kopf, "dk_mm", "DK = dk"},
+        {"zylinderkopf", "socket_head_cap_screws_iso4762.csv",
+         N_("Zylinderschrauben ISO 4762: Kopfdurchmesser dk"),
+         kopf, "dk_mm", N_("DK = dk")},
         {"zylinderkopf_dw", "socket_head_cap_screws_iso4762.csv",
-         "Zylinderschrauben ISO 4762: kleinster Auflagedurchmesser dw", kopf, "dw_min_mm", "DK = dw min"},
+         N_("Zylinderschrauben ISO 4762: kleinster Auflagedurchmesser dw"),
+         kopf, "dw_min_mm", N_("DK = dw min")},
         {"sechskantkopf", "hex_head_iso4014_iso4017.csv",
-         "Sechskantschrauben ISO 4014/4017: kleinster Auflagedurchmesser dw", kopf, "dw_min_mm", "DK = dw min"},
-        {"scheiben", "washers_iso7089_iso7090.csv", "Scheiben ISO 7089/7090 unter dem Kopf", scheibe, "",
-         "DK = d2, h als weitere Platte"},
+         N_("Sechskantschrauben ISO 4014/4017: kleinster Auflagedurchmesser dw"),
+         kopf, "dw_min_mm", N_("DK = dw min")},
+        {"scheiben", "washers_iso7089_iso7090.csv", N_("Scheiben ISO 7089/7090 unter dem Kopf"),
+         scheibe, "", N_("DK = d2, h als weitere Platte")},
     };
     kv_eingebaute_tabellen(r, eingebaut, tabellen);
     const struct {
@@ -154,12 +161,16 @@ void tarvex_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen)
         const char* datei;
         const char* spalte;
         const char* art;
-    } koepfe[] = {{"zylinder", "socket_head_cap_screws_iso4762.csv", "dk_mm", "Zylinderschrauben ISO 4762"},
-                  {"sechskant", "hex_head_iso4014_iso4017.csv", "dw_min_mm", "Sechskantschrauben ISO 4014/4017"}};
-    const char* const reihen[][2] = {{"fein", "fine_mm"}, {"mittel", "medium_mm"}, {"grob", "coarse_mm"}};
+    } koepfe[] = {
+        {"zylinder", "socket_head_cap_screws_iso4762.csv", "dk_mm", N_("Zylinderschrauben ISO 4762")},
+        {"sechskant", "hex_head_iso4014_iso4017.csv", "dw_min_mm", N_("Sechskantschrauben ISO 4014/4017")}};
+    // The series' name in the table's name, its column, its word in the title.
+    const char* const reihen[][3] = {{"fein", "fine_mm", N_("Bohrung fein")},
+                                     {"mittel", "medium_mm", N_("Bohrung mittel")},
+                                     {"grob", "coarse_mm", N_("Bohrung grob")}};
     for (const auto& k : koepfe)
         for (const auto& reihe : reihen)
             tabellen.push_back(schrauben(k.datei, k.spalte, reihe[1],
                                          std::string("schrauben_") + k.kopf + "_" + reihe[0],
-                                         std::string(k.art) + ", Regelgewinde, Bohrung " + reihe[0]));
+                                         kv_einsetzen(_("{1}, Regelgewinde, {2}"), {_(k.art), _(reihe[2])})));
 }
