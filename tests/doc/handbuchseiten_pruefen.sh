@@ -49,17 +49,18 @@ for p in "$@"; do
   done
   # Every heading in the page's language (none left in another one).
   while IFS= read -r abschnitt; do
-    printf '%s\n' "${alle_abschnitte[@]}" | grep -qxF "$abschnitt" || falsch "$seite: section '$abschnitt'"
+    # A here-string, not a pipe: grep -q leaving early would fail the pipe.
+    grep -qxF "$abschnitt" <<<"$(printf '%s\n' "${alle_abschnitte[@]}")" || falsch "$seite: section '$abschnitt'"
   done < <(grep -E '^[A-Z][A-Z ]*$' "$tmp/text")
   # Version, date, paths and "see also" all filled in.
   zgrep -q '@KV_' "$seite" && falsch "$seite: a placeholder is left: $(zgrep -o '@KV_[A-Z_]*@' "$seite" | head -1)"
   grep -q "^maschinenelemente $version " "$tmp/text" || falsch "$seite: footer does not name version $version"
   # whatis and apropos read "PROG - what it does" from the NAME section.
-  lexgrog "$seite" 2>&1 | grep -q ": \"$p - [A-Za-z]" || falsch "$seite: NAME is not '$p - ...': $(lexgrog "$seite" 2>&1)"
+  grep -q ": \"$p - [A-Za-z]" <<<"$(lexgrog "$seite" 2>&1)" || falsch "$seite: NAME is not '$p - ...': $(lexgrog "$seite" 2>&1)"
   # Each other program of the suite is named under SIEHE AUCH.
   for q in "$@"; do
     [ "$q" = "$p" ] && continue
-    sed -n "/^$siehe_auch\$/,\$p" "$tmp/text" | grep -q "$q(1)" || falsch "$seite: $siehe_auch lacks $q(1)"
+    grep -q "$q(1)" <<<"$(sed -n "/^$siehe_auch\$/,\$p" "$tmp/text")" || falsch "$seite: $siehe_auch lacks $q(1)"
   done
   if [ "$p" = maschinenelemente ] && [ -n "${KV_KOMMANDOZEILE:-}" ]; then
     hilfetext=$(hilfe)
