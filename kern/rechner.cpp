@@ -50,6 +50,30 @@ KvZelle kv_zelle(const KvRechner& r, int i)
     return {zeile, 0};
 }
 
+bool kv_im_zusatz(const KvRechner& r, const char* rahmen)
+{
+    return *r.zusatz.rahmen && std::string_view(rahmen) == r.zusatz.rahmen;
+}
+
+namespace {
+
+template <typename T>
+int vor_dem_zusatz(const KvRechner& r, const std::vector<T>& teile)
+{
+    int n = 0;
+    while (n < static_cast<int>(teile.size()) && !kv_im_zusatz(r, teile[n].rahmen))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+KvFensterteile kv_fensterteile(const KvRechner& r)
+{
+    return {vor_dem_zusatz(r, r.eingaben), vor_dem_zusatz(r, r.optionen),
+            vor_dem_zusatz(r, r.ergebnisse), vor_dem_zusatz(r, r.hinweise)};
+}
+
 KvEingaben kv_vorgaben(const KvRechner& r)
 {
     KvEingaben e;

@@ -93,6 +93,7 @@ struct KvAusgabe {
     const char* einheit;
     const char* format;       // how the window shows it, e.g. "%7.5lf"
     KvNurBei nur_bei = {};    // computed only in this mode; "--" otherwise
+    const char* rahmen = "";  // "" or the caption of the calculator's addition
 };
 
 // A label whose text a computation sets (a verdict, a caption).
@@ -100,6 +101,20 @@ struct KvHinweis {
     const char* name;
     const char* beschriftung; // its text before the first computation
     const char* ergebnis = ""; // the result it is the caption of; "": a label of its own
+    const char* rahmen = "";   // "" or the caption of the calculator's addition
+};
+
+// A calculation beyond what the window's frames show (a member check after a
+// code, a stack of springs): the inputs, options, results and notes whose
+// frame is its caption, each last in its list.  The window offers them in a
+// dialog of their own from the menu "Berechnung"; every other front-end
+// shows them like the others, in a frame of their own.  The window's report
+// leaves them out.
+struct KvZusatz {
+    const char* rahmen = "";  // its caption, e.g. "Nachweis nach EN 1993-1-1"; "": none
+    const char* menue = "";   // the menu entry, e.g. "Nachweis nach EN 1993-1-1..."
+    const char* quelle = "";  // where its formulas come from, for the record
+    const char* vorbehalt = ""; // what its results leave out, shown beside them
 };
 
 // The inputs as a window holds them: the text of every field and the chosen
@@ -178,7 +193,17 @@ struct KvRechner {
     // reason given ("seine Werte haengen ...").
     void (*kataloge)(const KvRechner& r, std::vector<KvKatalog>& tabellen) = nullptr;
     const char* ohne_kataloge = "";
+    KvZusatz zusatz = {};
 };
+
+// Whether a part in this frame belongs to the calculator's addition.
+bool kv_im_zusatz(const KvRechner& r, const char* rahmen);
+// How many inputs, options, results and notes the window's own frames show:
+// those before the addition's.
+struct KvFensterteile {
+    int eingaben, optionen, ergebnisse, hinweise;
+};
+KvFensterteile kv_fensterteile(const KvRechner& r);
 
 // Index of the input field, option or result of that name; -1 when none.
 int kv_eingabe_index(const KvRechner& r, std::string_view name);

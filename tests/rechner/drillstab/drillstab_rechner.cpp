@@ -6,6 +6,9 @@ namespace {
 
 enum { VOLL = 0, HOHL = 1 }; // values of the option Querschnitt
 
+// The addition the window offers from its menu: the twist per metre.
+const char* const VERDREHUNG = "Verdrehung je Meter";
+
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
     const DrehstabEingabe e = drehstab_eingabe(s);
@@ -19,6 +22,10 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
     for (int j = 0; j < 5; ++j)
         rechnung.ergebnisse[j] = werte[j];
     rechnung.hinweise[0] = r.tau <= e.tau_zul ? "Schubspannung zulaessig" : "Schubspannung zu hoch!";
+    // The twist per metre of length, against the admissible.
+    const double theta = r.phi / e.l * 1000.0;
+    rechnung.ergebnisse[5] = theta;
+    rechnung.hinweise[1] = theta <= s.werte[6] ? "Verdrehung zulaessig" : "Verdrehung zu gross!";
 }
 
 std::string bericht(const KvStand& s, const KvRechnung&)
@@ -53,18 +60,24 @@ const KvRechner drillstab_rechner = {
         {"di", "Innendurchmesser di / mm", "mm", "6", false, {}, {0, HOHL}},
         {"G", "Schubmodul G / (N/mm^2)", "N/mm^2", "81000"},
         {"tau_zul", "zul. Schubspannung / (N/mm^2)", "N/mm^2", "300"},
+    }},
+    {VERDREHUNG, {
+        {"theta_zul", "zul. Verdrehung theta_zul / (Grad/m)", "Grad/m", "0.25"},
     }}}),
     .optionen = kv_rahmenweise<KvOption>({{"Querschnitt", {
         {"Querschnitt", "Querschnitt", {"voll", "hohl"}, {"Vollquerschnitt", "Hohlquerschnitt"}},
     }}}),
-    .ergebnisse = {
+    .ergebnisse = kv_rahmenweise<KvAusgabe>({{"", {
         {"Ip", "polares Flaechenmoment Ip / mm^4", "mm^4", "%7.5lf"},
         {"Wp", "polares Widerstandsmoment Wp / mm^3", "mm^3", "%7.5lf"},
         {"c", "Drehfedersteife c / (Nm/rad)", "Nm/rad", "%7.5lf"},
         {"phi", "Verdrehwinkel phi / Grad", "Grad", "%7.5lf"},
         {"tau", "Schubspannung tau / (N/mm^2)", "N/mm^2", "%7.5lf"},
-    },
-    .hinweise = {{"Spannung", "Schubspannung?"}},
+    }}, {VERDREHUNG, {
+        {"theta", "Verdrehung theta / (Grad/m)", "Grad/m", "%7.5lf"},
+    }}}),
+    .hinweise = kv_rahmenweise<KvHinweis>({{"", {{"Spannung", "Schubspannung?"}}},
+                                           {VERDREHUNG, {{"Verdrehung", "Verdrehung?"}}}}),
     .berechnen = berechnen,
     .bericht = bericht,
     .verfahren = "nach der elastischen Torsion kreisfoermiger Querschnitte",
@@ -72,4 +85,7 @@ const KvRechner drillstab_rechner = {
     .thema = "Drehstaebe",
     .beispiele = {"Querschnitt=hohl di=8 --format json"},
     .diagramm = drillstab_diagramm,
+    .zusatz = {VERDREHUNG, "Verdrehung je Meter...",
+               "Richtwert der zulaessigen Verdrehung von Wellen: 0.25 Grad/m",
+               "Nur die Verdrehung; die Biegung der Welle bleibt unberuecksichtigt."},
 };
