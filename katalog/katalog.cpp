@@ -208,11 +208,37 @@ bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage&
     return k.zuordnung(k, k.zeilen[eintrag], lage, aus, fehler);
 }
 
+namespace {
+
+// The value an entry's field gives an option of that name: the index of its
+// value name; -1 when it names no option or no value of it.
+int optionswert(const KvRechner& r, const KvKatalogFeld& f, int& option)
+{
+    option = kv_option_index(r, f.name);
+    return option < 0 ? -1 : kv_optionswert_index(r.optionen[option], f.wert);
+}
+
+// Whether the inputs still hold what the entry's field set.
+bool haelt(const KvRechner& r, const KvEingaben& eingaben, const KvKatalogFeld& f)
+{
+    if (const int i = kv_eingabe_index(r, f.name); i >= 0)
+        return eingaben.texte[i] == f.wert;
+    int k = -1;
+    const int w = optionswert(r, f, k);
+    return w >= 0 && eingaben.optionen[k] == w;
+}
+
+} // namespace
+
 void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben)
 {
-    for (const KvKatalogFeld& f : e.felder)
+    for (const KvKatalogFeld& f : e.felder) {
+        int k = -1;
         if (const int i = kv_eingabe_index(r, f.name); i >= 0)
             eingaben.texte[i] = f.wert;
+        else if (const int w = optionswert(r, f, k); w >= 0)
+            eingaben.optionen[k] = w;
+    }
 }
 
 bool kv_katalog_waehlen(const KvRechner& r, const KvKataloge& k, std::string_view wahl,
@@ -259,8 +285,7 @@ std::vector<KvKatalogWahl> kv_katalog_verwendet(const KvRechner& r, const KvEing
     for (const KvKatalogWahl& w : vorher) {
         const bool gilt = !w.felder.empty()
                           && std::all_of(w.felder.begin(), w.felder.end(), [&](const KvKatalogFeld& f) {
-                                 const int i = kv_eingabe_index(r, f.name);
-                                 return i >= 0 && eingaben.texte[i] == f.wert;
+                                 return haelt(r, eingaben, f);
                              });
         if (gilt)
             v.push_back(w);

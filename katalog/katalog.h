@@ -13,7 +13,8 @@
 struct KvKatalog;
 struct KvKataloge;
 
-// A field an entry fills and the text it gets.
+// A field an entry fills and the text it gets; or an option and the name of
+// the value it gets.
 struct KvKatalogFeld {
     std::string name;
     std::string wert;
@@ -111,7 +112,8 @@ std::string_view kv_katalog_bezeichnung(const KvKatalog& k, size_t eintrag);
 bool kv_katalog_eintrag(const KvKatalog& k, size_t eintrag, const KvKatalogLage& lage,
                         KvKatalogEintrag& aus, std::string& fehler);
 
-// Sets the fields' texts.
+// Sets the fields' texts; a name that is an option's sets that option to
+// the value of that name (a section's buckling curve).
 void kv_katalog_anwenden(const KvRechner& r, const KvKatalogEintrag& e, KvEingaben& eingaben);
 
 // Looks up and applies one choice "TABELLE:EINTRAG" (for a table with a
