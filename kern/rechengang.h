@@ -27,6 +27,7 @@ struct KvPruefung {
     double grenze = 0.0;
     bool erfuellt = true;
     std::string bemerkung;   // e.g. the regime's text, a note
+    std::string rahmen = {}; // "" or the caption of the calculator's addition
 };
 
 struct KvRechengang {

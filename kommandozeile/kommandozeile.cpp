@@ -50,10 +50,22 @@ std::string namensliste(const KvRechner& r)
         }
         t += "\n";
     };
-    for (const KvEingabe& f : r.eingaben)
-        zeile(f.name, f.beschriftung, f.einheit, f.vorgabe, f.auswahl);
-    for (const KvOption& o : r.optionen)
-        zeile(o.name, o.beschriftung, "", o.werte[o.vorgabe], o.werte);
+    // The window's own fields and options, then those of its addition.
+    const KvFensterteile fenster = kv_fensterteile(r);
+    auto teile = [&](bool im_zusatz) {
+        for (size_t i = 0; i < r.eingaben.size(); ++i)
+            if ((static_cast<int>(i) >= fenster.eingaben) == im_zusatz) {
+                const KvEingabe& f = r.eingaben[i];
+                zeile(f.name, f.beschriftung, f.einheit, f.vorgabe, f.auswahl);
+            }
+        for (size_t k = 0; k < r.optionen.size(); ++k)
+            if ((static_cast<int>(k) >= fenster.optionen) == im_zusatz) {
+                const KvOption& o = r.optionen[k];
+                zeile(o.name, o.beschriftung, "", o.werte[o.vorgabe], o.werte);
+            }
+    };
+    teile(false);
+    teile(true);
     return t;
 }
 

@@ -28,9 +28,9 @@ BiegeknickErgebnis biegeknicken_berechnen(const BiegeknickEingabe& e, KvRechenga
     r.Phi = 0.5 * (1 + r.alpha * (r.lambda_quer - 0.2) + r.lambda_quer * r.lambda_quer);
     // 6.3.1.2 (4): buckling may be ignored for a stocky strut or a small force.
     r.vernachlaessigbar = r.lambda_quer <= 0.2 || e.F / r.Ncr <= 0.04;
-    r.chi = r.vernachlaessigbar
-                ? 1.0
-                : std::min(1.0, 1 / (r.Phi + std::sqrt(r.Phi * r.Phi - r.lambda_quer * r.lambda_quer)));
+    // Above lambda_quer = 0.2 the curve stays below 1.
+    r.chi = r.vernachlaessigbar ? 1.0
+                                : 1 / (r.Phi + std::sqrt(r.Phi * r.Phi - r.lambda_quer * r.lambda_quer));
     r.Nb_Rd = r.chi * e.A * e.fy / e.gammaM1;
     r.Ausnutzung = e.F / r.Nb_Rd;
     const bool erfuellt = r.Ausnutzung <= 1;
@@ -46,13 +46,14 @@ BiegeknickErgebnis biegeknicken_berechnen(const BiegeknickEingabe& e, KvRechenga
                {{"pi", pi}, {"E", e.E}, {"I", e.I}, {"fkl", e.Lcr}}, r.Ncr, "N");
     kv_schritt(&g, "lambda_quer", "sqrt(A * Re / Ncr)",
                {{"A", e.A}, {"Re", e.fy}, {"Ncr", r.Ncr}}, r.lambda_quer, "1");
-    kv_schritt(&g, "alpha", std::string("alpha(") + knicklinie_namen[linie] + ")", {}, r.alpha, "1");
+    const std::string alpha_linie = std::string("alpha_") + knicklinie_namen[linie];
+    kv_schritt(&g, "alpha", alpha_linie, {{alpha_linie, r.alpha}}, r.alpha, "1");
     kv_schritt(&g, "Phi", "0.5 * (1 + alpha * (lambda_quer - 0.2) + lambda_quer * lambda_quer)",
                {{"alpha", r.alpha}, {"lambda_quer", r.lambda_quer}}, r.Phi, "1");
     if (r.vernachlaessigbar)
         kv_schritt(&g, "chi", "1", {}, r.chi, "1");
     else
-        kv_schritt(&g, "chi", "min(1, 1 / (Phi + sqrt(Phi * Phi - lambda_quer * lambda_quer)))",
+        kv_schritt(&g, "chi", "1 / (Phi + sqrt(Phi * Phi - lambda_quer * lambda_quer))",
                    {{"Phi", r.Phi}, {"lambda_quer", r.lambda_quer}}, r.chi, "1");
     kv_schritt(&g, "Nb_Rd", "chi * A * Re / gammaM1",
                {{"chi", r.chi}, {"A", e.A}, {"Re", e.fy}, {"gammaM1", e.gammaM1}}, r.Nb_Rd, "N");

@@ -47,7 +47,10 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 {
     const KnickEingabe e = knickung_eingabe(s);
     const KnickErgebnis r = knickung_berechnen(e, &gang);
+    const size_t eigene = gang.pruefungen.size();
     biegeknicken_berechnen(biegeknick_eingabe(s, e, r), &gang);
+    for (size_t i = eigene; i < gang.pruefungen.size(); ++i)
+        gang.pruefungen[i].rahmen = EN1993;
 }
 
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)

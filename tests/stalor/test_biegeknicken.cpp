@@ -125,7 +125,8 @@ TEST(Biegeknicken, RechengangMitPruefung)
     const char* symbole[] = {"Ncr", "lambda_quer", "alpha", "Phi", "chi", "Nb_Rd", "Ausnutzung"};
     for (size_t i = 0; i < 7; ++i)
         EXPECT_EQ(gang.schritte[i].symbol, symbole[i]);
-    EXPECT_EQ(gang.schritte[2].formel, "alpha(c)");
+    EXPECT_EQ(gang.schritte[2].formel, "alpha_c");
+    EXPECT_EQ(gang.schritte[2].eingesetzt, "0.49");
     ASSERT_EQ(gang.pruefungen.size(), 1u);
     const KvPruefung& p = gang.pruefungen[0];
     EXPECT_TRUE(p.mit_grenze);
