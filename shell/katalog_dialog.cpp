@@ -178,8 +178,7 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k)
         kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _("Eintrag nicht verwendbar!\n") + fehler, k.dialog);
         return false;
     }
-    KvEingabeWidgets w;
-    kv_programm->eingabe_widgets(w);
+    const KvEingabeWidgets w = kv_gtk_widgets();
     for (const KvKatalogFeld& f : e.felder)
         gtk_entry_set_text(GTK_ENTRY(w.felder[kv_eingabe_index(rechner(), f.name)]), f.wert.c_str());
     const KvKatalog* t = tabelle(k);

@@ -85,7 +85,7 @@ const KvRechner drillstab_rechner = {
     .thema = "Drehstaebe",
     .beispiele = {"Querschnitt=hohl di=8 --format json"},
     .diagramm = drillstab_diagramm,
-    .zusatz = {VERDREHUNG, "Verdrehung je Meter...",
+    .zusatz = {VERDREHUNG, "_Verdrehung je Meter...",
                "Richtwert der zulaessigen Verdrehung von Wellen: 0.25 Grad/m",
                "Nur die Verdrehung; die Biegung der Welle bleibt unberuecksichtigt."},
 };
