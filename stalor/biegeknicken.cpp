@@ -34,10 +34,11 @@ BiegeknickErgebnis biegeknicken_berechnen(const BiegeknickEingabe& e, KvRechenga
     r.Nb_Rd = r.chi * e.A * e.fy / e.gammaM1;
     r.Ausnutzung = e.F / r.Nb_Rd;
     const bool erfuellt = r.Ausnutzung <= 1;
+    // The note names no number: the results and the check give them.
     r.hinweis = r.vernachlaessigbar
-                    ? N_("Biegeknicken darf vernachlaessigt werden (lambda_quer <= 0.2 oder F/Ncr <= 0.04): chi = 1")
-                : erfuellt ? N_("Biegeknicken nachgewiesen: Ausnutzung <= 1")
-                           : N_("Biegeknicken nicht nachgewiesen: Ausnutzung > 1!");
+                    ? N_("Biegeknicken darf vernachlaessigt werden: lambda_quer oder F/Ncr klein genug")
+                : erfuellt ? N_("Biegeknicken nachgewiesen")
+                           : N_("Biegeknicken nicht nachgewiesen!");
     if (!gang)
         return r;
 

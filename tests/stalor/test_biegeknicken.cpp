@@ -44,7 +44,7 @@ TEST(Biegeknicken, BerechnungsbeispielHe300b)
         EXPECT_DOUBLE_EQ(r.Nb_Rd, r.chi * 14900 * 235);
         EXPECT_DOUBLE_EQ(r.Ausnutzung, 2000e3 / r.Nb_Rd);
         EXPECT_FALSE(r.vernachlaessigbar);
-        EXPECT_STREQ(r.hinweis, "Biegeknicken nachgewiesen: Ausnutzung <= 1");
+        EXPECT_STREQ(r.hinweis, "Biegeknicken nachgewiesen");
     }
 }
 
@@ -134,7 +134,7 @@ TEST(Biegeknicken, RechengangMitPruefung)
     EXPECT_EQ(p.wert, r.Ausnutzung);
     EXPECT_GT(r.Ausnutzung, 1.0); // 3000 kN against 2348 kN
     EXPECT_FALSE(p.erfuellt);
-    EXPECT_STREQ(r.hinweis, "Biegeknicken nicht nachgewiesen: Ausnutzung > 1!");
+    EXPECT_STREQ(r.hinweis, "Biegeknicken nicht nachgewiesen!");
 }
 
 // Table 6.2, rolled I sections, every row and both columns of steel grades.
