@@ -121,7 +121,7 @@ const KvRechner stalor_rechner = {
     },
     .diagramm = stalor_diagramm,
     .kataloge = stalor_kataloge,
-    .zusatz = {EN1993, N_("Nachweis nach EN 1993-1-1..."),
+    .zusatz = {EN1993, N_("_Nachweis nach EN 1993-1-1..."),
                N_("EN 1993-1-1:2005, 6.3.1: Ncr = pi^2 E I / fkl^2, lambda_quer = sqrt(A Re / Ncr) (6.50), "
                   "Phi und chi (6.49), Nb_Rd = chi A Re / gammaM1 (6.47), Ausnutzung F / Nb_Rd; "
                   "Vernachlaessigung nach 6.3.1.2 (4); Imperfektionsbeiwerte alpha nach Tabelle 6.1, Knicklinien gewalzter "
