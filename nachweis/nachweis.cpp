@@ -68,14 +68,21 @@ void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
     s.linie();
 }
 
+// A part's heading: a section of the record, or within the addition's
+// section a bold line.
+void teiltitel(KvSatz& s, const char* text, bool im_zusatz)
+{
+    if (im_zusatz)
+        s.absatz(text, true);
+    else
+        s.ueberschrift(text);
+}
+
 // The inputs of the window's frames (im_zusatz false) or of the addition.
 void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
               const std::vector<std::string>& katalog, bool im_zusatz)
 {
-    if (im_zusatz)
-        s.absatz(_("Eingaben"), true);
-    else
-        s.ueberschrift(_("Eingaben"));
+    teiltitel(s, _("Eingaben"), im_zusatz);
     s.zeile({_("Eingabe"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     const KvNichtBelegt leer = r.nicht_belegt ? r.nicht_belegt(stand) : KvNichtBelegt{};
     std::string nicht_gelesen;
@@ -125,12 +132,9 @@ void rechengang(KvSatz& s, const KvRechner& r, const KvRechengang& g, bool im_zu
     if (std::none_of(g.schritte.begin(), g.schritte.end(),
                      [&](const KvSchritt& st) { return im_teil(r, st.rahmen, im_zusatz); }))
         return;
-    if (im_zusatz) {
-        s.absatz(_(KV_RECHENGANG_TITEL), true);
-    } else {
-        s.ueberschrift(_(KV_RECHENGANG_TITEL));
+    teiltitel(s, _(KV_RECHENGANG_TITEL), im_zusatz);
+    if (!im_zusatz)
         s.absatz(_(KV_RECHENGANG_ERKLAERUNG));
-    }
     for (const KvSchritt& st : g.schritte) {
         if (!im_teil(r, st.rahmen, im_zusatz))
             continue;
@@ -142,10 +146,7 @@ void rechengang(KvSatz& s, const KvRechner& r, const KvRechengang& g, bool im_zu
 void ergebnisse(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvRechnung& rechnung,
                 bool im_zusatz)
 {
-    if (im_zusatz)
-        s.absatz(_("Ergebnisse"), true);
-    else
-        s.ueberschrift(_("Ergebnisse"));
+    teiltitel(s, _("Ergebnisse"), im_zusatz);
     s.zeile({_("Ergebnis"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
         const KvAusgabe& a = r.ergebnisse[j];
@@ -165,10 +166,7 @@ void pruefungen(KvSatz& s, const KvRechner& r, const KvRechengang& g, bool im_zu
     if (std::none_of(g.pruefungen.begin(), g.pruefungen.end(),
                      [&](const KvPruefung& p) { return im_teil(r, p.rahmen, im_zusatz); }))
         return;
-    if (im_zusatz)
-        s.absatz(_(KV_PRUEFUNGEN_TITEL), true);
-    else
-        s.ueberschrift(_(KV_PRUEFUNGEN_TITEL));
+    teiltitel(s, _(KV_PRUEFUNGEN_TITEL), im_zusatz);
     for (const KvPruefung& p : g.pruefungen) {
         if (!im_teil(r, p.rahmen, im_zusatz))
             continue;
