@@ -268,8 +268,12 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
             rahmen.push_back(_(b));
     };
     // The addition's frame last, after the window's.
-    for (const KvEingabe& f : r.eingaben) if (!kv_im_zusatz(r, f.rahmen)) rahmen_dazu(f.rahmen);
-    for (const KvOption& o : r.optionen) if (!kv_im_zusatz(r, o.rahmen)) rahmen_dazu(o.rahmen);
+    for (const KvEingabe& f : r.eingaben)
+        if (!kv_im_zusatz(r, f.rahmen))
+            rahmen_dazu(f.rahmen);
+    for (const KvOption& o : r.optionen)
+        if (!kv_im_zusatz(r, o.rahmen))
+            rahmen_dazu(o.rahmen);
     if (*r.zusatz.rahmen)
         rahmen_dazu(r.zusatz.rahmen);
     aus += ",\n" + e1 + "\"rahmen\": ";
