@@ -188,8 +188,13 @@ void zusatz(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& s
     s.ueberschrift(_(r.zusatz.rahmen));
     s.absatz(kv_einsetzen(_("Quelle: {1}"), {_(r.zusatz.quelle)}));
     s.abstand(4);
-    eingaben(s, r, e, stand, {}, true);
-    s.abstand(4);
+    // Inputs of its own, if it has any.
+    const KvFensterteile fenster = kv_fensterteile(r);
+    if (fenster.eingaben < static_cast<int>(r.eingaben.size())
+        || fenster.optionen < static_cast<int>(r.optionen.size())) {
+        eingaben(s, r, e, stand, {}, true);
+        s.abstand(4);
+    }
     rechengang(s, r, g, true);
     ergebnisse(s, r, e, rechnung, true);
     s.abstand(4);
