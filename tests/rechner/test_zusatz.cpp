@@ -88,7 +88,7 @@ TEST(Zusatz, BeschreibungNenntIhnMitSeinemRahmenZuletzt)
     EXPECT_STREQ(json_array_get_string_element(rahmen, 3), RAHMEN);
     JsonObject* z = json_object_get_object_member(j.wurzel(), "zusatz");
     EXPECT_STREQ(json_object_get_string_member(z, "rahmen"), RAHMEN);
-    EXPECT_STREQ(json_object_get_string_member(z, "menue"), "Verdrehung je Meter...");
+    EXPECT_STREQ(json_object_get_string_member(z, "menue"), drillstab().zusatz.menue);
     EXPECT_STREQ(json_object_get_string_member(z, "quelle"), drillstab().zusatz.quelle);
     EXPECT_STREQ(json_object_get_string_member(z, "vorbehalt"), drillstab().zusatz.vorbehalt);
     EXPECT_STREQ(json_object_get_string_member(benannt(j.wurzel(), "eingaben", "theta_zul"), "rahmen"), RAHMEN);
