@@ -47,10 +47,9 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 {
     const KnickEingabe e = knickung_eingabe(s);
     const KnickErgebnis r = knickung_berechnen(e, &gang);
-    const size_t eigene = gang.pruefungen.size();
+    gang.rahmen = EN1993;
     biegeknicken_berechnen(biegeknick_eingabe(s, e, r), &gang);
-    for (size_t i = eigene; i < gang.pruefungen.size(); ++i)
-        gang.pruefungen[i].rahmen = EN1993;
+    gang.rahmen = "";
 }
 
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
