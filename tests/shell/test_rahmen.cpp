@@ -34,6 +34,10 @@ void PrintTo(const Rahmen& r, std::ostream* os)
         *os << ' ' << n;
 }
 
+// The window's own fields, options, results and notes: those before the
+// calculator's addition, which a dialog of its own shows.
+const KvFensterteile F = kv_fensterteile(R);
+
 // Widget of each field and option (the first button of a group) to its
 // index: fields first, then options.
 std::map<GtkWidget*, size_t> indizes()
@@ -44,7 +48,7 @@ std::map<GtkWidget*, size_t> indizes()
     for (size_t i = 0; i < w.felder.size(); ++i)
         m[w.felder[i]] = i;
     for (size_t k = 0; k < w.optionen.size(); ++k)
-        m[w.optionen[k].front()] = R.eingaben.size() + k;
+        m[w.optionen[k].front()] = F.eingaben + k;
     return m;
 }
 
@@ -73,8 +77,7 @@ struct Gang {
 
     std::string name(size_t i) const
     {
-        return i < R.eingaben.size() ? R.eingaben[i].name
-                                     : R.optionen[i - R.eingaben.size()].name;
+        return i < size_t(F.eingaben) ? R.eingaben[i].name : R.optionen[i - F.eingaben].name;
     }
 
     std::vector<Rahmen> ergebnis() const
@@ -101,10 +104,10 @@ std::vector<Rahmen> beschriebene_rahmen()
             alle.push_back({_(rahmen), {}});
         alle.back().namen.push_back(name);
     };
-    for (const KvEingabe& f : R.eingaben)
-        dazu(f.rahmen, f.name);
-    for (const KvOption& o : R.optionen)
-        dazu(o.rahmen, o.name);
+    for (int i = 0; i < F.eingaben; ++i)
+        dazu(R.eingaben[i].rahmen, R.eingaben[i].name);
+    for (int k = 0; k < F.optionen; ++k)
+        dazu(R.optionen[k].rahmen, R.optionen[k].name);
     return alle;
 }
 
@@ -118,7 +121,7 @@ TEST_F(Rahmenfenster, FelderUndOptionenStehenInDenBeschriebenenRahmen)
     size_t gesehen = 0;
     for (const auto& [b, v] : gang.inhalt)
         gesehen += v.size();
-    EXPECT_EQ(gesehen, R.eingaben.size() + R.optionen.size());
+    EXPECT_EQ(gesehen, size_t(F.eingaben + F.optionen));
     // A frame the description names twice apart would be two groups here.
     EXPECT_EQ(gang.ergebnis(), beschriebene_rahmen());
     for (const KvEingabe& f : R.eingaben)
@@ -137,8 +140,8 @@ TEST_F(Rahmenfenster, FelderStehenInDenBeschriebenenZellen)
 {
     KvEingabeWidgets w;
     KV_PROGRAMM.eingabe_widgets(w);
-    ASSERT_EQ(w.felder.size(), R.eingaben.size());
-    for (size_t i = 0; i < R.eingaben.size(); ++i) {
+    ASSERT_EQ(w.felder.size(), size_t(F.eingaben));
+    for (int i = 0; i < F.eingaben; ++i) {
         const KvEingabe& f = R.eingaben[i];
         const KvZelle z = kv_zelle(R, static_cast<int>(i));
         GtkWidget* kind = in_tabelle(w.felder[i]);
