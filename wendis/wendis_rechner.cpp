@@ -104,7 +104,6 @@ const KvRechner wendis_rechner = {
     .beispiele = {
         "--auslegung tellerfedern_a \"F>=1000\"",
         "--suche s F=1500 --bereich 0:1 --format json",
-        "i=3 n=2 --format json",
     },
     .diagramm = wendis_diagramm,
     .diagramm_bereich = N_("die Kennlinie von s1 bis s2"),
