@@ -11,7 +11,7 @@ namespace {
 
 // What tells a stack's diagram from a single spring's.
 struct Beschriftung {
-    std::string titel, x, y, kurve, s, F, punkt;
+    std::string titel, x, y, kurve, s, F, punkt, h0;
 };
 
 // The characteristic of i packets in series of n springs each, from i s1 to
@@ -44,7 +44,7 @@ Diagramm kennlinie(const TellerEingabe& e, const TellerErgebnis& r, double s1, d
     d.x = {b.x, "mm", von, bis, false};
     d.y = {b.y, "N", F_min < 0 ? F_min - rand : 0, F_max + rand, false};
     d.kurve(std::move(kennlinie), farben::blau, b.kurve);
-    d.bezug(true, i * e.h0, farben::grau, i == 1 ? "s = h0" : b.s + " = i h0");
+    d.bezug(true, i * e.h0, farben::grau, b.h0);
     d.marke({s_p, F_p}, farben::rot,
             b.s + " = " + diagramm_zahl(s_p) + " mm, " + b.F + " = " + diagramm_zahl(F_p) + " N",
             b.punkt, Form::kreis, Seite::oben);
@@ -65,7 +65,7 @@ Diagramm tellerfeder_diagramm(const TellerEingabe& e, const TellerErgebnis& r, d
 {
     return kennlinie(e, r, s1, s2, 1, 1,
                      {_("Federkennlinie F(s) der Tellerfeder"), _("Federweg s"), _("Federkraft F"),
-                      _("Kennlinie F(s)"), "s", "F", _("Betriebspunkt (s, F)")});
+                      _("Kennlinie F(s)"), "s", "F", _("Betriebspunkt (s, F)"), "s = h0"});
 }
 
 Diagramm federsaeule_diagramm(const TellerEingabe& e, const TellerErgebnis& r, double s1,
@@ -75,7 +75,7 @@ Diagramm federsaeule_diagramm(const TellerEingabe& e, const TellerErgebnis& r, d
                            {_("Kennlinie F_ges(s_ges) der Federsaeule"),
                             _("Federweg der Saeule s_ges"), _("Kraft der Saeule F_ges"),
                             _("Kennlinie F_ges(s_ges)"), "s_ges", "F_ges",
-                            _("Betriebspunkt (s_ges, F_ges)")});
+                            _("Betriebspunkt (s_ges, F_ges)"), "s_ges = i h0"});
     d.hinweis += " "
                + kv_einsetzen(_("Saeule aus i = {1} Paketen in Reihe zu je n = {2} Federn; "
                                 "ohne Reibung zwischen den Federn und an den Raendern."),

@@ -1,5 +1,6 @@
 // The characteristic of a computed disc spring: force over deflection from
-// s1 to s2 with the operating point; of a stack of them, the stack's.  Plain C++, no GTK, no cairo.
+// s1 to s2 with the operating point; of a stack of them, the stack's.
+// Plain C++, no GTK, no cairo.
 #pragma once
 #include "diagramm.h"
 #include "tellerfeder.h"
