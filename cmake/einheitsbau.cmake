@@ -17,7 +17,7 @@ set(kv_einheitsbau_allein
     # pi
     stalor/knickung_diagramm.cpp
     # rechner(), widgets() and the key handler taste() of eingabesaetze.cpp and menue.cpp
-    shell/fenster_aus_beschreibung.cpp shell/katalog_dialog.cpp shell/zielwert.cpp
+    shell/fenster_aus_beschreibung.cpp shell/katalog_dialog.cpp shell/zielwert.cpp shell/zusatz.cpp
     shell/diagrammfenster.cpp
     # json_liste() of ausgabe.cpp, text() of diagramm_aufbau.cpp
     dienste/kataloge.cpp diagramm/diagramm_svg.cpp)

@@ -267,10 +267,26 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
         if (std::none_of(rahmen.begin(), rahmen.end(), [&](const char* x) { return std::string_view(x) == _(b); }))
             rahmen.push_back(_(b));
     };
-    for (const KvEingabe& f : r.eingaben) rahmen_dazu(f.rahmen);
-    for (const KvOption& o : r.optionen) rahmen_dazu(o.rahmen);
+    // The addition's frame last, after the window's.
+    for (const KvEingabe& f : r.eingaben)
+        if (!kv_im_zusatz(r, f.rahmen))
+            rahmen_dazu(f.rahmen);
+    for (const KvOption& o : r.optionen)
+        if (!kv_im_zusatz(r, o.rahmen))
+            rahmen_dazu(o.rahmen);
+    if (*r.zusatz.rahmen)
+        rahmen_dazu(r.zusatz.rahmen);
     aus += ",\n" + e1 + "\"rahmen\": ";
     json_texte(aus, rahmen);
+    if (*r.zusatz.rahmen) {
+        aus += ",\n" + e1 + "\"zusatz\": ";
+        Objekt z{aus};
+        z.text("rahmen", _(r.zusatz.rahmen));
+        z.text("menue", _(r.zusatz.menue));
+        z.text("quelle", _(r.zusatz.quelle));
+        z.text("vorbehalt", _(r.zusatz.vorbehalt));
+        z.ende();
+    }
     json_liste(aus, "eingaben", r.eingaben.size(), e1, [&](Objekt& o, size_t i) {
         const KvEingabe& f = r.eingaben[i];
         o.text("name", f.name);
@@ -307,11 +323,16 @@ void kv_beschreibung_anhaengen(std::string& aus, const KvRechner& r, const std::
         o.text("einheit", a.einheit);
         o.text("format", a.format);
         o.nur_bei(r, a.nur_bei);
+        if (*a.rahmen)
+            o.text("rahmen", _(a.rahmen));
     });
     json_liste(aus, "hinweise", r.hinweise.size(), e1, [&](Objekt& o, size_t h) {
-        o.text("name", r.hinweise[h].name);
-        o.text("beschriftung", _(r.hinweise[h].beschriftung));
-        o.text("ergebnis", r.hinweise[h].ergebnis);
+        const KvHinweis& n = r.hinweise[h];
+        o.text("name", n.name);
+        o.text("beschriftung", _(n.beschriftung));
+        o.text("ergebnis", n.ergebnis);
+        if (*n.rahmen)
+            o.text("rahmen", _(n.rahmen));
     });
     aus += "\n" + einzug + "}";
 }

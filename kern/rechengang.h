@@ -14,6 +14,7 @@ struct KvSchritt {
     std::string eingesetzt; // e.g. "458 / 2.5" (numbers as kv_sechsstellig writes them)
     double wert = 0.0;
     std::string einheit;    // "1" for dimensionless quantities
+    std::string rahmen;     // "" or the caption of the calculator's addition
 };
 
 // One check: a value against a limit ("erfuellt" / "nicht erfuellt"), or a
@@ -27,9 +28,14 @@ struct KvPruefung {
     double grenze = 0.0;
     bool erfuellt = true;
     std::string bemerkung;   // e.g. the regime's text, a note
+    std::string rahmen;      // "" or the caption of the calculator's addition
 };
 
 struct KvRechengang {
     std::vector<KvSchritt> schritte;
     std::vector<KvPruefung> pruefungen;
+    // What is recorded from now on belongs to this frame: "" the window's,
+    // or the caption of the calculator's addition (KvZusatz), which a core
+    // sets before it computes the addition.
+    std::string rahmen;
 };

@@ -64,7 +64,7 @@ void kv_schritt(KvRechengang* gang, std::string_view symbol, std::string_view fo
     if (!gang)
         return;
     gang->schritte.push_back({std::string(symbol), std::string(formel),
-                              kv_eingesetzt(formel, operanden), wert, std::string(einheit)});
+                              kv_eingesetzt(formel, operanden), wert, std::string(einheit), gang->rahmen});
 }
 
 void kv_pruefung(KvRechengang& gang, const char* text, double wert, const char* einheit,
@@ -79,6 +79,7 @@ void kv_pruefung(KvRechengang& gang, const char* text, double wert, const char* 
     p.grenze = grenze;
     p.erfuellt = erfuellt;
     p.bemerkung = bemerkung;
+    p.rahmen = gang.rahmen;
     gang.pruefungen.push_back(std::move(p));
 }
 
@@ -90,5 +91,6 @@ void kv_feststellung(KvRechengang& gang, const char* text, double wert, const ch
     p.wert = wert;
     p.einheit = einheit;
     p.bemerkung = bemerkung;
+    p.rahmen = gang.rahmen;
     gang.pruefungen.push_back(std::move(p));
 }

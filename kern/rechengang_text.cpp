@@ -3,6 +3,8 @@
 #include "sprache.h"
 #include "zahlen.h"
 
+#include <algorithm>
+
 const char* const KV_RECHENGANG_TITEL = N_("Rechengang");
 const char* const KV_RECHENGANG_ERKLAERUNG =
     N_("In der Reihenfolge der Rechnung: Formel, Formel mit eingesetzten Zahlen und Wert, "
@@ -69,12 +71,20 @@ std::string kv_pruefung_zeile(const KvPruefung& p)
     return zeile;
 }
 
-std::string kv_rechengang_text(const KvRechengang& g)
+namespace {
+
+// The steps and checks of one frame: "" the window's, or the addition's.
+std::string rechengang_teil(const KvRechengang& g, const std::string& rahmen)
 {
     std::string t;
-    if (!g.schritte.empty()) {
-        t += std::string(_(KV_RECHENGANG_TITEL)) + "\n" + _(KV_RECHENGANG_ERKLAERUNG) + "\n";
+    const auto dabei = [&](const auto& x) { return x.rahmen == rahmen; };
+    if (std::any_of(g.schritte.begin(), g.schritte.end(), dabei)) {
+        t += std::string(_(KV_RECHENGANG_TITEL)) + "\n";
+        if (rahmen.empty())
+            t += std::string(_(KV_RECHENGANG_ERKLAERUNG)) + "\n";
         for (const KvSchritt& s : g.schritte) {
+            if (!dabei(s))
+                continue;
             const std::string einzug(zeichen(s.symbol) + 1, ' ');
             const std::vector<std::string> zeilen = kv_schritt_zeilen(s);
             t += "\n" + s.symbol;
@@ -82,13 +92,33 @@ std::string kv_rechengang_text(const KvRechengang& g)
                 t += (k == 0 ? std::string(" ") : einzug) + zeilen[k] + "\n";
         }
     }
-    if (!g.pruefungen.empty()) {
+    if (std::any_of(g.pruefungen.begin(), g.pruefungen.end(), dabei)) {
         t += std::string(t.empty() ? "" : "\n") + _(KV_PRUEFUNGEN_TITEL) + "\n";
         for (const KvPruefung& p : g.pruefungen) {
+            if (!dabei(p))
+                continue;
             t += "\n" + std::string(_(p.text.c_str())) + "\n";
             if (const std::string z = kv_pruefung_zeile(p); !z.empty())
                 t += eingerueckt(z, "    ") + "\n";
         }
     }
+    return t;
+}
+
+} // namespace
+
+std::string kv_rechengang_text(const KvRechengang& g)
+{
+    std::string t = rechengang_teil(g, "");
+    // The addition's after the window's, under its caption.
+    std::string zusatz;
+    for (const KvSchritt& s : g.schritte)
+        if (zusatz.empty())
+            zusatz = s.rahmen;
+    for (const KvPruefung& p : g.pruefungen)
+        if (zusatz.empty())
+            zusatz = p.rahmen;
+    if (!zusatz.empty())
+        t += std::string(t.empty() ? "" : "\n") + _(zusatz.c_str()) + "\n\n" + rechengang_teil(g, zusatz);
     return t;
 }

@@ -25,5 +25,7 @@ std::string kv_pruefung_zeile(const KvPruefung& p);
 // Everything as text with line breaks: the steps under KV_RECHENGANG_TITEL
 // with the explanation, each symbol with its lines below one another, and
 // the checks under KV_PRUEFUNGEN_TITEL, each with its line indented.  A
-// part without entries is left out, as the record leaves it out.
+// part without entries is left out, as the record leaves it out.  The steps
+// and checks of the calculator's addition follow under its caption, as in
+// the record's section of it.
 std::string kv_rechengang_text(const KvRechengang& g);

@@ -68,15 +68,28 @@ void kopf(KvSatz& s, const KvRechner& r, const KvNachweisAngaben& a)
     s.linie();
 }
 
-void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
-              const std::vector<std::string>& katalog)
+// A part's heading: a section of the record, or within the addition's
+// section a bold line.
+void teiltitel(KvSatz& s, const char* text, bool im_zusatz)
 {
-    s.ueberschrift(_("Eingaben"));
+    if (im_zusatz)
+        s.absatz(text, true);
+    else
+        s.ueberschrift(text);
+}
+
+// The inputs of the window's frames (im_zusatz false) or of the addition.
+void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
+              const std::vector<std::string>& katalog, bool im_zusatz)
+{
+    teiltitel(s, _("Eingaben"), im_zusatz);
     s.zeile({_("Eingabe"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     const KvNichtBelegt leer = r.nicht_belegt ? r.nicht_belegt(stand) : KvNichtBelegt{};
     std::string nicht_gelesen;
     for (size_t i = 0; i < r.eingaben.size(); ++i) {
         const KvEingabe& f = r.eingaben[i];
+        if (kv_im_zusatz(r, f.rahmen) != im_zusatz)
+            continue;
         if (std::find(leer.felder.begin(), leer.felder.end(), static_cast<int>(i))
             != leer.felder.end())
             continue;
@@ -88,6 +101,8 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
     }
     for (size_t k = 0; k < r.optionen.size(); ++k) {
         const KvOption& o = r.optionen[k];
+        if (kv_im_zusatz(r, o.rahmen) != im_zusatz)
+            continue;
         const size_t w = static_cast<size_t>(e.optionen[k]);
         std::string wert = o.werte[w];
         if (w < o.knoepfe.size())
@@ -97,6 +112,8 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
     if (!nicht_gelesen.empty())
         s.absatz(kv_einsetzen(_("Bei dieser Auswahl nicht gelesen (im Eingabesatz enthalten): {1}"),
                               {nicht_gelesen}));
+    if (im_zusatz)
+        return;
     if (!leer.text.empty())
         s.absatz(kv_einsetzen(_("Nicht belegt und weggelassen (im Eingabesatz enthalten): {1}"),
                               {leer.text}));
@@ -104,43 +121,85 @@ void eingaben(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand&
         s.absatz(z);
 }
 
-void rechengang(KvSatz& s, const KvRechengang& g)
+// Whether a step or check belongs to the part being set.
+bool im_teil(const KvRechner& r, const std::string& rahmen, bool im_zusatz)
 {
-    if (g.schritte.empty())
+    return kv_im_zusatz(r, rahmen.c_str()) == im_zusatz;
+}
+
+void rechengang(KvSatz& s, const KvRechner& r, const KvRechengang& g, bool im_zusatz)
+{
+    if (std::none_of(g.schritte.begin(), g.schritte.end(),
+                     [&](const KvSchritt& st) { return im_teil(r, st.rahmen, im_zusatz); }))
         return;
-    s.ueberschrift(_(KV_RECHENGANG_TITEL));
-    s.absatz(_(KV_RECHENGANG_ERKLAERUNG));
+    teiltitel(s, _(KV_RECHENGANG_TITEL), im_zusatz);
+    if (!im_zusatz)
+        s.absatz(_(KV_RECHENGANG_ERKLAERUNG));
     for (const KvSchritt& st : g.schritte) {
+        if (!im_teil(r, st.rahmen, im_zusatz))
+            continue;
         s.haengend(st.symbol, kv_schritt_zeilen(st));
         s.abstand(2);
     }
 }
 
-void ergebnisse(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvRechnung& rechnung)
+void ergebnisse(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvRechnung& rechnung,
+                bool im_zusatz)
 {
-    s.ueberschrift(_("Ergebnisse"));
+    teiltitel(s, _("Ergebnisse"), im_zusatz);
     s.zeile({_("Ergebnis"), _("Symbol"), _("Wert"), _("Einheit")}, SPALTEN, true);
     for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
         const KvAusgabe& a = r.ergebnisse[j];
+        if (kv_im_zusatz(r, a.rahmen) != im_zusatz)
+            continue;
         s.zeile({_(a.beschriftung), a.name, kv_ergebnistext(r, rechnung, e.optionen.data(), j),
                  einheit_text(a.einheit)},
                 SPALTEN);
     }
     for (size_t k = 0; k < r.hinweise.size(); ++k)
-        s.absatz(std::string(r.hinweise[k].name) + ": " + _(rechnung.hinweise[k].c_str()));
+        if (kv_im_zusatz(r, r.hinweise[k].rahmen) == im_zusatz)
+            s.absatz(std::string(r.hinweise[k].name) + ": " + _(rechnung.hinweise[k].c_str()));
 }
 
-void pruefungen(KvSatz& s, const KvRechengang& g)
+void pruefungen(KvSatz& s, const KvRechner& r, const KvRechengang& g, bool im_zusatz)
 {
-    if (g.pruefungen.empty())
+    if (std::none_of(g.pruefungen.begin(), g.pruefungen.end(),
+                     [&](const KvPruefung& p) { return im_teil(r, p.rahmen, im_zusatz); }))
         return;
-    s.ueberschrift(_(KV_PRUEFUNGEN_TITEL));
+    teiltitel(s, _(KV_PRUEFUNGEN_TITEL), im_zusatz);
     for (const KvPruefung& p : g.pruefungen) {
+        if (!im_teil(r, p.rahmen, im_zusatz))
+            continue;
         s.platz_fuer(36);
         s.absatz(_(p.text.c_str()), true);
         s.absatz(kv_pruefung_zeile(p), false, 16);
         s.abstand(2);
     }
+}
+
+// The calculation beyond the window's frames, in a section of its own: its
+// inputs, working, results and checks, where its formulas come from and
+// what its results leave out.
+void zusatz(KvSatz& s, const KvRechner& r, const KvEingaben& e, const KvStand& stand,
+            const KvRechnung& rechnung, const KvRechengang& g)
+{
+    if (!*r.zusatz.rahmen)
+        return;
+    s.ueberschrift(_(r.zusatz.rahmen));
+    s.absatz(kv_einsetzen(_("Quelle: {1}"), {_(r.zusatz.quelle)}));
+    s.abstand(4);
+    // Inputs of its own, if it has any.
+    const KvFensterteile fenster = kv_fensterteile(r);
+    if (fenster.eingaben < static_cast<int>(r.eingaben.size())
+        || fenster.optionen < static_cast<int>(r.optionen.size())) {
+        eingaben(s, r, e, stand, {}, true);
+        s.abstand(4);
+    }
+    rechengang(s, r, g, true);
+    ergebnisse(s, r, e, rechnung, true);
+    s.abstand(4);
+    pruefungen(s, r, g, true);
+    s.absatz(kv_einsetzen(_("Vorbehalt: {1}"), {_(r.zusatz.vorbehalt)}));
 }
 
 void diagramm(KvSatz& s, const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm zeichner)
@@ -237,11 +296,12 @@ bool kv_nachweis_pdf(const KvRechner& r, const KvEingaben& e, KvNachweisDiagramm
     {
         KvSatz s(cr);
         kopf(s, r, a);
-        eingaben(s, r, e, stand, a.katalog);
-        rechengang(s, gang);
-        ergebnisse(s, r, e, rechnung);
-        pruefungen(s, gang);
+        eingaben(s, r, e, stand, a.katalog, false);
+        rechengang(s, r, gang, false);
+        ergebnisse(s, r, e, rechnung, false);
+        pruefungen(s, r, gang, false);
         diagramm(s, r, e, zeichner);
+        zusatz(s, r, e, stand, rechnung, gang);
         eingabesatz(s, r, e);
         s.ausgeben(cr, std::string(_(r.titel)) + " (" + r.name + ")");
     }

@@ -178,12 +178,16 @@
     $('programm').value = b.programm;
     const haeufig = new Map();
     for (const f of b.eingaben) haeufig.set(f.beschriftung, (haeufig.get(f.beschriftung) || 0) + 1);
+    // The addition's frame is the last one: below the window's frames.
+    const zusatzRahmen = b.zusatz ? b.zusatz.rahmen : null;
     for (const rahmen of b.rahmen) {
       const feldsatz = element('fieldset', { className: 'rahmen' }, element('legend', { text: rahmen }));
+      if (rahmen === zusatzRahmen) feldsatz.dataset.zusatz = 'eingaben';
       const felder = felderBauen(rahmen, haeufig);
       if (felder.childElementCount) feldsatz.append(felder);
       for (const o of b.optionen) if (o.rahmen === rahmen) feldsatz.append(optionBauen(o));
-      formular.append(feldsatz);
+      // An addition of results alone has no inputs to show.
+      if (rahmen !== zusatzRahmen || feldsatz.childElementCount > 1) formular.append(feldsatz);
     }
     const knoepfe = element('div', { className: 'knoepfe' },
       element('button', { type: 'submit', id: 'rechnen', text: _('Rechnen') }),
@@ -201,21 +205,14 @@
     }
     formular.append(knoepfe);
 
-    const ergebnisse = element('div', { className: 'felder' });
-    const beschriftet = new Map(b.hinweise.filter((h) => h.ergebnis).map((h) => [h.ergebnis, h]));
-    for (const a of b.ergebnisse) {
-      const id = 'e-' + a.name;
-      const h = beschriftet.get(a.name);
-      const beschriftung = element('label', { for: id, text: h ? h.beschriftung : a.beschriftung });
-      if (h) beschriftung.dataset.hinweis = h.name;
-      ergebnisse.append(element('div', { className: 'feld' }, beschriftung,
-        element('output', { id, 'data-ergebnis': a.name, text: b.ergebnisse_vorher || '' })));
+    formular.append(ergebnisseBauen(_('Ergebnisse'), null));
+    // The addition's results and notes in a frame of their own, with what
+    // they leave out beside them.
+    if (b.zusatz) {
+      const feldsatz = ergebnisseBauen(b.zusatz.rahmen, b.zusatz.rahmen);
+      feldsatz.append(element('p', { className: 'vorbehalt', text: b.zusatz.vorbehalt }));
+      formular.append(feldsatz);
     }
-    const feldsatz = element('fieldset', { className: 'rahmen ergebnisse' },
-      element('legend', { text: _('Ergebnisse') }), ergebnisse);
-    for (const h of b.hinweise)
-      if (!h.ergebnis) feldsatz.append(element('p', { className: 'hinweis', 'data-hinweis': h.name, text: h.beschriftung }));
-    formular.append(feldsatz);
     zusatzBauen();
 
     for (const o of b.optionen)
@@ -227,6 +224,28 @@
     berichtsfeld.textContent = '';
     rechengangZeigen('');
     melden();
+  }
+
+  // The result fields and notes of the window's frames (rahmen null) or of
+  // the addition, in a frame with that legend.
+  function ergebnisseBauen(legende, rahmen) {
+    const dabei = (x) => (x.rahmen || null) === rahmen;
+    const ergebnisse = element('div', { className: 'felder' });
+    const beschriftet = new Map(b.hinweise.filter((h) => h.ergebnis).map((h) => [h.ergebnis, h]));
+    for (const a of b.ergebnisse.filter(dabei)) {
+      const id = 'e-' + a.name;
+      const h = beschriftet.get(a.name);
+      const beschriftung = element('label', { for: id, text: h ? h.beschriftung : a.beschriftung });
+      if (h) beschriftung.dataset.hinweis = h.name;
+      ergebnisse.append(element('div', { className: 'feld' }, beschriftung,
+        element('output', { id, 'data-ergebnis': a.name, text: b.ergebnisse_vorher || '' })));
+    }
+    const feldsatz = element('fieldset', { className: 'rahmen ergebnisse' },
+      element('legend', { text: legende }), ergebnisse);
+    if (rahmen) feldsatz.dataset.zusatz = 'ergebnisse';
+    for (const h of b.hinweise.filter(dabei))
+      if (!h.ergebnis) feldsatz.append(element('p', { className: 'hinweis', 'data-hinweis': h.name, text: h.beschriftung }));
+    return feldsatz;
   }
 
   // Every field and option as NAME=WERT lines, as the command line takes them.

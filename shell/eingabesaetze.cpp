@@ -11,13 +11,6 @@ namespace {
 
 const KvRechner& rechner() { return *kv_programm->rechner; }
 
-KvEingabeWidgets widgets()
-{
-    KvEingabeWidgets w;
-    kv_programm->eingabe_widgets(w);
-    return w;
-}
-
 bool aktiv(GtkWidget* b) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(b)); }
 
 // The folder and name the choosers propose: those of the set last opened or
@@ -86,7 +79,7 @@ std::string kv_eingabesatz_mime_typ()
 
 KvEingaben kv_gtk_eingaben_lesen()
 {
-    const KvEingabeWidgets w = widgets();
+    const KvEingabeWidgets w = kv_gtk_widgets();
     KvEingaben e;
     for (GtkWidget* f : w.felder)
         e.texte.emplace_back(gtk_entry_get_text(GTK_ENTRY(f)));
@@ -105,7 +98,7 @@ KvEingaben kv_gtk_eingaben_lesen()
 
 void kv_gtk_eingaben_setzen(const KvEingaben& e)
 {
-    const KvEingabeWidgets w = widgets();
+    const KvEingabeWidgets w = kv_gtk_widgets();
     // Options first, through the program's own handlers: setting a button
     // active emits "clicked" as a user's click does.
     for (size_t k = 0; k < w.optionen.size(); ++k) {

@@ -17,13 +17,14 @@ const KvRechner& rechner() { return *kv_programm->rechner; }
 
 KvEingabeWidgets widgets;
 
-// The frames in the order of their first field or option.
+// The window's frames in the order of their first field or option (the
+// addition's are shown by its own dialog).
 template <typename T>
 std::vector<const char*> rahmen_von(const std::vector<T>& teile)
 {
     std::vector<const char*> rahmen;
     for (const T& t : teile)
-        if (std::none_of(rahmen.begin(), rahmen.end(),
+        if (!kv_im_zusatz(rechner(), t.rahmen) && std::none_of(rahmen.begin(), rahmen.end(),
                          [&](const char* r) { return std::string_view(r) == t.rahmen; }))
             rahmen.push_back(t.rahmen);
     return rahmen;
@@ -32,7 +33,7 @@ std::vector<const char*> rahmen_von(const std::vector<T>& teile)
 void eingaben()
 {
     const KvRechner& r = rechner();
-    widgets.felder.assign(r.eingaben.size(), nullptr);
+    widgets.felder.assign(kv_fensterteile(r).eingaben, nullptr);
     for (const char* titel : rahmen_von(r.eingaben)) {
         int zeilen = 1, spalten = 2;
         for (size_t i = 0; i < r.eingaben.size(); ++i)
@@ -75,7 +76,7 @@ void option(GtkWidget* box, const KvOption& o, std::vector<GtkWidget*>& knoepfe)
 void optionen()
 {
     const KvRechner& r = rechner();
-    widgets.optionen.assign(r.optionen.size(), {});
+    widgets.optionen.assign(kv_fensterteile(r).optionen, {});
     for (const char* titel : rahmen_von(r.optionen)) {
         GtkWidget* box = gtk_vbox_new(FALSE, 0);
         for (size_t k = 0; k < r.optionen.size(); ++k)
@@ -90,12 +91,13 @@ void optionen()
 int ergebnisse()
 {
     const KvRechner& r = rechner();
-    GtkWidget* tabelle = kv_gtk_tabelle(static_cast<int>(r.ergebnisse.size() + r.hinweise.size()), 2);
+    const KvFensterteile f = kv_fensterteile(r);
+    GtkWidget* tabelle = kv_gtk_tabelle(f.ergebnisse + f.hinweise, 2);
     widgets.ergebnisse.clear();
-    widgets.hinweise.assign(r.hinweise.size(), nullptr);
-    for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
+    widgets.hinweise.assign(f.hinweise, nullptr);
+    for (int j = 0; j < f.ergebnisse; ++j) {
         GtkWidget* beschriftung = nullptr;
-        for (size_t k = 0; k < r.hinweise.size(); ++k)
+        for (int k = 0; k < f.hinweise; ++k)
             if (std::string_view(r.hinweise[k].ergebnis) == r.ergebnisse[j].name)
                 beschriftung = widgets.hinweise[k] = gtk_label_new(_(r.hinweise[k].beschriftung));
         if (!beschriftung)
@@ -104,8 +106,8 @@ int ergebnisse()
         kv_gtk_zelle(tabelle, beschriftung, 0, static_cast<int>(j));
         kv_gtk_zelle(tabelle, widgets.ergebnisse.back(), 1, static_cast<int>(j));
     }
-    int zeile = static_cast<int>(r.ergebnisse.size());
-    for (size_t k = 0; k < r.hinweise.size(); ++k)
+    int zeile = f.ergebnisse;
+    for (int k = 0; k < f.hinweise; ++k)
         if (!widgets.hinweise[k]) {
             widgets.hinweise[k] = gtk_label_new(_(r.hinweise[k].beschriftung));
             kv_gtk_zelle(tabelle, widgets.hinweise[k], 0, zeile++, 2);
@@ -121,13 +123,14 @@ int modus_zeigen()
     gerechnet = 0;
     const KvRechner& r = rechner();
     const KvEingaben e = kv_gtk_eingaben_lesen();
-    for (size_t i = 0; i < r.eingaben.size(); ++i)
-        gtk_widget_set_sensitive(widgets.felder[i], kv_gilt(r.eingaben[i].nur_bei, e.optionen.data()));
-    for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
+    const KvEingabeWidgets w = kv_gtk_widgets();
+    for (size_t i = 0; i < w.felder.size(); ++i)
+        gtk_widget_set_sensitive(w.felder[i], kv_gilt(r.eingaben[i].nur_bei, e.optionen.data()));
+    for (size_t j = 0; j < w.ergebnisse.size(); ++j) {
         const bool gilt = kv_gilt(r.ergebnisse[j].nur_bei, e.optionen.data());
-        gtk_widget_set_sensitive(widgets.ergebnisse[j], gilt);
+        gtk_widget_set_sensitive(w.ergebnisse[j], gilt);
         if (!gilt)
-            gtk_entry_set_text(GTK_ENTRY(widgets.ergebnisse[j]), "--");
+            gtk_entry_set_text(GTK_ENTRY(w.ergebnisse[j]), "--");
     }
     return 0;
 }

@@ -178,10 +178,20 @@ bool kv_gtk_katalog_uebernehmen(KvKatalogDialog& k)
         kv_gtk_meldung(GTK_MESSAGE_ERROR, GTK_BUTTONS_OK, _("Eintrag nicht verwendbar!\n") + fehler, k.dialog);
         return false;
     }
-    KvEingabeWidgets w;
-    kv_programm->eingabe_widgets(w);
-    for (const KvKatalogFeld& f : e.felder)
-        gtk_entry_set_text(GTK_ENTRY(w.felder[kv_eingabe_index(rechner(), f.name)]), f.wert.c_str());
+    const KvEingabeWidgets w = kv_gtk_widgets();
+    for (const KvKatalogFeld& f : e.felder) {
+        if (const int i = kv_eingabe_index(rechner(), f.name); i >= 0) {
+            gtk_entry_set_text(GTK_ENTRY(w.felder[i]), f.wert.c_str());
+            continue;
+        }
+        // An option the entry sets (a section's buckling curve): its button
+        // clicked, as a user would.
+        const int k = kv_option_index(rechner(), f.name);
+        const int v = k < 0 ? -1 : kv_optionswert_index(rechner().optionen[k], f.wert);
+        if (v >= 0)
+            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w.optionen[k][w.optionen[k].size() == 1 ? 0 : v]),
+                                         w.optionen[k].size() == 1 ? v == 1 : TRUE);
+    }
     const KvKatalog* t = tabelle(k);
     const std::string kennwert = t->kennwert.name.empty() ? "" : gtk_entry_get_text(GTK_ENTRY(k.kennwert));
     genommen.push_back({t->name,

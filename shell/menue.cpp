@@ -195,6 +195,9 @@ GtkWidget* kv_gtk_menue_leiste()
         }
     }
 
+    if (kv_programm->eingabe_widgets && kv_gtk_hat_zusatz())
+        kv_gtk_menuepunkt({"Berechnung", kv_programm->rechner->zusatz.menue, kv_c_zusatz});
+
     taste(knopf_eintrag(menue("Hilfe"), N_("_Info"), &pButton_info), GDK_F1, GdkModifierType(0));
 
     for (const KvMenuepunkt& p : kv_programm->menuepunkte)

@@ -34,7 +34,7 @@ void zeigen(const KvEingabeWidgets& w, const KvStand& stand, const KvRechnung& r
     for (size_t j = 0; j < r.ergebnisse.size(); ++j) {
         if (!kv_gilt(r.ergebnisse[j].nur_bei, stand.optionen))
             continue;
-        if (double* d = kv_programm->d_box_ergebnisse)
+        if (double* d = kv_programm->d_box_ergebnisse; d && !kv_im_zusatz(r, r.ergebnisse[j].rahmen))
             d[j] = rechnung.ergebnisse[j];
         gtk_entry_set_text(GTK_ENTRY(w.ergebnisse[j]), kv_format(r.ergebnisse[j].format, rechnung.ergebnisse[j]).c_str());
     }
@@ -43,13 +43,6 @@ void zeigen(const KvEingabeWidgets& w, const KvStand& stand, const KvRechnung& r
 }
 
 } // namespace
-
-KvEingabeWidgets kv_gtk_widgets()
-{
-    KvEingabeWidgets w;
-    kv_programm->eingabe_widgets(w);
-    return w;
-}
 
 int kv_gtk_rechnen()
 {

@@ -273,8 +273,16 @@ int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
 // their labels, the computation is kept for the report, the record and the
 // diagram, and gerechnet becomes 1 (0).
 int kv_gtk_rechnen();
-// The widgets of the window, from the program.
+// The widgets of the window, from the program, and those of its addition
+// (zusatz.cpp), which the window holds without showing them.
 KvEingabeWidgets kv_gtk_widgets();
+// The addition: whether the calculator has one; the menu entry, which opens
+// its dialog beside the window (the addition's fields, options, results and
+// notes; "Rechnen" the window's, "Schliessen" keeps what was typed), or
+// brings it to the front; the dialog while it is open, else nullptr.
+bool kv_gtk_hat_zusatz();
+int kv_c_zusatz();
+GtkWidget* kv_gtk_zusatz_dialog();
 
 // Message dialogs on window_main (or on the window given); each returns the
 // response.

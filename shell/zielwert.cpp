@@ -168,8 +168,7 @@ bool kv_gtk_zielwert_suchen(KvZielwertDialog& z)
     gtk_label_set_text(GTK_LABEL(z.loesungen), liste.c_str());
     gtk_button_set_label(GTK_BUTTON(z.abbrechen), _("_Schliessen"));
 
-    KvEingabeWidgets w;
-    kv_programm->eingabe_widgets(w);
+    const KvEingabeWidgets w = kv_gtk_widgets();
     gtk_entry_set_text(GTK_ENTRY(w.felder[s.feld]), g.loesungen[0].text.c_str());
     gtk_button_clicked(GTK_BUTTON(pButton_rechnen));
     return true;

@@ -164,6 +164,33 @@ TEST(Rechengang, AlsText)
     EXPECT_EQ(kv_rechengang_text(g).rfind("Pruefungen\n\nKraft", 0), 0u);
 }
 
+// What a core records after setting the addition's frame carries it, and
+// the text gives it after the window's working, under its caption, as the
+// record's section of its own.
+TEST(Rechengang, ZusatzNachDemFenster)
+{
+    KvRechengang g;
+    kv_schritt(&g, "phi", "T / c", {{"T", 10}, {"c", 5}}, 2, "Grad");
+    kv_pruefung(g, "Spannung", 1, "N/mm^2", "<=", 2, true);
+    g.rahmen = "Verdrehung je Meter";
+    kv_schritt(&g, "theta", "phi / l 1000", {{"phi", 2}, {"l", 500}}, 4, "Grad/m");
+    kv_pruefung(g, "Verdrehung theta", 4, "Grad/m", "<=", 3, false);
+    EXPECT_EQ(g.schritte[0].rahmen, "");
+    EXPECT_EQ(g.pruefungen[0].rahmen, "");
+    EXPECT_EQ(g.schritte[1].rahmen, "Verdrehung je Meter");
+    EXPECT_EQ(g.pruefungen[1].rahmen, "Verdrehung je Meter");
+    const std::string t = kv_rechengang_text(g);
+    const size_t zusatz = t.find("\nVerdrehung je Meter\n\nRechengang\n\ntheta = phi / l 1000\n");
+    ASSERT_NE(zusatz, std::string::npos) << t;
+    EXPECT_LT(t.find("Spannung\n"), zusatz);
+    EXPECT_EQ(t.substr(0, zusatz).find("theta"), std::string::npos) << t;
+    EXPECT_EQ(t.substr(t.rfind("Pruefungen")), "Pruefungen\n\nVerdrehung theta\n    4 Grad/m <= 3 Grad/m: nicht erfuellt\n");
+    // Without the window's steps the addition's stand alone.
+    g.schritte.erase(g.schritte.begin());
+    g.pruefungen.erase(g.pruefungen.begin());
+    EXPECT_EQ(kv_rechengang_text(g).rfind("Verdrehung je Meter\n\nRechengang\n", 0), 0u);
+}
+
 TEST(Rechengang, NachrechnenMitDerRundungDerZahlen)
 {
     auto enthaelt = [](const char* text, double wert) {

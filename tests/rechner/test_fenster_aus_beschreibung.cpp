@@ -8,6 +8,7 @@
 #include "programm_starten.h"
 #include "eingabesatz_datei.h"
 #include "fenstertexte.h"
+#include "menueintrag.h"
 #include "testrechner.h"
 
 #include <set>
@@ -67,9 +68,11 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
     EXPECT_TRUE(titel.count(_("Aktionen")));
     EXPECT_TRUE(titel.count(_("Ergebnisse")));
 
+    // The window's own; the addition's its dialog shows (below).
+    const KvFensterteile f = kv_fensterteile(R);
     const KvEingabeWidgets w = kv_gtk_widgets();
     ASSERT_EQ(w.felder.size(), R.eingaben.size());
-    for (size_t i = 0; i < R.eingaben.size(); ++i) {
+    for (int i = 0; i < f.eingaben; ++i) {
         SCOPED_TRACE(R.eingaben[i].name);
         EXPECT_EQ(text(w.felder[i]), R.eingaben[i].vorgabe);
         if (std::string(R.eingaben[i].rahmen) != KV_EINGABERAHMEN) {
@@ -83,7 +86,7 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
         EXPECT_EQ(label(zelle(tabelle, 2 * z.spalte, z.zeile)), _(R.eingaben[i].beschriftung));
     }
     ASSERT_EQ(w.optionen.size(), R.optionen.size());
-    for (size_t k = 0; k < R.optionen.size(); ++k) {
+    for (int k = 0; k < f.optionen; ++k) {
         const KvOption& o = R.optionen[k];
         SCOPED_TRACE(o.name);
         EXPECT_TRUE(titel.count(_(o.rahmen)));
@@ -92,7 +95,7 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
             EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(w.optionen[k][j])), _(o.knoepfe[j]));
     }
     ASSERT_EQ(w.ergebnisse.size(), R.ergebnisse.size());
-    for (size_t j = 0; j < R.ergebnisse.size(); ++j) {
+    for (int j = 0; j < f.ergebnisse; ++j) {
         EXPECT_FALSE(gtk_editable_get_editable(GTK_EDITABLE(w.ergebnisse[j])));
         GtkWidget* tabelle = gtk_widget_get_parent(w.ergebnisse[j]);
         const bool gilt = kv_gilt(R.ergebnisse[j].nur_bei, kv_vorgaben(R).optionen.data());
@@ -100,6 +103,74 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
         EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(j))), _(R.ergebnisse[j].beschriftung));
     }
     EXPECT_EQ(w.hinweise.size(), R.hinweise.size());
+}
+
+// The addition: none of its widgets in the window; its menu entry opens a
+// dialog with its fields, options, results, notes and reservation, whose
+// "Rechnen" computes it with the window's inputs as the command line does;
+// closed, the window still holds what was typed there, and the report is
+// the window's.
+TEST_F(FensterAusBeschreibung, ZusatzImEigenenDialog)
+{
+    if (!*R.zusatz.rahmen)
+        GTEST_SKIP() << "no addition";
+    const KvFensterteile f = kv_fensterteile(R);
+    const KvEingabeWidgets w = kv_gtk_widgets();
+    for (size_t i = f.eingaben; i < w.felder.size(); ++i)
+        EXPECT_EQ(gtk_widget_get_parent(w.felder[i]), nullptr) << R.eingaben[i].name;
+    for (size_t j = f.ergebnisse; j < w.ergebnisse.size(); ++j)
+        EXPECT_EQ(gtk_widget_get_parent(w.ergebnisse[j]), nullptr) << R.ergebnisse[j].name;
+    std::set<std::string> titel;
+    rahmen(window_main, titel);
+    EXPECT_FALSE(titel.count(_(R.zusatz.rahmen)));
+
+    // The menu entry opens the dialog beside the window; each part beside
+    // its caption.
+    GtkWidget* eintrag = menueintrag("_Berechnung", R.zusatz.menue);
+    ASSERT_NE(eintrag, nullptr);
+    EXPECT_TRUE(ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(eintrag)); }, {}).empty());
+    GtkWidget* dialog = kv_gtk_zusatz_dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(dialog)), _(R.zusatz.rahmen));
+    EXPECT_EQ(gtk_window_get_transient_for(GTK_WINDOW(dialog)), GTK_WINDOW(window_main));
+    for (size_t i = f.eingaben; i < w.felder.size(); ++i) {
+        GtkWidget* tabelle = gtk_widget_get_parent(w.felder[i]);
+        ASSERT_TRUE(GTK_IS_TABLE(tabelle)) << R.eingaben[i].name;
+        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(i - f.eingaben))), _(R.eingaben[i].beschriftung));
+    }
+    for (size_t j = f.ergebnisse; j < w.ergebnisse.size(); ++j) {
+        GtkWidget* tabelle = gtk_widget_get_parent(w.ergebnisse[j]);
+        ASSERT_TRUE(GTK_IS_TABLE(tabelle)) << R.ergebnisse[j].name;
+        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(j - f.ergebnisse))), _(R.ergebnisse[j].beschriftung));
+    }
+    for (size_t k = f.hinweise; k < w.hinweise.size(); ++k)
+        EXPECT_TRUE(GTK_IS_TABLE(gtk_widget_get_parent(w.hinweise[k]))) << R.hinweise[k].name;
+    // Asked again, the same dialog.
+    kv_c_zusatz();
+    EXPECT_EQ(kv_gtk_zusatz_dialog(), dialog);
+
+    // Typed in the dialog, computed there, then closed: as the command line.
+    const std::string zuweisung = std::string(R.eingaben[f.eingaben].name) + "=0.01";
+    setzen(w.felder[f.eingaben], "0.01");
+    GtkWidget* rechnen = gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_APPLY);
+    ASSERT_NE(rechnen, nullptr);
+    EXPECT_TRUE(klicken(rechnen, {}).empty());
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CLOSE);
+    EXPECT_EQ(kv_gtk_zusatz_dialog(), nullptr);
+    for (size_t i = f.eingaben; i < w.felder.size(); ++i)
+        EXPECT_EQ(gtk_widget_get_parent(w.felder[i]), nullptr) << R.eingaben[i].name;
+    EXPECT_EQ(gerechnet, 1);
+    EXPECT_EQ(text(kv_gtk_widgets().felder[f.eingaben]), "0.01");
+    KvStand stand;
+    const KvRechnung r = kv_rechnen(R, kv_gtk_eingaben_lesen(), stand);
+    for (size_t j = 0; j < w.ergebnisse.size(); ++j)
+        EXPECT_EQ(text(w.ergebnisse[j]), kv_ergebnistext(R, r, stand.optionen, static_cast<int>(j)))
+            << R.ergebnisse[j].name;
+    for (size_t k = 0; k < w.hinweise.size(); ++k)
+        EXPECT_EQ(label(w.hinweise[k]), _(r.hinweise[k].c_str())) << R.hinweise[k].name;
+    EXPECT_EQ(kv_gtk_letzter_bericht(), bericht_von({zuweisung}));
+    const std::string json = bericht_von({zuweisung, "--format", "json"});
+    EXPECT_NE(json.find(std::string("\"") + R.ergebnisse[f.ergebnisse].name + "\""), std::string::npos) << json;
 }
 
 TEST_F(FensterAusBeschreibung, RechnenUndSpeichernWieDieKommandozeile)

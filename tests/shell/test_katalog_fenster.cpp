@@ -5,6 +5,7 @@
 // the user's tables come after the built-in ones, a malformed one is named.
 #include "auslegung.h"
 #include "fenster_test.h"
+#include "menueintrag.h"
 #include "shell.h"
 
 extern const KvProgramm KV_PROGRAMM;
@@ -25,23 +26,6 @@ std::string quelltext(const KvKatalogDialog& k)
     std::string s = t;
     g_free(t);
     return s;
-}
-
-// The entry of a menu by their labels with mnemonics, in the reader's
-// language.
-GtkWidget* menueintrag(const char* menue, const char* text)
-{
-    for (GtkWidget* m : kv_gtk_kinder(Menue_Leiste)) {
-        GtkWidget* l = gtk_bin_get_child(GTK_BIN(m));
-        if (!GTK_IS_LABEL(l) || gtk_label_get_label(GTK_LABEL(l)) != std::string(_(menue)))
-            continue;
-        for (GtkWidget* e : kv_gtk_kinder(gtk_menu_item_get_submenu(GTK_MENU_ITEM(m)))) {
-            GtkWidget* el = gtk_bin_get_child(GTK_BIN(e));
-            if (GTK_IS_LABEL(el) && gtk_label_get_label(GTK_LABEL(el)) == std::string(_(text)))
-                return e;
-        }
-    }
-    return nullptr;
 }
 
 class KatalogFenster : public ::testing::Test {

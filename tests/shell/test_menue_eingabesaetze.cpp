@@ -236,6 +236,11 @@ TEST_F(Texte, JederTextAusDemKatalog)
                   std::vector<std::string>{}) << "Katalog";
         gtk_widget_destroy(k->dialog);
     }
+    if (kv_gtk_hat_zusatz()) {
+        kv_c_zusatz();
+        EXPECT_EQ(fremde_texte(kv_gtk_zusatz_dialog(), katalog), std::vector<std::string>{}) << R.zusatz.rahmen;
+        gtk_dialog_response(GTK_DIALOG(kv_gtk_zusatz_dialog()), GTK_RESPONSE_CLOSE);
+    }
     if (R.diagramm) {
         kv_c_diagramm_zeigen();
         EXPECT_EQ(fremde_texte(kv_gtk_diagrammfenster(), katalog), std::vector<std::string>{}) << "Diagramm";

@@ -2,12 +2,27 @@
 // computation and report from the values as read.
 #include "drehstab.h"
 
+#include "rechengang_aufzeichnen.h"
+
 namespace {
 
 enum { VOLL = 0, HOHL = 1 }; // values of the option Querschnitt
 
 // The addition the window offers from its menu: the twist per metre.
 const char* const VERDREHUNG = "Verdrehung je Meter";
+
+// The twist per metre of length in Grad/m, recorded in the addition's frame.
+double verdrehung(const DrehstabEingabe& e, const DrehstabErgebnis& r, double theta_zul,
+                  KvRechengang* gang)
+{
+    const double theta = r.phi / e.l * 1000.0;
+    if (gang) {
+        gang->rahmen = VERDREHUNG;
+        kv_schritt(gang, "theta", "phi / l 1000", {{"phi", r.phi}, {"l", e.l}}, theta, "Grad/m");
+        kv_pruefung(*gang, "Verdrehung theta", theta, "Grad/m", "<=", theta_zul, theta <= theta_zul);
+    }
+    return theta;
+}
 
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
@@ -23,7 +38,7 @@ void berechnen(const KvStand& s, KvRechnung& rechnung)
         rechnung.ergebnisse[j] = werte[j];
     rechnung.hinweise[0] = r.tau <= e.tau_zul ? "Schubspannung zulaessig" : "Schubspannung zu hoch!";
     // The twist per metre of length, against the admissible.
-    const double theta = r.phi / e.l * 1000.0;
+    const double theta = verdrehung(e, r, s.werte[6], nullptr);
     rechnung.ergebnisse[5] = theta;
     rechnung.hinweise[1] = theta <= s.werte[6] ? "Verdrehung zulaessig" : "Verdrehung zu gross!";
 }
@@ -36,7 +51,8 @@ std::string bericht(const KvStand& s, const KvRechnung&)
 
 void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 {
-    drehstab_berechnen(drehstab_eingabe(s), &gang);
+    const DrehstabEingabe e = drehstab_eingabe(s);
+    verdrehung(e, drehstab_berechnen(e, &gang), s.werte[6], &gang);
 }
 
 } // namespace
@@ -85,7 +101,7 @@ const KvRechner drillstab_rechner = {
     .thema = "Drehstaebe",
     .beispiele = {"Querschnitt=hohl di=8 --format json"},
     .diagramm = drillstab_diagramm,
-    .zusatz = {VERDREHUNG, "Verdrehung je Meter...",
+    .zusatz = {VERDREHUNG, "_Verdrehung je Meter...",
                "Richtwert der zulaessigen Verdrehung von Wellen: 0.25 Grad/m",
                "Nur die Verdrehung; die Biegung der Welle bleibt unberuecksichtigt."},
 };
