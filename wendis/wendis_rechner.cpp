@@ -38,6 +38,8 @@ void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 {
     const TellerEingabe e = tellerfeder_eingabe(s);
     const TellerErgebnis r = tellerfeder_berechnen(e, &gang);
+    // The stack's steps belong to the addition.
+    gang.rahmen = SAEULE;
     federsaeule_berechnen(e, r, s.werte[TELLER_I], s.werte[TELLER_N], &gang);
 }
 

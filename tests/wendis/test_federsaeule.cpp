@@ -118,6 +118,16 @@ TEST(Federsaeule, RechengangNenntJedenSchritt)
     EXPECT_EQ(eingesetzt, (std::vector<std::string>{"1 + 1", "2 * 130.412", "3 * 1", "3 * (2 + (2 - 1) * 1)",
                                                     "9 - 3", "3 * 2 * 81.5075"}));
     EXPECT_TRUE(g.pruefungen.empty());
+    // Through the description, the stack's steps stand in its addition's
+    // frame, the single spring's in the window's.
+    const KvEingaben ein = kv_eingaben_mit(wendis_rechner, {{"i", "3"}, {"n", "2"}});
+    KvStand stand;
+    const KvRechnung rechnung = kv_rechnen(wendis_rechner, ein, stand);
+    KvRechengang alle;
+    wendis_rechner.rechengang(stand, rechnung, alle);
+    for (const KvSchritt& s : alle.schritte)
+        EXPECT_EQ(s.rahmen, s.symbol == "l0" || s.symbol.ends_with("_ges") ? "Federsaeule" : "")
+            << s.symbol;
     const SaeulenErgebnis b = federsaeule_berechnen(e, r, 3, 2);
     EXPECT_EQ(a.F_ges, b.F_ges);
     EXPECT_EQ(a.W_ges, b.W_ges);
