@@ -110,7 +110,7 @@ const KvRechner wendis_rechner = {
     .diagramm = wendis_diagramm,
     .diagramm_bereich = N_("die Kennlinie von s1 bis s2"),
     .kataloge = wendis_kataloge,
-    .zusatz = {SAEULE, N_("Federsaeule..."),
+    .zusatz = {SAEULE, N_("_Federsaeule..."),
                N_("Reihen- und Parallelschichtung von Tellerfedern ohne Reibung: "
                   "F_ges = n F, s_ges = i s, L0_ges = i (l0 + (n - 1) t) mit l0 = t + h0 "
                   "(Tellerfederhersteller, surisa.es, \"Series and parallel stacking of disc "
