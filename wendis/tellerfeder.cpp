@@ -1,6 +1,7 @@
 #include "tellerfeder.h"
 
 #include "bericht.h"
+#include "federsaeule.h"
 #include "rechengang_aufzeichnen.h"
 #include "zahlen.h"
 
@@ -104,8 +105,10 @@ double tellerfeder_kraft(const TellerEingabe& e, const TellerErgebnis& r, double
 }
 
 Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis& r,
-                                   double s1, double s2)
+                                   double s1_feder, double s2_feder, double i_reihe,
+                                   double n_parallel)
 {
+    const double s1 = i_reihe * s1_feder, s2 = i_reihe * s2_feder;
     const double x_l = Abstand_Rand, x_r = Z_BREITE_X - Abstand_Rand;
     const double y_o = Abstand_Rand, y_u = Z_HOEHE_Y - Abstand_Rand;
     Kennlinienbild bild;
@@ -122,7 +125,7 @@ Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis&
     double F_max = -1e100, F_min = 1e100;
     for (int i = 0; i <= n; ++i) {
         s_i[i] = i * ds + s1;
-        F_i[i] = tellerfeder_kraft(e, r, s_i[i]);
+        F_i[i] = federsaeule_kraft(e, r, i_reihe, n_parallel, s_i[i]);
         if (!std::isfinite(F_i[i]))
             bild.endlich = false;
         if (F_i[i] > F_max) F_max = F_i[i];

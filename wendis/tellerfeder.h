@@ -39,9 +39,10 @@ constexpr int Z_HOEHE_Y = 300;
 constexpr int Abstand_Rand = 2;
 
 // Grid and characteristic from s1 to s2 (s1 < s2), scaled to fill the plot
-// window between the margins.
+// window between the margins; of a stack of i packets in series of n
+// springs each (federsaeule.h), the stack's force from i s1 to i s2.
 Kennlinienbild kennlinie_berechnen(const TellerEingabe& e, const TellerErgebnis& r,
-                                   double s1, double s2);
+                                   double s1, double s2, double i = 1, double n = 1);
 
 std::string tellerfeder_bericht(const double d_box_werkstoffdaten[7],
                                 const double d_box_ergebnisse[6]);
@@ -55,3 +56,5 @@ TellerEingabe tellerfeder_eingabe(const KvStand& s);
 // The same from the seven fields of the window in their order.
 TellerEingabe tellerfeder_eingabe(const double d_box_werkstoffdaten[7]);
 constexpr int TELLER_S1 = 7, TELLER_S2 = 8;
+// The stack's springs in series and nested in each packet.
+constexpr int TELLER_I = 9, TELLER_N = 10;

@@ -21,6 +21,7 @@ namespace {
 
 TellerEingabe feder{};         // inputs of the last completed computation
 TellerErgebnis feder_werte{};  // its coefficients and results
+double reihe = 1, parallel = 1; // its stack: springs in series, nested in each packet
 std::optional<Kennlinienbild> bild; // what the area shows, for repaints
 
 const KvRechner& R = wendis_rechner;
@@ -129,6 +130,13 @@ int kv_c_berechen()
     // The spring of this computation, which "Kennlinie zeichnen" plots.
     feder = tellerfeder_eingabe(d_box_werkstoffdaten);
     feder_werte = tellerfeder_berechnen(feder);
+    // And the stack it computed, whose characteristic that draws.
+    KvStand stand;
+    KvRechnung gelesen;
+    if (const std::optional<KvEingaben> e = kv_gtk_letzte_eingaben(); e && kv_lesen(R, *e, stand, gelesen)) {
+        reihe = stand.werte[TELLER_I];
+        parallel = stand.werte[TELLER_N];
+    }
     return 0;
 }
 
@@ -146,7 +154,7 @@ int kv_gtk_kennlinie_zeichnen()
         kv_gtk_fehler_eingabe(4712);
         return -1;
     }
-    bild = kennlinie_berechnen(feder, feder_werte, s1, s2);
+    bild = kennlinie_berechnen(feder, feder_werte, s1, s2, reihe, parallel);
     zeichnen(*bild);
     // The diagram window draws the same range.
     kv_gtk_diagrammfenster_aktualisieren();
@@ -173,6 +181,9 @@ const KvProgramm wendis_programm = {
     .berechen = kv_c_berechen,
     .felder = {{c_box_Werkstoffdaten, d_box_werkstoffdaten, 7}, {c_box_Kennlinie, d_box_Kennlinie, 2}},
     .d_box_ergebnisse = d_box_ergebnisse,
+    // A stack of no whole number of springs is refused as an input error,
+    // leaving the spring and stack "Kennlinie zeichnen" plots as they were.
+    .verweigerung_ist_eingabefehler = true,
     .beenden_tooltip = false,
     .action_bar_box = 1,
     .vor_fenster = vor_fenster,

@@ -1,5 +1,6 @@
 // The disc-spring calculator's fields, plot range and results, and its
 // computation and report from the values as read.
+#include "federsaeule.h"
 #include "tellerfeder_diagramm.h"
 #include "tellerfeder.h"
 #include "sprache.h"
@@ -13,17 +14,33 @@ TellerEingabe tellerfeder_eingabe(const KvStand& s) { return tellerfeder_eingabe
 
 namespace {
 
+// The addition the window offers from its menu: a stack of these springs.
+const char* const SAEULE = N_("Federsaeule");
+
 void berechnen(const KvStand& s, KvRechnung& rechnung)
 {
-    const TellerErgebnis r = tellerfeder_berechnen(tellerfeder_eingabe(s));
-    const double werte[6] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3};
-    for (int j = 0; j < 6; ++j)
+    const double i = s.werte[TELLER_I], n = s.werte[TELLER_N];
+    if (const char* nein = federsaeule_verweigerung(i, n)) {
+        rechnung.status = KvStatus::verweigert;
+        rechnung.meldung = nein;
+        return;
+    }
+    const TellerEingabe e = tellerfeder_eingabe(s);
+    const TellerErgebnis r = tellerfeder_berechnen(e);
+    const SaeulenErgebnis g = federsaeule_berechnen(e, r, i, n);
+    const double werte[11] = {r.F, r.sig1, r.W, r.sig2, r.sigom, r.sig3,
+                              g.F_ges, g.s_ges, g.L0_ges, g.L_ges, g.W_ges};
+    for (int j = 0; j < 11; ++j)
         rechnung.ergebnisse[j] = werte[j];
 }
 
 void rechengang(const KvStand& s, const KvRechnung&, KvRechengang& gang)
 {
-    tellerfeder_berechnen(tellerfeder_eingabe(s), &gang);
+    const TellerEingabe e = tellerfeder_eingabe(s);
+    const TellerErgebnis r = tellerfeder_berechnen(e, &gang);
+    // The stack's steps belong to the addition.
+    gang.rahmen = SAEULE;
+    federsaeule_berechnen(e, r, s.werte[TELLER_I], s.werte[TELLER_N], &gang);
 }
 
 std::string bericht(const KvStand& s, const KvRechnung& rechnung)
@@ -31,8 +48,13 @@ std::string bericht(const KvStand& s, const KvRechnung& rechnung)
     return tellerfeder_bericht(s.werte, rechnung.ergebnisse);
 }
 
-// The spring's fields two to a row, the plot range's two in one row.
-KvZelle zelle(int i) { return i < 7 ? KvZelle{i / 2, i % 2} : KvZelle{0, i - 7}; }
+// The spring's fields two to a row, the plot range's two in one row, the
+// stack's one below the other.
+KvZelle zelle(int i)
+{
+    return i < TELLER_S1 ? KvZelle{i / 2, i % 2} : i < TELLER_I ? KvZelle{0, i - TELLER_S1}
+                                                               : KvZelle{i - TELLER_I, 0};
+}
 
 } // namespace
 
@@ -53,16 +75,26 @@ const KvRechner wendis_rechner = {
     {N_("Federkennlinie zeichnen von - bis"), {
         {"s1", N_("Federweg von s1 / mm"), "mm", "0", false, {}, {}, false},
         {"s2", N_("Federweg bis s2 / mm"), "mm", "1", false, {}, {}, false},
+    }},
+    {SAEULE, {
+        {"i", N_("Federn in Reihe i / 1"), "1", "1"},
+        {"n", N_("Federn parallel je Paket n / 1"), "1", "1"},
     }}}),
     .optionen = {},
-    .ergebnisse = {
+    .ergebnisse = kv_rahmenweise<KvAusgabe>({{"", {
         {"F", N_("Federkraft F / N"), "N", "%10.6lf"},
         {"sig1", N_("Spannung 1 / (N/mm^2)"), "N/mm^2", "%10.6lf"},
         {"W", N_("Arbeit W / mJ"), "mJ", "%10.6lf"},
         {"sig2", N_("Spannung 2 / (N/mm^2)"), "N/mm^2", "%10.6lf"},
         {"sigom", N_("Spannung OM / (N/mm^2)"), "N/mm^2", "%10.6lf"},
         {"sig3", N_("Spannung 3 / (N/mm^2)"), "N/mm^2", "%10.6lf"},
-    },
+    }}, {SAEULE, {
+        {"F_ges", N_("Kraft der Saeule F_ges / N"), "N", "%10.6lf"},
+        {"s_ges", N_("Federweg der Saeule s_ges / mm"), "mm", "%10.6lf"},
+        {"L0_ges", N_("unbelastete Laenge der Saeule L0_ges / mm"), "mm", "%10.6lf"},
+        {"L_ges", N_("Laenge der Saeule L_ges / mm"), "mm", "%10.6lf"},
+        {"W_ges", N_("Arbeit der Saeule W_ges / mJ"), "mJ", "%10.6lf"},
+    }}}),
     .hinweise = {},
     .ergebnisse_vorher = "--",
     .berechnen = berechnen,
@@ -78,4 +110,13 @@ const KvRechner wendis_rechner = {
     .diagramm = wendis_diagramm,
     .diagramm_bereich = N_("die Kennlinie von s1 bis s2"),
     .kataloge = wendis_kataloge,
+    .zusatz = {SAEULE, N_("_Federsaeule..."),
+               N_("Reihen- und Parallelschichtung von Tellerfedern ohne Reibung: "
+                  "F_ges = n F, s_ges = i s, L0_ges = i (l0 + (n - 1) t) mit l0 = t + h0 "
+                  "(Tellerfederhersteller, surisa.es, \"Series and parallel stacking of disc "
+                  "springs\"; Handbuch eines Herstellers, iecltd.co.uk, \"stacks in parallel\" "
+                  "und \"stacks from spring sets\"); W_ges = i n W, die Arbeit von i n "
+                  "Einzelfedern; Federpaket (parallel) und Federsaeule (in Reihe) nach EN 16984."),
+               N_("Ohne Reibung zwischen geschichteten Federn und an den Auflagerraendern: "
+                  "die wirkliche Kraft der Saeule weicht beim Be- und Entlasten davon ab.")},
 };

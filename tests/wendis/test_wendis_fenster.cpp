@@ -1,8 +1,10 @@
 // The disc-spring window under X: first screen, the plot button's refusals,
 // pixels of the drawn characteristic (also after the area was covered), and
 // the report through the save flow.
+#include "diagrammfenster.h"
 #include "fenster_test.h"
 #include "wendis.h"
+#include "zahlen.h"
 
 namespace {
 
@@ -169,6 +171,44 @@ TEST_F(WendisFenster, FelderNennenIhreBeschriftungUndTabInLeserichtung)
         r[0], r[1], r[2], r[3], r[4], r[5], INPUT_Kennlinie[0], INPUT_Kennlinie[1],
         pButton_kennlinie, e[0]};
     EXPECT_EQ(tab_folge(window_main, e[0], erwartet.size()), erwartet);
+}
+
+// A stack typed into the addition's fields: its results beside the window's,
+// "Kennlinie zeichnen" plots it (scaled on both axes it fills the area as
+// the single spring does), and the diagram window shows the stack's
+// characteristic from i s1 to i s2 with its working point (3 x 1 mm,
+// 2 x 130.411989 N, the defaults' single spring).
+TEST_F(WendisFenster, SaeuleZeichnetIhreKennlinie)
+{
+    const KvEingabeWidgets w = kv_gtk_widgets();
+    ASSERT_GT(w.felder.size(), static_cast<size_t>(TELLER_N));
+    ASSERT_EQ(w.ergebnisse.size(), 11u);
+    setzen(w.felder[TELLER_I], "3");
+    setzen(w.felder[TELLER_N], "2");
+    klicken(pButton_rechnen, {});
+    EXPECT_EQ(text(OUTPUT_Ergebnisse[0]), "130.411989");
+    EXPECT_EQ(text(w.ergebnisse[6]), "260.823978");
+    EXPECT_EQ(text(w.ergebnisse[7]), "  3.000000");
+    EXPECT_TRUE(klicken(pButton_kennlinie, {}).empty());
+    ASSERT_NE(kv_gtk_gezeichnetes_bild(), nullptr);
+    EXPECT_TRUE(schwarz(2, 298));
+    EXPECT_TRUE(schwarz(798, 2));
+
+    kv_c_diagramm_zeigen();
+    ereignisse_abarbeiten();
+    const Diagramm* d = kv_gtk_diagrammfenster_diagramm();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->x.min, 0);
+    EXPECT_EQ(d->x.max, 3);
+    ASSERT_EQ(d->marken.size(), 1u);
+    EXPECT_EQ(d->marken[0].p.x, 3);
+    EXPECT_EQ(kv_format("%.6lf", d->marken[0].p.y), "260.823978");
+    EXPECT_EQ(d->x.titel, _("Federweg der Saeule s_ges"));
+    gtk_widget_destroy(kv_gtk_diagrammfenster());
+    ereignisse_abarbeiten();
+
+    setzen(w.felder[TELLER_I], "1");
+    setzen(w.felder[TELLER_N], "1");
 }
 
 } // namespace
