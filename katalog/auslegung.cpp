@@ -81,12 +81,14 @@ KvAuslegung kv_auslegen(const KvRechner& r, const KvKataloge& k, const KvKatalog
             if (r.rechengang) {
                 KvRechengang gang;
                 r.rechengang(stand, rechnung, gang);
-                // The window's own checks; the addition's only as a condition
-                // on its results, so a design decides as the window shows it.
+                // Every check is listed with the entry, as a computation's
+                // json lists it; the window's own decide, the addition's only
+                // as a condition on its results, so a design decides as the
+                // window shows it.
                 for (const KvPruefung& p : gang.pruefungen)
-                    if (p.mit_grenze && !kv_im_zusatz(r, p.rahmen.c_str())) {
+                    if (p.mit_grenze) {
                         x.pruefungen.push_back(p);
-                        if (!p.erfuellt)
+                        if (!p.erfuellt && !kv_im_zusatz(r, p.rahmen.c_str()))
                             x.verfehlt.push_back(_(p.text.c_str()));
                     }
             }

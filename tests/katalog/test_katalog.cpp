@@ -41,7 +41,8 @@ Felder felder(const KvRechner& r, const std::string& tabelle, const std::string&
         *hinweis = aus.hinweis;
     Felder f;
     for (const KvKatalogFeld& x : aus.felder) {
-        EXPECT_GE(kv_eingabe_index(r, x.name), 0) << x.name;
+        // An input field, or an option by its value (a section's buckling curve).
+        EXPECT_TRUE(kv_eingabe_index(r, x.name) >= 0 || kv_option_index(r, x.name) >= 0) << x.name;
         EXPECT_TRUE(f.emplace(x.name, x.wert).second) << x.name << " zweimal";
     }
     return f;
@@ -117,14 +118,19 @@ TEST(Katalog, TellerfederUndKnickstab)
     EXPECT_EQ(felder(wendis_rechner, "tellerfedern_a", "A 16"),
               (Felder{{"De", "16"}, {"Di", "8.2"}, {"t", "0.9"}, {"h0", "0.35"}, {"s", "0.2625"},
                       {"s1", "0"}, {"s2", "0.35"}}));
-    EXPECT_EQ(felder(stalor_rechner, "ipe", "IPE 200"), (Felder{{"A", "2848"}, {"I", "1424000"}}));
+    // With the buckling curve of EN 1993-1-1 Table 6.2: h/b = 2 > 1.2 and
+    // tf = 8.5 mm <= 40 mm, about z-z curve b, about y-y curve a.
+    EXPECT_EQ(felder(stalor_rechner, "ipe", "IPE 200"),
+              (Felder{{"A", "2848"}, {"I", "1424000"}, {"Knicklinie", "b"}}));
     EXPECT_EQ(felder(stalor_rechner, "ipe_starke_achse", "IPE 200"),
-              (Felder{{"A", "2848"}, {"I", "19430000"}}));
+              (Felder{{"A", "2848"}, {"I", "19430000"}, {"Knicklinie", "a"}}));
     // Re by the flange thickness of the section taken before: HEB 1000 has
     // tf = 36 mm, in the step up to 40 mm.
     std::string hinweis;
+    // And the curve of the section for this steel: HEB 1000 (h/b = 3.3,
+    // tf = 36 mm) about z-z, curve b.
     EXPECT_EQ(felder(stalor_rechner, "baustahl", "S355", {{"heb", "HEB 1000"}}, &hinweis),
-              (Felder{{"E", "210000"}, {"Re", "345"}}));
+              (Felder{{"E", "210000"}, {"Knicklinie", "b"}, {"Re", "345"}}));
     EXPECT_EQ(hinweis, "Re = ReH fuer Erzeugnisdicken bis 40 mm (Flanschdicke tf = 36 mm von HEB 1000)");
     EXPECT_EQ(felder(stalor_rechner, "baustahl", "S235", {}, &hinweis),
               (Felder{{"E", "210000"}, {"Re", "235"}}));

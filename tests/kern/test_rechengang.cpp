@@ -93,9 +93,11 @@ TEST(Rechengang, WerteSindDieDesKerns)
                                              << " = " << b->unten << " bis " << b->oben
                                              << ", Kern: " << s.wert;
         }
+        // The window's checks; an addition's its own tests hold.
         std::vector<std::string> urteile;
         for (const KvPruefung& p : gang.pruefungen)
-            urteile.push_back(urteil(p));
+            if (!kv_im_zusatz(*f.r, p.rahmen.c_str()))
+                urteile.push_back(urteil(p));
         EXPECT_EQ(urteile, f.pruefungen) << fall;
     }
 }

@@ -48,16 +48,19 @@ struct Fall {
 // result somewhere in the range, sometimes any number.
 Fall zufallsfall(const KvRechner& r, Zufall& z)
 {
+    // The window's own fields, options and results, as when the searches
+    // were recorded; a calculator's addition keeps its defaults.
+    const KvFensterteile t = kv_fensterteile(r);
     Fall f{kv_vorgaben(r), {}};
-    for (size_t o = 0; o < r.optionen.size(); ++o)
+    for (int o = 0; o < t.optionen; ++o)
         f.e.optionen[o] = z.bis(static_cast<int>(r.optionen[o].werte.size()));
     std::vector<int> felder, ergebnisse;
-    for (size_t i = 0; i < r.eingaben.size(); ++i)
-        if (!r.eingaben[i].text && kv_gelesen(r, static_cast<int>(i), f.e.optionen.data()))
-            felder.push_back(static_cast<int>(i));
-    for (size_t j = 0; j < r.ergebnisse.size(); ++j)
+    for (int i = 0; i < t.eingaben; ++i)
+        if (!r.eingaben[i].text && kv_gelesen(r, i, f.e.optionen.data()))
+            felder.push_back(i);
+    for (int j = 0; j < t.ergebnisse; ++j)
         if (kv_gilt(r.ergebnisse[j].nur_bei, f.e.optionen.data()))
-            ergebnisse.push_back(static_cast<int>(j));
+            ergebnisse.push_back(j);
     for (const int i : felder)
         if (z.bis(4) == 0) {
             const double w = kv_zahl_lesen(f.e.texte[i].c_str());

@@ -86,8 +86,14 @@ fall() { # <case name> <program> <arguments...>
     local rest
     rest=$(grep -owE "$DEUTSCH" <<<"$woerter" | sort | uniq -c | head -20)
     [ -z "$rest" ] || falsch "$name: German words in the English $teil:"$'\n'"$rest"
-    if [ "$(zahlen "$de")" != "$(zahlen "$en")" ]; then
-      falsch "$name: the numbers of the English $teil are not the German ones:"$'\n'"$(diff <(zahlen "$de") <(zahlen "$en") | head -10)"
+    # In a PDF the words of each language take their own room: a caption
+    # wraps, an axis title stands higher or lower beside the ticks, and the
+    # text extracted takes the numbers in another order.  There each number,
+    # digit for digit, as often as in German; the report in its order.
+    local ordnen=cat
+    [ "$teil" = bericht ] || ordnen=sort
+    if [ "$(zahlen "$de" | $ordnen)" != "$(zahlen "$en" | $ordnen)" ]; then
+      falsch "$name: the numbers of the English $teil are not the German ones:"$'\n'"$(diff <(zahlen "$de" | $ordnen) <(zahlen "$en" | $ordnen) | head -10)"
     fi
   done
   im_bild "$name" "$ordner/$name.en.diagramm.pdf" 800x500

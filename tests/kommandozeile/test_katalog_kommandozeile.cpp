@@ -102,11 +102,13 @@ TEST_F(KatalogKommandozeile, ReihenfolgeUndVorrangDerZuweisungen)
               satz({"tarvex", "d=16", "P=1.5", "di1=16", "di2=13.546"}));
     EXPECT_EQ(satz({"tarvex", "--katalog", "regelgewinde:M16", "--katalog=feingewinde:M20x2"}),
               satz({"tarvex", "--katalog", "feingewinde:M20x2"}));
-    // The steel's Re by the flange thickness of the section before it.
+    // The steel's Re by the flange thickness of the section before it; the
+    // section's buckling curve (HEA 1000 about z-z: h/b = 3.3, tf = 31 mm,
+    // EN 1993-1-1 Table 6.2 curve b).
     EXPECT_EQ(satz({"stalor", "--katalog", "hea:HEA 1000", "--katalog", "baustahl:S235"}),
-              satz({"stalor", "A=34685", "I=140000000", "E=210000", "Re=225"}));
+              satz({"stalor", "A=34685", "I=140000000", "E=210000", "Re=225", "Knicklinie=b"}));
     EXPECT_EQ(satz({"stalor", "--katalog", "baustahl:S235", "--katalog", "hea:HEA 1000"}),
-              satz({"stalor", "A=34685", "I=140000000", "E=210000", "Re=235"}));
+              satz({"stalor", "A=34685", "I=140000000", "E=210000", "Re=235", "Knicklinie=b"}));
     // The text listing: table, title, file, provenance, entries.
     const Ausgang a = aufrufen({"wendis", "--kataloge"});
     EXPECT_EQ(a.aus.substr(0, a.aus.find('\n') + 1),

@@ -36,7 +36,7 @@ void PrintTo(const Rahmen& r, std::ostream* os)
 
 // The window's own fields, options, results and notes: those before the
 // calculator's addition, which a dialog of its own shows.
-const KvFensterteile F = kv_fensterteile(R);
+KvFensterteile fenster() { return kv_fensterteile(R); }
 
 // Widget of each field and option (the first button of a group) to its
 // index: fields first, then options.
@@ -48,7 +48,7 @@ std::map<GtkWidget*, size_t> indizes()
     for (size_t i = 0; i < w.felder.size(); ++i)
         m[w.felder[i]] = i;
     for (size_t k = 0; k < w.optionen.size(); ++k)
-        m[w.optionen[k].front()] = F.eingaben + k;
+        m[w.optionen[k].front()] = fenster().eingaben + k;
     return m;
 }
 
@@ -77,7 +77,7 @@ struct Gang {
 
     std::string name(size_t i) const
     {
-        return i < size_t(F.eingaben) ? R.eingaben[i].name : R.optionen[i - F.eingaben].name;
+        return i < size_t(fenster().eingaben) ? R.eingaben[i].name : R.optionen[i - fenster().eingaben].name;
     }
 
     std::vector<Rahmen> ergebnis() const
@@ -104,9 +104,9 @@ std::vector<Rahmen> beschriebene_rahmen()
             alle.push_back({_(rahmen), {}});
         alle.back().namen.push_back(name);
     };
-    for (int i = 0; i < F.eingaben; ++i)
+    for (int i = 0; i < fenster().eingaben; ++i)
         dazu(R.eingaben[i].rahmen, R.eingaben[i].name);
-    for (int k = 0; k < F.optionen; ++k)
+    for (int k = 0; k < fenster().optionen; ++k)
         dazu(R.optionen[k].rahmen, R.optionen[k].name);
     return alle;
 }
@@ -121,7 +121,7 @@ TEST_F(Rahmenfenster, FelderUndOptionenStehenInDenBeschriebenenRahmen)
     size_t gesehen = 0;
     for (const auto& [b, v] : gang.inhalt)
         gesehen += v.size();
-    EXPECT_EQ(gesehen, size_t(F.eingaben + F.optionen));
+    EXPECT_EQ(gesehen, size_t(fenster().eingaben + fenster().optionen));
     // A frame the description names twice apart would be two groups here.
     EXPECT_EQ(gang.ergebnis(), beschriebene_rahmen());
     for (const KvEingabe& f : R.eingaben)
@@ -140,8 +140,8 @@ TEST_F(Rahmenfenster, FelderStehenInDenBeschriebenenZellen)
 {
     KvEingabeWidgets w;
     KV_PROGRAMM.eingabe_widgets(w);
-    ASSERT_EQ(w.felder.size(), size_t(F.eingaben));
-    for (int i = 0; i < F.eingaben; ++i) {
+    ASSERT_EQ(w.felder.size(), size_t(fenster().eingaben));
+    for (int i = 0; i < fenster().eingaben; ++i) {
         const KvEingabe& f = R.eingaben[i];
         const KvZelle z = kv_zelle(R, static_cast<int>(i));
         GtkWidget* kind = in_tabelle(w.felder[i]);
