@@ -56,7 +56,7 @@ bool profil(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintr
 
 // Structural steel: E, and Re as ReH for the product thickness; of a rolled
 // section taken before, its flange thickness tf, and the section's buckling
-// curve again for this grade.
+// curve for this grade where it differs from the one the inputs hold.
 bool stahl(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintrag& aus,
            std::string& fehler)
 {
@@ -79,7 +79,10 @@ bool stahl(const KvKatalog& k, size_t z, const KvKatalogLage& l, KvKatalogEintra
             continue;
         const std::string spalte = "ReH_t" + std::to_string(b) + "_N_mm2";
         aus.felder = {{"E", kv_katalog_zelle(k, z, "E_N_mm2")}, {"Re", kv_katalog_zelle(k, z, spalte)}};
-        if (linie >= 0)
+        // The section's curve for this grade, where it is not what the
+        // inputs hold already (S460 has curves of its own).
+        const int o = kv_option_index(l.rechner, "Knicklinie");
+        if (linie >= 0 && o >= 0 && l.eingaben.optionen[o] != linie)
             aus.felder.push_back({"Knicklinie", knicklinie_namen[linie]});
         const std::string bis_mm = std::to_string(b);
         if (dicke > 0)

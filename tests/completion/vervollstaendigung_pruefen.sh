@@ -99,8 +99,9 @@ erwarte "maschinenelemente unbekannt K" ""
 
 # stalor: a name becomes NAME= with no blank after it, then the values of the
 # buckling case; numbers get no candidates.
-erwarte "maschinenelemente stalor Kni" "Knickfall="
-[ "$nospace" = 1 ] || falsch "'Kni' completes to Knickfall= but a blank would follow"
+erwarte "maschinenelemente stalor Knickf" "Knickfall="
+[ "$nospace" = 1 ] || falsch "'Knickf' completes to Knickfall= but a blank would follow"
+erwarte "maschinenelemente stalor Kni" "Knickfall= Knicklinie="
 erwarte "maschinenelemente stalor Knickfall=" "1 2 3 4"
 erwarte "maschinenelemente stalor Knickfall=3" "3"
 erwarte "maschinenelemente stalor Knickfall=5" ""
@@ -108,10 +109,11 @@ erwarte "maschinenelemente stalor Knickfall=2 Knickfall=" "1 2 3 4"
 
 # A name already given is not offered again (the program refuses it twice),
 # neither as NAME=WERT nor through --variiere.
-erwarte "maschinenelemente stalor Knickfall=2 K" ""
-erwarte "maschinenelemente stalor F=1 Re=2 --format csv --variiere=l1=1:2:3 --variiere " "A= E= I= S="
+erwarte "maschinenelemente stalor Knickfall=2 K" "Knicklinie="
+erwarte "maschinenelemente stalor F=1 Re=2 --format csv --variiere=l1=1:2:3 --variiere " "A= E= I= S= gammaM1="
 erwarte "maschinenelemente stalor --variiere l1=1:2:3 l" ""
-erwarte "maschinenelemente stalor Knickfall=2 Kn" ""
+erwarte "maschinenelemente stalor Knickfall=2 Kn" "Knicklinie="
+erwarte "maschinenelemente stalor Knickfall=2 Knicklinie=b Kn" ""
 erwarte "maschinenelemente stalor Knickfall=2 F" "F="
 
 # Every program's names.
@@ -119,7 +121,7 @@ for p in "${programme[@]}"; do namen_pruefen "$p"; done
 
 # A search: the field sought is a number, its target one of the results,
 # once; the range has no candidates.
-erwarte "maschinenelemente stalor --suche " "F l1 A I E Re S"
+erwarte "maschinenelemente stalor --suche " "F l1 A I E Re S gammaM1"
 erwarte "maschinenelemente stalor --suche=l" "l1"
 erwarte "maschinenelemente stalor --suche l1 F_max" "F_max_zul="
 erwarte "maschinenelemente stalor --suche l1 F_max_zul=2000 F_max" ""

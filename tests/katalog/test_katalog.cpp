@@ -127,8 +127,8 @@ TEST(Katalog, TellerfederUndKnickstab)
     // Re by the flange thickness of the section taken before: HEB 1000 has
     // tf = 36 mm, in the step up to 40 mm.
     std::string hinweis;
-    // And the curve of the section for this steel: HEB 1000 (h/b = 3.3,
-    // tf = 36 mm) about z-z, curve b.
+    // The inputs here hold the default curve c, not the section's: the
+    // steel sets HEB 1000's (h/b = 3.3, tf = 36 mm, about z-z: curve b).
     EXPECT_EQ(felder(stalor_rechner, "baustahl", "S355", {{"heb", "HEB 1000"}}, &hinweis),
               (Felder{{"E", "210000"}, {"Knicklinie", "b"}, {"Re", "345"}}));
     EXPECT_EQ(hinweis, "Re = ReH fuer Erzeugnisdicken bis 40 mm (Flanschdicke tf = 36 mm von HEB 1000)");
