@@ -45,6 +45,7 @@ bild() {
 "$build/maschinenelemente" kopdra --eingaben-schreiben "$tmp/gesucht.kopdra" Modus=gesucht
 bild stalor "Knickung von Bauteilen" stalor.png F5
 bild stalor "Knickung von Bauteilen" stalor_menue.png F10
+bild stalor "Knickung von Bauteilen" stalor_en1993.png F5 alt+b n
 bild tarvex "Schraubenberechnung nach VDI 2230" tarvex.png F5
 bild kopdra "Berechung von Schaltgetrieben" kopdra_gegeben.png F5
 bild kopdra "Berechung von Schaltgetrieben" kopdra_gesucht.png F5 -- "$tmp/gesucht.kopdra"

@@ -170,5 +170,6 @@ int kv_c_zusatz()
     offen = dialog_bauen(zusatz_widgets());
     g_signal_connect(offen, "response", G_CALLBACK(antwort), nullptr);
     gtk_widget_show_all(offen);
+    gtk_window_present(GTK_WINDOW(offen));
     return 0;
 }
