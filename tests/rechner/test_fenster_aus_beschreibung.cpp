@@ -8,7 +8,7 @@
 #include "programm_starten.h"
 #include "eingabesatz_datei.h"
 #include "fenstertexte.h"
-#include "menueintrag.h"
+#include "zusatz_pruefen.h"
 #include "testrechner.h"
 
 #include <set>
@@ -20,16 +20,6 @@ const std::string NAME = KV_PROGRAMMNAME;
 
 // The German ids, given in the test's language where compared.
 const char* const KEINE_BERECHNUNG = N_("Berechnung noch nicht durchgefuert!");
-
-// The captions of the frames in the window.
-void rahmen(GtkWidget* w, std::set<std::string>& titel)
-{
-    if (GTK_IS_FRAME(w) && gtk_frame_get_label(GTK_FRAME(w)))
-        titel.insert(gtk_frame_get_label(GTK_FRAME(w)));
-    if (GTK_IS_CONTAINER(w))
-        for (GtkWidget* k : kv_gtk_kinder(w))
-            rahmen(k, titel);
-}
 
 // The report the command line writes for these NAME=WERT.
 std::string bericht_von(std::vector<std::string> woerter)
@@ -63,7 +53,7 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
     // Every caption in the reader's language.
     EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(window_main)), _(R.titel));
     std::set<std::string> titel;
-    rahmen(window_main, titel);
+    rahmentitel(window_main, titel);
     EXPECT_TRUE(titel.count(_(KV_EINGABERAHMEN)));
     EXPECT_TRUE(titel.count(_("Aktionen")));
     EXPECT_TRUE(titel.count(_("Ergebnisse")));
@@ -105,72 +95,18 @@ TEST_F(FensterAusBeschreibung, AufbauWieDieBeschreibung)
     EXPECT_EQ(w.hinweise.size(), R.hinweise.size());
 }
 
-// The addition: none of its widgets in the window; its menu entry opens a
-// dialog with its fields, options, results, notes and reservation, whose
-// "Rechnen" computes it with the window's inputs as the command line does;
-// closed, the window still holds what was typed there, and the report is
-// the window's.
+// The addition in its dialog (zusatz_pruefen.h); the report stays the
+// window's, the json has the addition's results.
 TEST_F(FensterAusBeschreibung, ZusatzImEigenenDialog)
 {
     if (!*R.zusatz.rahmen)
         GTEST_SKIP() << "no addition";
-    const KvFensterteile f = kv_fensterteile(R);
-    const KvEingabeWidgets w = kv_gtk_widgets();
-    for (size_t i = f.eingaben; i < w.felder.size(); ++i)
-        EXPECT_EQ(gtk_widget_get_parent(w.felder[i]), nullptr) << R.eingaben[i].name;
-    for (size_t j = f.ergebnisse; j < w.ergebnisse.size(); ++j)
-        EXPECT_EQ(gtk_widget_get_parent(w.ergebnisse[j]), nullptr) << R.ergebnisse[j].name;
-    std::set<std::string> titel;
-    rahmen(window_main, titel);
-    EXPECT_FALSE(titel.count(_(R.zusatz.rahmen)));
-
-    // The menu entry opens the dialog beside the window; each part beside
-    // its caption.
-    GtkWidget* eintrag = menueintrag("_Berechnung", R.zusatz.menue);
-    ASSERT_NE(eintrag, nullptr);
-    EXPECT_TRUE(ausfuehren([&] { gtk_menu_item_activate(GTK_MENU_ITEM(eintrag)); }, {}).empty());
-    GtkWidget* dialog = kv_gtk_zusatz_dialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(dialog)), _(R.zusatz.rahmen));
-    EXPECT_EQ(gtk_window_get_transient_for(GTK_WINDOW(dialog)), GTK_WINDOW(window_main));
-    for (size_t i = f.eingaben; i < w.felder.size(); ++i) {
-        GtkWidget* tabelle = gtk_widget_get_parent(w.felder[i]);
-        ASSERT_TRUE(GTK_IS_TABLE(tabelle)) << R.eingaben[i].name;
-        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(i - f.eingaben))), _(R.eingaben[i].beschriftung));
-    }
-    for (size_t j = f.ergebnisse; j < w.ergebnisse.size(); ++j) {
-        GtkWidget* tabelle = gtk_widget_get_parent(w.ergebnisse[j]);
-        ASSERT_TRUE(GTK_IS_TABLE(tabelle)) << R.ergebnisse[j].name;
-        EXPECT_EQ(label(zelle(tabelle, 0, static_cast<guint>(j - f.ergebnisse))), _(R.ergebnisse[j].beschriftung));
-    }
-    for (size_t k = f.hinweise; k < w.hinweise.size(); ++k)
-        EXPECT_TRUE(GTK_IS_TABLE(gtk_widget_get_parent(w.hinweise[k]))) << R.hinweise[k].name;
-    // Asked again, the same dialog.
-    kv_c_zusatz();
-    EXPECT_EQ(kv_gtk_zusatz_dialog(), dialog);
-
-    // Typed in the dialog, computed there, then closed: as the command line.
-    const std::string zuweisung = std::string(R.eingaben[f.eingaben].name) + "=0.01";
-    setzen(w.felder[f.eingaben], "0.01");
-    GtkWidget* rechnen = gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_APPLY);
-    ASSERT_NE(rechnen, nullptr);
-    EXPECT_TRUE(klicken(rechnen, {}).empty());
-    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CLOSE);
-    EXPECT_EQ(kv_gtk_zusatz_dialog(), nullptr);
-    for (size_t i = f.eingaben; i < w.felder.size(); ++i)
-        EXPECT_EQ(gtk_widget_get_parent(w.felder[i]), nullptr) << R.eingaben[i].name;
-    EXPECT_EQ(gerechnet, 1);
-    EXPECT_EQ(text(kv_gtk_widgets().felder[f.eingaben]), "0.01");
-    KvStand stand;
-    const KvRechnung r = kv_rechnen(R, kv_gtk_eingaben_lesen(), stand);
-    for (size_t j = 0; j < w.ergebnisse.size(); ++j)
-        EXPECT_EQ(text(w.ergebnisse[j]), kv_ergebnistext(R, r, stand.optionen, static_cast<int>(j)))
-            << R.ergebnisse[j].name;
-    for (size_t k = 0; k < w.hinweise.size(); ++k)
-        EXPECT_EQ(label(w.hinweise[k]), _(r.hinweise[k].c_str())) << R.hinweise[k].name;
+    zusatz_im_dialog_pruefen(R, "0.01");
+    const std::string zuweisung = std::string(R.eingaben[kv_fensterteile(R).eingaben].name) + "=0.01";
     EXPECT_EQ(kv_gtk_letzter_bericht(), bericht_von({zuweisung}));
     const std::string json = bericht_von({zuweisung, "--format", "json"});
-    EXPECT_NE(json.find(std::string("\"") + R.ergebnisse[f.ergebnisse].name + "\""), std::string::npos) << json;
+    EXPECT_NE(json.find(std::string("\"") + R.ergebnisse[kv_fensterteile(R).ergebnisse].name + "\""),
+              std::string::npos) << json;
 }
 
 TEST_F(FensterAusBeschreibung, RechnenUndSpeichernWieDieKommandozeile)

@@ -8,6 +8,7 @@
 #include "programm_fenster.h"
 #include "programm_starten.h"
 #include "sichtbare_texte.h"
+#include "zusatz_pruefen.h"
 #include "zahlen.h"
 
 #include <algorithm>
@@ -165,6 +166,20 @@ TEST_F(Fenster, MenueLeisteUeberDemFenster)
 // Alt and a letter reach one menu of the bar, and in an open menu one
 // letter one entry: in each menu every label has its mnemonic, and no two
 // share one, in the reader's language.
+// The calculator's addition (the member check, the stack of springs) in its
+// dialog beside the window, computed there with the window's inputs; the
+// report "Speichern" writes stays the window's.
+TEST_F(Fenster, ZusatzImEigenenDialog)
+{
+    if (!kv_gtk_hat_zusatz())
+        GTEST_SKIP() << "no addition";
+    const std::string vorher = kommandozeile({NAME}).aus;
+    zusatz_im_dialog_pruefen(R, "2");
+    const std::string pfad = ordner + "/bericht.txt";
+    ASSERT_EQ(klicken(pButton_speichern, {datei(pfad)}).size(), 1u);
+    EXPECT_EQ(lesen(pfad), vorher);
+}
+
 TEST_F(Fenster, MnemonicsJeMenueEinmalig)
 {
     const auto einmalig = [](GtkWidget* menue_shell, const std::string& wo) {
