@@ -43,15 +43,21 @@ function fall_pruefen(m, programm, zuweisungen, umgebung = process.env) {
 
 function beschreibung_pruefen(b) {
   const zeilen = (werte) => werte.map((w) => w.join('\t') + '\n').join('');
+  // The window's fields and options, then those of the calculator's
+  // addition, as --namen lists them.
+  const zusatz = (t) => Boolean(b.zusatz && b.zusatz.rahmen) && t.rahmen === b.zusatz.rahmen;
+  const feld = (f) => [f.name, f.beschriftung, f.einheit, f.vorgabe, f.auswahl.join('|')];
+  const option = (o) => [o.name, o.beschriftung, '', o.vorgabe, o.werte.join('|')];
   const namen = zeilen([
-    ...b.eingaben.map((f) => [f.name, f.beschriftung, f.einheit, f.vorgabe, f.auswahl.join('|')]),
-    ...b.optionen.map((o) => [o.name, o.beschriftung, '', o.vorgabe, o.werte.join('|')]),
+    ...b.eingaben.filter((t) => !zusatz(t)).map(feld), ...b.optionen.filter((t) => !zusatz(t)).map(option),
+    ...b.eingaben.filter(zusatz).map(feld), ...b.optionen.filter(zusatz).map(option),
   ]);
   if (namen !== nativ([b.programm, '--namen']).stdout) falsch(b.programm, 'Beschreibung gegen --namen');
   const ergebnisse = zeilen(b.ergebnisse.map((a) => [a.name, a.beschriftung, a.einheit]));
   if (ergebnisse !== nativ([b.programm, '--ergebnisnamen']).stdout)
     falsch(b.programm, 'Beschreibung gegen --ergebnisnamen');
-  const rahmen = [...new Set([...b.eingaben, ...b.optionen].map((t) => t.rahmen))];
+  const teile = [...b.eingaben, ...b.optionen];
+  const rahmen = [...new Set([...teile.filter((t) => !zusatz(t)), ...teile.filter(zusatz)].map((t) => t.rahmen))];
   if (rahmen.join('|') !== b.rahmen.join('|') || rahmen.includes(''))
     falsch(b.programm, `Rahmen ${b.rahmen} gegen ${rahmen}`);
   // Each field in a cell of its own in its frame's table.

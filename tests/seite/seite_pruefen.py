@@ -78,6 +78,12 @@ def dicht(t):
     return ''.join(t.split())
 
 
+def nachweis_zeilen(pdf, programm):
+    """The record's lines without the pages' feet."""
+    return [z for z in pdf_text(pdf).replace('\f', '\n').split('\n')
+            if not re.search(r'(^| )Seite [0-9]+ von [0-9]+$', z) and not z.endswith(f' ({programm})')]
+
+
 def nachweis_rechengang(programm, zuweisungen, ordner):
     """The working and the checks as the command line's calculation record
     prints them: its parts from "Rechengang" to "Ergebnisse" and from
@@ -86,8 +92,7 @@ def nachweis_rechengang(programm, zuweisungen, ordner):
     code, _, err = nativ(programm, zuweisungen, '--nachweis', pdf)
     if code != 0:
         raise RuntimeError(f'--nachweis {programm}: {err}')
-    zeilen = [z for z in pdf_text(pdf).replace('\f', '\n').split('\n')
-              if not re.search(r'(^| )Seite [0-9]+ von [0-9]+$', z) and not z.endswith(f' ({programm})')]
+    zeilen = nachweis_zeilen(pdf, programm)
     teile = []
     for von, bis in (('Rechengang', 'Ergebnisse'), ('Pruefungen', 'Diagramm')):
         if von in zeilen:
@@ -226,8 +231,19 @@ def fall_pruefen(s, programm, zuweisungen, mit_datei=False, tippen=True):
             gezeigt = s.text('#rechengang')
             if not gezeigt.startswith('Rechengang\n'):
                 falsch(fall, f'kein Rechengang: {gezeigt[:80]!r}')
-            elif dicht(gezeigt) != dicht(nachweis_rechengang(programm, zuweisungen, os.path.dirname(s.ordner))):
-                falsch(fall, f'der Rechengang weicht vom Nachweis ab: {gezeigt[:300]!r}')
+            else:
+                # The window's working as the record's first part; that of
+                # the calculator's addition after its caption, as the
+                # record's section of its own has it (its steps, its checks).
+                zusatz = (b.get('zusatz') or {}).get('rahmen', '')
+                fenster, _, teil = gezeigt.partition(f'\n{zusatz}\n') if zusatz else (gezeigt, '', '')
+                ordner = os.path.dirname(s.ordner)
+                if dicht(fenster) != dicht(nachweis_rechengang(programm, zuweisungen, ordner)):
+                    falsch(fall, f'der Rechengang weicht vom Nachweis ab: {gezeigt[:300]!r}')
+                nachweis = dicht('\n'.join(nachweis_zeilen(os.path.join(ordner, 'nachweis.pdf'), programm)))
+                for stueck in teil.split('\nPruefungen\n') if teil else []:
+                    if dicht(stueck) not in nachweis:
+                        falsch(fall, f'der Rechengang des Zusatzes fehlt im Nachweis: {stueck[:300]!r}')
         return
     erwartet_meldung = err.removeprefix('maschinenelemente: ').rstrip('\n')
     if code == 1:
@@ -552,8 +568,11 @@ def tab_pruefen(s):
                 gesehen.append(aktiv[1])
         else:
             falsch(programm, f'nach 100 Tab nicht bei "Rechnen", gesehen {gesehen}')
-        if gesehen != erwartet:
-            falsch(programm, f'Tab durch {gesehen}, im Fenster {erwartet}')
+        # The window's fields in its order, then the addition's.
+        zusatz = (b.get('zusatz') or {}).get('rahmen', '')
+        dahinter = [f['name'] for f in b['eingaben'] if zusatz and f['rahmen'] == zusatz]
+        if gesehen != erwartet + dahinter:
+            falsch(programm, f'Tab durch {gesehen}, im Fenster {erwartet}, dahinter {dahinter}')
         s.d.set_window_size(500, 1024)
         try:
             lage = warten(lambda: s.d.execute_script("""
@@ -564,7 +583,8 @@ def tab_pruefen(s):
                 });"""), 'die Seite unter 600 px breit')
         finally:
             s.d.set_window_size(1280, 1024)
-        if ([x[0] for x in lage] != erwartet or len({x[1] for x in lage}) != 1
+        # The window's fields in its order, the addition's below them.
+        if ([x[0] for x in lage][:len(erwartet)] != erwartet or len({x[1] for x in lage}) != 1
                 or any(a[2] >= z[2] for a, z in zip(lage, lage[1:]))):
             falsch(programm, f'schmal nicht eine Spalte in der Tab-Folge: {lage}')
         s.programm(programm)
