@@ -48,8 +48,11 @@ void zeigen(KvKatalogDialog& k)
     if (eintrag(k, e, fehler)) {
         t = _("Setzt:");
         for (const KvKatalogFeld& f : e.felder) {
+            // A field by its caption, an option (a buckling curve) by its own.
             const int i = kv_eingabe_index(rechner(), f.name);
-            t += "\n    " + f.name + " = " + f.wert + "    (" + _(rechner().eingaben[i].beschriftung) + ")";
+            const int o = i < 0 ? kv_option_index(rechner(), f.name) : -1;
+            const char* b = i >= 0 ? rechner().eingaben[i].beschriftung : o >= 0 ? rechner().optionen[o].beschriftung : "";
+            t += "\n    " + f.name + " = " + f.wert + "    (" + _(b) + ")";
         }
         if (!e.hinweis.empty())
             t += "\n" + e.hinweis;
