@@ -55,20 +55,10 @@ void eingaben()
     }
 }
 
-// A group of radio buttons, or one check button for the values "nein", "ja".
+// The option's buttons packed into box.
 void option(GtkWidget* box, const KvOption& o, std::vector<GtkWidget*>& knoepfe)
 {
-    if (o.knoepfe.empty()) {
-        knoepfe = {gtk_check_button_new_with_label(_(o.beschriftung))};
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
-    } else {
-        GSList* gruppe = nullptr;
-        for (const char* k : o.knoepfe) {
-            knoepfe.push_back(gtk_radio_button_new_with_label(gruppe, _(k)));
-            gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
-        }
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
-    }
+    knoepfe = kv_gtk_optionsknoepfe(o);
     for (GtkWidget* k : knoepfe)
         kv_gtk_packen(box, k);
 }
@@ -154,6 +144,23 @@ void eingabe_widgets(KvEingabeWidgets& w) { w = widgets; }
 int nach_fenster() { return modus_zeigen(); }
 
 } // namespace
+
+std::vector<GtkWidget*> kv_gtk_optionsknoepfe(const KvOption& o)
+{
+    std::vector<GtkWidget*> knoepfe;
+    if (o.knoepfe.empty()) {
+        knoepfe = {gtk_check_button_new_with_label(_(o.beschriftung))};
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
+        return knoepfe;
+    }
+    GSList* gruppe = nullptr;
+    for (const char* k : o.knoepfe) {
+        knoepfe.push_back(gtk_radio_button_new_with_label(gruppe, _(k)));
+        gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
+    }
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
+    return knoepfe;
+}
 
 KvProgramm kv_programm_aus_beschreibung(const KvProgramm& p)
 {

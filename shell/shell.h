@@ -273,6 +273,9 @@ int kv_gtk_felder_lesen(GtkWidget* const* felder, const char** c_box,
 // their labels, the computation is kept for the report, the record and the
 // diagram, and gerechnet becomes 1 (0).
 int kv_gtk_rechnen();
+// The buttons of an option at its default: a group of radio buttons, or
+// one check button for the values "nein", "ja".
+std::vector<GtkWidget*> kv_gtk_optionsknoepfe(const KvOption& o);
 // The widgets of the window, from the program, and those of its addition
 // (zusatz.cpp), which the window holds without showing them.
 KvEingabeWidgets kv_gtk_widgets();

@@ -34,19 +34,9 @@ const KvEingabeWidgets& zusatz_widgets()
     for (size_t i = f.eingaben; i < r.eingaben.size(); ++i)
         teile->felder.push_back(behalten(kv_gtk_feld(r.eingaben[i].vorgabe)));
     for (size_t k = f.optionen; k < r.optionen.size(); ++k) {
-        const KvOption& o = r.optionen[k];
-        std::vector<GtkWidget*> knoepfe;
-        if (o.knoepfe.empty()) {
-            knoepfe = {behalten(gtk_check_button_new_with_label(_(o.beschriftung)))};
-            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[0]), o.vorgabe == 1);
-        } else {
-            GSList* gruppe = nullptr;
-            for (const char* k : o.knoepfe) {
-                knoepfe.push_back(behalten(gtk_radio_button_new_with_label(gruppe, _(k))));
-                gruppe = gtk_radio_button_get_group(GTK_RADIO_BUTTON(knoepfe.back()));
-            }
-            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(knoepfe[o.vorgabe]), TRUE);
-        }
+        std::vector<GtkWidget*> knoepfe = kv_gtk_optionsknoepfe(r.optionen[k]);
+        for (GtkWidget* knopf : knoepfe)
+            behalten(knopf);
         teile->optionen.push_back(knoepfe);
     }
     for (size_t j = f.ergebnisse; j < r.ergebnisse.size(); ++j)
