@@ -2,6 +2,7 @@
 #include "tellerfeder.h"
 
 #include "eingebaut.h"
+#include "sprache.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ bool tellerfeder(const KvKatalog& k, size_t z, const KvKatalogLage&, KvKatalogEi
 void wendis_kataloge(const KvRechner& r, std::vector<KvKatalog>& tabellen)
 {
     static const std::vector<KvEingebaut> eingebaut = {
-        {"tellerfedern_a", "disc_springs_din2093_series_a.csv", "Tellerfedern DIN 2093 Reihe A", tellerfeder,
-         "", "De, Di, t, h0, s = 0.75 h0, s1 = 0, s2 = h0"},
+        {"tellerfedern_a", "disc_springs_din2093_series_a.csv", N_("Tellerfedern DIN 2093 Reihe A"), tellerfeder,
+         "", N_("De, Di, t, h0, s = 0.75 h0, s1 = 0, s2 = h0")},
     };
     kv_eingebaute_tabellen(r, eingebaut, tabellen);
 }
