@@ -2,8 +2,10 @@
 # module): each language of po/LINGUAS compiled by msgfmt (without the hash
 # table, which the reader does not need) and written as bytes into one C++
 # source, kv_eingebettete_sprachen (kern/sprache_eingebettet.h).  Made again
-# whenever a catalogue changes: it takes whatever po/<code>.po holds.
-#   kv_sprachen_einbetten(<C++ source to write>)
+# whenever a catalogue changes: it takes whatever po/<code>.po holds.  Further
+# catalogues, compiled already, follow those of po/LINGUAS (the test page's
+# pseudo-language).
+#   kv_sprachen_einbetten(<C++ source to write> [<code>=<catalogue.mo> ...])
 function(kv_sprachen_einbetten ausgabe)
   find_program(KV_MSGFMT msgfmt REQUIRED)
   set(po ${PROJECT_SOURCE_DIR}/po)
@@ -21,6 +23,15 @@ function(kv_sprachen_einbetten ausgabe)
       COMMENT "Catalogue ${sprache} for embedding")
     list(APPEND kataloge "${sprache}=${mo}")
     list(APPEND mo_dateien ${mo})
+  endforeach()
+  foreach(weitere IN LISTS ARGN)
+    string(REGEX MATCH "^([^=]+)=(.+)$" gefunden "${weitere}")
+    if(NOT gefunden)
+      message(FATAL_ERROR "kv_sprachen_einbetten: ${weitere} is not <code>=<catalogue.mo>")
+    endif()
+    list(APPEND sprachen ${CMAKE_MATCH_1})
+    list(APPEND kataloge "${weitere}")
+    list(APPEND mo_dateien ${CMAKE_MATCH_2})
   endforeach()
   string(REPLACE ";" "," kataloge "${kataloge}")
   add_custom_command(OUTPUT ${ausgabe}
