@@ -141,6 +141,12 @@ class Seite:
         auswahl.select_by_value(name)
         warten(lambda: self.el('form').get_attribute('data-programm') == name, f'das Formular von {name}')
 
+    def sprache(self, code):
+        '''That language chosen with the page's switch.'''
+        self.d.execute_script('''const w = document.getElementById('sprache');
+            w.value = arguments[0]; w.dispatchEvent(new Event('change'))''', code)
+        warten(lambda: self.d.execute_script('return document.documentElement.lang') == code, f'lang="{code}"')
+
     def feldwerte(self):
         '''Every text field's value by name, in one round trip.'''
         return self.d.execute_script('''return Object.fromEntries([...document.querySelectorAll(

@@ -1,19 +1,21 @@
 #!/usr/bin/python3
 """The page under the pseudo-language xx, in headless Chromium: the page
 whose module holds the test build's calculators also holds xx, where every
-line of every catalogue text is wrapped in [[...]].  Chosen with the switch
-and through a link; for every calculator its form with all frames, the
-report refused before a computation, a computation (results, hints, report,
-working, diagram), the search with its refusal and its solutions, the
-catalogue with an entry and a design, a refused field and a refused
-computation, refused input sets, bad links, the header, the switch and the
-print.  Each time every text of the page is read: every text node (shown or
-behind a closed panel), the title, placeholder, aria-label and alt of each
-element, the document's title, the diagram's texts.  A word outside the
-brackets was never marked for translation.  Numbers, "--", the calculators'
-symbols and units, the program names, the languages' own names in the
-switch and what a catalogue's tables say themselves (their entries and
-values) are no such words.
+line of every text marked for translation is wrapped in [[...]].  Chosen
+with the switch and through a link; for every shipped calculator its form
+with all frames and panels open, the report refused before a computation,
+a computation (results, hints, report, working, diagram), the search
+refused and searching, a catalogue entry taken over and a design, a
+refused field, refused input sets; a refused computation, bad links, the
+link copied and the browser's print.  Each time every text of the page is
+read: every text node (shown or behind a closed panel), the title,
+placeholder, aria-label and alt of each element, the document's title, the
+diagram's texts.  A word outside the brackets was never marked for
+translation and fails, named with where it stands.  No such words are
+numbers, lines of formulas ("thr = sqrt(I / A)"), the calculators' symbols
+and the units the engine leaves as they are, program names, names of
+standards, what the tables say themselves (their entries and values) and
+the languages' own names in the switch.
 
     seite_pseudosprache.py SEITE KOMMANDOZEILE TESTRECHNER
 """
@@ -156,7 +158,8 @@ class Pruefung:
             if zeilen:
                 self.gemeldet.add((wo, text))
                 fremd = ' '.join(dict.fromkeys(x for z in zeilen for x in self.fremd(z, wo)))
-                falsch(zustand, f'{wo}: {fremd} ausserhalb von [[...]] in {text[:200]!r}, Zeilen ohne [[...]]: {zeilen}')
+                falsch(zustand, f'{wo}: {fremd} ausserhalb von [[...]] in {text[:200]!r}, '
+                       f'Zeilen ohne [[...]]: {zeilen}')
 
 
 def warten_auf_meldung(s, was):
@@ -165,12 +168,6 @@ def warten_auf_meldung(s, was):
 
 def meldung_leeren(s):
     s.d.execute_script("document.getElementById('meldung').textContent = ''")
-
-
-def sprache_waehlen(s, code):
-    s.d.execute_script('''const w = document.getElementById('sprache');
-        w.value = arguments[0]; w.dispatchEvent(new Event('change'))''', code)
-    warten(lambda: s.d.execute_script('return document.documentElement.lang') == code, f'lang="{code}"')
 
 
 def rechner_pruefen(p, b, ordner):
@@ -258,7 +255,7 @@ def main():
             p = Pruefung(s, [b['programm'] for b in s.beschreibungen])
             if SPRACHE not in p.sprachen:
                 raise RuntimeError(f'die Seite bietet {SPRACHE} nicht an: {p.sprachen}')
-            sprache_waehlen(s, SPRACHE)
+            s.sprache(SPRACHE)
             p.beschreibungen_lesen()
             p.lesen('Sprachwahl')
 

@@ -21,7 +21,7 @@ import tempfile
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 import seite_pruefen as sp  # noqa: E402
-from seite_pruefen import falsch, warten  # noqa: E402
+from seite_pruefen import falsch  # noqa: E402
 
 sp.SEITE, sp.KOMMANDOZEILE, FAELLE = sys.argv[1:4]
 DEUTSCH = {**os.environ, 'LANG': 'C', 'LC_ALL': 'C', 'LANGUAGE': ''}
@@ -60,12 +60,6 @@ def sprache_pruefen(s, fall, code, rahmen):
 
 DEUTSCH_RAHMEN = ['Rechner', 'Sprache', 'Rechnen', 'Bericht']
 ENGLISCH = [englisch(t) for t in DEUTSCH_RAHMEN]
-
-
-def sprache_waehlen(s, code):
-    s.d.execute_script('''const w = document.getElementById('sprache');
-        w.value = arguments[0]; w.dispatchEvent(new Event('change'))''', code)
-    warten(lambda: s.d.execute_script('return document.documentElement.lang') == code, f'lang="{code}"')
 
 
 def beschriftungen_pruefen(s, programm):
@@ -121,7 +115,7 @@ def umschalten_pruefen(s):
     s.rechnen()
     s.eingeben('FAo', '31000')  # typed after "Rechnen": kept, not computed
     for code, rahmen, deutsch in (('de', DEUTSCH_RAHMEN, True), ('en', ENGLISCH, False)):
-        sprache_waehlen(s, code)
+        s.sprache(code)
         sprache_pruefen(s, f'umgeschaltet nach {code}', code, rahmen)
         werte = s.feldwerte()
         if werte['d'] != '16' or werte['FAo'] != '31000':
@@ -136,7 +130,7 @@ def umschalten_pruefen(s):
     # Switched to German, the page reads as one opened in German.
     link = '#stalor&F=5000&Knickfall=2'
     s.oeffnen(link)
-    sprache_waehlen(s, 'de')
+    s.sprache('de')
     gezeigt = "return [document.title, document.documentElement.lang, document.querySelector('header').textContent," \
               " document.querySelector('main').textContent]"
     umgeschaltet = s.d.execute_script(gezeigt)
@@ -149,7 +143,7 @@ def merken_und_links_pruefen(s):
     """The choice across a reload, over the browser's language; the link's
     language over the choice, but not remembered; format 1 without one."""
     s.oeffnen('#stalor')
-    sprache_waehlen(s, 'de')
+    s.sprache('de')
     s.oeffnen('#stalor')
     sprache_pruefen(s, 'gemerkt: Deutsch im englischen Browser', 'de', DEUTSCH_RAHMEN)
     s.oeffnen('#stalor&v=2&sprache=en&F=5000')
@@ -160,11 +154,11 @@ def merken_und_links_pruefen(s):
     s.oeffnen('#stalor')
     sprache_pruefen(s, 'nach dem Link wieder die Wahl', 'de', DEUTSCH_RAHMEN)
     # Out: the language in the link, format 2; in German format 1 as ever.
-    sprache_waehlen(s, 'en')
+    s.sprache('en')
     link = sp.link_kopiert(s, 'kopdra', [('Modus', 'gesucht')], [('tB', '0.5')])
     if not link.endswith('#kopdra&v=2&sprache=en&tB=0.5&Modus=gesucht'):
         falsch('Link hinaus, englisch', link)
-    sprache_waehlen(s, 'de')
+    s.sprache('de')
     if not s.d.current_url.endswith('#kopdra&v=1&tB=0.5&Modus=gesucht'):
         falsch('Adresse nach dem Umschalten', s.d.current_url)
     s.oeffnen(link[len(s.url):])
@@ -179,7 +173,7 @@ def merken_und_links_pruefen(s):
     sprache_pruefen(s, 'Link mit sprache=xx', 'de', DEUTSCH_RAHMEN)
     if s.status() != 'berechnet':
         falsch('Link mit sprache=xx', f'{s.status()} {s.text("#meldung")!r}')
-    sprache_waehlen(s, 'en')
+    s.sprache('en')
     s.oeffnen('#stalor&v=3&F=1')
     erwartet = englisch('Link nicht gelesen: Linkformat "{1}" unbekannt').replace('{1}', '3')
     if s.text('#meldung') != erwartet:

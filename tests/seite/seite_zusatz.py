@@ -125,9 +125,7 @@ def main():
 
 
 def sp_waehlen(s, code):
-    s.d.execute_script('''const w = document.getElementById('sprache');
-        w.value = arguments[0]; w.dispatchEvent(new Event('change'))''', code)
-    warten(lambda: s.d.execute_script('return document.documentElement.lang') == code, f'lang="{code}"')
+    s.sprache(code)
     warten(lambda: s.el('form').get_attribute('data-programm') == PROGRAMM, f'das Formular von {PROGRAMM}')
 
 
