@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite: core and
-# report tests, window tests under Xvfb (also under a German locale), the
-# Debian package and its contents, then everything once more built by clang with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and beside that the
-# package's checks and a short fixed run of every calculator's fuzz target
-# (clang, libFuzzer).  The optimised build
-# also builds the engine as a WebAssembly module and the web page from it;
-# its tests hold them against the command line, the page in headless
-# Chromium.
+# Installs what is missing, builds the Debian package with the test suite
+# and runs the suite on the programs it ships: core and report tests, window
+# tests under Xvfb (also under German and English locales), the web page in
+# headless Chromium and its module against the command line; then the
+# package's contents, everything once more built by clang with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short fixed run of
+# every calculator's fuzz target (clang, libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Each stage's start, seconds since the run began, for whoever waits.
@@ -27,58 +25,57 @@ bauen() {
 testen() {
   (cd "$1" && xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' ctest --output-on-failure -j"$(nproc)")
 }
-lauf() {
-  bauen "$@"
-  testen "$1"
+
+# The Debian package is built first, with the test suite beside the programs
+# (dpkg-buildpackage, the package's own flags); the tests run in its build
+# tree, so the programs they hold are the ones the package ships.  That build
+# also makes the engine as a WebAssembly module and the web page from it,
+# which its tests compare with the command line.
+stufe "Debian-Paket mit den Tests"
+bash scripts/paket.sh --mit-tests
+bau=build-paket/maschinenelemente/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)
+deb=$(ls build-paket/maschinenelemente_*.deb)
+
+# Beside the package's tests, and below them in priority (their window tests
+# hold with both cores busy): the build with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang compiles it three times as fast as GCC),
+# then the cores alone under libFuzzer with the same sanitizers.
+san_protokoll=$(mktemp "${TMPDIR:-/tmp}/san-protokoll.XXXXXX")
+sanbau() {
+  stufe "Bau mit Sanitizern (daneben)"
+  bauen build-san -DKV_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DKV_NETZMODUL="$PWD/$bau/seite/maschinenelemente.wasm"
+  stufe "Bau der Fuzz-Ziele (daneben)"
+  CXX=clang++ bauen build-fuzz -DKV_FUZZ=ON
 }
+setsid nice -n 5 bash -c "$(declare -f stufe bauen sanbau); bau=$bau; SECONDS=$SECONDS; set -euo pipefail; sanbau" \
+  >"$san_protokoll" 2>&1 &
+san=$!
+trap 'kill -- -"$san" 2>/dev/null || true; rm -f "$san_protokoll"' EXIT
+stufe "Tests des Pakets, daneben der Bau mit Sanitizern"
+testen "$bau"
+stufe "Warten auf den Bau mit Sanitizern"
+san_ok=0
+wait "$san" || san_ok=$?
+cat "$san_protokoll"
+[ "$san_ok" = 0 ] || { echo "the sanitizer or fuzz build failed (status $san_ok)" >&2; exit 1; }
 
-# The optimised build makes the engine as a WebAssembly module and the web
-# page from it (in build/seite), which its tests compare with the command line.
-stufe "Optimierter Bau"
-# Line tables are enough to place a failure; full debugging information
-# costs compile and link time and changes none of the code.
-bauen build -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
-
-# The Debian package, built with dpkg-buildpackage from a copy of the tree,
-# while the tests of the build above run (the window tests hold with both
-# cores busy); then checked against that build: control data, contents,
-# lintian, the files.
-paket_protokoll=$(mktemp "${TMPDIR:-/tmp}/paket-protokoll.XXXXXX")
-setsid bash scripts/paket.sh >"$paket_protokoll" 2>&1 &
-paket=$!
-trap 'kill -- -"$paket" 2>/dev/null || true; rm -f "$paket_protokoll"' EXIT
-stufe "Tests des optimierten Baus, daneben das Debian-Paket"
-testen build
-stufe "Warten auf das Debian-Paket"
-if ! wait "$paket"; then
-  cat "$paket_protokoll" >&2
-  exit 1
-fi
-cat "$paket_protokoll"
-
-# Beside the sanitizer build and its tests, and below them in priority (their
-# window tests hold with both cores busy, and they take longest): the
-# package's checks (lintian, one core), then the cores alone under libFuzzer,
-# ASan and UBSan, each fuzz target a fixed number of inputs over its
-# committed seeds (no display).
+# Beside the sanitizer build's tests, below them in priority: the package's
+# checks against its build (lintian, one core), then the fuzz targets, each a
+# fixed number of inputs over its committed seeds (no display).
 neben_protokoll=$(mktemp "${TMPDIR:-/tmp}/neben-protokoll.XXXXXX")
 neben() {
   stufe "Pruefung des Pakets (daneben)"
-  bash tests/paket/paket_pruefen.sh build-paket/maschinenelemente_*.deb . build
+  bash tests/paket/paket_pruefen.sh "$deb" . "$bau"
   stufe "Fuzz-Ziele (daneben)"
-  CXX=clang++ cmake -S . -B build-fuzz -DKV_FUZZ=ON -DBUILD_TESTING=ON -DKV_EINHEITSBAU=ON >/dev/null
-  cmake --build build-fuzz -j"$(nproc)"
   (cd build-fuzz && ctest --output-on-failure -j"$(nproc)")
 }
-setsid nice -n 5 bash -c "$(declare -f stufe neben); SECONDS=$SECONDS; set -euo pipefail; neben" \
+setsid nice -n 5 bash -c "$(declare -f stufe neben); bau=$bau; deb=$deb; SECONDS=$SECONDS; set -euo pipefail; neben" \
   >"$neben_protokoll" 2>&1 &
 daneben=$!
-trap 'kill -- -"$paket" -"$daneben" 2>/dev/null || true; rm -f "$paket_protokoll" "$neben_protokoll"' EXIT
-stufe "Bau und Tests mit Sanitizern, daneben Pruefung des Pakets und Fuzz-Ziele"
-# Built by clang, which compiles this build three times as fast as GCC.
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 lauf build-san -DKV_SANITIZE=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DKV_NETZMODUL="$PWD/build/seite/maschinenelemente.wasm"
+trap 'kill -- -"$daneben" 2>/dev/null || true; rm -f "$san_protokoll" "$neben_protokoll"' EXIT
+stufe "Tests mit Sanitizern, daneben Pruefung des Pakets und Fuzz-Ziele"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 testen build-san
 stufe "Warten auf Pruefung des Pakets und Fuzz-Ziele"
 neben_ok=0
 wait "$daneben" || neben_ok=$?

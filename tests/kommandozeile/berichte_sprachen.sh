@@ -73,7 +73,7 @@ fall() { # <case name> <program> <arguments...>
   for teil in bericht nachweis diagramm; do
     case $teil in
       bericht)  de=$(cat "$ordner/$name.de.txt"); en=$(cat "$ordner/$name.en.txt"); woerter=$en ;;
-      nachweis) # The captions' numbers are the description's ("Spannung 1": "Stress I").
+      nachweis) # The captions carry numbers of their own ("N/mm^2").
                 de=$(ohne_beschriftungen "$p" C "$(nachweis_text "$ordner/$name.de.pdf" "$p")")
                 en=$(nachweis_text "$ordner/$name.en.pdf" "$p")
                 woerter=$(ohne_beschreibung "$p" "$en")
