@@ -186,6 +186,14 @@ class Seite:
             return f.read()
 
 
+def browser(ordner, sprachen=None):
+    """A browser of the page's driver; a page may take longer to load while
+    the machine is busy (the module grows with its catalogues)."""
+    s = Seite(ordner, sprachen)
+    s.d.set_page_load_timeout(3 * FRIST)
+    return s
+
+
 def beschreibung(s, programm):
     return next(b for b in s.beschreibungen if b['programm'] == programm)
 

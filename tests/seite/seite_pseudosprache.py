@@ -246,8 +246,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         ordner = os.path.join(tmp, 'herunter')
         os.mkdir(ordner)
-        s = sp.Seite(ordner, 'de-DE')
-        s.d.set_page_load_timeout(3 * sp.FRIST)
+        s = sp.browser(ordner, 'de-DE')
         try:
             # With the switch: the header, the switch, the first form.
             s.oeffnen()

@@ -27,14 +27,6 @@ sp.SEITE, sp.KOMMANDOZEILE, FAELLE = sys.argv[1:4]
 DEUTSCH = {**os.environ, 'LANG': 'C', 'LC_ALL': 'C', 'LANGUAGE': ''}
 
 
-def browser(ordner, sprachen=None):
-    """A browser of the page's driver; a page may take longer to load while
-    the machine is busy (the module grows with its catalogues)."""
-    s = sp.Seite(ordner, sprachen)
-    s.d.set_page_load_timeout(3 * sp.FRIST)
-    return s
-
-
 def englisch(deutsch):
     """A text in English as GNU gettext gives it from the build's catalogue."""
     r = subprocess.run(['gettext', '-d', 'maschinenelemente', '--', deutsch], capture_output=True, timeout=20,
@@ -183,7 +175,7 @@ def merken_und_links_pruefen(s):
 def browsersprachen_pruefen(ordner):
     """A browser whose first language the page lacks: its next one."""
     for sprachen, code in (('fr-FR,en-US', 'en'), ('fr-FR,it', 'de'), ('en-GB,de', 'en')):
-        s = browser(ordner, sprachen)
+        s = sp.browser(ordner, sprachen)
         try:
             s.oeffnen()
             gemeldet = s.d.execute_script('return navigator.languages')
@@ -198,7 +190,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         ordner = os.path.join(tmp, 'herunter')
         os.mkdir(ordner)
-        s = browser(ordner)
+        s = sp.browser(ordner)
         try:
             englisch_pruefen(s)
             sp.abschnitt('englisch wie die Kommandozeile')

@@ -69,8 +69,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         ordner = os.path.join(tmp, 'herunter')
         os.mkdir(ordner)
-        s = sp.Seite(ordner, 'de-DE')
-        s.d.set_page_load_timeout(3 * sp.FRIST)
+        s = sp.browser(ordner, 'de-DE')
         try:
             s.oeffnen()
             s.beschreibungen = s.d.execute_script('return window.maschinenelementeBeschreibungen')
