@@ -38,15 +38,12 @@ deb=$(ls build-paket/maschinenelemente_*.deb)
 
 # Beside the package's tests, and below them in priority (their window tests
 # hold with both cores busy): the build with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer (clang compiles it three times as fast as GCC),
-# then the cores alone under libFuzzer with the same sanitizers.
+# UndefinedBehaviorSanitizer (clang compiles it three times as fast as GCC).
 san_protokoll=$(mktemp "${TMPDIR:-/tmp}/san-protokoll.XXXXXX")
 sanbau() {
   stufe "Bau mit Sanitizern (daneben)"
   bauen build-san -DKV_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DKV_NETZMODUL="$PWD/$bau/seite/maschinenelemente.wasm"
-  stufe "Bau der Fuzz-Ziele (daneben)"
-  CXX=clang++ bauen build-fuzz -DKV_FUZZ=ON
 }
 setsid nice -n 5 bash -c "$(declare -f stufe bauen sanbau); bau=$bau; SECONDS=$SECONDS; set -euo pipefail; sanbau" \
   >"$san_protokoll" 2>&1 &
@@ -58,19 +55,22 @@ stufe "Warten auf den Bau mit Sanitizern"
 san_ok=0
 wait "$san" || san_ok=$?
 cat "$san_protokoll"
-[ "$san_ok" = 0 ] || { echo "the sanitizer or fuzz build failed (status $san_ok)" >&2; exit 1; }
+[ "$san_ok" = 0 ] || { echo "the sanitizer build failed (status $san_ok)" >&2; exit 1; }
 
-# Beside the sanitizer build's tests, below them in priority: the package's
-# checks against its build (lintian, one core), then the fuzz targets, each a
-# fixed number of inputs over its committed seeds (no display).
+# Beside the sanitizer build's tests, below them in priority (their window
+# tests take one core at a time): the package's checks against its build
+# (lintian, one core), then the cores alone under libFuzzer with the same
+# sanitizers, each fuzz target a fixed number of inputs over its committed
+# seeds (no display).
 neben_protokoll=$(mktemp "${TMPDIR:-/tmp}/neben-protokoll.XXXXXX")
 neben() {
   stufe "Pruefung des Pakets (daneben)"
   bash tests/paket/paket_pruefen.sh "$deb" . "$bau"
   stufe "Fuzz-Ziele (daneben)"
+  CXX=clang++ bauen build-fuzz -DKV_FUZZ=ON
   (cd build-fuzz && ctest --output-on-failure -j"$(nproc)")
 }
-setsid nice -n 5 bash -c "$(declare -f stufe neben); bau=$bau; deb=$deb; SECONDS=$SECONDS; set -euo pipefail; neben" \
+setsid nice -n 5 bash -c "$(declare -f stufe bauen neben); bau=$bau; deb=$deb; SECONDS=$SECONDS; set -euo pipefail; neben" \
   >"$neben_protokoll" 2>&1 &
 daneben=$!
 trap 'kill -- -"$daneben" 2>/dev/null || true; rm -f "$san_protokoll" "$neben_protokoll"' EXIT

@@ -14,6 +14,7 @@ request.
     seite_pruefen.py SEITE KOMMANDOZEILE FAELLE TABFOLGE [--kurz]
 """
 import base64
+import contextlib
 import json
 import os
 import random
@@ -192,6 +193,23 @@ def browser(ordner, sprachen=None):
     s = Seite(ordner, sprachen)
     s.d.set_page_load_timeout(3 * FRIST)
     return s
+
+
+@contextlib.contextmanager
+def geoeffnet(sprachen=None):
+    """The page open in a browser of its own (browser() above), its
+    descriptions read, the downloads in <tmp>/herunter; yields the page and
+    tmp, and quits the browser however the test ends."""
+    with tempfile.TemporaryDirectory() as tmp:
+        ordner = os.path.join(tmp, 'herunter')
+        os.mkdir(ordner)
+        s = browser(ordner, sprachen)
+        try:
+            s.oeffnen()
+            s.beschreibungen = s.d.execute_script('return window.maschinenelementeBeschreibungen')
+            yield s, tmp
+        finally:
+            s.d.quit()
 
 
 def beschreibung(s, programm):

@@ -24,7 +24,6 @@ import json
 import os
 import re
 import sys
-import tempfile
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 import seite_pruefen as sp  # noqa: E402
@@ -243,54 +242,47 @@ def rechner_pruefen(p, b, ordner):
 
 
 def main():
-    with tempfile.TemporaryDirectory() as tmp:
-        ordner = os.path.join(tmp, 'herunter')
-        os.mkdir(ordner)
-        s = sp.browser(ordner, 'de-DE')
-        try:
-            # With the switch: the header, the switch, the first form.
-            s.oeffnen()
-            s.beschreibungen = s.d.execute_script('return window.maschinenelementeBeschreibungen')
-            p = Pruefung(s, [b['programm'] for b in s.beschreibungen])
-            if SPRACHE not in p.sprachen:
-                raise RuntimeError(f'die Seite bietet {SPRACHE} nicht an: {p.sprachen}')
-            s.sprache(SPRACHE)
-            p.beschreibungen_lesen()
-            p.lesen('Sprachwahl')
+    with sp.geoeffnet('de-DE') as (s, tmp):
+        # With the switch: the header, the switch, the first form.
+        ordner = s.ordner
+        p = Pruefung(s, [b['programm'] for b in s.beschreibungen])
+        if SPRACHE not in p.sprachen:
+            raise RuntimeError(f'die Seite bietet {SPRACHE} nicht an: {p.sprachen}')
+        s.sprache(SPRACHE)
+        p.beschreibungen_lesen()
+        p.lesen('Sprachwahl')
 
-            # Through a link, then every calculator.
-            s.oeffnen(f'#{s.beschreibungen[0]["programm"]}&v=2&sprache={SPRACHE}')
-            p.lesen('Link mit der Sprache')
-            for b in s.beschreibungen:
-                if b['programm'] not in p.testrechner:
-                    rechner_pruefen(p, b, ordner)
+        # Through a link, then every calculator.
+        s.oeffnen(f'#{s.beschreibungen[0]["programm"]}&v=2&sprache={SPRACHE}')
+        p.lesen('Link mit der Sprache')
+        for b in s.beschreibungen:
+            if b['programm'] not in p.testrechner:
+                rechner_pruefen(p, b, ordner)
 
-            # A computation the calculator refuses (tarvex's strength class),
-            # and wendis's plot range refused.
-            for fragment, was in (('tarvex&Qualitaet=x', 'verweigert'), ('wendis&s1=2', 'berechnet')):
-                s.oeffnen(f'#{fragment}&v=2&sprache={SPRACHE}')
-                warten(lambda: s.status() == was, f'data-status {was} nach #{fragment}')
-                warten_auf_meldung(s, f'nach #{fragment}')
-                p.lesen(f'#{fragment}')
+        # A computation the calculator refuses (tarvex's strength class),
+        # and wendis's plot range refused.
+        for fragment, was in (('tarvex&Qualitaet=x', 'verweigert'), ('wendis&s1=2', 'berechnet')):
+            s.oeffnen(f'#{fragment}&v=2&sprache={SPRACHE}')
+            warten(lambda: s.status() == was, f'data-status {was} nach #{fragment}')
+            warten_auf_meldung(s, f'nach #{fragment}')
+            p.lesen(f'#{fragment}')
 
-            # Bad links: each its message.
-            for fragment in ('nix&v=2', 'stalor&v=9', 'stalor&v=2&F=1%0AE=5', 'stalor&v=2&F=1x',
-                             'stalor&v=2&Knickfall=7'):
-                s.oeffnen(f'#{fragment}&sprache={SPRACHE}')
-                warten_auf_meldung(s, f'zum Link #{fragment}')
-                p.lesen(f'Link #{fragment}')
+        # Bad links: each its message.
+        for fragment in ('nix&v=2', 'stalor&v=9', 'stalor&v=2&F=1%0AE=5', 'stalor&v=2&F=1x',
+                         'stalor&v=2&Knickfall=7'):
+            s.oeffnen(f'#{fragment}&sprache={SPRACHE}')
+            warten_auf_meldung(s, f'zum Link #{fragment}')
+            p.lesen(f'Link #{fragment}')
 
-            # The link copied, and the page as the browser prints it.
-            s.oeffnen(f'#stalor&v=2&sprache={SPRACHE}')
-            s.el('#link-kopieren').click()
-            warten(lambda: s.el('#link').is_displayed(), 'das Feld #link')
-            p.lesen('Link kopiert')
-            pdf = os.path.join(tmp, 'druck.pdf')
-            with open(pdf, 'wb') as f:
-                f.write(base64.b64decode(s.d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data']))
-            p.pruefen('Druck', [['PDF', sp.pdf_text(pdf)]])
-        finally:
-            s.d.quit()
+        # The link copied, and the page as the browser prints it.
+        s.oeffnen(f'#stalor&v=2&sprache={SPRACHE}')
+        s.el('#link-kopieren').click()
+        warten(lambda: s.el('#link').is_displayed(), 'das Feld #link')
+        p.lesen('Link kopiert')
+        pdf = os.path.join(tmp, 'druck.pdf')
+        with open(pdf, 'wb') as f:
+            f.write(base64.b64decode(s.d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data']))
+        p.pruefen('Druck', [['PDF', sp.pdf_text(pdf)]])
     print(f'{p.gelesen} Texte gelesen, {len(sp.fehler)} falsch')
     return 1 if sp.fehler else 0
 

@@ -10,9 +10,7 @@ and the language switch; its working after the window's.
     seite_zusatz.py SEITE KOMMANDOZEILE
 """
 import json
-import os
 import sys
-import tempfile
 
 sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 import seite_pruefen as sp  # noqa: E402
@@ -66,59 +64,51 @@ def wie_kommandozeile(s, fall, zuweisungen):
 
 
 def main():
-    with tempfile.TemporaryDirectory() as tmp:
-        ordner = os.path.join(tmp, 'herunter')
-        os.mkdir(ordner)
-        s = sp.browser(ordner, 'de-DE')
-        try:
-            s.oeffnen()
-            s.beschreibungen = s.d.execute_script('return window.maschinenelementeBeschreibungen')
-            b = sp.beschreibung(s, PROGRAMM)
-            s.programm(PROGRAMM)
-            aufbau_pruefen(s, b)
+    with sp.geoeffnet('de-DE') as (s, _):
+        b = sp.beschreibung(s, PROGRAMM)
+        s.programm(PROGRAMM)
+        aufbau_pruefen(s, b)
 
-            # Typed into its field, computed.
-            zuweisungen = ['l=450', 'theta_zul=20']
-            for z in zuweisungen:
-                s.eingeben(*z.split('=', 1))
-            if s.rechnen() != 'berechnet':
-                falsch('Rechnen', s.text('#meldung'))
-            j = wie_kommandozeile(s, 'getippt', zuweisungen)
-            if next(h['text'] for h in j['hinweise'] if h['name'] == 'Verdrehung') != 'Verdrehung zulaessig':
-                falsch('getippt', 'theta_zul=20 nicht gelesen')
-            gang = s.text('#rechengang')
-            zusatz = gang.find(f'\n{RAHMEN}\n\nRechengang\n\ntheta = phi / l 1000\n')
-            if zusatz < 0 or gang.find('Schubspannung tau') > zusatz or 'Verdrehung theta' not in gang[zusatz:]:
-                falsch('Rechengang', gang)
+        # Typed into its field, computed.
+        zuweisungen = ['l=450', 'theta_zul=20']
+        for z in zuweisungen:
+            s.eingeben(*z.split('=', 1))
+        if s.rechnen() != 'berechnet':
+            falsch('Rechnen', s.text('#meldung'))
+        j = wie_kommandozeile(s, 'getippt', zuweisungen)
+        if next(h['text'] for h in j['hinweise'] if h['name'] == 'Verdrehung') != 'Verdrehung zulaessig':
+            falsch('getippt', 'theta_zul=20 nicht gelesen')
+        gang = s.text('#rechengang')
+        zusatz = gang.find(f'\n{RAHMEN}\n\nRechengang\n\ntheta = phi / l 1000\n')
+        if zusatz < 0 or gang.find('Schubspannung tau') > zusatz or 'Verdrehung theta' not in gang[zusatz:]:
+            falsch('Rechengang', gang)
 
-            # The input set of what is on screen, and read back.
-            _, satz, _ = nativ(PROGRAMM, zuweisungen, '--eingaben-schreiben', '-')
-            if s.herunterladen('#eingaben-speichern', f'eingaben.{PROGRAMM}') != satz:
-                falsch('Eingabesatz', 'nicht der der Kommandozeile')
+        # The input set of what is on screen, and read back.
+        _, satz, _ = nativ(PROGRAMM, zuweisungen, '--eingaben-schreiben', '-')
+        if s.herunterladen('#eingaben-speichern', f'eingaben.{PROGRAMM}') != satz:
+            falsch('Eingabesatz', 'nicht der der Kommandozeile')
 
-            # A link with its field, read by a fresh page and computed.
-            s.el('#link-kopieren').click()
-            link = warten(lambda: s.el('#link').get_property('value'), 'der Link im Feld #link')
-            if not link.endswith(f'#{PROGRAMM}&v=1&l=450&theta_zul=20'):
-                falsch('Link hinaus', link)
-            s.oeffnen(link[len(s.url):])
-            if s.status() != 'berechnet':
-                falsch('Link hinein', s.text('#meldung'))
-            wie_kommandozeile(s, 'Link', zuweisungen)
-            s.oeffnen(f'#{PROGRAMM}&theta_zul=10')
-            wie_kommandozeile(s, 'Link mit theta_zul', ['theta_zul=10'])
+        # A link with its field, read by a fresh page and computed.
+        s.el('#link-kopieren').click()
+        link = warten(lambda: s.el('#link').get_property('value'), 'der Link im Feld #link')
+        if not link.endswith(f'#{PROGRAMM}&v=1&l=450&theta_zul=20'):
+            falsch('Link hinaus', link)
+        s.oeffnen(link[len(s.url):])
+        if s.status() != 'berechnet':
+            falsch('Link hinein', s.text('#meldung'))
+        wie_kommandozeile(s, 'Link', zuweisungen)
+        s.oeffnen(f'#{PROGRAMM}&theta_zul=10')
+        wie_kommandozeile(s, 'Link mit theta_zul', ['theta_zul=10'])
 
-            # The language switch keeps its field and computes again.
-            s.eingeben('theta_zul', '15')
-            s.rechnen()
-            for code in ('en', 'de'):
-                sp_waehlen(s, code)
-                if s.feldwerte()['theta_zul'] != '15' or not s.d.find_elements(sp.By.CSS_SELECTOR,
-                                                                               '[data-zusatz="ergebnisse"] .vorbehalt'):
-                    falsch(f'Sprache {code}', 'theta_zul oder der Rahmen verloren')
-            wie_kommandozeile(s, 'nach der Sprache', ['theta_zul=15'])
-        finally:
-            s.d.quit()
+        # The language switch keeps its field and computes again.
+        s.eingeben('theta_zul', '15')
+        s.rechnen()
+        for code in ('en', 'de'):
+            sp_waehlen(s, code)
+            if s.feldwerte()['theta_zul'] != '15' or not s.d.find_elements(sp.By.CSS_SELECTOR,
+                                                                           '[data-zusatz="ergebnisse"] .vorbehalt'):
+                falsch(f'Sprache {code}', 'theta_zul oder der Rahmen verloren')
+        wie_kommandozeile(s, 'nach der Sprache', ['theta_zul=15'])
     print(f'{len(sp.fehler)} falsch')
     return 1 if sp.fehler else 0
 
