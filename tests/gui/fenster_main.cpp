@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -30,6 +31,17 @@ std::mutex wache;
 std::string schritt;
 std::chrono::steady_clock::time_point beginn;
 
+// The run's own data folder (the list of recently used files), removed when
+// the tests end and when the watchdog ends them.
+std::string daten_ordner;
+
+bool daten_entfernen()
+{
+    std::error_code fehler;
+    std::filesystem::remove_all(daten_ordner, fehler);
+    return !fehler;
+}
+
 void schritt_beginnen(std::string was)
 {
     std::lock_guard<std::mutex> sperre(wache);
@@ -46,6 +58,7 @@ void schritt_beginnen(std::string was)
             std::fprintf(stderr, "%s laeuft seit mehr als %lld s: abgebrochen\n", schritt.c_str(),
                          static_cast<long long>(hoechstens.count()));
             std::fflush(stderr);
+            daten_entfernen();
             _exit(3);
         }
     }
@@ -84,6 +97,11 @@ int main(int argc, char** argv)
     // The list of recently used files in a folder of its own, not the user's.
     gchar* daten = g_dir_make_tmp("kv-daten-XXXXXX", nullptr);
     g_setenv("XDG_DATA_HOME", daten, TRUE);
+    {
+        std::lock_guard<std::mutex> sperre(wache);
+        daten_ordner = daten;
+    }
+    g_free(daten);
     gtk_init(&argc, &argv);
     // As the programs start: the messages in the locale's language.
     kv_sprache_einrichten();
@@ -91,7 +109,6 @@ int main(int argc, char** argv)
     ::testing::UnitTest::GetInstance()->listeners().Append(new Wachhund);
     schritt_beginnen("Beginn der Tests");
     const int ergebnis = RUN_ALL_TESTS();
-    const std::string aufraeumen = std::string("rm -rf '") + daten + "'";
-    g_free(daten);
-    return std::system(aufraeumen.c_str()) == 0 ? ergebnis : 1;
+    std::lock_guard<std::mutex> sperre(wache);
+    return daten_entfernen() ? ergebnis : 1;
 }

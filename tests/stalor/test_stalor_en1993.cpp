@@ -7,6 +7,7 @@
 #include <glib/gstdio.h>
 #include <json-glib/json-glib.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -176,6 +177,6 @@ int main(int argc, char** argv)
     g_setenv("XDG_DATA_HOME", ordner.c_str(), TRUE);
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
-    g_remove((kataloge + "/stalor_eigener_stahl.csv").c_str());
+    std::filesystem::remove_all(ordner);
     return status;
 }
