@@ -15,6 +15,8 @@
 #include <glib.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -28,6 +30,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     gchar* ordner = g_dir_make_tmp("kv-fuzz-satz-XXXXXX", nullptr);
     datei = std::string(ordner) + "/satz";
     g_free(ordner);
+    // libFuzzer ends a run of so many inputs through exit().
+    std::atexit([] {
+        std::error_code f;
+        std::filesystem::remove_all(std::filesystem::path(datei).parent_path(), f);
+    });
     return 0;
 }
 

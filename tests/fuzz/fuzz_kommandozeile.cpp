@@ -14,6 +14,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -60,6 +62,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     ordner = o;
     g_free(o);
     kv_fuzz::muss(chdir(ordner.c_str()) == 0, "eigener Ordner");
+    // libFuzzer ends a run of so many inputs through exit().
+    std::atexit([] {
+        std::error_code f;
+        std::filesystem::remove_all(ordner, f);
+    });
     return 0;
 }
 
